@@ -1,0 +1,14 @@
+// The runtime's multibyte-aware string comparisons for the ANSI code page. Texts of the model are
+// compared only through these, so that names behave as they do on the user's machine.
+#pragma once
+
+namespace platform {
+
+// _mbsicmp: less than, equal to or greater than 0, ignoring case.
+int MbsICmp(const char* a, const char* b);
+// _mbscmp: less than, equal to or greater than 0.
+int MbsCmp(const char* a, const char* b);
+// _mbsrchr: the last occurrence of c in s, or null.
+const char* MbsRChr(const char* s, unsigned int c);
+
+} // namespace platform

@@ -1,0 +1,54 @@
+// The Linux substitute of the registry: an in-memory tree under HKEY_LOCAL_MACHINE that answers
+// every call as the Win32 registry does (case-insensitive, case-preserving names; subkeys
+// enumerated in case-insensitive order; access rights of the handle checked; ERROR_MORE_DATA
+// with the size needed).
+#pragma once
+
+#include "platform/registry.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class MemoryRegistry final : public Registry {
+public:
+    MemoryRegistry();
+    ~MemoryRegistry() override;
+
+    int32_t OpenKey(RegKey parent, const char* subKey, uint32_t access, RegKey* key) override;
+    int32_t CreateKey(RegKey parent, const char* subKey, uint32_t access, RegKey* key) override;
+    int32_t QueryValue(RegKey key, const char* name, uint32_t* type, uint8_t* data,
+                       uint32_t* size) override;
+    int32_t SetValue(RegKey key, const char* name, uint32_t type, const uint8_t* data,
+                     uint32_t size) override;
+    int32_t DeleteValue(RegKey key, const char* name) override;
+    int32_t EnumKey(RegKey key, uint32_t index, char* name, uint32_t* nameSize) override;
+    int32_t DeleteKey(RegKey parent, const char* subKey) override;
+    int32_t CloseKey(RegKey key) override;
+
+    // Makes a key (path below HKEY_LOCAL_MACHINE) refuse every access that could change it, as
+    // a key whose security allows the caller to read only.
+    void SetReadOnly(const char* path, bool readOnly);
+    // Handles open now, the predefined root not counted.
+    size_t OpenHandleCount() const { return handles_.size() - 1; }
+
+private:
+    struct Node;
+    struct Handle {
+        std::shared_ptr<Node> node;
+        uint32_t access;
+    };
+
+    const Handle* Find(RegKey key) const;
+    int32_t Walk(RegKey parent, const char* subKey, bool create, uint32_t access, RegKey* key);
+    RegKey Issue(std::shared_ptr<Node> node, uint32_t access);
+
+    std::shared_ptr<Node> root_;
+    std::map<RegKey, Handle> handles_;
+    RegKey nextHandle_ = 0x1000;
+};
+
+} // namespace platform

@@ -1,0 +1,36 @@
+// The runtime's comparisons for the ANSI code page (1252 here and on the substitute).
+#include "platform/multibyte.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+TEST(Multibyte, IgnoringCaseFoldsAsciiLetters) {
+    EXPECT_EQ(0, MbsICmp("Foo.SYS", "foo.sys"));
+    EXPECT_EQ(-1, Sign(MbsICmp("abc", "ABD")));
+    EXPECT_EQ(1, Sign(MbsICmp("abcd", "ABC")));
+}
+
+TEST(Multibyte, IgnoringCaseComparesInLowerCase) {
+    // '_' lies between the upper- and lower-case letters: folding to lower case puts it first.
+    EXPECT_EQ(-1, Sign(MbsICmp("_", "A")));
+    EXPECT_EQ(-1, Sign(MbsICmp("_", "a")));
+}
+
+TEST(Multibyte, BytesAboveAsciiCompareUnsigned) {
+    EXPECT_EQ(1, Sign(MbsCmp("\xE9", "z")));
+    EXPECT_EQ(1, Sign(MbsICmp("\xE9", "Z")));
+    EXPECT_EQ(-1, Sign(MbsCmp("B", "a")));
+}
+
+TEST(Multibyte, LastOccurrence) {
+    const char* path = "C:\\dir\\sub\\file.sys";
+    EXPECT_STREQ("\\file.sys", MbsRChr(path, '\\'));
+    EXPECT_EQ(nullptr, MbsRChr("file.sys", '\\'));
+}
+
+} // namespace

@@ -1,0 +1,187 @@
+// What the library relies on from the registry. The same cases run natively against the
+// in-memory substitute and under Wine against the real registry, so the two cannot drift.
+#include "support/registry_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+using namespace platform;
+using kelvd::test::RegistryFixture;
+
+class RegistryContract : public RegistryFixture {
+protected:
+    static std::string Sub(const char* name) { return std::string(kScratch) + "\\" + name; }
+
+    static int32_t Query(const KeyHandle& key, const char* name, uint32_t* type, void* data,
+                         uint32_t* size) {
+        return registry().QueryValue(key.get(), name, type, static_cast<uint8_t*>(data), size);
+    }
+
+    KeyHandle key_;
+    void SetUp() override {
+        RegistryFixture::SetUp();
+        ASSERT_TRUE(key_.Create(kLocalMachine, kScratch, reg::kAllAccess));
+    }
+    void TearDown() override {
+        key_.Close();
+        RegistryFixture::TearDown();
+    }
+};
+
+TEST_F(RegistryContract, OpeningAMissingKeyFailsWithFileNotFound) {
+    RegKey key = 0;
+    EXPECT_EQ(reg::kFileNotFound,
+              registry().OpenKey(kLocalMachine, Sub("Missing").c_str(), reg::kRead, &key));
+}
+
+TEST_F(RegistryContract, CreateMakesMissingParentsAndNamesIgnoreCase) {
+    KeyHandle created;
+    ASSERT_TRUE(created.Create(kLocalMachine, Sub("One\\Two\\Three").c_str(), reg::kAllAccess));
+    ASSERT_EQ(reg::kSuccess, created.SetDword("Value", 7));
+    created.Close();
+
+    KeyHandle opened;
+    ASSERT_TRUE(opened.Open(kLocalMachine, Sub("ONE\\two\\tHrEe").c_str(), reg::kRead));
+    uint32_t value = 0;
+    EXPECT_TRUE(opened.QueryDword("VALUE", &value));
+    EXPECT_EQ(7u, value);
+}
+
+TEST_F(RegistryContract, QueryWithoutBufferReportsTypeAndSize) {
+    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "\x01\x02\x03", 3));
+    uint32_t type = 0, size = 0;
+    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", &type, nullptr, &size));
+    EXPECT_EQ(reg::kBinary, type);
+    EXPECT_EQ(3u, size);
+}
+
+TEST_F(RegistryContract, TooSmallBufferFailsWithMoreDataAndTheSizeNeeded) {
+    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "abcdef", 6));
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    uint32_t size = sizeof buffer;
+    EXPECT_EQ(reg::kMoreData, Query(key_, "Bin", nullptr, buffer, &size));
+    EXPECT_EQ(6u, size);
+
+    char exact[6];
+    size = sizeof exact;
+    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", nullptr, exact, &size));
+    EXPECT_EQ(6u, size);
+    EXPECT_EQ(0, std::memcmp(exact, "abcdef", 6));
+}
+
+TEST_F(RegistryContract, MissingValueFailsWithFileNotFound) {
+    uint32_t size = 0;
+    EXPECT_EQ(reg::kFileNotFound, Query(key_, "Nothing", nullptr, nullptr, &size));
+    EXPECT_EQ(reg::kFileNotFound, registry().DeleteValue(key_.get(), "Nothing"));
+}
+
+TEST_F(RegistryContract, SettingAgainReplacesDataAndType) {
+    ASSERT_EQ(reg::kSuccess, key_.SetDword("V", 1));
+    ASSERT_EQ(reg::kSuccess, key_.SetString("v", "text"));
+    uint32_t type = 0, size = 0;
+    ASSERT_EQ(reg::kSuccess, Query(key_, "V", &type, nullptr, &size));
+    EXPECT_EQ(reg::kSz, type);
+    EXPECT_EQ(5u, size);
+}
+
+TEST_F(RegistryContract, EmptyBinaryValueHasSizeZero) {
+    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Empty", "", 0));
+    std::vector<uint8_t> bytes{1};
+    EXPECT_TRUE(key_.QueryBytes("Empty", &bytes));
+    EXPECT_TRUE(bytes.empty());
+}
+
+TEST_F(RegistryContract, DeletedValueIsGone) {
+    ASSERT_EQ(reg::kSuccess, key_.SetDword("Gone", 1));
+    EXPECT_EQ(reg::kSuccess, registry().DeleteValue(key_.get(), "GONE"));
+    uint32_t value;
+    EXPECT_FALSE(key_.QueryDword("Gone", &value));
+}
+
+TEST_F(RegistryContract, KeyOpenedForReadingRefusesWrites) {
+    KeyHandle reader;
+    ASSERT_TRUE(reader.Open(kLocalMachine, kScratch, reg::kRead));
+    EXPECT_EQ(reg::kAccessDenied, reader.SetDword("V", 1));
+}
+
+TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpelling) {
+    for (const char* name : {"beta", "Alpha", "GAMMA"}) {
+        KeyHandle sub;
+        ASSERT_TRUE(sub.Create(key_.get(), name, reg::kAllAccess));
+    }
+    std::vector<std::string> names;
+    char name[256];
+    uint32_t length = sizeof name;
+    for (uint32_t i = 0; registry().EnumKey(key_.get(), i, name, &length) == reg::kSuccess; ++i) {
+        EXPECT_EQ(std::strlen(name), length);
+        names.push_back(name);
+        length = sizeof name;
+    }
+    EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "GAMMA"}), names);
+    length = sizeof name;
+    EXPECT_EQ(reg::kNoMoreItems, registry().EnumKey(key_.get(), 3, name, &length));
+}
+
+TEST_F(RegistryContract, EnumeratingIntoTooSmallABufferFailsWithMoreData) {
+    KeyHandle sub;
+    ASSERT_TRUE(sub.Create(key_.get(), "LongerName", reg::kAllAccess));
+    char name[4];
+    uint32_t length = sizeof name;
+    EXPECT_EQ(reg::kMoreData, registry().EnumKey(key_.get(), 0, name, &length));
+}
+
+TEST_F(RegistryContract, KeyWithSubkeysIsDeletedOnlyAsATree) {
+    KeyHandle sub;
+    ASSERT_TRUE(sub.Create(kLocalMachine, Sub("Parent\\Child").c_str(), reg::kAllAccess));
+    sub.Close();
+    EXPECT_NE(reg::kSuccess, registry().DeleteKey(kLocalMachine, Sub("Parent").c_str()));
+    EXPECT_EQ(reg::kSuccess, DeleteKeyTree(kLocalMachine, Sub("Parent").c_str()));
+    EXPECT_FALSE(sub.Open(kLocalMachine, Sub("Parent").c_str(), reg::kRead));
+}
+
+// The string reader of the library: terminators and buffer sizes.
+class RegistryStrings : public RegistryContract {};
+
+TEST_F(RegistryStrings, ValueStoredWithoutTerminatorIsReadWhole) {
+    ASSERT_EQ(reg::kSuccess, registry().SetValue(key_.get(), "S", reg::kSz,
+                                                 reinterpret_cast<const uint8_t*>("abc"), 3));
+    std::string text;
+    EXPECT_TRUE(key_.QueryString("S", 16, &text));
+    EXPECT_EQ("abc", text);
+}
+
+TEST_F(RegistryStrings, TextEndsAtTheFirstZeroByte) {
+    RegistryFixture::Put(kScratch, "S", reg::kBinary, std::string("ab\0cd", 5));
+    std::string text;
+    EXPECT_TRUE(key_.QueryString("S", 16, &text));
+    EXPECT_EQ("ab", text);
+}
+
+TEST_F(RegistryStrings, ValueLargerThanTheBufferFailsEmpty) {
+    ASSERT_EQ(reg::kSuccess, key_.SetString("S", std::string(20, 'x')));
+    std::string text = "old";
+    EXPECT_FALSE(key_.QueryString("S", 16, &text));
+    EXPECT_EQ("", text);
+}
+
+TEST_F(RegistryStrings, TextFillingTheBufferWithoutRoomForItsTerminatorFails) {
+    RegistryFixture::Put(kScratch, "S", reg::kBinary, std::string(16, 'x'));
+    std::string text;
+    EXPECT_FALSE(key_.QueryString("S", 16, &text));
+    ASSERT_EQ(reg::kSuccess, key_.SetString("T", std::string(15, 'y')));
+    EXPECT_TRUE(key_.QueryString("T", 16, &text));
+    EXPECT_EQ(std::string(15, 'y'), text);
+}
+
+TEST_F(RegistryStrings, DwordNeedsFourBytes) {
+    RegistryFixture::Put(kScratch, "Short", reg::kBinary, "\x01\x02");
+    RegistryFixture::Put(kScratch, "Bytes", reg::kBinary, "\x01\x02\x03\x04");
+    uint32_t value = 99;
+    EXPECT_FALSE(key_.QueryDword("Short", &value));
+    EXPECT_EQ(99u, value);
+    EXPECT_TRUE(key_.QueryDword("Bytes", &value));
+    EXPECT_EQ(0x04030201u, value);
+}
+
+} // namespace

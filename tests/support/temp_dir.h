@@ -1,0 +1,24 @@
+// A fresh directory for one test, removed with everything in it afterwards.
+#pragma once
+
+#include <string>
+
+namespace kelvd::test {
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The directory, in the platform's own spelling (backslashes on Windows).
+    const std::string& path() const { return path_; }
+    // path() joined with name by a backslash, as the library joins install directories.
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+} // namespace kelvd::test
