@@ -6,7 +6,9 @@ namespace kelvd {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')

@@ -84,8 +84,7 @@ bool KeyHandle::QueryBytes(const char* name, std::vector<uint8_t>* out) const {
 
 int32_t KeyHandle::SetDword(const char* name, uint32_t value) const {
     const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                              static_cast<uint8_t>(value >> 16),
-                              static_cast<uint8_t>(value >> 24)};
+                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
     return registry().SetValue(key_, name, reg::kDword, bytes, sizeof bytes);
 }
 

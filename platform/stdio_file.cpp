@@ -14,9 +14,13 @@ size_t StdioFile::Write(const void* data, size_t size) {
     return stream_ ? std::fwrite(data, 1, size, stream_) : 0;
 }
 
-bool StdioFile::Seek(long offset) { return stream_ && std::fseek(stream_, offset, SEEK_SET) == 0; }
+bool StdioFile::Seek(long offset) {
+    return stream_ && std::fseek(stream_, offset, SEEK_SET) == 0;
+}
 
-long StdioFile::Tell() { return stream_ ? std::ftell(stream_) : -1; }
+long StdioFile::Tell() {
+    return stream_ ? std::ftell(stream_) : -1;
+}
 
 bool StdioFile::Close() {
     if (!stream_)

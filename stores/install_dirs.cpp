@@ -15,7 +15,9 @@ bool ReadInstallDir(const char* key, uint32_t bufferSize, std::string* dir) {
            handle.QueryString(kInstallDirValue, bufferSize, dir);
 }
 
-void GetSuiteInstallDir(std::string* out) { ReadInstallDir(kSuiteKey, kInstallDirBufferSize, out); }
+void GetSuiteInstallDir(std::string* out) {
+    ReadInstallDir(kSuiteKey, kInstallDirBufferSize, out);
+}
 
 void GetFamilyInstallDir(std::string* out) {
     ReadInstallDir(kFamilyKey, kInstallDirBufferSize, out);

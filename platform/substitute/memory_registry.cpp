@@ -111,8 +111,7 @@ int32_t MemoryRegistry::OpenKey(RegKey parent, const char* subKey, uint32_t acce
     return Walk(parent, subKey, false, access, key);
 }
 
-int32_t MemoryRegistry::CreateKey(RegKey parent, const char* subKey, uint32_t access,
-                                  RegKey* key) {
+int32_t MemoryRegistry::CreateKey(RegKey parent, const char* subKey, uint32_t access, RegKey* key) {
     return Walk(parent, subKey, true, access, key);
 }
 

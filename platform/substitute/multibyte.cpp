@@ -8,7 +8,9 @@
 namespace platform {
 
 namespace {
-int FoldAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+int FoldAscii(unsigned char c) {
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
 } // namespace
 
 int MbsICmp(const char* a, const char* b) {
@@ -21,7 +23,9 @@ int MbsICmp(const char* a, const char* b) {
     }
 }
 
-int MbsCmp(const char* a, const char* b) { return std::strcmp(a, b); }
+int MbsCmp(const char* a, const char* b) {
+    return std::strcmp(a, b);
+}
 
 const char* MbsRChr(const char* s, unsigned int c) {
     return std::strrchr(s, static_cast<unsigned char>(c));

@@ -9,15 +9,16 @@ static_assert(reg::kSuccess == ERROR_SUCCESS && reg::kFileNotFound == ERROR_FILE
               reg::kAccessDenied == ERROR_ACCESS_DENIED &&
               reg::kInvalidHandle == ERROR_INVALID_HANDLE && reg::kMoreData == ERROR_MORE_DATA &&
               reg::kNoMoreItems == ERROR_NO_MORE_ITEMS);
-static_assert(reg::kSz == REG_SZ && reg::kExpandSz == REG_EXPAND_SZ &&
-              reg::kBinary == REG_BINARY && reg::kDword == REG_DWORD &&
-              reg::kMultiSz == REG_MULTI_SZ);
+static_assert(reg::kSz == REG_SZ && reg::kExpandSz == REG_EXPAND_SZ && reg::kBinary == REG_BINARY &&
+              reg::kDword == REG_DWORD && reg::kMultiSz == REG_MULTI_SZ);
 static_assert(reg::kRead == KEY_READ && reg::kWrite == KEY_WRITE &&
               reg::kAllAccess == KEY_ALL_ACCESS && reg::kSetValue == KEY_SET_VALUE);
 
 namespace {
 
-HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY ToHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 class Win32Registry final : public Registry {
 public:
@@ -60,8 +61,8 @@ public:
 
     int32_t EnumKey(RegKey key, uint32_t index, char* name, uint32_t* nameSize) override {
         DWORD length = *nameSize;
-        LONG result = RegEnumKeyExA(ToHkey(key), index, name, &length, nullptr, nullptr, nullptr,
-                                    nullptr);
+        LONG result =
+            RegEnumKeyExA(ToHkey(key), index, name, &length, nullptr, nullptr, nullptr, nullptr);
         *nameSize = length;
         return result;
     }

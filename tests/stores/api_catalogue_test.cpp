@@ -89,7 +89,9 @@ TEST_F(CatalogueParse, NamesKeepTheirSpacesAndNumbersSkipLeadingOnes) {
     EXPECT_EQ(" Event ", Api(0).eventNames[0]);
 }
 
-TEST_F(CatalogueParse, EmptyVersionLineIsZero) { EXPECT_EQ(0u, Parse("\n0\n")); }
+TEST_F(CatalogueParse, EmptyVersionLineIsZero) {
+    EXPECT_EQ(0u, Parse("\n0\n"));
+}
 
 TEST_F(CatalogueParse, NamesLongerThanTheirFieldAreCut) {
     std::string longName(100, 'n');
@@ -112,7 +114,8 @@ TEST_F(CatalogueParse, TriStateOutsideZeroToTwoReadsAsNoneHooked) {
 }
 
 // Catalogues that break the format are not read at all: the tables stay empty.
-class DamagedCatalogue : public CatalogueParse, public ::testing::WithParamInterface<const char*> {};
+class DamagedCatalogue : public CatalogueParse,
+                         public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(DamagedCatalogue, IsRejectedWithEmptyTables) {
     ASSERT_EQ(0x1A2Bu, Parse(kCatalogue, true)); // rows of an earlier read must not survive

@@ -7,8 +7,12 @@ RegistryFixture::RegistryFixture(std::initializer_list<const char*> keys)
     keys_.emplace_back(kScratch);
 }
 
-void RegistryFixture::SetUp() { Clean(); }
-void RegistryFixture::TearDown() { Clean(); }
+void RegistryFixture::SetUp() {
+    Clean();
+}
+void RegistryFixture::TearDown() {
+    Clean();
+}
 
 void RegistryFixture::Clean() const {
     for (const std::string& key : keys_)

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds and tests with; quick when all are there.
+set -euo pipefail
+packages=(
+  cmake make g++ git file clang-format
+  googletest                                   # GoogleTest sources, built by each tree
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64      # the Windows cross compilers, windres included
+  wine64 xvfb xauth                            # running the Windows build
+)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs every test: the native suite, then the same suite built for win64 under wine64 in a
+# fresh prefix. Fails when either fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+check_pe() { # path, expected objdump format
+  local format
+  format=$(x86_64-w64-mingw32-objdump -f "$1" 2>/dev/null | sed -n 's/.*file format //p')
+  if [ "$format" != "$2" ]; then
+    echo "$1: file format '$format', expected '$2'"
+    return 1
+  fi
+  echo "$1: $format"
+}
+
+status=0
+check_pe build/win32/bin/kelvdcfg.dll pei-i386 || status=1
+check_pe build/win64/bin/kelvdcfg.dll pei-x86-64 || status=1
+
+echo "== native tests (substitute platform)"
+ctest --test-dir build/linux --output-on-failure || status=1
+
+echo "== win64 tests under wine64"
+(
+  source tools/wine-env.sh
+  ctest --test-dir build/win64 --output-on-failure
+) || status=1
+
+exit $status
