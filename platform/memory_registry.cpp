@@ -1,4 +1,4 @@
-#include "platform/substitute/memory_registry.h"
+#include "platform/memory_registry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -239,11 +239,6 @@ void MemoryRegistry::SetReadOnly(const char* path, bool readOnly) {
         return;
     handles_[key].node->readOnly = readOnly;
     CloseKey(key);
-}
-
-Registry& nativeRegistry() {
-    static MemoryRegistry instance;
-    return instance;
 }
 
 } // namespace platform

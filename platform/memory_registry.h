@@ -1,7 +1,8 @@
-// The Linux substitute of the registry: an in-memory tree under HKEY_LOCAL_MACHINE that answers
-// every call as the Win32 registry does (case-insensitive, case-preserving names; subkeys
-// enumerated in case-insensitive order; access rights of the handle checked; ERROR_MORE_DATA
-// with the size needed).
+// A registry held in memory: a tree under HKEY_LOCAL_MACHINE that answers every call as the
+// Win32 registry does (case-insensitive, case-preserving names; subkeys enumerated in
+// case-insensitive order; access rights of the handle checked; ERROR_MORE_DATA with the size
+// needed). It is the Linux substitute's registry, and the store behind in-memory embedded
+// targets.
 #pragma once
 
 #include "platform/registry.h"

@@ -1,0 +1,43 @@
+#include "drivers/driver_description.h"
+
+#include "platform/system_info.h"
+#include "platform/version_info.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kelvd {
+
+namespace {
+constexpr uint32_t kSystemDirectorySize = 512;
+} // namespace
+
+bool QueryVersionString(const std::string& path, const char* key, std::string* value) {
+    platform::VersionInfo& versions = platform::versionInfo();
+    std::vector<uint8_t> block(versions.InfoSize(path.c_str()));
+    if (!versions.Info(path.c_str(), &block))
+        return false;
+    // Only the table of the user's language with the Unicode code page is consulted.
+    char language[9];
+    std::snprintf(language, sizeof language, "%04X04B0",
+                  platform::systemInfo().UserDefaultLangId());
+    std::string subBlock = std::string("\\StringFileInfo\\") + language + "\\" + key;
+    return versions.QueryString(block, subBlock.c_str(), value);
+}
+
+bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
+                          std::string* description) {
+    description->clear();
+    std::string path = inDriversDirectory
+                           ? platform::systemInfo().SystemDirectory(kSystemDirectorySize) +
+                                 "\\DRIVERS\\" + fileName
+                           : fileName;
+    if (platform::versionInfo().InfoSize(path.c_str()) == 0)
+        return false;
+    if (QueryVersionString(path, "FileDescription", description) ||
+        QueryVersionString(path, "ProductName", description))
+        description->resize(std::min(description->size(), kMaxDescriptionLength));
+    return true;
+}
+
+} // namespace kelvd

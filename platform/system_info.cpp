@@ -1,0 +1,10 @@
+#include "platform/system_info.h"
+
+namespace platform {
+
+SystemInfo& systemInfo() {
+    SystemInfo* replacement = ScopedSystemInfo::slot();
+    return replacement ? *replacement : nativeSystemInfo();
+}
+
+} // namespace platform
