@@ -1,17 +1,23 @@
-# make test: installs what is missing, builds the three trees and runs every test.
+# make test: installs what is missing, builds every tree and runs every test.
 JOBS ?= $(shell nproc)
-TREES := linux win32 win64
+TREES := linux asan fuzz win32 win64
+FUZZ_SECONDS ?= 60
 
-.PHONY: test build deps format clean $(TREES)
+.PHONY: test fuzz build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
 
-build: $(TREES)
+# Every fuzzer for FUZZ_SECONDS seconds each.
+fuzz: tree-fuzz
+	tools/run-fuzzers.sh $(FUZZ_SECONDS)
 
-$(TREES): deps
-	cmake --preset $@ >/dev/null
-	cmake --build --preset $@ -j $(JOBS)
+build: $(addprefix tree-,$(TREES))
+
+# One tree: build/<name>, configured by the preset of that name.
+tree-%: deps
+	cmake --preset $* >/dev/null
+	cmake --build --preset $* -j $(JOBS)
 
 deps:
 	tools/install-deps.sh

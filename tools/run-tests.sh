@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: the native suite, then the same suite built for win64 under wine64 in a
-# fresh prefix. Fails when either fails.
+# Runs every test: the native suite, the same suite with sanitizers, then the suite built for
+# win64 under wine64 in a fresh prefix. Fails when any of them fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +20,13 @@ check_pe build/win64/bin/kelvdcfg.dll pei-x86-64 || status=1
 
 echo "== native tests (substitute platform)"
 ctest --test-dir build/linux --output-on-failure || status=1
+
+echo "== native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan --output-on-failure || status=1
+
+echo "== every fuzzer, briefly"
+tools/run-fuzzers.sh 3 || status=1
 
 echo "== win64 tests under wine64"
 (
