@@ -19,7 +19,7 @@ bool ReadWholeFile(const std::string& path, OpenMode mode, std::string* content)
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& content) {
-    std::unique_ptr<File> file = fileSystem().Open(path.c_str(), OpenMode::WriteBinary);
+    std::unique_ptr<File> file = OpenForReplace(path);
     if (!file)
         return false;
     bool written = file->Write(content.data(), content.size()) == content.size();

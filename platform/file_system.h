@@ -35,6 +35,11 @@ public:
     virtual ~FileSystem() = default;
     // fopen with "r", "rb" or "wb"; null when the file cannot be opened.
     virtual std::unique_ptr<File> Open(const char* path, OpenMode mode) = 0;
+    // Moves a file to a new name in the same directory, replacing any file of that name in one
+    // step.
+    virtual bool Rename(const char* from, const char* to) = 0;
+    // Deletes a file.
+    virtual bool Remove(const char* path) = 0;
 };
 
 FileSystem& fileSystem();
@@ -45,5 +50,12 @@ using ScopedFileSystem = Override<FileSystem>;
 bool ReadWholeFile(const std::string& path, OpenMode mode, std::string* content);
 // Writes content as the whole new file; false when it cannot be created or fully written.
 bool WriteWholeFile(const std::string& path, const std::string& content);
+
+// Opens path for writing in binary mode so that it is replaced only when everything was written:
+// the data goes to a temporary file beside it, which Close() moves over path once every write
+// and the close itself succeeded. A failed write, a failed close, or a file destroyed without
+// Close() leaves path as it was and removes the temporary file. Null when the temporary file
+// cannot be created.
+std::unique_ptr<File> OpenForReplace(const std::string& path);
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "platform/stdio_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace platform {
@@ -39,6 +40,12 @@ public:
         }
         return nullptr;
     }
+
+    bool Rename(const char* from, const char* to) override {
+        return std::rename(LocalPath(from).c_str(), LocalPath(to).c_str()) == 0;
+    }
+
+    bool Remove(const char* path) override { return std::remove(LocalPath(path).c_str()) == 0; }
 };
 
 } // namespace

@@ -1,6 +1,8 @@
 // The runtime's own stdio: its text mode is the Windows text mode.
 #include "platform/stdio_file.h"
 
+#include <windows.h>
+
 namespace platform {
 
 namespace {
@@ -18,6 +20,18 @@ public:
         }
         return nullptr;
     }
+
+    bool Rename(const char* from, const char* to) override {
+        if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING))
+            return true;
+        // Windows 9x has no MoveFileExA: there the old file goes first.
+        if (::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
+            return false;
+        ::DeleteFileA(to);
+        return ::MoveFileA(from, to) != 0;
+    }
+
+    bool Remove(const char* path) override { return ::DeleteFileA(path) != 0; }
 };
 
 } // namespace
