@@ -64,9 +64,17 @@ MemoryRegistry::MemoryRegistry() : root_(std::make_shared<Node>()) {
 }
 MemoryRegistry::~MemoryRegistry() = default;
 
-const MemoryRegistry::Handle* MemoryRegistry::Find(RegKey key) const {
+int32_t MemoryRegistry::Reach(RegKey key, uint32_t right, Node** node) const {
     auto it = handles_.find(key);
-    return it == handles_.end() ? nullptr : &it->second;
+    if (it == handles_.end())
+        return reg::kInvalidHandle;
+    const Handle& handle = it->second;
+    if (handle.node->deleted)
+        return kKeyDeleted;
+    if ((handle.access & right) != right || (right == reg::kSetValue && handle.node->readOnly))
+        return reg::kAccessDenied;
+    *node = handle.node.get();
+    return reg::kSuccess;
 }
 
 RegKey MemoryRegistry::Issue(std::shared_ptr<Node> node, uint32_t access) {
@@ -78,12 +86,10 @@ RegKey MemoryRegistry::Issue(std::shared_ptr<Node> node, uint32_t access) {
 int32_t MemoryRegistry::Walk(RegKey parent, const char* subKey, bool create, uint32_t access,
                              RegKey* key) {
     *key = 0;
-    const Handle* from = Find(parent);
-    if (!from)
-        return reg::kInvalidHandle;
-    if (from->node->deleted)
-        return kKeyDeleted;
-    std::shared_ptr<Node> node = from->node;
+    Node* from;
+    if (int32_t result = Reach(parent, 0, &from); result != reg::kSuccess)
+        return result;
+    std::shared_ptr<Node> node = handles_.at(parent).node;
     for (const std::string& part : SplitPath(subKey)) {
         if (part.empty())
             return kInvalidParameter;
@@ -117,16 +123,12 @@ int32_t MemoryRegistry::CreateKey(RegKey parent, const char* subKey, uint32_t ac
 
 int32_t MemoryRegistry::QueryValue(RegKey key, const char* name, uint32_t* type, uint8_t* data,
                                    uint32_t* size) {
-    const Handle* handle = Find(key);
-    if (!handle)
-        return reg::kInvalidHandle;
-    if (handle->node->deleted)
-        return kKeyDeleted;
-    if (!(handle->access & reg::kQueryValue))
-        return reg::kAccessDenied;
+    Node* node;
+    if (int32_t result = Reach(key, reg::kQueryValue, &node); result != reg::kSuccess)
+        return result;
     if (data && !size)
         return kInvalidParameter;
-    const Node::Value* value = handle->node->FindValue(name);
+    const Node::Value* value = node->FindValue(name);
     if (!value)
         return reg::kFileNotFound;
     if (type)
@@ -146,50 +148,38 @@ int32_t MemoryRegistry::QueryValue(RegKey key, const char* name, uint32_t* type,
 
 int32_t MemoryRegistry::SetValue(RegKey key, const char* name, uint32_t type, const uint8_t* data,
                                  uint32_t size) {
-    const Handle* handle = Find(key);
-    if (!handle)
-        return reg::kInvalidHandle;
-    if (handle->node->deleted)
-        return kKeyDeleted;
-    if (!(handle->access & reg::kSetValue) || handle->node->readOnly)
-        return reg::kAccessDenied;
+    Node* node;
+    if (int32_t result = Reach(key, reg::kSetValue, &node); result != reg::kSuccess)
+        return result;
     if (!data && size)
         return kInvalidParameter;
     std::vector<uint8_t> bytes(data, data + size);
-    if (Node::Value* existing = handle->node->FindValue(name)) {
+    if (Node::Value* existing = node->FindValue(name)) {
         existing->type = type;
         existing->data = std::move(bytes);
     } else {
-        handle->node->values.push_back({name ? name : "", type, std::move(bytes)});
+        node->values.push_back({name ? name : "", type, std::move(bytes)});
     }
     return reg::kSuccess;
 }
 
 int32_t MemoryRegistry::DeleteValue(RegKey key, const char* name) {
-    const Handle* handle = Find(key);
-    if (!handle)
-        return reg::kInvalidHandle;
-    if (handle->node->deleted)
-        return kKeyDeleted;
-    if (!(handle->access & reg::kSetValue) || handle->node->readOnly)
-        return reg::kAccessDenied;
-    Node::Value* value = handle->node->FindValue(name);
+    Node* node;
+    if (int32_t result = Reach(key, reg::kSetValue, &node); result != reg::kSuccess)
+        return result;
+    Node::Value* value = node->FindValue(name);
     if (!value)
         return reg::kFileNotFound;
-    auto& values = handle->node->values;
+    auto& values = node->values;
     values.erase(values.begin() + (value - values.data()));
     return reg::kSuccess;
 }
 
 int32_t MemoryRegistry::EnumKey(RegKey key, uint32_t index, char* name, uint32_t* nameSize) {
-    const Handle* handle = Find(key);
-    if (!handle)
-        return reg::kInvalidHandle;
-    if (handle->node->deleted)
-        return kKeyDeleted;
-    if (!(handle->access & reg::kEnumerateSubKeys))
-        return reg::kAccessDenied;
-    const auto& subkeys = handle->node->subkeys;
+    Node* node;
+    if (int32_t result = Reach(key, reg::kEnumerateSubKeys, &node); result != reg::kSuccess)
+        return result;
+    const auto& subkeys = node->subkeys;
     if (index >= subkeys.size())
         return reg::kNoMoreItems;
     const std::string& found = std::next(subkeys.begin(), index)->second->name;

@@ -43,7 +43,8 @@ private:
         uint32_t access;
     };
 
-    const Handle* Find(RegKey key) const;
+    // The node behind an open handle that holds right; kSetValue also needs a changeable key.
+    int32_t Reach(RegKey key, uint32_t right, Node** node) const;
     int32_t Walk(RegKey parent, const char* subKey, bool create, uint32_t access, RegKey* key);
     RegKey Issue(std::shared_ptr<Node> node, uint32_t access);
 
