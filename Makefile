@@ -15,7 +15,7 @@ fuzz: tree-fuzz
 build: $(addprefix tree-,$(TREES))
 
 # One tree: build/<name>, configured by the preset of that name.
-tree-%: deps
+$(addprefix tree-,$(TREES)): tree-%: deps
 	cmake --preset $* >/dev/null
 	cmake --build --preset $* -j $(JOBS)
 
