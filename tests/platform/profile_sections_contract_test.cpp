@@ -1,0 +1,49 @@
+// Profile sections read and written whole, natively and under Wine.
+#include "platform/profile_sections.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+
+class ProfileContract : public ::testing::Test {
+protected:
+    std::string Read(const char* section) {
+        std::string entries;
+        EXPECT_TRUE(profileSections().Read(section, file_.c_str(), &entries));
+        return entries;
+    }
+
+    kelvd::test::TempDir dir_;
+    std::string file_ = dir_.File("test.ini");
+};
+
+TEST_F(ProfileContract, MissingSectionIsTheEmptyEntryAlone) {
+    EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
+}
+
+TEST_F(ProfileContract, WrittenSectionReadsBackAndLeavesTheOthers) {
+    const std::string other("keep=1\0", 7);
+    const std::string entries("woafont=dosapp.fon\0device=kelvd.vxd\0\0", 37);
+    ASSERT_TRUE(profileSections().Write("Other", other + '\0', file_.c_str()));
+    ASSERT_TRUE(profileSections().Write("386Enh", entries, file_.c_str()));
+    EXPECT_EQ(entries, Read("386enh"));
+    EXPECT_EQ(other + '\0', Read("Other"));
+    ASSERT_TRUE(profileSections().Write("386Enh", std::string(1, '\0'), file_.c_str()));
+    EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
+    EXPECT_EQ(other + '\0', Read("Other"));
+}
+
+TEST_F(ProfileContract, SectionLongerThanOneKilobyteComesBackWhole) {
+    std::string entries;
+    for (int i = 0; i < 200; ++i)
+        entries += "device=driver" + std::to_string(i) + ".386" + '\0';
+    entries += '\0';
+    ASSERT_GT(entries.size(), 3000u);
+    ASSERT_TRUE(profileSections().Write("386Enh", entries, file_.c_str()));
+    EXPECT_EQ(entries, Read("386Enh"));
+}
+
+} // namespace
