@@ -21,8 +21,7 @@ public:
     virtual ~MessageBoxes() = default;
     // MessageBoxA: shows text with caption (null for the default caption) and the style bits of
     // type; the id of the button that closed it.
-    virtual int Show(WindowHandle owner, const char* text, const char* caption,
-                     uint32_t type) = 0;
+    virtual int Show(WindowHandle owner, const char* text, const char* caption, uint32_t type) = 0;
 };
 
 // Message boxes that are recorded instead of shown, each closed at once with OK: what runs

@@ -15,16 +15,15 @@ public:
     }
 
     bool Info(const char* path, std::vector<uint8_t>* block) override {
-        return !block->empty() && ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(block->size()),
-                                                        block->data());
+        return !block->empty() &&
+               ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(block->size()), block->data());
     }
 
     bool QueryString(const std::vector<uint8_t>& block, const char* subBlock,
                      std::string* value) override {
         void* text = nullptr;
         UINT length = 0;
-        if (block.empty() ||
-            !::VerQueryValueA(block.data(), subBlock, &text, &length) || !text)
+        if (block.empty() || !::VerQueryValueA(block.data(), subBlock, &text, &length) || !text)
             return false;
         // The value lies inside the block; its length counts characters with the terminator.
         const char* begin = static_cast<const char*>(text);
