@@ -5,20 +5,6 @@
 
 namespace kelvd {
 
-TargetString Widen(const std::string& text) {
-    TargetString wide;
-    for (char c : text)
-        wide += static_cast<KelvdTargetChar>(static_cast<unsigned char>(c));
-    return wide;
-}
-
-std::string Narrow(const KelvdTargetChar* text) {
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += *text <= 0xFF ? static_cast<char>(*text) : '?';
-    return narrow;
-}
-
 MemoryTarget* MemoryTarget::current_ = nullptr;
 
 // The table's functions: names are narrowed and the calls passed to the current target's
@@ -46,8 +32,8 @@ struct MemoryTarget::Calls {
 
     static int32_t KELVD_TARGET_API CreateKeyEx(KelvdTargetKey parent,
                                                 const KelvdTargetChar* subKey, uint32_t,
-                                                KelvdTargetChar*, uint32_t, uint32_t access,
-                                                void*, KelvdTargetKey* key, uint32_t* disposition) {
+                                                KelvdTargetChar*, uint32_t, uint32_t access, void*,
+                                                KelvdTargetKey* key, uint32_t* disposition) {
         platform::RegKey opened = 0;
         int32_t result = Registry().CreateKey(parent, Narrow(subKey).c_str(), access, &opened);
         *key = static_cast<KelvdTargetKey>(opened);
@@ -103,6 +89,8 @@ MemoryTarget::MemoryTarget() : previous_(current_) {
     current_ = this;
 }
 
-MemoryTarget::~MemoryTarget() { current_ = previous_; }
+MemoryTarget::~MemoryTarget() {
+    current_ = previous_;
+}
 
 } // namespace kelvd
