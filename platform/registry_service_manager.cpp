@@ -144,9 +144,10 @@ ScHandle RegistryServiceManager::Create(ScHandle manager, const NewService& serv
 ScHandle RegistryServiceManager::Open(ScHandle manager, const char* name, uint32_t) {
     if (!IsManager(manager))
         return Fail(svc::kErrorInvalidHandle);
-    if (!name || !*name || !Read(name))
+    std::optional<Service> service = Read(name ? name : "");
+    if (!service)
         return Fail(svc::kErrorNoSuchService);
-    return Issue(name);
+    return Issue(service->name);
 }
 
 bool RegistryServiceManager::Start(ScHandle handle) {

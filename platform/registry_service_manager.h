@@ -1,7 +1,8 @@
 // A service manager whose services are the keys below "System\CurrentControlSet\Services" of the
 // active registry, as the real one finds them: a key with a "Type" and a "Start" is a service,
 // with its "ImagePath", "Group", "ErrorControl" and "DisplayName" (the key name when missing).
-// The keys are read at every call. Current states live here: every service is stopped until it
+// The keys are read at every call; a service opened by another spelling of its name goes by that
+// spelling. Current states live here: every service is stopped until it
 // is started or a test sets another state. It is the Linux substitute's service manager; it
 // serves only the local machine's active database and does not check access rights.
 #pragma once
