@@ -198,7 +198,7 @@ TEST(PeVersionResource, HeadersThatAreNotPeFail) {
 TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
     std::string file;
     ASSERT_TRUE(
-        ReadWholeFile(kelvd::test::TestDriver("described.sys"), OpenMode::ReadBinary, &file));
+        ReadWholeFile(kelvd::test::TestDriver("DESCRIBED.SYS"), OpenMode::ReadBinary, &file));
     const Bytes image(file.begin(), file.end());
     Bytes whole;
     ASSERT_TRUE(Find(image, &whole));

@@ -62,7 +62,7 @@ protected:
 
     ServiceManager& scm_ = serviceManager();
     ScHandle manager_ = 0;
-    const std::string image_ = "\\??\\" + kelvd::test::TestDriver("plain.sys");
+    const std::string image_ = "\\??\\" + kelvd::test::TestDriver("PLAIN.SYS");
 };
 
 TEST_F(ServiceManagerContract, CreatedDriverOpensByNameInAnyCase) {

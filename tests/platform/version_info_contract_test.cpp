@@ -22,10 +22,10 @@ std::string Query(const std::string& image, const char* subBlock) {
 }
 
 TEST(VersionInfoContract, ImagesWithoutAResourceHaveSizeZero) {
-    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("plain.sys").c_str()));
-    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("missing.sys").c_str()));
-    EXPECT_NE(0u, versionInfo().InfoSize(TestDriver("described.sys").c_str()));
-    EXPECT_EQ("(none)", Query("plain.sys", "\\StringFileInfo\\040904B0\\FileDescription"));
+    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("PLAIN.SYS").c_str()));
+    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("MISSING.SYS").c_str()));
+    EXPECT_NE(0u, versionInfo().InfoSize(TestDriver("DESCRIBED.SYS").c_str()));
+    EXPECT_EQ("(none)", Query("PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription"));
 }
 
 struct Lookup {
@@ -44,19 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
     Images, VersionStrings,
     ::testing::Values(
         // PE32+, strings in 040904B0.
-        Lookup{"described.sys", "\\StringFileInfo\\040904B0\\FileDescription",
+        Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\FileDescription",
                "Described test driver with a long description"},
-        Lookup{"described.sys", "\\stringfileinfo\\040904b0\\PRODUCTNAME", "Described product"},
-        Lookup{"described.sys", "\\StringFileInfo\\040904B0\\Comments", "(none)"},
-        Lookup{"described.sys", "\\StringFileInfo\\040904E4\\FileDescription", "(none)"},
+        Lookup{"DESCRIBED.SYS", "\\stringfileinfo\\040904b0\\PRODUCTNAME", "Described product"},
+        Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\Comments", "(none)"},
+        Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904E4\\FileDescription", "(none)"},
         // PE32, strings in German only.
-        Lookup{"foreign.sys", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
-        Lookup{"foreign.sys", "\\StringFileInfo\\040704B0\\FileDescription", "Fremder Testtreiber"},
+        Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
+        Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040704B0\\FileDescription", "Fremder Testtreiber"},
         // A product name with an e acute, in the ANSI code page; no file description.
-        Lookup{"product.sys", "\\StringFileInfo\\040904B0\\ProductName",
+        Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\ProductName",
                "Produit d\xE9"
                "crit"},
-        Lookup{"product.sys", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
+        Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
 
 TEST(VersionInfoContract, EmptyBlockHoldsNoStrings) {
     std::string value;

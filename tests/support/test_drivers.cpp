@@ -2,15 +2,19 @@
 
 namespace kelvd::test {
 
-std::string TestDriver(const std::string& fileName) {
-    std::string path = KELVD_TEST_DRIVERS;
+std::string TestSystemDirectory() {
+    std::string path = KELVD_TEST_SYSTEM;
 #ifdef _WIN32
     for (char& c : path)
         if (c == '/')
             c = '\\';
     path = "Z:" + path;
 #endif
-    return path + "\\" + fileName;
+    return path;
+}
+
+std::string TestDriver(const std::string& fileName) {
+    return TestSystemDirectory() + "\\DRIVERS\\" + fileName;
 }
 
 } // namespace kelvd::test

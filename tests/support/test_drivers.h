@@ -1,13 +1,16 @@
-// The driver images that the build makes for the tests (see tests/data): "described.sys",
-// "foreign.sys", "product.sys" and "plain.sys".
+// The system directory that the build makes for the tests (see tests/CMakeLists.txt): driver
+// images "DESCRIBED.SYS", "FOREIGN.SYS", "PRODUCT.SYS" and "PLAIN.SYS" in its DRIVERS directory,
+// and "PRINTER.DLL" (described) and "PLAINPRN.DLL" (plain) as printer drivers of version 3.
 #pragma once
 
 #include <string>
 
 namespace kelvd::test {
 
-// The image's full path as the library spells paths (on Windows, through drive Z:, which Wine
-// maps to the Linux root).
+// The directory as the library spells paths (on Windows, through drive Z:, which Wine maps to
+// the Linux root).
+std::string TestSystemDirectory();
+// The full path of a driver image in its DRIVERS directory.
 std::string TestDriver(const std::string& fileName);
 
 } // namespace kelvd::test

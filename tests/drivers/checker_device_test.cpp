@@ -1,0 +1,141 @@
+// Connecting to the checker: its service, its device under either name, and the list-head calls.
+#include "drivers/checker_device.h"
+#include "platform/memory_registry.h"
+#include "platform/registry_service_manager.h"
+#include "platform/simulated_devices.h"
+#include "platform/system_info.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+using namespace kelvd;
+
+constexpr const char* kFirstDevice = "\\\\.\\KELVD";
+constexpr const char* kSecondDevice = "\\\\.\\KELVD.VXD";
+
+class CheckerDevice : public ::testing::Test {
+protected:
+    void TearDown() override { CloseCheckerDevice(); }
+
+    std::vector<std::string> OpenedNames() const {
+        std::vector<std::string> names;
+        for (const auto& open : devices_.opens)
+            names.push_back(open.name);
+        return names;
+    }
+    bool IsRunning(const char* name) {
+        ScHandle manager = services_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
+        ScHandle service = services_.Open(manager, name, svc::kAllAccess);
+        bool running = service && !services_.Start(service) &&
+                       services_.LastError() == svc::kErrorAlreadyRunning;
+        services_.Close(service);
+        services_.Close(manager);
+        return running;
+    }
+
+    FixedSystemInfo system_{
+        SystemFacts{0xC0000A04, kPlatformWin9x, "C:\\WIN98\\SYSTEM", "C:\\WIN98", 0x0409}};
+    ScopedSystemInfo scopedSystem_{system_};
+    MemoryRegistry registry_;
+    ScopedRegistry scopedRegistry_{registry_};
+    RegistryServiceManager services_;
+    ScopedServiceManager scopedServices_{services_};
+    SimulatedDevices devices_;
+    ScopedDeviceIo scopedDevices_{devices_};
+};
+
+TEST_F(CheckerDevice, LoadedCheckerOpensUnderItsFirstNameOnly) {
+    devices_.Add(kFirstDevice, {});
+    devices_.Add(kSecondDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_NE(kInvalidDevice, checkerDevice);
+    EXPECT_EQ(std::vector<std::string>{kFirstDevice}, OpenedNames());
+    const auto& open = devices_.opens[0];
+    EXPECT_EQ((std::vector<uint32_t>{0, 0, kCreateNew, kFlagDeleteOnClose}),
+              (std::vector<uint32_t>{open.access, open.shareMode, open.disposition, open.flags}));
+}
+
+TEST_F(CheckerDevice, SecondAttemptOpensTheVxdName) {
+    devices_.Add(kSecondDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_EQ((std::vector<std::string>{kFirstDevice, kSecondDevice}), OpenedNames());
+}
+
+TEST_F(CheckerDevice, WithNeitherDeviceTheConnectionFails) {
+    EXPECT_FALSE(ConnectChecker());
+    EXPECT_EQ(kInvalidDevice, checkerDevice);
+    EXPECT_EQ(2u, devices_.opens.size());
+}
+
+TEST_F(CheckerDevice, ServiceIsCreatedAndStartedWithTheCheckerParameters) {
+    devices_.Add(kFirstDevice, {});
+    ASSERT_TRUE(ConnectChecker());
+    KeyHandle key;
+    ASSERT_TRUE(key.Open(kLocalMachine, "System\\CurrentControlSet\\Services\\KELVD", reg::kRead));
+    uint32_t type = 9, start = 9, errorControl = 9;
+    std::string image, display;
+    ASSERT_TRUE(key.QueryDword("Type", &type) && key.QueryDword("Start", &start) &&
+                key.QueryDword("ErrorControl", &errorControl) &&
+                key.QueryString("ImagePath", 260, &image) &&
+                key.QueryString("DisplayName", 260, &display));
+    EXPECT_EQ((std::vector<uint32_t>{1, 0, 0}), (std::vector<uint32_t>{type, start, errorControl}));
+    EXPECT_EQ("C:\\WIN98\\SYSTEM32\\DRIVERS\\KELVD.SYS", image);
+    EXPECT_EQ("KELVD", display);
+    EXPECT_TRUE(IsRunning("KELVD"));
+}
+
+TEST_F(CheckerDevice, ServiceStepsFailQuietlyWithoutAServiceManager) {
+    services_.SetAvailable(false);
+    devices_.Add(kFirstDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_FALSE(CreateDriverService(0, "KELVD", "x"));
+    EXPECT_FALSE(StartDriverService(0, "KELVD"));
+}
+
+TEST_F(CheckerDevice, ServiceAlreadyRunningCountsAsStarted) {
+    ScHandle manager = services_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
+    EXPECT_FALSE(StartDriverService(manager, "KELVD"));
+    EXPECT_TRUE(CreateDriverService(manager, "KELVD", "C:\\KELVD.SYS"));
+    EXPECT_FALSE(CreateDriverService(manager, "KELVD", "C:\\KELVD.SYS"));
+    EXPECT_TRUE(StartDriverService(manager, "KELVD"));
+    EXPECT_TRUE(StartDriverService(manager, "KELVD"));
+    services_.Close(manager);
+}
+
+TEST_F(CheckerDevice, ListHeadsOfAClosedDeviceAreZeroWithoutACall) {
+    EXPECT_EQ(0u, GetModuleListHead());
+    EXPECT_EQ(0u, GetVxdChainHead());
+    EXPECT_TRUE(devices_.controls.empty());
+}
+
+TEST_F(CheckerDevice, ListHeadsComeFromTheirControlCodes) {
+    devices_.Add(kFirstDevice, {{0x84000018, 0xC0001000}, {0x84000028, 0xC0002000}});
+    ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    EXPECT_EQ(0xC0001000u, GetVxdChainHead());
+    EXPECT_EQ(0xC0002000u, GetModuleListHead());
+    ASSERT_EQ(2u, devices_.controls.size());
+    EXPECT_EQ(0u, devices_.controls[1].inputSize);
+    EXPECT_EQ(4u, devices_.controls[1].outputSize);
+}
+
+TEST_F(CheckerDevice, FailedControlCallGivesZero) {
+    devices_.Add(kFirstDevice, {});
+    ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    EXPECT_EQ(0u, GetModuleListHead());
+    EXPECT_EQ(1u, devices_.controls.size());
+}
+
+TEST_F(CheckerDevice, ClosingClosesOnceAndMarksTheHandleInvalid) {
+    devices_.Add(kFirstDevice, {});
+    ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    const DeviceHandle opened = checkerDevice;
+    CloseCheckerDevice();
+    CloseCheckerDevice();
+    EXPECT_EQ(kInvalidDevice, checkerDevice);
+    EXPECT_EQ(std::vector<DeviceHandle>{opened}, devices_.closes);
+    EXPECT_EQ(0u, devices_.OpenCount());
+}
+
+} // namespace
