@@ -16,7 +16,10 @@ struct MemoryTarget::Calls {
                                             const KelvdTargetChar* subKey, uint32_t,
                                             uint32_t access, KelvdTargetKey* key) {
         platform::RegKey opened = 0;
-        int32_t result = Registry().OpenKey(parent, Narrow(subKey).c_str(), access, &opened);
+        // Like the targets' own registry servers, every key opened may read its values, so a
+        // key opened for writing can still tell what it holds.
+        int32_t result = Registry().OpenKey(parent, Narrow(subKey).c_str(),
+                                            access | platform::reg::kQueryValue, &opened);
         *key = static_cast<KelvdTargetKey>(opened);
         return result;
     }

@@ -1,0 +1,77 @@
+// The checker's service key written on the embedded target.
+#include "app/config_app.h"
+#include "platform/system_info.h"
+#include "target/target_inventory.h"
+#include "test_host.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+
+constexpr const char* kCheckerKey = "System\\ControlSet001\\Services\\Kelvd";
+
+std::string Dword(uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+std::string Utf16(const std::string& text) {
+    const TargetString units = Widen(text);
+    return std::string(reinterpret_cast<const char*>(units.c_str()),
+                       (units.size() + 1) * sizeof(KelvdTargetChar));
+}
+
+class TargetServiceKey : public ::testing::Test {
+protected:
+    void SetUp() override { configApp().target = host_.table(); }
+    void TearDown() override {
+        EXPECT_EQ(0u, host_.registry().OpenHandleCount());
+        configApp().target = nullptr;
+    }
+
+    platform::FixedSystemInfo system_; // Windows 2000
+    platform::ScopedSystemInfo scoped_{system_};
+    test::TestHost host_;
+};
+
+TEST_F(TargetServiceKey, CreatesTheKeyWithTheCheckerValues) {
+    WriteTargetServiceKey();
+    EXPECT_EQ((std::vector<std::string>{"Open System\\ControlSet001\\Services\\Kelvd 0x20006",
+                                        "Create System\\ControlSet001\\Services\\Kelvd",
+                                        "Query Start untyped 4", "Set Start 4 4", "Set Type 4 4",
+                                        "Set ErrorControl 4 4", "Set Group 1 36", "Set Tag 4 4",
+                                        "Close"}),
+              host_.calls);
+    EXPECT_EQ(Dword(0), host_.Bytes(kCheckerKey, "Start"));
+    EXPECT_EQ(Dword(1), host_.Bytes(kCheckerKey, "Type"));
+    EXPECT_EQ(Dword(1), host_.Bytes(kCheckerKey, "ErrorControl"));
+    EXPECT_EQ(Dword(1), host_.Bytes(kCheckerKey, "Tag"));
+    EXPECT_EQ(Utf16("Boot Bus Extender"), host_.Bytes(kCheckerKey, "Group"));
+}
+
+TEST_F(TargetServiceKey, ExistingStartTypeStaysAndOtherVersionsUseTheSystemBus) {
+    system_.facts.version = 0x05650004; // NT 4
+    host_.PutDword(kCheckerKey, "Start", 3);
+    WriteTargetServiceKey();
+    EXPECT_EQ(Dword(3), host_.Bytes(kCheckerKey, "Start"));
+    EXPECT_EQ(Utf16("System Bus Extender"), host_.Bytes(kCheckerKey, "Group"));
+    EXPECT_EQ("Open System\\ControlSet001\\Services\\Kelvd 0x20006", host_.calls[0]);
+    EXPECT_EQ("Set Type 4 4", host_.calls[2]);
+}
+
+TEST_F(TargetServiceKey, HostCountingCharactersGetsTheNameTerminatedAndNoMore) {
+    host_.sizesInCharacters = true;
+    WriteTargetServiceKey();
+    const std::string group = host_.Bytes(kCheckerKey, "Group");
+    EXPECT_EQ(Utf16("Boot Bus Extender") + std::string(36, '\0'), group);
+}
+
+TEST_F(TargetServiceKey, KeyThatCannotBeOpenedOrCreatedGetsNothing) {
+    host_.registry().SetReadOnly(kCheckerKey, true);
+    WriteTargetServiceKey();
+    EXPECT_EQ("(none)", host_.Bytes(kCheckerKey, "Type"));
+    configApp().target = nullptr;
+    WriteTargetServiceKey();
+}
+
+} // namespace
