@@ -22,21 +22,29 @@ bool ReadDisplayDriver(const std::string& deviceValue, DriverEntry* row) {
     if (deviceValue.size() < kMachineRootLength)
         return false;
     platform::KeyHandle device;
-    std::string driver;
+    std::string driver, description;
     if (!device.Open(platform::kLocalMachine, deviceValue.substr(kMachineRootLength).c_str(),
                      platform::reg::kRead) ||
         !device.QueryString("InstalledDisplayDrivers", kDriverValueSize, &driver))
         return false;
-    row->path = driver + ".dll";
+    const std::string path = driver + ".dll";
     // Without a description of its own the device is described by its driver's path.
-    if (!device.QueryString("Device Description", kDriverValueSize, &row->description))
-        row->description = row->path;
-    row->group = kDisplayDriversGroup;
-    row->startType = -1;
+    if (!device.QueryString("Device Description", kDriverValueSize, &description))
+        description = path;
+    *row = DisplayDriverRow(path, description);
     return true;
 }
 
 } // namespace
+
+DriverEntry DisplayDriverRow(const std::string& path, const std::string& description) {
+    DriverEntry row;
+    row.path = path;
+    row.description = description;
+    row.group = "Installed display drivers";
+    row.startType = -1;
+    return row;
+}
 
 void EnumerateDisplayDrivers() {
     platform::KeyHandle map;

@@ -37,15 +37,14 @@ void ForEachSubkey(
 // The printer driver of a driver key as a row; false when the key names no driver file.
 bool ReadPrinterDriver(const platform::KeyHandle& driver, const std::string& directory,
                        DriverEntry* row) {
-    std::string file;
+    std::string file, description;
     if (!driver.QueryString("Driver", kNameSize, &file))
         return false;
-    row->path = directory + "\\" + file;
+    const std::string path = directory + "\\" + file;
     // A file without a version resource is described by its path.
-    if (!GetDriverDescription(row->path, false, &row->description))
-        row->description = row->path;
-    row->group = kDisplayDriversGroup;
-    row->startType = -1;
+    if (!GetDriverDescription(path, false, &description))
+        description = path;
+    *row = DisplayDriverRow(path, description);
     return true;
 }
 

@@ -65,11 +65,7 @@ void AddTargetDisplayDriver(const TargetKey& service, Inventory& inventory) {
     if (!installed)
         return;
     const std::string first = ToModelText(*installed);
-    DriverEntry row;
-    row.path = first + ".dll";
-    row.group = kDisplayDriversGroup;
-    row.startType = -1;
-    if (configModel().displayDrivers.Append(row))
+    if (configModel().displayDrivers.Append(DisplayDriverRow(first + ".dll", std::string())))
         inventory.displayList += first + ";";
 }
 

@@ -1,9 +1,6 @@
 // Connecting to the checker: its service, its device under either name, and the list-head calls.
 #include "drivers/checker_device.h"
-#include "platform/memory_registry.h"
-#include "platform/registry_service_manager.h"
-#include "platform/simulated_devices.h"
-#include "platform/system_info.h"
+#include "support/simulated_machine.h"
 
 #include <gtest/gtest.h>
 
@@ -35,15 +32,10 @@ protected:
         return running;
     }
 
-    FixedSystemInfo system_{
+    test::SimulatedMachine machine_{
         SystemFacts{0xC0000A04, kPlatformWin9x, "C:\\WIN98\\SYSTEM", "C:\\WIN98", 0x0409}};
-    ScopedSystemInfo scopedSystem_{system_};
-    MemoryRegistry registry_;
-    ScopedRegistry scopedRegistry_{registry_};
-    RegistryServiceManager services_;
-    ScopedServiceManager scopedServices_{services_};
-    SimulatedDevices devices_;
-    ScopedDeviceIo scopedDevices_{devices_};
+    RegistryServiceManager& services_ = machine_.services;
+    SimulatedDevices& devices_ = machine_.devices;
 };
 
 TEST_F(CheckerDevice, LoadedCheckerOpensUnderItsFirstNameOnly) {

@@ -2,10 +2,9 @@
 // platform's own registry (Wine's under Wine).
 #include "drivers/display_drivers.h"
 #include "model/config_model.h"
-#include "platform/memory_registry.h"
-#include "platform/system_info.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"
+#include "support/simulated_machine.h"
 #include "support/test_drivers.h"
 
 #include <map>
@@ -107,8 +106,7 @@ TEST_F(DisplayDrivers, FullTableTakesNoMore) {
 
 TEST(DisplayDriverMap, WithoutTheDeviceMapNothingIsAdded) {
     test::ResetModel();
-    MemoryRegistry empty;
-    ScopedRegistry scoped(empty);
+    test::SimulatedMachine empty;
     EnumerateDisplayDrivers();
     EnumeratePrinterDrivers();
     EXPECT_EQ(0u, configModel().displayDrivers.Count());
@@ -127,8 +125,7 @@ protected:
         return test::TestSystemDirectory() + "\\spool\\drivers\\w32x86\\3\\" + file;
     }
 
-    FixedSystemInfo system_{
-        SystemFacts{0x08930005, kPlatformNt, test::TestSystemDirectory(), "C:\\WINNT", 0x0409}};
+    FixedSystemInfo system_{test::TestSystemFacts()};
     ScopedSystemInfo scoped_{system_};
 };
 

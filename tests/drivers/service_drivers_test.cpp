@@ -2,10 +2,8 @@
 // the platform's own service manager, a large in-memory one and a misbehaving one.
 #include "drivers/service_drivers.h"
 #include "model/config_model.h"
-#include "platform/memory_registry.h"
-#include "platform/registry_service_manager.h"
-#include "platform/system_info.h"
 #include "support/model_reset.h"
+#include "support/simulated_machine.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +30,7 @@ protected:
         return configModel().drivers.Count() > before ? &configModel().drivers[before] : nullptr;
     }
 
-    FixedSystemInfo system_{
-        SystemFacts{0x08930005, kPlatformNt, test::TestSystemDirectory(), "C:\\WINNT", 0x0409}};
+    FixedSystemInfo system_{test::TestSystemFacts()};
     ScopedSystemInfo scoped_{system_};
 };
 
@@ -145,10 +142,7 @@ TEST_F(RegisteredServices, DriverWithVersionResourceIsListedAndOneWithoutIsNot) 
 // Many services, through the in-memory service manager on every platform.
 TEST(ManyServices, FillTheTableToItsCapacityInTheirOrder) {
     test::ResetModel();
-    MemoryRegistry registry;
-    ScopedRegistry scopedRegistry(registry);
-    RegistryServiceManager services;
-    ScopedServiceManager scopedServices(services);
+    test::SimulatedMachine machine;
     const std::string image = "\\??\\" + TestDriver("DESCRIBED.SYS");
     for (int i = 0; i < 400; ++i) {
         KeyHandle key;
@@ -160,7 +154,7 @@ TEST(ManyServices, FillTheTableToItsCapacityInTheirOrder) {
         key.SetDword("Start", 3);
         key.SetString("ImagePath", image);
     }
-    services.SetCurrentState("S1001", svc::kRunning);
+    machine.services.SetCurrentState("S1001", svc::kRunning);
     EnumerateServiceDrivers();
     ASSERT_EQ(256u, configModel().drivers.Count());
     EXPECT_EQ(svc::kRunning, configModel().drivers[1].serviceState);

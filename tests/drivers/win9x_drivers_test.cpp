@@ -4,9 +4,8 @@
 #include "drivers/system_list.h"
 #include "drivers/win9x_drivers.h"
 #include "model/config_model.h"
-#include "platform/simulated_devices.h"
-#include "platform/sparse_memory.h"
 #include "support/model_reset.h"
+#include "support/simulated_machine.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +18,11 @@ constexpr uint32_t kModules = 0xC1000000;
 constexpr uint32_t kNames = 0xC2000000;
 constexpr uint32_t kBlocks = 0xC3000000;
 
-std::vector<std::string> Paths(const DriverTable<256>& table) {
-    std::vector<std::string> paths;
-    for (const DriverEntry& row : table) {
+// The rows' names, which are their paths and their descriptions alike.
+std::vector<std::string> Names(const DriverTable<256>& table) {
+    for (const DriverEntry& row : table)
         EXPECT_EQ(row.path, row.description);
-        paths.push_back(row.path);
-    }
-    return paths;
+    return test::Paths(table);
 }
 
 class Win9xLists : public test::ModelFixture {
@@ -68,10 +65,9 @@ protected:
             bytes[at + b] = static_cast<uint8_t>(value >> (8 * b));
     }
 
-    SparseMemory memory_;
-    ScopedSystemMemory scopedMemory_{memory_};
-    SimulatedDevices devices_;
-    ScopedDeviceIo scopedDevices_{devices_};
+    test::SimulatedMachine machine_;
+    SparseMemory& memory_ = machine_.memory;
+    SimulatedDevices& devices_ = machine_.devices;
 };
 
 TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
@@ -82,7 +78,7 @@ TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
     Module(3, ModuleAt(4), 0x7FFFFFFF, "LONGNAME.SYS");
     Module(4, 0, 5, "kelvd   ");
     EnumerateCheckerModules();
-    EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME"}), Paths(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME"}), Names(configModel().drivers));
 }
 
 TEST_F(Win9xLists, UnreadableNameSkipsItsModuleAndAnUnreadableEntryEndsTheList) {
@@ -95,7 +91,7 @@ TEST_F(Win9xLists, UnreadableNameSkipsItsModuleAndAnUnreadableEntryEndsTheList) 
     memory_.Lay(ModuleAt(1), entry, sizeof entry);
     Module(2, 0xDEAD0000, 1, "THIRD");
     EnumerateCheckerModules();
-    EXPECT_EQ((std::vector<std::string>{"FIRST", "THIRD"}), Paths(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"FIRST", "THIRD"}), Names(configModel().drivers));
 }
 
 TEST_F(Win9xLists, CyclicModuleListEndsAtTheFirstEntryPassedBefore) {
@@ -103,7 +99,7 @@ TEST_F(Win9xLists, CyclicModuleListEndsAtTheFirstEntryPassedBefore) {
     Module(0, ModuleAt(1), 1, "A");
     Module(1, ModuleAt(0), 1, "B");
     EnumerateCheckerModules();
-    EXPECT_EQ((std::vector<std::string>{"A", "B"}), Paths(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"A", "B"}), Names(configModel().drivers));
 }
 
 TEST_F(Win9xLists, ListsLongerThanTheTableFillIt) {
@@ -138,7 +134,7 @@ TEST_F(Win9xLists, VxdChainGivesBlankPaddedNamesWithoutTheExcludedOnes) {
     Block(2, BlockAt(3), "NTKERN  ");
     Block(3, 0, "ABCDEFGHIJ");
     EnumerateLoadedVxds();
-    EXPECT_EQ((std::vector<std::string>{"VCOMM   ", "ABCDEFGH"}), Paths(configModel().vxds));
+    EXPECT_EQ((std::vector<std::string>{"VCOMM   ", "ABCDEFGH"}), Names(configModel().vxds));
 }
 
 TEST_F(Win9xLists, CyclicChainEndsAndNoChainLeavesTheVxdsAsTheyWere) {
@@ -146,7 +142,7 @@ TEST_F(Win9xLists, CyclicChainEndsAndNoChainLeavesTheVxdsAsTheyWere) {
     Block(0, BlockAt(1), "ONE     ");
     Block(1, BlockAt(0), "TWO     ");
     EnumerateLoadedVxds();
-    EXPECT_EQ((std::vector<std::string>{"ONE     ", "TWO     "}), Paths(configModel().vxds));
+    EXPECT_EQ((std::vector<std::string>{"ONE     ", "TWO     "}), Names(configModel().vxds));
     CloseCheckerDevice();
     EnumerateLoadedVxds();
     EXPECT_EQ(2u, configModel().vxds.Count());

@@ -5,13 +5,9 @@
 #include "drivers/checker_device.h"
 #include "model/config_model.h"
 #include "platform/file_system.h"
-#include "platform/memory_registry.h"
-#include "platform/registry_service_manager.h"
-#include "platform/simulated_devices.h"
-#include "platform/sparse_memory.h"
-#include "platform/system_info.h"
 #include "stores/install_dirs.h"
 #include "support/model_reset.h"
+#include "support/simulated_machine.h"
 #include "support/temp_dir.h"
 #include "support/test_drivers.h"
 #include "target/memory_target.h"
@@ -60,27 +56,12 @@ protected:
         ASSERT_TRUE(key.Create(kLocalMachine, path, reg::kAllAccess));
         fill(key);
     }
-    static std::vector<std::string> Paths(const DriverTable<256>& table) {
-        std::vector<std::string> paths;
-        for (const DriverEntry& row : table)
-            paths.push_back(row.path);
-        return paths;
-    }
 
     test::TempDir dir_;
-    FixedSystemInfo system_{
-        SystemFacts{0x08930005, kPlatformNt, test::TestSystemDirectory(), "C:\\WINNT", 0x0409}};
-    ScopedSystemInfo scopedSystem_{system_};
-    MemoryRegistry registry_;
-    ScopedRegistry scopedRegistry_{registry_};
-    RegistryServiceManager services_;
-    ScopedServiceManager scopedServices_{services_};
-    SimulatedDevices devices_;
-    ScopedDeviceIo scopedDevices_{devices_};
-    SparseMemory memory_;
-    ScopedSystemMemory scopedMemory_{memory_};
-    RecordedMessageBoxes boxes_;
-    ScopedMessageBoxes scopedBoxes_{boxes_};
+    test::SimulatedMachine machine_{test::TestSystemFacts()};
+    SimulatedDevices& devices_ = machine_.devices;
+    SparseMemory& memory_ = machine_.memory;
+    std::vector<RecordedMessageBoxes::Shown>& shown_ = machine_.boxes.shown;
     ModelLoader loader_;
 };
 
@@ -88,14 +69,14 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
     configModel().userDrivers.AppendSlot();
     ASSERT_TRUE(loader_.LoadModel(kSheet));
     EXPECT_TRUE(loader_.modelLoaded);
-    EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, Paths(configModel().drivers));
+    EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
     EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
                                                        "\\spool\\drivers\\w32x86\\3\\PRINTER.DLL"}),
-              Paths(configModel().displayDrivers));
+              test::Paths(configModel().displayDrivers));
     EXPECT_EQ(0u, configModel().userDrivers.Count());
     EXPECT_EQ(0x12u, configModel().catalogueVersion);
     EXPECT_EQ(1u, configModel().apiCategories.Count());
-    EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(shown_.empty());
     EXPECT_TRUE(devices_.opens.empty());
 }
 
@@ -111,11 +92,11 @@ TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     EXPECT_FALSE(loader_.LoadModel(kSheet));
     EXPECT_FALSE(loader_.modelLoaded);
     EXPECT_EQ(255u, configModel().catalogueVersion);
-    ASSERT_EQ(1u, boxes_.shown.size());
-    EXPECT_EQ(kSheet, boxes_.shown[0].owner);
-    EXPECT_EQ("Unable to find KELVD.API.  Please re-install Forgeline.", boxes_.shown[0].text);
-    EXPECT_EQ("", boxes_.shown[0].caption);
-    EXPECT_EQ(kMbOk, boxes_.shown[0].type);
+    ASSERT_EQ(1u, shown_.size());
+    EXPECT_EQ(kSheet, shown_[0].owner);
+    EXPECT_EQ("Unable to find KELVD.API.  Please re-install Forgeline.", shown_[0].text);
+    EXPECT_EQ("", shown_[0].caption);
+    EXPECT_EQ(kMbOk, shown_[0].type);
     EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
 }
 
@@ -123,7 +104,7 @@ TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTables) {
     configModel().isWin9x = true;
     configModel().vxds.AppendSlot();
     EXPECT_FALSE(loader_.LoadModel(kSheet));
-    EXPECT_TRUE(boxes_.shown.empty());
+    EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
 }
 
@@ -138,8 +119,8 @@ TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevi
     memory_.Lay(0xC0003000, "NDIS", 5);
     memory_.Lay(0xC0002000, block, sizeof block);
     ASSERT_TRUE(loader_.LoadModel(kSheet));
-    EXPECT_EQ(std::vector<std::string>{"NDIS"}, Paths(configModel().drivers));
-    EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, Paths(configModel().vxds));
+    EXPECT_EQ(std::vector<std::string>{"NDIS"}, test::Paths(configModel().drivers));
+    EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
     EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
     EXPECT_TRUE(ReleaseModel());
     EXPECT_EQ(1u, devices_.closes.size());
@@ -159,7 +140,7 @@ TEST_F(ModelLoad, EmbeddedTargetTakesThePlaceOfTheLocalInventory) {
     configModel().runMode = kEmbeddedTarget;
     EXPECT_TRUE(loader_.LoadModel(kSheet));
     configApp().target = nullptr;
-    EXPECT_EQ(std::vector<std::string>{"Tgt"}, Paths(configModel().drivers));
+    EXPECT_EQ(std::vector<std::string>{"Tgt"}, test::Paths(configModel().drivers));
     EXPECT_EQ(0u, configModel().displayDrivers.Count());
 }
 

@@ -1,7 +1,5 @@
 #include "support/model_reset.h"
 
-#include "model/config_model.h"
-
 namespace kelvd::test {
 
 void ResetModel() {
@@ -16,6 +14,13 @@ void ResetModel() {
     model.catalogueVersion = 0;
     model.runMode = kLocal;
     model.isWin9x = false;
+}
+
+std::vector<std::string> Paths(const DriverTable<256>& table) {
+    std::vector<std::string> paths;
+    for (const DriverEntry& row : table)
+        paths.push_back(row.path);
+    return paths;
 }
 
 } // namespace kelvd::test

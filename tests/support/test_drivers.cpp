@@ -17,4 +17,10 @@ std::string TestDriver(const std::string& fileName) {
     return TestSystemDirectory() + "\\DRIVERS\\" + fileName;
 }
 
+platform::SystemFacts TestSystemFacts() {
+    platform::SystemFacts facts;
+    facts.systemDirectory = TestSystemDirectory();
+    return facts;
+}
+
 } // namespace kelvd::test

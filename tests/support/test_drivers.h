@@ -3,6 +3,8 @@
 // and "PRINTER.DLL" (described) and "PLAINPRN.DLL" (plain) as printer drivers of version 3.
 #pragma once
 
+#include "platform/system_info.h"
+
 #include <string>
 
 namespace kelvd::test {
@@ -12,5 +14,7 @@ namespace kelvd::test {
 std::string TestSystemDirectory();
 // The full path of a driver image in its DRIVERS directory.
 std::string TestDriver(const std::string& fileName);
+// A Windows 2000 machine whose system directory is that directory.
+platform::SystemFacts TestSystemFacts();
 
 } // namespace kelvd::test

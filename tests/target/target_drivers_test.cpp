@@ -57,12 +57,6 @@ protected:
             return "(none)";
         return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
     }
-    static std::vector<std::string> Paths(const DriverTable<256>& table) {
-        std::vector<std::string> paths;
-        for (const DriverEntry& row : table)
-            paths.push_back(row.path);
-        return paths;
-    }
 
     test::TestHost host_;
 };
@@ -91,7 +85,8 @@ TEST_F(TargetDrivers, DriverServicesAreListedByKeyNameExceptTheExcludedOnes) {
     host_.PutText(std::string(kServices) + "NoType", "Group", "Base");
     Service("Rec\xE9", 8, 4, "rec.sys");
     EnumerateTargetDrivers();
-    EXPECT_EQ((std::vector<std::string>{"Atdisk", "Fs", "Rec\xE9"}), Paths(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"Atdisk", "Fs", "Rec\xE9"}),
+              test::Paths(configModel().drivers));
     const DriverEntry& atdisk = configModel().drivers[0];
     EXPECT_EQ("AT Disk", atdisk.description);
     EXPECT_EQ("SCSI miniport", atdisk.group);
@@ -113,7 +108,7 @@ TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
     EnumerateTargetDrivers();
     EXPECT_EQ(5u, configModel().drivers.Count());
     EXPECT_EQ((std::vector<std::string>{"mga64.dll", "s3.dll"}),
-              Paths(configModel().displayDrivers));
+              test::Paths(configModel().displayDrivers));
     EXPECT_EQ("Installed display drivers", configModel().displayDrivers[1].group);
     EXPECT_EQ(-1, configModel().displayDrivers[1].startType);
     EXPECT_EQ("mga64;s3;", ListText());
@@ -147,7 +142,7 @@ TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
     host_.PutDword(std::string(kServices) + "Odd", "Group", 1);
     host_.PutDword(std::string(kServices) + "Odd", "ImagePath", 1);
     EnumerateTargetDrivers();
-    ASSERT_EQ(std::vector<std::string>{"Odd"}, Paths(configModel().drivers));
+    ASSERT_EQ(std::vector<std::string>{"Odd"}, test::Paths(configModel().drivers));
     EXPECT_EQ(0, configModel().drivers[0].startType);
     EXPECT_EQ("", configModel().drivers[0].group);
 }
