@@ -8,25 +8,6 @@
 namespace {
 
 using namespace platform;
-using kelvd::test::TestDriver;
-
-// The value at subBlock in the image's version resource, or "(none)".
-std::string Query(const std::string& image, const char* subBlock) {
-    const std::string path = TestDriver(image);
-    std::vector<uint8_t> block(versionInfo().InfoSize(path.c_str()));
-    std::string value;
-    if (!versionInfo().Info(path.c_str(), &block) ||
-        !versionInfo().QueryString(block, subBlock, &value))
-        return "(none)";
-    return value;
-}
-
-TEST(VersionInfoContract, ImagesWithoutAResourceHaveSizeZero) {
-    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("PLAIN.SYS").c_str()));
-    EXPECT_EQ(0u, versionInfo().InfoSize(TestDriver("MISSING.SYS").c_str()));
-    EXPECT_NE(0u, versionInfo().InfoSize(TestDriver("DESCRIBED.SYS").c_str()));
-    EXPECT_EQ("(none)", Query("PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription"));
-}
 
 struct Lookup {
     const char* image;
@@ -34,14 +15,20 @@ struct Lookup {
     const char* value;
 };
 
-class VersionStrings : public ::testing::TestWithParam<Lookup> {};
+class VersionInfoContract : public ::testing::TestWithParam<Lookup> {};
 
-TEST_P(VersionStrings, AreFoundInTheirOwnTableOnly) {
-    EXPECT_EQ(GetParam().value, Query(GetParam().image, GetParam().subBlock));
+TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
+    const std::string path = kelvd::test::TestDriver(GetParam().image);
+    std::vector<uint8_t> block(versionInfo().InfoSize(path.c_str()));
+    std::string value = "(none)";
+    if (versionInfo().Info(path.c_str(), &block) &&
+        !versionInfo().QueryString(block, GetParam().subBlock, &value))
+        value = "(none)";
+    EXPECT_EQ(GetParam().value, value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Images, VersionStrings,
+    Images, VersionInfoContract,
     ::testing::Values(
         // PE32+, strings in 040904B0.
         Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\FileDescription",
@@ -52,15 +39,18 @@ INSTANTIATE_TEST_SUITE_P(
         // PE32, strings in German only.
         Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
         Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040704B0\\FileDescription", "Fremder Testtreiber"},
-        // A product name with an e acute, in the ANSI code page; no file description.
+        // A product name with an e acute, in the ANSI code page.
         Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\ProductName",
                "Produit d\xE9"
                "crit"},
-        Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
+        // No version resource; no file.
+        Lookup{"PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
+        Lookup{"MISSING.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
 
-TEST(VersionInfoContract, EmptyBlockHoldsNoStrings) {
-    std::string value;
-    EXPECT_FALSE(versionInfo().QueryString({}, "\\StringFileInfo\\040904B0\\ProductName", &value));
+TEST(VersionInfoSize, IsZeroWithoutAVersionResource) {
+    EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("PLAIN.SYS").c_str()));
+    EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("MISSING.SYS").c_str()));
+    EXPECT_NE(0u, versionInfo().InfoSize(kelvd::test::TestDriver("DESCRIBED.SYS").c_str()));
 }
 
 } // namespace

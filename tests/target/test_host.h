@@ -1,11 +1,10 @@
-// A host's TargetRegistry over an in-memory target, which records the calls made through it and
-// can be told to misbehave as a careless host might.
+// A host's TargetRegistry over an in-memory target, with helpers to fill and read its registry
+// as the host holds it, and a way to misbehave as a careless host might.
 #pragma once
 
 #include "target/memory_target.h"
 
 #include <string>
-#include <vector>
 
 namespace kelvd::test {
 
@@ -19,24 +18,19 @@ public:
     TargetRegistry* table() { return &table_; }
     platform::MemoryRegistry& registry() { return target_.registry(); }
 
-    // Values written as the host's registry holds them: UTF-16 text (with its terminator unless
-    // told), numbers, raw bytes.
-    void PutText(const std::string& key, const char* name, const std::string& text,
-                 uint32_t type = 1, bool terminated = true);
-    void PutDword(const std::string& key, const char* name, uint32_t value);
+    // A value as the host's registry holds it: raw bytes, a number, UTF-16 text (with its
+    // terminator unless told otherwise).
     void PutBytes(const std::string& key, const char* name, uint32_t type,
                   const std::string& bytes);
+    void PutDword(const std::string& key, const char* name, uint32_t value);
+    void PutText(const std::string& key, const char* name, const std::string& text,
+                 uint32_t type = 1, bool terminated = true);
     // The raw bytes of a value, or "(none)".
     std::string Bytes(const std::string& key, const char* name);
 
-    // "Open <path> <access>", "Create <path>", "Query <name> typed|untyped <size>",
-    // "Set <name> <type> <size>", "Close", one per call ("Enum" calls are not recorded).
-    std::vector<std::string> calls;
-
-    bool sizesInCharacters = false;   // takes every string size for characters
-    bool reportsSizeTooLarge = false; // with sizesInCharacters: answers a successful string query
-                                      // with the size 0xFFFFFFFF
-    bool endlessKeys = false;         // enumerates a subkey "Ghost" at every index
+    // Takes every string size for characters, and answers a string query with the size
+    // 0xFFFFFFFF.
+    bool sizesInCharacters = false;
 
 private:
     MemoryTarget target_;
