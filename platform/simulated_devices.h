@@ -37,9 +37,6 @@ public:
                  void* output, uint32_t outputSize, uint32_t* bytesReturned) override;
     bool Close(DeviceHandle device) override;
 
-    // Handles open now.
-    size_t OpenCount() const { return open_.size(); }
-
     std::vector<OpenCall> opens;
     std::vector<ControlCall> controls;
     std::vector<DeviceHandle> closes;

@@ -2,6 +2,7 @@
 #include "drivers/display_drivers.h"
 #include "drivers/excluded_drivers.h"
 #include "model/config_model.h"
+#include "platform/service_manager.h"
 #include "target/target_inventory.h"
 #include "target/target_key.h"
 
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kServicesKey = "SYSTEM\\ControlSet001\\Services";
 constexpr uint32_t kNameUnits = 256;
-constexpr uint32_t kDriverTypes = 0x0B; // kernel, file-system and recogniser drivers
 constexpr uint32_t kSystemStart = 1;
 // A target that claims more service keys than this is read only that far.
 constexpr uint32_t kMaxServiceKeys = 65536;
@@ -75,7 +75,7 @@ void AddTargetService(const TargetKey& services, const TargetString& keyName,
     TargetKey service(services.target());
     uint32_t type = 0;
     if (!service.Open(services.get(), keyName, target::kRead) ||
-        !service.QueryDword("Type", &type) || !(type & kDriverTypes))
+        !service.QueryDword("Type", &type) || !(type & platform::svc::kDriver))
         return;
     DriverEntry row;
     row.path = ToModelText(keyName);
