@@ -37,10 +37,10 @@ public:
     // type); nothing when it is missing or of another type.
     std::optional<TargetString> QueryText(const TargetKey& key, const char* name) {
         std::fill(units_.get(), units_.get() + kUnits, KelvdTargetChar{0});
-        uint32_t type = target::kTypeNotReported, size = kQuerySize;
+        uint32_t type = kTypeNotReported, size = kQuerySize;
         if (!key.Query(name, &type, units_.get(), &size) ||
-            (type != target::kSz && type != target::kExpandSz && type != target::kMultiSz &&
-             type != target::kTypeNotReported))
+            (type != platform::reg::kSz && type != platform::reg::kExpandSz &&
+             type != platform::reg::kMultiSz && type != kTypeNotReported))
             return std::nullopt;
         return TextOfUnits(units_.get(), kUnits);
     }
@@ -58,7 +58,7 @@ struct Inventory {
 // The display driver of a video service: its "Device0" key's first installed display driver.
 void AddTargetDisplayDriver(const TargetKey& service, Inventory& inventory) {
     TargetKey device(service.target());
-    if (!device.Open(service.get(), Widen("Device0"), target::kRead))
+    if (!device.Open(service.get(), Widen("Device0"), platform::reg::kRead))
         return;
     std::optional<TargetString> installed =
         inventory.values.QueryText(device, "InstalledDisplayDrivers");
@@ -74,7 +74,7 @@ void AddTargetService(const TargetKey& services, const TargetString& keyName,
                       Inventory& inventory) {
     TargetKey service(services.target());
     uint32_t type = 0;
-    if (!service.Open(services.get(), keyName, target::kRead) ||
+    if (!service.Open(services.get(), keyName, platform::reg::kRead) ||
         !service.QueryDword("Type", &type) || !(type & platform::svc::kDriver))
         return;
     DriverEntry row;
@@ -120,7 +120,7 @@ void EnumerateTargetDrivers() {
     std::string displayList;
     {
         TargetKey services(*table);
-        if (!services.Open(KELVD_TARGET_ROOT, Widen(kServicesKey), target::kRead))
+        if (!services.Open(KELVD_TARGET_ROOT, Widen(kServicesKey), platform::reg::kRead))
             return;
         auto inventory = std::make_unique<Inventory>();
         if (!inventory->imagePaths.Allocated() || !inventory->values.Allocated())

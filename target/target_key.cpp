@@ -28,9 +28,9 @@ bool TargetKey::Query(const char* name, uint32_t* type, void* data, uint32_t* si
 }
 
 bool TargetKey::QueryDword(const char* name, uint32_t* value) const {
-    uint32_t type = target::kTypeNotReported, number = 0, size = sizeof number;
+    uint32_t type = kTypeNotReported, number = 0, size = sizeof number;
     if (!Query(name, &type, &number, &size) || size != sizeof number ||
-        (type != target::kDword && type != target::kTypeNotReported))
+        (type != platform::reg::kDword && type != kTypeNotReported))
         return false;
     *value = number;
     return true;
@@ -43,7 +43,7 @@ void TargetKey::Set(const char* name, uint32_t type, const void* data, uint32_t 
 }
 
 void TargetKey::SetDword(const char* name, uint32_t value) const {
-    Set(name, target::kDword, &value, sizeof value);
+    Set(name, platform::reg::kDword, &value, sizeof value);
 }
 
 } // namespace kelvd

@@ -2,6 +2,7 @@
 // when it goes. A table entry the host left empty makes its calls fail.
 #pragma once
 
+#include "platform/registry.h"
 #include "target/target_registry.h"
 #include "target/target_text.h"
 
@@ -9,16 +10,9 @@
 
 namespace kelvd {
 
-namespace target {
-constexpr uint32_t kRead = 0x20019;  // KEY_READ
-constexpr uint32_t kWrite = 0x20006; // KEY_WRITE
-constexpr uint32_t kSz = 1;
-constexpr uint32_t kExpandSz = 2;
-constexpr uint32_t kDword = 4;
-constexpr uint32_t kMultiSz = 7;
-// What a type holds until the host reports one.
+// The target's access rights and value types are the registry's (platform::reg); a type holds
+// this until the host reports one.
 constexpr uint32_t kTypeNotReported = 0xFFFFFFFF;
-} // namespace target
 
 class TargetKey {
 public:

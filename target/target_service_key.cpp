@@ -24,7 +24,7 @@ void SetText(const TargetKey& key, const char* name, const std::string& text) {
     TargetString units = Widen(text);
     const uint32_t size = static_cast<uint32_t>((units.size() + 1) * sizeof(KelvdTargetChar));
     units.resize(size, 0);
-    key.Set(name, target::kSz, units.data(), size);
+    key.Set(name, platform::reg::kSz, units.data(), size);
 }
 
 } // namespace
@@ -35,7 +35,8 @@ void WriteTargetServiceKey() {
         return;
     TargetKey key(*table);
     const TargetString path = Widen(kCheckerKey);
-    if (!key.Open(KELVD_TARGET_ROOT, path, target::kWrite) && !key.Create(KELVD_TARGET_ROOT, path))
+    if (!key.Open(KELVD_TARGET_ROOT, path, platform::reg::kWrite) &&
+        !key.Create(KELVD_TARGET_ROOT, path))
         return;
     // A start type the target already has stays.
     uint32_t start = 0, size = sizeof start;
