@@ -144,8 +144,11 @@ protected:
 };
 
 TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreNotRead) {
-    // As Wine's narrow enumeration answers when its services do not fit.
-    services_.enumerate = [](EnumServiceStatus*, uint32_t, uint32_t* returned, uint32_t*) {
+    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes.
+    services_.enumerate = [](EnumServiceStatus*, uint32_t size, uint32_t* returned,
+                             uint32_t* resume) {
+        EXPECT_EQ(720u, size);
+        EXPECT_EQ(0u, *resume);
         *returned = 100000;
         return false;
     };
