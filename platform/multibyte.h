@@ -2,6 +2,8 @@
 // compared only through these, so that names behave as they do on the user's machine.
 #pragma once
 
+#include <string>
+
 namespace platform {
 
 // _mbsicmp: less than, equal to or greater than 0, ignoring case.
@@ -10,5 +12,7 @@ int MbsICmp(const char* a, const char* b);
 int MbsCmp(const char* a, const char* b);
 // _mbsrchr: the last occurrence of c in s, or null.
 const char* MbsRChr(const char* s, unsigned int c);
+// _mbsupr: text with its lower-case letters made upper case.
+std::string MbsUpr(std::string text);
 
 } // namespace platform

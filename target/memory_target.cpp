@@ -5,20 +5,6 @@
 
 namespace kelvd {
 
-TargetString Widen(const std::string& text) {
-    TargetString wide;
-    for (char c : text)
-        wide += static_cast<KelvdTargetChar>(static_cast<unsigned char>(c));
-    return wide;
-}
-
-std::string Narrow(const KelvdTargetChar* text) {
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += *text <= 0xFF ? static_cast<char>(*text) : '?';
-    return narrow;
-}
-
 MemoryTarget* MemoryTarget::current_ = nullptr;
 
 // The table's functions: names are narrowed and the calls passed to the current target's
@@ -30,7 +16,10 @@ struct MemoryTarget::Calls {
                                             const KelvdTargetChar* subKey, uint32_t,
                                             uint32_t access, KelvdTargetKey* key) {
         platform::RegKey opened = 0;
-        int32_t result = Registry().OpenKey(parent, Narrow(subKey).c_str(), access, &opened);
+        // Like the targets' own registry servers, every key opened may read its values, so a
+        // key opened for writing can still tell what it holds.
+        int32_t result = Registry().OpenKey(parent, Narrow(subKey).c_str(),
+                                            access | platform::reg::kQueryValue, &opened);
         *key = static_cast<KelvdTargetKey>(opened);
         return result;
     }

@@ -5,18 +5,9 @@
 
 #include "platform/memory_registry.h"
 #include "target/target_registry.h"
-
-#include <string>
+#include "target/target_text.h"
 
 namespace kelvd {
-
-// UTF-16 text as the target's names and string data carry it.
-using TargetString = std::basic_string<KelvdTargetChar>;
-
-// Widens narrow (code page 1252) text, one unit per byte.
-TargetString Widen(const std::string& text);
-// Narrows UTF-16 text; units above 0xFF become '?'.
-std::string Narrow(const KelvdTargetChar* text);
 
 class MemoryTarget {
 public:

@@ -1,5 +1,8 @@
 # Sourced: a fresh, throwaway Wine prefix for this shell, removed when the shell exits.
 export WINEDEBUG=-all
+# The prefix takes its user language from the locale: US English, as the version-resource tests
+# expect, whatever the developer's own.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="$(mktemp -d /tmp/kelvd-wine.XXXXXX)"
 kelvd_wine_cleanup() {

@@ -31,4 +31,11 @@ const char* MbsRChr(const char* s, unsigned int c) {
     return std::strrchr(s, static_cast<unsigned char>(c));
 }
 
+std::string MbsUpr(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - ('a' - 'A'));
+    return text;
+}
+
 } // namespace platform

@@ -18,4 +18,9 @@ const char* MbsRChr(const char* s, unsigned int c) {
     return reinterpret_cast<const char*>(_mbsrchr(reinterpret_cast<const unsigned char*>(s), c));
 }
 
+std::string MbsUpr(std::string text) {
+    _mbsupr(reinterpret_cast<unsigned char*>(text.data()));
+    return text;
+}
+
 } // namespace platform

@@ -1,0 +1,11 @@
+// Conversion of UTF-16 text into the ANSI code page, the 8-bit text of the library's model.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// WideCharToMultiByte with CP_ACP and its default character for what the code page lacks.
+std::string AnsiFromUtf16(const std::u16string& text);
+
+} // namespace platform

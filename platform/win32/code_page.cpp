@@ -1,0 +1,19 @@
+#include "platform/code_page.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::string AnsiFromUtf16(const std::u16string& text) {
+    if (text.empty())
+        return std::string();
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    int size = ::WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(size > 0 ? size : 0, '\0');
+    if (size > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, wide, length, ansi.data(), size, nullptr, nullptr);
+    return ansi;
+}
+
+} // namespace platform

@@ -1,0 +1,67 @@
+#include "sheet/model_loader.h"
+
+#include "drivers/checker_device.h"
+#include "drivers/display_drivers.h"
+#include "drivers/service_drivers.h"
+#include "drivers/win9x_drivers.h"
+#include "model/config_model.h"
+#include "res/string_table.h"
+#include "stores/api_catalogue.h"
+#include "target/target_inventory.h"
+
+namespace kelvd {
+
+namespace {
+
+void ClearDriverTables(ConfigModel& model) {
+    model.drivers.Clear();
+    model.userDrivers.Clear();
+    model.displayDrivers.Clear();
+    model.vxds.Clear();
+    model.userVxds.Clear();
+}
+
+void EnumerateDrivers(const ConfigModel& model) {
+    if (model.runMode == kEmbeddedTarget) {
+        EnumerateTargetDrivers();
+    } else if (model.isWin9x) {
+        EnumerateCheckerModules();
+        EnumerateLoadedVxds();
+    } else {
+        EnumerateServiceDrivers();
+        EnumerateDisplayDrivers();
+        EnumeratePrinterDrivers();
+    }
+}
+
+} // namespace
+
+bool ModelLoader::LoadModel(platform::WindowHandle owner) {
+    if (modelLoaded)
+        return true;
+    ConfigModel& model = configModel();
+    ClearDriverTables(model);
+    // On Windows 9x the lists come from the running checker, so it must be there first.
+    if (model.isWin9x && !ConnectChecker())
+        return false;
+    EnumerateDrivers(model);
+    model.catalogueVersion = ReadApiCatalogue();
+    // The number itself is tested, so a catalogue whose version is FF counts as missing.
+    if (model.catalogueVersion == kNoCatalogue) {
+        platform::messageBoxes().Show(owner, TableString(kStrNoCatalogue), nullptr,
+                                      platform::kMbOk);
+        return false;
+    }
+    modelLoaded = true;
+    return true;
+}
+
+bool ReleaseModel() {
+    ConfigModel& model = configModel();
+    ReleaseCategories(model.apiCategories);
+    ReleaseCategories(model.vxdApiCategories);
+    CloseCheckerDevice();
+    return true;
+}
+
+} // namespace kelvd

@@ -1,0 +1,23 @@
+// Filling the model once per settings sheet, and giving back what the filling took. The sheet
+// holds a ModelLoader as a member; SelectAll and SelectNone hold one for their run.
+#pragma once
+
+#include "platform/message_box.h"
+
+namespace kelvd {
+
+class ModelLoader {
+public:
+    // Fills every table for the platform and the run mode and reads the API catalogue, unless
+    // this loader has loaded already (then only true). False, with message 1510 shown (owned by
+    // owner), when the catalogue is missing; false without a message when the checker cannot be
+    // reached on Windows 9x.
+    bool LoadModel(platform::WindowHandle owner);
+
+    bool modelLoaded = false;
+};
+
+// Frees the events of every API category and closes the checker device; always true.
+bool ReleaseModel();
+
+} // namespace kelvd

@@ -1,0 +1,31 @@
+#include "target/target_text.h"
+
+#include "platform/code_page.h"
+
+#include <algorithm>
+
+namespace kelvd {
+
+TargetString Widen(const std::string& text) {
+    TargetString wide;
+    for (char c : text)
+        wide += static_cast<KelvdTargetChar>(static_cast<unsigned char>(c));
+    return wide;
+}
+
+std::string Narrow(const KelvdTargetChar* text) {
+    std::string narrow;
+    for (; text && *text; ++text)
+        narrow += *text <= 0xFF ? static_cast<char>(*text) : '?';
+    return narrow;
+}
+
+TargetString TextOfUnits(const KelvdTargetChar* units, size_t count) {
+    return TargetString(units, std::find(units, units + count, KelvdTargetChar{0}));
+}
+
+std::string ToModelText(const TargetString& text) {
+    return platform::AnsiFromUtf16(std::u16string(text.begin(), text.end()));
+}
+
+} // namespace kelvd

@@ -1,0 +1,23 @@
+// Text as the embedded target carries it: UTF-16 names and string data.
+#pragma once
+
+#include "target/target_registry.h"
+
+#include <cstddef>
+#include <string>
+
+namespace kelvd {
+
+using TargetString = std::basic_string<KelvdTargetChar>;
+
+// Widens narrow (code page 1252) text, one unit per byte.
+TargetString Widen(const std::string& text);
+// Narrows UTF-16 text; units above 0xFF become '?'.
+std::string Narrow(const KelvdTargetChar* text);
+
+// The text of a buffer of units: up to its first zero unit, or all units when there is none.
+TargetString TextOfUnits(const KelvdTargetChar* units, size_t count);
+// Target text in the system's ANSI code page, as the model holds text.
+std::string ToModelText(const TargetString& text);
+
+} // namespace kelvd

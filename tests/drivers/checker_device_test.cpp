@@ -1,0 +1,102 @@
+// Connecting to the checker: its service, its device under either name, and the list-head calls.
+#include "drivers/checker_device.h"
+#include "support/simulated_machine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+using namespace kelvd;
+
+constexpr const char* kFirstDevice = "\\\\.\\KELVD";
+constexpr const char* kSecondDevice = "\\\\.\\KELVD.VXD";
+
+class CheckerDevice : public ::testing::Test {
+protected:
+    void TearDown() override { CloseCheckerDevice(); }
+
+    std::vector<std::string> OpenedNames() const {
+        std::vector<std::string> names;
+        for (const auto& open : devices_.opens)
+            names.push_back(open.name);
+        return names;
+    }
+
+    test::SimulatedMachine machine_{
+        SystemFacts{0xC0000A04, kPlatformWin9x, "C:\\WIN98\\SYSTEM", "C:\\WIN98", 0x0409}};
+    RegistryServiceManager& services_ = machine_.services;
+    SimulatedDevices& devices_ = machine_.devices;
+};
+
+TEST_F(CheckerDevice, LoadedCheckerOpensUnderItsFirstNameOnly) {
+    devices_.Add(kFirstDevice, {});
+    devices_.Add(kSecondDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_NE(kInvalidDevice, checkerDevice);
+    EXPECT_EQ(std::vector<std::string>{kFirstDevice}, OpenedNames());
+    const auto& open = devices_.opens[0];
+    EXPECT_EQ((std::vector<uint32_t>{0, 0, kCreateNew, kFlagDeleteOnClose}),
+              (std::vector<uint32_t>{open.access, open.shareMode, open.disposition, open.flags}));
+}
+
+TEST_F(CheckerDevice, SecondAttemptOpensTheVxdNameAndWithoutItTheConnectionFails) {
+    EXPECT_FALSE(ConnectChecker());
+    EXPECT_EQ(kInvalidDevice, checkerDevice);
+    devices_.Add(kSecondDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_EQ((std::vector<std::string>{kFirstDevice, kSecondDevice, kFirstDevice, kSecondDevice}),
+              OpenedNames());
+}
+
+TEST_F(CheckerDevice, ServiceIsCreatedAndStartedWithTheCheckerParameters) {
+    devices_.Add(kFirstDevice, {});
+    ASSERT_TRUE(ConnectChecker());
+    KeyHandle key;
+    ASSERT_TRUE(key.Open(kLocalMachine, "System\\CurrentControlSet\\Services\\KELVD", reg::kRead));
+    uint32_t type = 9, start = 9, errorControl = 9;
+    std::string image, display;
+    ASSERT_TRUE(key.QueryDword("Type", &type) && key.QueryDword("Start", &start) &&
+                key.QueryDword("ErrorControl", &errorControl) &&
+                key.QueryString("ImagePath", 260, &image) &&
+                key.QueryString("DisplayName", 260, &display));
+    EXPECT_EQ((std::vector<uint32_t>{1, 0, 0}), (std::vector<uint32_t>{type, start, errorControl}));
+    EXPECT_EQ("C:\\WIN98\\SYSTEM32\\DRIVERS\\KELVD.SYS", image);
+    EXPECT_EQ("KELVD", display);
+    ScHandle manager = services_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
+    EXPECT_TRUE(StartDriverService(manager, "KELVD")); // already running counts as started
+    EXPECT_FALSE(CreateDriverService(manager, "KELVD", image));
+    EXPECT_FALSE(StartDriverService(manager, "NOSUCH"));
+    services_.Close(manager);
+}
+
+TEST_F(CheckerDevice, WithoutAServiceManagerOnlyTheDeviceDecides) {
+    services_.SetAvailable(false);
+    devices_.Add(kFirstDevice, {});
+    EXPECT_TRUE(ConnectChecker());
+}
+
+TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnly) {
+    EXPECT_EQ(0u, GetModuleListHead() + GetVxdChainHead());
+    EXPECT_TRUE(devices_.controls.empty());
+    devices_.Add(kFirstDevice, {{0x84000018, 0xC0001000}});
+    ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    EXPECT_EQ(0xC0001000u, GetVxdChainHead());
+    EXPECT_EQ(0u, GetModuleListHead()); // the call fails
+    ASSERT_EQ(2u, devices_.controls.size());
+    EXPECT_EQ(0x84000028u, devices_.controls[1].code);
+    EXPECT_EQ(0u, devices_.controls[1].inputSize);
+    EXPECT_EQ(4u, devices_.controls[1].outputSize);
+}
+
+TEST_F(CheckerDevice, ClosingClosesOnceAndMarksTheHandleInvalid) {
+    devices_.Add(kFirstDevice, {});
+    ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    const DeviceHandle opened = checkerDevice;
+    CloseCheckerDevice();
+    CloseCheckerDevice();
+    EXPECT_EQ(kInvalidDevice, checkerDevice);
+    EXPECT_EQ(std::vector<DeviceHandle>{opened}, devices_.closes);
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+// The kernel-driver services as candidates: the row of one service, and the enumeration through
+// the platform's own service manager, a large in-memory one and a misbehaving one.
+#include "drivers/service_drivers.h"
+#include "model/config_model.h"
+#include "support/model_reset.h"
+#include "support/simulated_machine.h"
+#include "support/test_drivers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace platform;
+using namespace kelvd;
+using test::TestDriver;
+
+const std::string kLongDescription = "Described test driver with a long des"; // its first 37
+
+// "@NAME" stands for the test image NAME, "\??\"-prefixed as an image path.
+std::string Image(const std::string& text, bool ntPrefix) {
+    return text[0] == '@' ? (ntPrefix ? "\\??\\" : "") + TestDriver(text.substr(1)) : text;
+}
+
+struct Service {
+    const char* name;
+    const char* image;
+    const char* display;
+    const char* path; // nullptr: not offered
+    std::string description;
+};
+
+class ServiceDriverRow : public test::ModelFixture, public ::testing::WithParamInterface<Service> {
+protected:
+    FixedSystemInfo system_{test::TestSystemFacts()};
+    ScopedSystemInfo scoped_{system_};
+};
+
+TEST_P(ServiceDriverRow, IsOfferedOnlyWithAVersionResourceAndNotExcluded) {
+    const Service& param = GetParam();
+    const std::string image = Image(param.image, true);
+    EnumServiceStatus service{param.name, param.display, {1, svc::kRunning, 0, 0, 0, 0, 0}};
+    ServiceConfig config{1, 2, 0, image.c_str(), "SCSI miniport", 0, "", "", param.display};
+    AddServiceDriver(service, config);
+    if (!param.path) {
+        EXPECT_EQ(0u, configModel().drivers.Count());
+        return;
+    }
+    ASSERT_EQ(1u, configModel().drivers.Count());
+    const DriverEntry& row = configModel().drivers[0];
+    EXPECT_EQ(Image(param.path, false), row.path);
+    EXPECT_EQ(param.description, row.description);
+    EXPECT_EQ("SCSI miniport", row.group);
+    EXPECT_EQ(2, row.startType);
+    EXPECT_EQ(svc::kRunning, row.serviceState);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Services, ServiceDriverRow,
+    ::testing::Values(
+        Service{"Described", "@DESCRIBED.SYS", "D", "@DESCRIBED.SYS", kLongDescription},
+        // Without an image path the file is the upper-case name in the driver directory.
+        Service{"described", "", "D", "DESCRIBED.SYS", kLongDescription},
+        Service{"Product", "\\SystemRoot\\System32\\DRIVERS\\PRODUCT.SYS", "D", "@PRODUCT.SYS",
+                "Produit d\xE9"
+                "crit"},
+        // Strings in another language only: the display name, at most 38 bytes of it.
+        Service{"Foreign", "@FOREIGN.SYS", "0123456789012345678901234567890123456789",
+                "@FOREIGN.SYS", "01234567890123456789012345678901234567"},
+        Service{"Plain", "@PLAIN.SYS", "D", nullptr, ""}, Service{"plain", "", "D", nullptr, ""},
+        Service{"Missing", "@MISSING.SYS", "D", nullptr, ""},
+        Service{"kelvd", "@DESCRIBED.SYS", "D", nullptr, ""},
+        Service{"NtDrov", "@DESCRIBED.SYS", "D", nullptr, ""}));
+
+// Driver services registered with the platform's own service manager (Wine's under Wine).
+class RegisteredServices : public test::ModelFixture {
+protected:
+    void SetUp() override {
+        ModelFixture::SetUp();
+        manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
+        // Short names: Wine's narrow enumeration must fit its own drivers and these in 720 bytes.
+        for (const char* name : {"KvtDesc", "KvtPlain"}) {
+            const std::string path =
+                Image(name == std::string("KvtDesc") ? "@DESCRIBED.SYS" : "@PLAIN.SYS", true);
+            scm_.Close(scm_.Create(manager_, {name, "Kvt", svc::kAllAccess, svc::kKernelDriver,
+                                              svc::kDemandStart, svc::kErrorIgnore, path.c_str()}));
+        }
+    }
+    void TearDown() override {
+        for (const char* name : {"KvtDesc", "KvtPlain"}) {
+            ScHandle service = scm_.Open(manager_, name, svc::kAllAccess);
+            scm_.Delete(service);
+            scm_.Close(service);
+        }
+        scm_.Close(manager_);
+        ModelFixture::TearDown();
+    }
+
+    ServiceManager& scm_ = serviceManager();
+    ScHandle manager_ = 0;
+};
+
+TEST_F(RegisteredServices, DriverWithVersionResourceIsListedAndOneWithoutIsNot) {
+    EnumerateServiceDrivers();
+    const std::vector<std::string> paths = test::Paths(configModel().drivers);
+    const auto described = std::find(paths.begin(), paths.end(), TestDriver("DESCRIBED.SYS"));
+    ASSERT_NE(paths.end(), described);
+    const DriverEntry& row = configModel().drivers[described - paths.begin()];
+    EXPECT_EQ(kLongDescription, row.description);
+    EXPECT_EQ(3, row.startType);
+    EXPECT_EQ(svc::kStopped, row.serviceState);
+    EXPECT_EQ(paths.end(), std::find(paths.begin(), paths.end(), TestDriver("PLAIN.SYS")));
+}
+
+// A service manager whose enumeration a test scripts; it has no configurations.
+class ScriptedServices final : public ServiceManager {
+public:
+    ScHandle OpenManager(const char*, const char*, uint32_t) override { return 1; }
+    ScHandle Create(ScHandle, const NewService&) override { return 0; }
+    ScHandle Open(ScHandle, const char*, uint32_t) override { return ++opens + 1; }
+    bool Start(ScHandle) override { return false; }
+    bool Delete(ScHandle) override { return false; }
+    bool EnumStatus(ScHandle, uint32_t, uint32_t, EnumServiceStatus* services, uint32_t size,
+                    uint32_t*, uint32_t* returned, uint32_t* resume) override {
+        ++enumerations;
+        return enumerate(services, size, returned, resume);
+    }
+    bool QueryConfig(ScHandle, ServiceConfig*, uint32_t, uint32_t* needed) override {
+        *needed = 1u << 30; // not believed
+        return false;
+    }
+    bool Close(ScHandle) override { return true; }
+    uint32_t LastError() override { return svc::kErrorMoreData; }
+
+    std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*)> enumerate;
+    int enumerations = 0, opens = 0;
+};
+
+class MisbehavingServices : public test::ModelFixture {
+protected:
+    ScriptedServices services_;
+    ScopedServiceManager scoped_{services_};
+};
+
+TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreNotRead) {
+    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes.
+    services_.enumerate = [](EnumServiceStatus*, uint32_t size, uint32_t* returned,
+                             uint32_t* resume) {
+        EXPECT_EQ(720u, size);
+        EXPECT_EQ(0u, *resume);
+        *returned = 100000;
+        return false;
+    };
+    EnumerateServiceDrivers();
+    EXPECT_EQ(1, services_.enumerations);
+    EXPECT_EQ(0, services_.opens);
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+// The Windows 9x candidates: the checker's module list and the VxD chain, laid into a sparse image
+// of system memory and reported by a simulated checker device.
+#include "drivers/checker_device.h"
+#include "drivers/win9x_drivers.h"
+#include "model/config_model.h"
+#include "support/model_reset.h"
+#include "support/simulated_machine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+using namespace kelvd;
+
+constexpr uint32_t kModules = 0xC1000000; // entry i at kModules + 64 i, its name 32 bytes on
+constexpr uint32_t kBlocks = 0xC3000000;  // block i at kBlocks + 128 i
+
+uint32_t ModuleAt(uint32_t i) {
+    return kModules + 64 * i;
+}
+uint32_t BlockAt(uint32_t i) {
+    return kBlocks + 128 * i;
+}
+
+// The rows' names, which are their paths and their descriptions alike.
+std::vector<std::string> Names(const DriverTable<256>& table) {
+    for (const DriverEntry& row : table)
+        EXPECT_EQ(row.path, row.description);
+    return test::Paths(table);
+}
+
+class Win9xLists : public test::ModelFixture {
+protected:
+    void SetUp() override {
+        ModelFixture::SetUp();
+        configModel().isWin9x = true;
+        machine_.devices.Add("\\\\.\\KELVD", {{kGetModuleListHeadCode, ModuleAt(0)},
+                                              {kGetVxdChainHeadCode, BlockAt(0)}});
+        ASSERT_TRUE(OpenCheckerDevice("KELVD"));
+    }
+    void TearDown() override {
+        CloseCheckerDevice();
+        ModelFixture::TearDown();
+    }
+
+    void Module(uint32_t i, uint32_t next, uint32_t value, const std::string& name,
+                uint32_t nameAddress = 0) {
+        uint8_t entry[35] = {};
+        Put(entry, 0, next);
+        Put(entry, 5, value);
+        Put(entry, 11, nameAddress ? nameAddress : ModuleAt(i) + 32);
+        machine_.memory.Lay(ModuleAt(i), entry, sizeof entry);
+        machine_.memory.Lay(ModuleAt(i) + 32, name.c_str(), name.size() + 1);
+    }
+    void Block(uint32_t i, uint32_t next, const std::string& name) {
+        uint8_t block[80] = {};
+        Put(block, 0, next);
+        std::copy(name.begin(), name.end(), block + 12);
+        machine_.memory.Lay(BlockAt(i), block, sizeof block);
+    }
+    static void Put(uint8_t* bytes, size_t at, uint32_t value) {
+        for (int b = 0; b < 4; ++b)
+            bytes[at + b] = static_cast<uint8_t>(value >> (8 * b));
+    }
+
+    test::SimulatedMachine machine_;
+};
+
+TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
+    Module(0, ModuleAt(1), 1, "NDIS");
+    Module(1, ModuleAt(2), 0, "ZERO");
+    Module(2, ModuleAt(3), 0x80000000, "HIGH");
+    Module(3, ModuleAt(4), 0x7FFFFFFF, "LONGNAME.SYS");
+    Module(4, ModuleAt(5), 5, "kelvd   ");
+    Module(5, ModuleAt(6), 1, "UNREAD", 0x00001000); // its name cannot be read
+    Module(6, 0xDEAD0000, 1, "LAST");                // its next entry cannot be read
+    EnumerateCheckerModules();
+    EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME", "LAST"}), Names(configModel().drivers));
+}
+
+TEST_F(Win9xLists, VxdChainGivesBlankPaddedNamesWithoutTheExcludedOnes) {
+    Block(0, BlockAt(1), "VMM     ");
+    Block(1, BlockAt(2), "VCOMM   ");
+    Block(2, BlockAt(3), "NTKERN  ");
+    Block(3, 0, "ABCDEFGHIJ");
+    EnumerateLoadedVxds();
+    EXPECT_EQ((std::vector<std::string>{"VCOMM   ", "ABCDEFGH"}), Names(configModel().vxds));
+}
+
+TEST_F(Win9xLists, CyclicListsEndAtTheFirstEntryPassedBefore) {
+    Module(0, ModuleAt(1), 1, "A");
+    Module(1, ModuleAt(0), 1, "B");
+    Block(0, BlockAt(1), "ONE     ");
+    Block(1, BlockAt(0), "TWO     ");
+    EnumerateCheckerModules();
+    EnumerateLoadedVxds();
+    EXPECT_EQ((std::vector<std::string>{"A", "B"}), Names(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"ONE     ", "TWO     "}), Names(configModel().vxds));
+}
+
+TEST_F(Win9xLists, ListsLongerThanTheTableFillIt) {
+    for (uint32_t i = 0; i < 300; ++i) {
+        Module(i, ModuleAt(i + 1), 1, "M" + std::to_string(i));
+        Block(i, BlockAt(i + 1), "V" + std::to_string(i));
+    }
+    EnumerateCheckerModules();
+    EnumerateLoadedVxds();
+    ASSERT_EQ(256u, configModel().drivers.Count());
+    ASSERT_EQ(256u, configModel().vxds.Count());
+    EXPECT_EQ("M255", configModel().drivers[255].path);
+    EXPECT_EQ("V255", configModel().vxds[255].path);
+}
+
+TEST_F(Win9xLists, ClosedDeviceEmptiesTheDriversButLeavesTheVxds) {
+    configModel().drivers.AppendSlot()->path = "OLD";
+    configModel().vxds.AppendSlot()->path = "OLD";
+    CloseCheckerDevice();
+    EnumerateCheckerModules();
+    EnumerateLoadedVxds();
+    EXPECT_EQ(0u, configModel().drivers.Count());
+    EXPECT_EQ(1u, configModel().vxds.Count());
+    EXPECT_TRUE(machine_.devices.controls.empty());
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+// The registry-backed service manager (the substitute's) over a registry of its own, on every
+// platform: where its services come from, and the enumeration's buffer and resume rules.
+#include "support/simulated_machine.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using namespace platform;
+
+class RegistryServices : public ::testing::Test {
+protected:
+    void SetUp() override { manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess); }
+
+    static void Service(const std::string& name, uint32_t type, uint32_t start = 3,
+                        const char* display = nullptr) {
+        KeyHandle key;
+        ASSERT_TRUE(key.Create(kLocalMachine, (std::string(kServicesKey) + "\\" + name).c_str(),
+                               reg::kAllAccess));
+        key.SetDword("Type", type);
+        if (start != 9)
+            key.SetDword("Start", start);
+        if (display)
+            key.SetString("DisplayName", display);
+    }
+
+    // The names one enumeration gives through buffers of bufferSize bytes, checking that every
+    // call keeps its entries and strings inside the bytes it was given.
+    std::vector<std::string> Enumerate(uint32_t bufferSize, uint32_t state = svc::kStateAll) {
+        std::vector<EnumServiceStatus> storage(bufferSize / sizeof(EnumServiceStatus) + 1);
+        const char* begin = reinterpret_cast<const char*>(storage.data());
+        std::vector<std::string> names;
+        uint32_t resume = 0, needed = 0, returned = 0;
+        for (int call = 0; call < 1000; ++call) {
+            bool complete = scm_.EnumStatus(manager_, svc::kDriver, state, storage.data(),
+                                            bufferSize, &needed, &returned, &resume);
+            for (uint32_t i = 0; i < returned; ++i) {
+                for (const char* text : {storage[i].serviceName, storage[i].displayName})
+                    EXPECT_TRUE(text >= begin + returned * sizeof(EnumServiceStatus) &&
+                                text + std::strlen(text) < begin + bufferSize);
+                names.push_back(storage[i].serviceName);
+            }
+            if (complete) {
+                EXPECT_EQ(0u, resume);
+            }
+            if (complete || returned == 0)
+                return names;
+            EXPECT_EQ(svc::kErrorMoreData, scm_.LastError());
+        }
+        ADD_FAILURE() << "the enumeration did not end";
+        return names;
+    }
+
+    kelvd::test::SimulatedMachine machine_;
+    RegistryServiceManager& scm_ = machine_.services;
+    ScHandle manager_ = 0;
+};
+
+TEST_F(RegistryServices, EnumerationTakesDriverKeysWithTypeAndStartInTheWantedStates) {
+    Service("Disk", svc::kKernelDriver);
+    Service("Fs", svc::kFileSystemDriver);
+    Service("NoStart", svc::kKernelDriver, 9);
+    Service("Recognizer", svc::kRecognizerDriver);
+    Service("Spooler", 0x10);
+    scm_.SetCurrentState("disk", svc::kRunning);
+    EXPECT_EQ((std::vector<std::string>{"Disk", "Fs", "Recognizer"}), Enumerate(4096));
+    EXPECT_EQ((std::vector<std::string>{"Disk"}), Enumerate(4096, svc::kStateActive));
+    EXPECT_EQ((std::vector<std::string>{"Fs", "Recognizer"}), Enumerate(4096, svc::kStateInactive));
+    EXPECT_EQ(0u, scm_.Open(manager_, "NoStart", svc::kGenericRead));
+}
+
+class RegistryServiceBuffers : public RegistryServices,
+                               public ::testing::WithParamInterface<uint32_t> {};
+
+TEST_P(RegistryServiceBuffers, ResumeHandleGivesEveryServiceOnce) {
+    std::vector<std::string> expected;
+    for (int i = 0; i < 60; ++i) {
+        expected.push_back("Drv" + std::to_string(100 + i));
+        Service(expected.back(), svc::kKernelDriver, 3, std::string(i % 7 * 5, 'd').c_str());
+    }
+    EXPECT_EQ(expected, Enumerate(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, RegistryServiceBuffers,
+                         ::testing::Values(sizeof(EnumServiceStatus) + 48, 100, 720, 4096));
+
+TEST_F(RegistryServices, CreatedServiceStartsOnceAndADisabledOneNever) {
+    ScHandle made =
+        scm_.Create(manager_, {"Made", "Made service", svc::kAllAccess, 1, 0, 0, "C:\\made.sys"});
+    ASSERT_NE(0u, made);
+    EXPECT_TRUE(scm_.Start(made));
+    EXPECT_FALSE(scm_.Start(made));
+    EXPECT_EQ(svc::kErrorAlreadyRunning, scm_.LastError());
+    Service("Off", 1, svc::kDisabled);
+    EXPECT_FALSE(scm_.Start(scm_.Open(manager_, "Off", svc::kAllAccess)));
+    EXPECT_EQ(svc::kErrorServiceDisabled, scm_.LastError());
+    uint32_t type = 0, size = 0;
+    KeyHandle key;
+    ASSERT_TRUE(key.Open(kLocalMachine, "System\\CurrentControlSet\\Services\\Made", reg::kRead));
+    registry().QueryValue(key.get(), "ImagePath", &type, nullptr, &size);
+    EXPECT_EQ(reg::kExpandSz, type);
+}
+
+} // namespace

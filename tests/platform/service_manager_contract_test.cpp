@@ -1,0 +1,95 @@
+// What the library relies on from the service manager. The same cases run natively against the
+// registry-backed substitute and under Wine against Wine's service manager.
+#include "platform/service_manager.h"
+#include "support/test_drivers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace platform;
+
+class ServiceManagerContract : public ::testing::Test {
+protected:
+    // A name of its own for every case: a deleted service may linger a while.
+    ServiceManagerContract() {
+        static int serial = 0;
+        name_ = "KvtContract" + std::to_string(++serial);
+    }
+
+    void SetUp() override {
+        manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
+        ASSERT_NE(0u, manager_);
+        service_ = scm_.Create(manager_,
+                               {name_.c_str(), "Kvt contract", svc::kAllAccess, svc::kKernelDriver,
+                                svc::kDemandStart, svc::kErrorIgnore, image_.c_str()});
+        ASSERT_NE(0u, service_);
+    }
+    void TearDown() override {
+        scm_.Delete(service_);
+        scm_.Close(service_);
+        scm_.Close(manager_);
+    }
+
+    // The driver services with their states, read with a buffer that holds them all.
+    std::vector<std::pair<std::string, uint32_t>> Drivers() {
+        std::vector<EnumServiceStatus> buffer(4096);
+        uint32_t needed = 0, returned = 0, resume = 0;
+        EXPECT_TRUE(scm_.EnumStatus(manager_, svc::kDriver, svc::kStateAll, buffer.data(),
+                                    static_cast<uint32_t>(buffer.size() * sizeof buffer[0]),
+                                    &needed, &returned, &resume));
+        std::vector<std::pair<std::string, uint32_t>> drivers;
+        for (uint32_t i = 0; i < returned; ++i)
+            drivers.emplace_back(buffer[i].serviceName, buffer[i].status.currentState);
+        return drivers;
+    }
+
+    ServiceManager& scm_ = serviceManager();
+    std::string name_;
+    ScHandle manager_ = 0, service_ = 0;
+    const std::string image_ = "\\??\\" + kelvd::test::TestDriver("PLAIN.SYS");
+};
+
+TEST_F(ServiceManagerContract, CreatedDriverIsEnumeratedStoppedAndOpensInAnyCase) {
+    const auto drivers = Drivers();
+    EXPECT_NE(drivers.end(),
+              std::find(drivers.begin(), drivers.end(), std::make_pair(name_, svc::kStopped)));
+    ScHandle opened =
+        scm_.Open(manager_, ("kvtCONTRACT" + name_.substr(11)).c_str(), svc::kGenericRead);
+    EXPECT_NE(0u, opened);
+    scm_.Close(opened);
+    EXPECT_EQ(0u,
+              scm_.Create(manager_, {name_.c_str(), "Again", svc::kAllAccess, 1, 3, 0, "x.sys"}));
+    EXPECT_EQ(svc::kErrorServiceExists, scm_.LastError());
+}
+
+TEST_F(ServiceManagerContract, ConfigurationSizeComesFromACallWithoutBuffer) {
+    uint32_t needed = 0;
+    EXPECT_FALSE(scm_.QueryConfig(service_, nullptr, 0, &needed));
+    EXPECT_EQ(svc::kErrorInsufficientBuffer, scm_.LastError());
+    ASSERT_GT(needed, sizeof(ServiceConfig));
+    std::vector<ServiceConfig> storage(needed / sizeof(ServiceConfig) + 1);
+    ASSERT_TRUE(scm_.QueryConfig(service_, storage.data(), needed, &needed));
+    const ServiceConfig& config = storage[0];
+    EXPECT_EQ((std::vector<uint32_t>{svc::kKernelDriver, svc::kDemandStart, svc::kErrorIgnore}),
+              (std::vector<uint32_t>{config.serviceType, config.startType, config.errorControl}));
+    EXPECT_EQ(image_, config.binaryPathName);
+    EXPECT_STREQ("", config.loadOrderGroup);
+    EXPECT_STREQ("Kvt contract", config.displayName);
+}
+
+TEST_F(ServiceManagerContract, DeletedServiceIsGoneOnceClosedAndBadHandlesFail) {
+    ASSERT_TRUE(scm_.Delete(service_));
+    scm_.Close(service_);
+    service_ = 0;
+    EXPECT_EQ(0u, scm_.Open(manager_, name_.c_str(), svc::kGenericRead));
+    EXPECT_EQ(svc::kErrorNoSuchService, scm_.LastError());
+    EXPECT_FALSE(scm_.Close(0));
+    EXPECT_EQ(svc::kErrorInvalidHandle, scm_.LastError());
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+// Reads of system memory: the platform's own reader over bytes laid where it finds them, and the
+// sparse image tests use in its place.
+#include "platform/sparse_memory.h"
+#include "support/system_memory_image.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using namespace platform;
+
+constexpr uint32_t kPageEnd = 0x3F003000; // in a region nothing else in the tests uses
+
+TEST(SystemMemoryContract, ReadsSucceedOnlyWhereEveryByteIsReadable) {
+    ASSERT_TRUE(kelvd::test::LayInSystemMemory(kPageEnd - 8, "abcdefgh", 8));
+    char read[16] = {};
+    ASSERT_TRUE(systemMemory().Read(kPageEnd - 8, read, 8));
+    EXPECT_EQ(0, std::memcmp(read, "abcdefgh", 8));
+    EXPECT_FALSE(systemMemory().Read(kPageEnd - 8, read, 16));
+    EXPECT_FALSE(systemMemory().Read(kPageEnd, read, 1));
+    EXPECT_FALSE(systemMemory().Read(0, read, 4));
+    EXPECT_FALSE(systemMemory().Read(0xFFFFFFFC, read, 8));
+}
+
+TEST(SparseMemory, LaidPagesReadAsZerosAroundTheBytesAndNothingWrapsAtTheTop) {
+    SparseMemory memory;
+    memory.Lay(SparseMemory::kPageSize - 2, "1234", 4);
+    memory.Lay(0xFFFFFFFE, "abcd", 4);
+    char read[4] = {};
+    EXPECT_TRUE(memory.Read(SparseMemory::kPageSize - 2, read, 4));
+    EXPECT_EQ(0, std::memcmp(read, "1234", 4));
+    EXPECT_TRUE(memory.Read(0, read, 4));
+    EXPECT_EQ(0, std::memcmp(read, "\0\0\0\0", 4));
+    EXPECT_TRUE(memory.Read(0xFFFFFFFE, read, 2));
+    EXPECT_FALSE(memory.Read(0xFFFFFFFE, read, 3));
+    EXPECT_FALSE(memory.Read(2 * SparseMemory::kPageSize, read, 1));
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+// Loading the model once per sheet for every platform and run mode, and releasing it.
+#include "sheet/model_loader.h"
+
+#include "app/config_app.h"
+#include "drivers/checker_device.h"
+#include "model/config_model.h"
+#include "platform/file_system.h"
+#include "stores/install_dirs.h"
+#include "support/model_reset.h"
+#include "support/simulated_machine.h"
+#include "support/temp_dir.h"
+#include "support/test_drivers.h"
+#include "target/memory_target.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace platform;
+using namespace kelvd;
+
+constexpr WindowHandle kSheet = 0x1234;
+
+class ModelLoad : public test::ModelFixture {
+protected:
+    void SetUp() override {
+        ModelFixture::SetUp();
+        Catalogue("KELVD.API", "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n");
+        Catalogue("KELVD9X.API", "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n");
+        Put("Software\\Ostrand\\Kitwright",
+            [this](const KeyHandle& key) { key.SetString(kInstallDirValue, dir_.path()); });
+        // One driver service, one display driver, one printer driver.
+        Put("System\\CurrentControlSet\\Services\\described", [](const KeyHandle& key) {
+            key.SetDword("Type", 1);
+            key.SetDword("Start", 1);
+        });
+        Put("HARDWARE\\DEVICEMAP\\VIDEO", [](const KeyHandle& key) {
+            key.SetString("\\Device\\Video0", "\\Registry\\Machine\\Video\\0000");
+        });
+        Put("Video\\0000",
+            [](const KeyHandle& key) { key.SetString("InstalledDisplayDrivers", "vga"); });
+        Put("SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\Drivers\\"
+            "Version-3\\Printer",
+            [](const KeyHandle& key) { key.SetString("Driver", "PRINTER.DLL"); });
+    }
+    void TearDown() override {
+        ReleaseModel();
+        ModelFixture::TearDown();
+    }
+
+    void Catalogue(const char* name, const std::string& content) {
+        ASSERT_TRUE(WriteWholeFile(dir_.File(name), content));
+    }
+    template <typename Fill> static void Put(const char* path, Fill fill) {
+        KeyHandle key;
+        ASSERT_TRUE(key.Create(kLocalMachine, path, reg::kAllAccess));
+        fill(key);
+    }
+
+    test::TempDir dir_;
+    test::SimulatedMachine machine_{test::TestSystemFacts()};
+    SimulatedDevices& devices_ = machine_.devices;
+    SparseMemory& memory_ = machine_.memory;
+    std::vector<RecordedMessageBoxes::Shown>& shown_ = machine_.boxes.shown;
+    ModelLoader loader_;
+};
+
+TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalogue) {
+    configModel().userDrivers.AppendSlot();
+    ASSERT_TRUE(loader_.LoadModel(kSheet));
+    EXPECT_TRUE(loader_.modelLoaded);
+    EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
+                                                       "\\spool\\drivers\\w32x86\\3\\PRINTER.DLL"}),
+              test::Paths(configModel().displayDrivers));
+    EXPECT_EQ(0u, configModel().userDrivers.Count());
+    EXPECT_EQ(0x12u, configModel().catalogueVersion);
+    EXPECT_EQ(1u, configModel().apiCategories.Count());
+    EXPECT_TRUE(shown_.empty());
+    // A second load of the same sheet does nothing; the release frees the events and closes no
+    // device.
+    configModel().drivers.Clear();
+    EXPECT_TRUE(loader_.LoadModel(kSheet));
+    EXPECT_EQ(0u, configModel().drivers.Count());
+    EXPECT_TRUE(ReleaseModel());
+    EXPECT_TRUE(configModel().apiCategories[0].eventNames.empty());
+    EXPECT_TRUE(devices_.opens.empty() && devices_.closes.empty());
+}
+
+TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
+    Catalogue("KELVD.API", "FF\n0\n"); // version FF reads as missing
+    EXPECT_FALSE(loader_.LoadModel(kSheet));
+    EXPECT_FALSE(loader_.modelLoaded);
+    EXPECT_EQ(255u, configModel().catalogueVersion);
+    ASSERT_EQ(1u, shown_.size());
+    EXPECT_EQ(kSheet, shown_[0].owner);
+    EXPECT_EQ("Unable to find KELVD.API.  Please re-install Forgeline.", shown_[0].text);
+    EXPECT_EQ("", shown_[0].caption);
+    EXPECT_EQ(kMbOk, shown_[0].type);
+    EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
+}
+
+TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTables) {
+    configModel().isWin9x = true;
+    configModel().vxds.AppendSlot();
+    EXPECT_FALSE(loader_.LoadModel(kSheet));
+    EXPECT_TRUE(shown_.empty());
+    EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
+}
+
+TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevice) {
+    configModel().isWin9x = true;
+    devices_.Add("\\\\.\\KELVD",
+                 {{kGetModuleListHeadCode, 0xC0001000}, {kGetVxdChainHeadCode, 0xC0002000}});
+    uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
+    uint8_t block[80] = {};
+    std::copy_n("VCOMM   ", 8, block + 12);
+    memory_.Lay(0xC0001000, module, sizeof module);
+    memory_.Lay(0xC0003000, "NDIS", 5);
+    memory_.Lay(0xC0002000, block, sizeof block);
+    ASSERT_TRUE(loader_.LoadModel(kSheet));
+    EXPECT_EQ(std::vector<std::string>{"NDIS"}, test::Paths(configModel().drivers));
+    EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
+    EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
+    EXPECT_TRUE(ReleaseModel());
+    EXPECT_EQ(1u, devices_.closes.size());
+    EXPECT_EQ(kInvalidDevice, checkerDevice);
+}
+
+TEST_F(ModelLoad, EmbeddedTargetTakesThePlaceOfTheLocalInventory) {
+    MemoryTarget target;
+    RegKey key = 0;
+    ASSERT_EQ(0, target.registry().CreateKey(kLocalMachine, "SYSTEM\\ControlSet001\\Services\\Tgt",
+                                             reg::kAllAccess, &key));
+    const uint32_t type = 1;
+    target.registry().SetValue(key, "Type", reg::kDword, reinterpret_cast<const uint8_t*>(&type),
+                               4);
+    target.registry().CloseKey(key);
+    configApp().target = target.table();
+    configModel().runMode = kEmbeddedTarget;
+    EXPECT_TRUE(loader_.LoadModel(kSheet));
+    configApp().target = nullptr;
+    EXPECT_EQ(std::vector<std::string>{"Tgt"}, test::Paths(configModel().drivers));
+    EXPECT_EQ(0u, configModel().displayDrivers.Count());
+}
+
+} // namespace

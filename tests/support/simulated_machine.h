@@ -1,0 +1,32 @@
+// A machine made of the in-memory stand-ins, in place of the platform's own for one test, on
+// every platform: its system facts, registry, service manager (over that registry), devices,
+// system memory and message boxes.
+#pragma once
+
+#include "platform/memory_registry.h"
+#include "platform/message_box.h"
+#include "platform/registry_service_manager.h"
+#include "platform/simulated_devices.h"
+#include "platform/sparse_memory.h"
+#include "platform/system_info.h"
+
+namespace kelvd::test {
+
+struct SimulatedMachine {
+    explicit SimulatedMachine(platform::SystemFacts facts = {}) : system(std::move(facts)) {}
+
+    platform::FixedSystemInfo system;
+    platform::ScopedSystemInfo scopedSystem{system};
+    platform::MemoryRegistry registry;
+    platform::ScopedRegistry scopedRegistry{registry};
+    platform::RegistryServiceManager services;
+    platform::ScopedServiceManager scopedServices{services};
+    platform::SimulatedDevices devices;
+    platform::ScopedDeviceIo scopedDevices{devices};
+    platform::SparseMemory memory;
+    platform::ScopedSystemMemory scopedMemory{memory};
+    platform::RecordedMessageBoxes boxes;
+    platform::ScopedMessageBoxes scopedBoxes{boxes};
+};
+
+} // namespace kelvd::test

@@ -1,0 +1,178 @@
+// The embedded target's drivers and display drivers, read through the host's table, and the
+// display-driver list recorded locally for the host.
+#include "app/config_app.h"
+#include "model/config_model.h"
+#include "support/model_reset.h"
+#include "support/registry_fixture.h"
+#include "target/target_inventory.h"
+#include "test_host.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace kelvd;
+
+constexpr const char* kServices = "SYSTEM\\ControlSet001\\Services\\";
+constexpr const char* kLocalKey = "SOFTWARE\\Ostrand\\EmbeddedFL";
+
+class TargetDrivers : public test::RegistryFixture {
+protected:
+    TargetDrivers() : RegistryFixture({kLocalKey}) {}
+    void SetUp() override {
+        RegistryFixture::SetUp();
+        test::ResetModel();
+        configApp().target = host_.table();
+        PutString(kLocalKey, "Other", "x"); // the host made the key
+    }
+    void TearDown() override {
+        EXPECT_EQ(0u, host_.registry().OpenHandleCount());
+        configApp().target = nullptr;
+        test::ResetModel();
+        RegistryFixture::TearDown();
+    }
+
+    // A service of the target with a type and, unless 0, a start.
+    void Service(const std::string& name, uint32_t type, uint32_t start = 1,
+                 const char* image = nullptr) {
+        host_.PutDword(kServices + name, "Type", type);
+        if (start)
+            host_.PutDword(kServices + name, "Start", start);
+        if (image)
+            host_.PutText(kServices + name, "ImagePath", image, 2);
+    }
+    void Video(const std::string& name, const char* group, const char* driver) {
+        Service(name, 1, 1);
+        host_.PutText(kServices + name, "Group", group);
+        host_.PutText(kServices + name + "\\Device0", "InstalledDisplayDrivers",
+                      std::string(driver) + '\0' + "second", 7);
+    }
+    // The list text stored locally, or "(none)". (The list is set without its terminator;
+    // NT's registry adds one, the substitute's does not.)
+    static std::string ListText() {
+        platform::KeyHandle key;
+        std::vector<uint8_t> bytes;
+        if (!key.Open(platform::kLocalMachine, kLocalKey, platform::reg::kRead) ||
+            !key.QueryBytes("InstalledDisplayDrivers", &bytes))
+            return "(none)";
+        return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+    }
+
+    test::TestHost host_;
+};
+
+TEST_F(TargetDrivers, NoServicesKeyStoresNoListAndAnEmptyOneStoresAnEmptyList) {
+    EnumerateTargetDrivers();
+    EXPECT_EQ("(none)", ListText());
+    host_.PutDword("SYSTEM\\ControlSet001\\Services", "Unrelated", 1);
+    EnumerateTargetDrivers();
+    EXPECT_EQ("", ListText());
+    EXPECT_EQ(0u, configModel().drivers.Count());
+}
+
+TEST_F(TargetDrivers, DriverServicesAreListedByKeyNameExceptTheExcludedOnes) {
+    Service("Atdisk", 1, 3, "\\SystemRoot\\System32\\DRIVERS\\atdisk.sys");
+    host_.PutText(std::string(kServices) + "Atdisk", "Group", "SCSI miniport");
+    host_.PutText(std::string(kServices) + "Atdisk", "DisplayName", "AT Disk");
+    Service("Checker", 1, 1, "\\SystemRoot\\System32\\DRIVERS\\KELVD.SYS");
+    Service("kelvd", 1, 1);   // no image path: KELVD.SYS
+    Service("Fs", 2, 0);      // a file-system driver without a start
+    Service("Spooler", 0x10); // an own-process service
+    host_.PutText(std::string(kServices) + "NoType", "Group", "Base");
+    Service("Rec\xE9", 8, 4, "rec.sys");
+    EnumerateTargetDrivers();
+    EXPECT_EQ((std::vector<std::string>{"Atdisk", "Fs", "Rec\xE9"}),
+              test::Paths(configModel().drivers));
+    const DriverEntry& atdisk = configModel().drivers[0];
+    EXPECT_EQ("AT Disk", atdisk.description);
+    EXPECT_EQ("SCSI miniport", atdisk.group);
+    EXPECT_EQ(3, atdisk.startType);
+    EXPECT_EQ(0, configModel().drivers[1].startType);
+    EXPECT_EQ("", configModel().drivers[1].group);
+    EXPECT_EQ(4, configModel().drivers[2].startType);
+}
+
+TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
+    Video("Mga", "Video", "mga64");
+    Video("S3", "Video", "s3");
+    Video("Lower", "video", "lower");
+    Service("Manual", 1, 3);
+    host_.PutText(std::string(kServices) + "Manual", "Group", "Video");
+    host_.PutText(std::string(kServices) + "Manual\\Device0", "InstalledDisplayDrivers", "man");
+    Service("NoDevice", 1, 1);
+    host_.PutText(std::string(kServices) + "NoDevice", "Group", "Video");
+    EnumerateTargetDrivers();
+    EXPECT_EQ(5u, configModel().drivers.Count());
+    EXPECT_EQ((std::vector<std::string>{"mga64.dll", "s3.dll"}),
+              test::Paths(configModel().displayDrivers));
+    EXPECT_EQ("Installed display drivers", configModel().displayDrivers[1].group);
+    EXPECT_EQ(-1, configModel().displayDrivers[1].startType);
+    EXPECT_EQ("mga64;s3;", ListText());
+}
+
+TEST_F(TargetDrivers, ListIsNotStoredWhereTheHostHasNoKey) {
+    platform::DeleteKeyTree(platform::kLocalMachine, kLocalKey);
+    Video("Mga", "Video", "mga64");
+    EnumerateTargetDrivers();
+    EXPECT_EQ(1u, configModel().displayDrivers.Count());
+    platform::KeyHandle key;
+    EXPECT_FALSE(key.Open(platform::kLocalMachine, kLocalKey, platform::reg::kRead));
+}
+
+TEST_F(TargetDrivers, StringsWithoutTerminatorsAreReadWhole) {
+    Service("Mga", 1, 1);
+    host_.PutText(std::string(kServices) + "Mga", "Group", "Video", 1, false);
+    host_.PutText(std::string(kServices) + "Mga", "DisplayName", "Matrox", 1, false);
+    host_.PutText(std::string(kServices) + "Mga\\Device0", "InstalledDisplayDrivers", "mga64", 7,
+                  false);
+    EnumerateTargetDrivers();
+    EXPECT_EQ("Matrox", configModel().drivers[0].description);
+    EXPECT_EQ("mga64;", ListText());
+}
+
+TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
+    host_.PutText(std::string(kServices) + "TextType", "Type", "1");
+    host_.PutBytes(std::string(kServices) + "ShortType", "Type", 4, "\x01\x00");
+    Service("Odd", 1, 0);
+    host_.PutBytes(std::string(kServices) + "Odd", "Start", 3, std::string("\x01\0\0\0", 4));
+    host_.PutDword(std::string(kServices) + "Odd", "Group", 1);
+    host_.PutDword(std::string(kServices) + "Odd", "ImagePath", 1);
+    EnumerateTargetDrivers();
+    ASSERT_EQ(std::vector<std::string>{"Odd"}, test::Paths(configModel().drivers));
+    EXPECT_EQ(0, configModel().drivers[0].startType);
+    EXPECT_EQ("", configModel().drivers[0].group);
+}
+
+TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSizeUnit) {
+    Service("Long", 1, 3);
+    host_.PutText(std::string(kServices) + "Long", "DisplayName", std::string(5000, 'n'));
+    EnumerateTargetDrivers(); // 10002 bytes do not fit 8193
+    ASSERT_EQ(1u, configModel().drivers.Count());
+    EXPECT_EQ(0u, configModel().drivers[0].description.size());
+    test::ResetModel();
+    host_.sizesInCharacters = true;
+    EnumerateTargetDrivers(); // 5001 characters fit 8193
+    ASSERT_EQ(1u, configModel().drivers.Count());
+    EXPECT_TRUE(configModel().drivers[0].description == std::string(5000, 'n'));
+}
+
+TEST_F(TargetDrivers, ThousandsOfServicesFillTheTable) {
+    for (int i = 0; i < 3000; ++i)
+        Service("S" + std::to_string(10000 + i), 1, 3);
+    EnumerateTargetDrivers();
+    ASSERT_EQ(256u, configModel().drivers.Count());
+    EXPECT_EQ("S10255", configModel().drivers[255].path);
+}
+
+TEST_F(TargetDrivers, HostWithoutFunctionsOrWithoutTableGivesNothing) {
+    Service("Atdisk", 1, 3);
+    TargetRegistry empty{};
+    configApp().target = &empty;
+    EnumerateTargetDrivers();
+    configApp().target = nullptr;
+    EnumerateTargetDrivers();
+    EXPECT_EQ(0u, configModel().drivers.Count());
+    EXPECT_EQ("(none)", ListText());
+}
+
+} // namespace
