@@ -2,12 +2,17 @@
 // compared only through these, so that names behave as they do on the user's machine.
 #pragma once
 
+#include <cstdint>
+
 namespace platform {
 
 // _mbsicmp: less than, equal to or greater than 0, ignoring case.
 int MbsICmp(const char* a, const char* b);
 // _mbscmp: less than, equal to or greater than 0.
 int MbsCmp(const char* a, const char* b);
+// A hash of s that every text equal to s under MbsICmp shares, for finding texts by MbsICmp
+// without comparing with each.
+uint32_t MbsICaseHash(const char* s);
 // _mbsrchr: the last occurrence of c in s, or null.
 const char* MbsRChr(const char* s, unsigned int c);
 

@@ -23,6 +23,13 @@ int MbsICmp(const char* a, const char* b) {
     }
 }
 
+uint32_t MbsICaseHash(const char* s) {
+    uint32_t hash = 2166136261u; // FNV-1a of the folded bytes
+    for (const auto* p = reinterpret_cast<const unsigned char*>(s); *p; ++p)
+        hash = (hash ^ static_cast<uint32_t>(FoldAscii(*p))) * 16777619u;
+    return hash;
+}
+
 int MbsCmp(const char* a, const char* b) {
     return std::strcmp(a, b);
 }
