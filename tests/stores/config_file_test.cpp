@@ -118,14 +118,12 @@ TEST_F(ConfigFile, SectionsFollowTheHeaderInTheirOrder) {
     Configure();
     Bytes expected;
     expected.Header({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800})
-        .Driver("a.sys", 1)     // 72
-        .Driver("C:\\u.sys", 0) // 83
-        .Text("VMM     ")
-        .Byte(1) // 97
-        .Text("C:\\W\\FOO.VXD")
-        .Byte(2)                     // 107
-        .Category("Memory", "\1\0"s) // 121
-        .Category("VxD", "\1");      // 138
+        .Driver("a.sys", 1)          // at 72
+        .Driver("C:\\u.sys", 0)      // at 83
+        .Raw("VMM     \0\1"s)        // at 97
+        .Raw("C:\\W\\FOO.VXD\0\2"s)  // at 107
+        .Category("Memory", "\1\0"s) // at 121
+        .Category("VxD", "\1");      // at 138
     EXPECT_EQ(expected.str(), Saved());
 }
 
