@@ -57,10 +57,12 @@ protected:
         return states;
     }
 
+    platform::FixedSystemInfo windows2000_;
     platform::FixedSystemInfo windowsNt4_{platform::SystemFacts{0x05650004}};
 };
 
 TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
+    platform::ScopedSystemInfo windows2000(windows2000_);
     Configure();
     SaveToRegistry(pages_);
     using platform::reg::kBinary;
