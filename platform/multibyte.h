@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace platform {
 
@@ -11,8 +12,8 @@ int MbsICmp(const char* a, const char* b);
 // _mbscmp: less than, equal to or greater than 0.
 int MbsCmp(const char* a, const char* b);
 // A hash of s that every text equal to s under MbsICmp shares, for finding texts by MbsICmp
-// without comparing with each.
-uint32_t MbsICaseHash(const char* s);
+// without comparing with each. s holds no 0 byte.
+uint32_t MbsICaseHash(std::string_view s);
 // _mbsrchr: the last occurrence of c in s, or null.
 const char* MbsRChr(const char* s, unsigned int c);
 

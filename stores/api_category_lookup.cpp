@@ -8,7 +8,7 @@ namespace {
 
 void AddNames(NameIndex& index, const CategoryTable& table) {
     for (uint32_t i = 0; i < table.Count(); ++i)
-        index.Add(table[i].name.c_str(), static_cast<int32_t>(i));
+        index.Add(table[i].name, static_cast<int32_t>(i));
 }
 
 } // namespace

@@ -130,16 +130,18 @@ uint32_t SectionRows(const Section& section) {
 
 std::vector<StateEntry> ReadDriverSection(const std::string& bytes, const Section& section) {
     ByteCursor cursor(bytes, section.offset);
-    std::vector<StateEntry> entries;
-    for (uint32_t i = 0; i < SectionRows(section); ++i) {
+    // Filled field by field in place: a skipped entry's slot is used by the next.
+    std::vector<StateEntry> entries(SectionRows(section));
+    size_t kept = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
         uint32_t n;
         const uint8_t* text;
-        uint8_t state;
-        if (!cursor.Uint32(&n) || !cursor.Take(n, &text) || !cursor.Byte(&state))
+        if (!cursor.Uint32(&n) || !cursor.Take(n, &text) || !cursor.Byte(&entries[kept].state))
             break;
         if (IsTextField(text, n, kMaxPathField))
-            entries.push_back({AsText(text), state});
+            entries[kept++].name = AsText(text);
     }
+    entries.resize(kept);
     return entries;
 }
 
@@ -181,13 +183,23 @@ std::vector<StateEntry> ReadUserVxdSection(const std::string& bytes, const Secti
     return entries;
 }
 
+// Whether every byte is 1, eight at a time.
+bool AllOnes(const uint8_t* bytes, size_t count) {
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    size_t i = 0;
+    for (uint64_t word; i + 8 <= count; i += 8)
+        if (std::memcpy(&word, bytes + i, 8), word != kOnes)
+            return false;
+    return std::all_of(bytes + i, bytes + count, [](uint8_t flag) { return flag == 1; });
+}
+
 // Copies the flags (at most the category's own count of them) and sets the tri-state they make:
 // 1 when all copied flags are 1, 2 when some are, 0 when none is or none was copied.
 void ApplyFlags(ApiCategory& category, const uint8_t* flags, uint32_t count) {
     size_t copied = std::min<size_t>(count, category.eventFlags.size());
     std::copy(flags, flags + copied, category.eventFlags.begin());
-    size_t hooked = static_cast<size_t>(std::count(flags, flags + copied, 1));
-    category.checkState = hooked == 0 ? 0 : hooked == copied ? 1 : 2;
+    bool anyHooked = copied != 0 && std::memchr(flags, 1, copied);
+    category.checkState = !anyHooked ? 0 : AllOnes(flags, copied) ? 1 : 2;
 }
 
 // The index that the name finds may be one of the other category table; it is used in this

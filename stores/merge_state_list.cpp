@@ -2,15 +2,24 @@
 
 #include "stores/name_index.h"
 
+#include <cstring>
+#include <vector>
+
 namespace kelvd {
 
+// A file saved from the same tables lists its rows in the table's order: an entry that is the
+// live row of its own position byte for byte matches that row's first equal without a lookup.
 template <size_t Capacity>
 void MergeStateList(DriverTable<Capacity>& table, const StateEntry* entries, size_t count) {
-    NameIndex rows(table.Count() + count);
-    for (uint32_t i = 0; i < table.Count(); ++i)
-        rows.Add(table[i].path.c_str(), static_cast<int32_t>(i));
+    const uint32_t liveCount = table.Count();
+    NameIndex rows(liveCount);
+    std::vector<int32_t> firstEqual(liveCount);
+    for (uint32_t i = 0; i < liveCount; ++i)
+        firstEqual[i] = rows.Add(table[i].path, static_cast<int32_t>(i));
     for (size_t i = 0; i < count; ++i) {
-        int32_t match = rows.Find(entries[i].name);
+        int32_t match = i < liveCount && std::strcmp(table[i].path.c_str(), entries[i].name) == 0
+                            ? firstEqual[i]
+                            : rows.Find(entries[i].name);
         if (match >= 0) {
             table[match].checkState = entries[i].state;
             continue;
@@ -21,7 +30,7 @@ void MergeStateList(DriverTable<Capacity>& table, const StateEntry* entries, siz
         *row = DriverEntry();
         row->path = entries[i].name;
         row->checkState = entries[i].state;
-        rows.Add(row->path.c_str(), static_cast<int32_t>(table.Count() - 1));
+        rows.Add(row->path, static_cast<int32_t>(table.Count() - 1));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace kelvd {
@@ -12,18 +13,19 @@ class NameIndex {
 public:
     explicit NameIndex(size_t expected = 0);
 
-    // Adds name under position. When an equal name is there already, that one keeps its own
-    // position, so adding in rising positions makes Find give the first match. The text is not
-    // copied: it must stay unchanged while the index is in use.
-    void Add(const char* name, int32_t position);
+    // Adds name under position and returns the position the name is found under from now on:
+    // when an equal name is there already, that one keeps its own position, so adding in rising
+    // positions makes Find give the first match. The text is not copied: it must stay unchanged
+    // while the index is in use.
+    int32_t Add(const std::string& name, int32_t position);
     // The position of the name equal to name, or -1.
     int32_t Find(const char* name) const;
 
 private:
     struct Slot {
-        const char* name = nullptr; // null: free
-        uint32_t hash = 0;
-        int32_t position = -1;
+        const char* name; // null: free
+        uint32_t hash;
+        int32_t position;
     };
 
     // The slot of name's equal, or the free slot where it would go.

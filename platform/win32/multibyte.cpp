@@ -13,12 +13,13 @@ int MbsICmp(const char* a, const char* b) {
 // FNV-1a of the characters as _mbsicmp compares them: each one (a lead byte with its trail byte,
 // or a single byte) in the runtime's lower case. A lead byte without a trail byte ends the text,
 // as it does for _mbsicmp.
-uint32_t MbsICaseHash(const char* s) {
+uint32_t MbsICaseHash(std::string_view s) {
     uint32_t hash = 2166136261u;
-    for (const auto* p = reinterpret_cast<const unsigned char*>(s); *p;) {
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    for (const auto* end = p + s.size(); p < end;) {
         unsigned int c = *p++;
         if (_ismbblead(c)) {
-            if (*p == 0)
+            if (p == end)
                 break;
             c = c << 8 | *p++;
         }
