@@ -19,10 +19,12 @@ namespace {
 // line reader: a line over 255 characters comes in pieces, each taken as a line of its own.
 void CollectLines(platform::File& file, StringIntMap& map) {
     char line[kTextLineSize];
-    while (ReadTextLine(file, line)) {
-        const char* equals = std::strrchr(line, '=');
-        if (equals)
-            map.SetAt(std::string_view(line, equals - line), ParseDecimal(equals + 1));
+    size_t length;
+    while (ReadTextLine(file, line, &length)) {
+        std::string_view text(line, length);
+        size_t equals = text.rfind('=');
+        if (equals != std::string_view::npos)
+            map.SetAt(text.substr(0, equals), ParseDecimal(line + equals + 1));
     }
 }
 
