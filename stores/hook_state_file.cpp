@@ -73,6 +73,13 @@ void WriteLines(platform::File& file, const CategoryTable& table) {
 
 } // namespace
 
+std::unique_ptr<platform::File> OpenHookStateFile(platform::OpenMode mode) {
+    std::string path;
+    if (!HookStatePath(&path))
+        return nullptr;
+    return platform::fileSystem().Open(path.c_str(), mode);
+}
+
 bool HookStatePath(std::string* path) {
     std::string dir;
     GetSuiteInstallDir(&dir);
@@ -86,11 +93,7 @@ StringIntMap& hookStateMap() {
 }
 
 void LoadHookState() {
-    std::string path;
-    if (!HookStatePath(&path))
-        return;
-    std::unique_ptr<platform::File> file =
-        platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
+    std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::ReadText);
     if (!file)
         return;
     ConfigModel& model = configModel();
@@ -110,11 +113,7 @@ void LoadHookState() {
 }
 
 void SaveHookState() {
-    std::string path;
-    if (!HookStatePath(&path))
-        return;
-    std::unique_ptr<platform::File> file =
-        platform::fileSystem().Open(path.c_str(), platform::OpenMode::WriteBinary);
+    std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::WriteBinary);
     if (!file)
         return;
     const ConfigModel& model = configModel();

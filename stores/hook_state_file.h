@@ -4,7 +4,10 @@
 // category's check state.
 #pragma once
 
+#include "platform/file_system.h"
 #include "stores/string_int_map.h"
+
+#include <memory>
 
 #include <string>
 
@@ -13,6 +16,9 @@ namespace kelvd {
 // The file's path: the suite's install directory (empty when it cannot be read) and the file
 // name of the platform; false when it does not fit a path buffer of 260 bytes.
 bool HookStatePath(std::string* path);
+
+// The file opened in mode; null when its path does not fit or it cannot be opened.
+std::unique_ptr<platform::File> OpenHookStateFile(platform::OpenMode mode);
 
 // Reads the file and sets every event flag of apiCategories (and, on Windows 9x,
 // vxdApiCategories) from it, with the categories' check states. Without the file nothing

@@ -9,35 +9,30 @@ namespace {
 
 using namespace kelvd;
 
+// How a typed text reads: the event buffer size in decimal, the stack threshold in hexadecimal,
+// an empty text as 1024.
 struct TextCase {
+    uint32_t (*parse)(const std::string&);
     const char* text;
     uint32_t value;
 };
 
-class MemUsageText : public ::testing::TestWithParam<TextCase> {};
+class EditText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(MemUsageText, ParsesAsDecimal) {
-    EXPECT_EQ(GetParam().value, ParseMemUsage(GetParam().text));
+TEST_P(EditText, ParsesAsStrtoulOfItsBase) {
+    EXPECT_EQ(GetParam().value, GetParam().parse(GetParam().text)) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MemUsageText,
-                         ::testing::Values(TextCase{"", 1024}, TextCase{"1023", 1023},
-                                           TextCase{"abc", 0}, TextCase{"2048KB", 2048},
-                                           TextCase{"-1", 0xFFFFFFFF}, TextCase{"0x800", 0},
-                                           TextCase{"  4096", 4096},
-                                           TextCase{"99999999999", 0xFFFFFFFF}));
-
-class StackThresholdText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(StackThresholdText, ParsesAsHexadecimal) {
-    EXPECT_EQ(GetParam().value, ParseStackThreshold(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, StackThresholdText,
-                         ::testing::Values(TextCase{"", 0x400}, TextCase{"400", 0x400},
-                                           TextCase{"0x400", 0x400}, TextCase{"0X2800", 0x2800},
-                                           TextCase{"1024", 0x1024}, TextCase{"xyz", 0},
-                                           TextCase{"2801", 0x2801}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EditText,
+    ::testing::Values(TextCase{ParseMemUsage, "", 1024}, TextCase{ParseMemUsage, "1023", 1023},
+                      TextCase{ParseMemUsage, "abc", 0}, TextCase{ParseMemUsage, "2048KB", 2048},
+                      TextCase{ParseMemUsage, "-1", 0xFFFFFFFF},
+                      TextCase{ParseMemUsage, "0x800", 0}, TextCase{ParseStackThreshold, "", 0x400},
+                      TextCase{ParseStackThreshold, "400", 0x400},
+                      TextCase{ParseStackThreshold, "0x400", 0x400},
+                      TextCase{ParseStackThreshold, "1024", 0x1024},
+                      TextCase{ParseStackThreshold, "xyz", 0}));
 
 TEST(AdvancedSettingsText, ShownForms) {
     EXPECT_EQ("1024", FormatMemUsage(1024));
