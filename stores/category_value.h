@@ -8,7 +8,8 @@
 
 namespace kelvd {
 
-// The value's bytes; every event is encoded, however many the category has.
+// The value's bytes; every event is encoded, however many the category has (the value is not
+// bounded by a buffer of 1024 bytes, so a category of more than 1020 events is stored whole).
 std::string EncodeCategoryValue(const ApiCategory& category);
 
 } // namespace kelvd

@@ -33,19 +33,30 @@ void AppendHex(std::string& text, uint8_t byte, const char* digits = "0123456789
     text += digits[byte & 0xF];
 }
 
+// A value name between its quotes. A double quote or a backslash in it is written with a
+// backslash before it, as registry importers read value names; other names are unchanged.
+std::string QuotedName(const std::string& name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
 // "\"name\"=dword:%08X\n".
 std::string DwordLine(const char* name, uint32_t value) {
-    std::string line = std::string("\"") + name + "\"=dword:";
+    std::string line = QuotedName(name) + "=dword:";
     for (int shift = 24; shift >= 0; shift -= 8)
         AppendHex(line, static_cast<uint8_t>(value >> shift), "0123456789ABCDEF");
     return line + '\n';
 }
 
 // The category's value: its event count as four bytes, least significant first, on the name's
-// line, then the flags, 20 to a line. Category names are written as they are: the catalogue's
-// names hold neither quotes nor backslashes, and the format has no escapes.
+// line, then the flags, 20 to a line.
 std::string CategoryValue(const ApiCategory& category) {
-    std::string text = "\"" + category.name + "\"=hex:";
+    std::string text = QuotedName(category.name) + "=hex:";
     text.reserve(text.size() + 12 + category.eventFlags.size() * 3 +
                  category.eventFlags.size() / kBytesPerLine * 3);
     uint32_t count = static_cast<uint32_t>(category.eventFlags.size());
@@ -63,7 +74,7 @@ std::string CategoryValue(const ApiCategory& category) {
 
 template <size_t Capacity>
 std::string ListValue(const char* name, const DriverTable<Capacity>& table) {
-    std::string text = std::string("\"") + name + "\"=hex:";
+    std::string text = QuotedName(name) + "=hex:";
     AppendHexStateList(text, table.begin(), table.Count());
     return text + (table.Count() != 0 ? ",00\n" : "00\n");
 }

@@ -16,7 +16,9 @@ struct StateEntry {
     uint8_t state;
 };
 
-// The encoding of count rows. Every row is encoded, however long the list grows.
+// The encoding of count rows. Every row is encoded, however long the list grows: the list is
+// built in a buffer that grows with it rather than in a fixed one of 4096 bytes, and the
+// readers take lists of any length.
 std::string EncodeStateList(const DriverEntry* rows, size_t count);
 template <size_t Capacity> std::string EncodeStateList(const DriverTable<Capacity>& table) {
     return EncodeStateList(table.begin(), table.Count());

@@ -83,6 +83,11 @@ TEST_F(FarhandExport, WholeScriptIsByteExact) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
+TEST_F(FarhandExport, QuotesAndBackslashesInANameAreEscaped) {
+    AddCategory(model_.apiCategories, "A \"b\" \\c", {1});
+    EXPECT_EQ(0u, Values().find("\"A \\\"b\\\" \\\\c\"=hex:01,00,00,00,\\\n 01\n"));
+}
+
 TEST_F(FarhandExport, DwordsAreUpperCaseHex) {
     Hold({0xABCDEF, 0x2800, 2, 0, 32, 0});
     std::string content = Exported();

@@ -66,6 +66,7 @@ TEST_F(RegeditImport, ImportedScriptGivesTheValuesTheRegistryStoreWrites) {
     Hold({0x12345, 0x1000, 2, 0, 16, 1});
     AddCategory(model_.apiCategories, "Memory Manager", {1, 0, 1});
     AddCategory(model_.apiCategories, "Empty", {});
+    AddCategory(model_.apiCategories, "Odd \"quoted\" \\name\\", {0, 1});
     AddCategory(model_.apiCategories, "Twenty", std::vector<uint8_t>(20, 1));
     std::vector<uint8_t> flags(1020);
     for (size_t i = 0; i < flags.size(); ++i)
@@ -87,7 +88,7 @@ TEST_F(RegeditImport, ImportedScriptGivesTheValuesTheRegistryStoreWrites) {
 
     ASSERT_EQ(1u, stored.erase("Tag"));     // only the registry store writes it
     ASSERT_EQ(1u, imported.erase("Setup")); // only the export writes it
-    EXPECT_EQ(16u, stored.size());          // 9 settings and service entries, 4 categories, 3 lists
+    EXPECT_EQ(17u, stored.size());          // 9 settings and service entries, 5 categories, 3 lists
     for (const auto& [name, value] : stored) {
         auto found = imported.find(name);
         ASSERT_NE(imported.end(), found) << name;
