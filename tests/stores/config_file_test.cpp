@@ -29,13 +29,9 @@ public:
         text_ += raw;
         return *this;
     }
-    Bytes& Byte(int value) {
-        text_ += static_cast<char>(value);
-        return *this;
-    }
     // n, the text and its 0 byte, the state byte.
-    Bytes& Driver(const std::string& path, int state) {
-        return U32(static_cast<uint32_t>(path.size() + 1)).Text(path).Byte(state);
+    Bytes& Driver(const std::string& path, char state) {
+        return U32(static_cast<uint32_t>(path.size() + 1)).Text(path).Raw(std::string(1, state));
     }
     Bytes& Category(const std::string& name, const std::string& flags) {
         return U32(static_cast<uint32_t>(name.size() + 1))
@@ -43,11 +39,11 @@ public:
             .U32(static_cast<uint32_t>(flags.size()))
             .Raw(flags);
     }
-    // A header: (offset, count) of the VxD, user-VxD, driver, user-driver, VxD API and API
+    // For a header: (offset, count) of the VxD, user-VxD, driver, user-driver, VxD API and API
     // sections, then Start, DRPopup, MemTrackingOn, NumGuardBytes, MemUsage, StackThreshold.
-    Bytes& Header(std::initializer_list<uint32_t> fields) {
-        for (uint32_t field : fields)
-            U32(field);
+    Bytes& U32s(std::initializer_list<uint32_t> values) {
+        for (uint32_t value : values)
+            U32(value);
         return *this;
     }
     const std::string& str() const { return text_; }
@@ -92,7 +88,7 @@ protected:
     }
     // A header whose sections are all empty and start at offset 72, with the given settings.
     static Bytes EmptyHeader(uint32_t start = 0, uint32_t memUsage = 1024) {
-        return Bytes().Header(
+        return Bytes().U32s(
             {72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, start, 0, 1, 8, memUsage, 0x400});
     }
     // A file whose driver section at 72 holds driverCount entries made of drivers, followed by
@@ -110,14 +106,14 @@ protected:
 TEST_F(ConfigFile, EmptyTablesGiveTheHeaderAlone) {
     Hold({4096, 0x800, 2, 3, 16, 0});
     EXPECT_EQ(
-        Bytes().Header({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}).str(),
+        Bytes().U32s({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}).str(),
         Saved());
 }
 
 TEST_F(ConfigFile, SectionsFollowTheHeaderInTheirOrder) {
     Configure();
     Bytes expected;
-    expected.Header({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800})
+    expected.U32s({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800})
         .Driver("a.sys", 1)          // at 72
         .Driver("C:\\u.sys", 0)      // at 83
         .Raw("VMM     \0\1"s)        // at 97
@@ -177,15 +173,18 @@ TEST_F(ConfigFile, FileThatCannotBeOpenedOrIsShortChangesNothing) {
 
 TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
     auto table = std::make_unique<DriverTable<128>>();
-    std::vector<std::string> names;
-    for (int i = 0; i < 130; ++i)
-        names.push_back("d" + std::to_string(i));
-    std::vector<StateEntry> entries;
-    for (const std::string& name : names)
-        entries.push_back({name.c_str(), 1});
+    std::vector<StateEntry> entries(130, StateEntry{"new.sys", 1});
+    entries[127].name = "last.sys";
+    MergeStateList(*table, entries.data(), entries.size());
+    ASSERT_EQ(2u, table->Count()); // the later entries of the same path found the first
+    EXPECT_EQ("last.sys", (*table)[1].path);
+    std::vector<std::string> names(200);
+    for (size_t i = 0; i < names.size(); ++i) {
+        names[i] = "d" + std::to_string(i);
+        entries.push_back({names[i].c_str(), 1});
+    }
     MergeStateList(*table, entries.data(), entries.size());
     EXPECT_EQ(128u, table->Count());
-    EXPECT_EQ("d127", (*table)[127].path);
 }
 
 class CategoryLookup : public ConfigFile {
@@ -259,10 +258,9 @@ TEST_F(DamagedConfigFile, EntriesBeyondTheLimitsOrUnterminatedAreSkipped) {
     LoadSections(4, Bytes()
                         .Driver(std::string(260, 'p'), 1) // n = 261
                         .U32(5)
-                        .Raw("a.sys")
-                        .Byte(1) // no 0 byte within n
+                        .Raw("a.sys\1") // no 0 byte within n
                         .U32(0)
-                        .Byte(1) // an empty field
+                        .Raw("\1") // an empty field
                         .Driver("b.sys", 1)
                         .str());
     EXPECT_EQ((std::vector<uint32_t>{0, 1}), DriverStates());
@@ -315,7 +313,7 @@ TEST_F(DamagedConfigFile, VxdSectionsStopAtTheirEnd) {
     EXPECT_EQ(1u, model_.vxds[1].checkState);
     header = EmptyHeader().str();
     Load(header.replace(8, 8, Bytes().U32(72).U32(2).str()) +
-         Bytes().Text("C:\\W\\LONG.VXD").Byte(1).Raw("NOEND").str());
+         Bytes().Text("C:\\W\\LONG.VXD").Raw("\1NOEND").str());
     ASSERT_EQ(1u, model_.userVxds.Count()); // NOEND has no 0 byte within the file
     EXPECT_EQ("C:\\W\\LONG.VXD", model_.userVxds[0].path);
     EXPECT_EQ(1u, model_.userVxds[0].checkState);

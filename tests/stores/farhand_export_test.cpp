@@ -125,14 +125,10 @@ TEST_P(FarhandCategory, HoldsTwentyFlagsALine) {
     EXPECT_EQ(GetParam().flagsPerLine, flagsPerLine);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FarhandCategory,
-    ::testing::Values(CategoryCase{0, {}}, CategoryCase{3, {3}}, CategoryCase{20, {20}},
-                      CategoryCase{25, {20, 5}}, CategoryCase{1020, std::vector<size_t>(51, 20)},
-                      CategoryCase{1030, {20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20,
-                                          20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20,
-                                          20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20,
-                                          20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 10}}));
+INSTANTIATE_TEST_SUITE_P(Cases, FarhandCategory,
+                         ::testing::Values(CategoryCase{0, {}}, CategoryCase{3, {3}},
+                                           CategoryCase{20, {20}}, CategoryCase{25, {20, 5}},
+                                           CategoryCase{1020, std::vector<size_t>(51, 20)}));
 
 TEST(HexStateList, BreaksCountPathBytesOnly) {
     std::vector<DriverEntry> rows(2);

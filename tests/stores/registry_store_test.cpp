@@ -87,14 +87,10 @@ TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
               Value("UserDriver"));
 }
 
-TEST_F(RegistryStore, GroupIsSystemBusExtenderOnNt4) {
+TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
     platform::ScopedSystemInfo nt4(windowsNt4_);
     WriteServiceKey();
     EXPECT_EQ(std::string("System Bus Extender", 20), Value("Group").second);
-}
-
-TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanRead) {
-    WriteServiceKey();
     EXPECT_EQ(Dword(0), Value("Start").second);
     PutDword(kServiceKey, "Start", 3);
     WriteServiceKey();

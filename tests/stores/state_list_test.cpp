@@ -1,7 +1,5 @@
 #include "stores/state_list.h"
 
-#include "stores/category_value.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,15 +39,6 @@ TEST(StateList, OnlyTheLowByteOfTheStateIsKept) {
     EXPECT_EQ(Bytes({'x', 0, 2, 0}), EncodeStateList(rows.data(), rows.size()));
 }
 
-TEST(StateList, ListsBeyond4096BytesAreEncodedWhole) {
-    const std::string path = "C:\\A\\Rather\\Long\\Directory\\Name\\driver.sys";
-    std::vector<DriverEntry> rows(256, Rows({{path.c_str(), 1}})[0]);
-    std::string bytes = EncodeStateList(rows.data(), rows.size());
-    EXPECT_EQ(256 * (path.size() + 2) + 1, bytes.size());
-    EXPECT_EQ(256u,
-              DecodeStateList(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()).size());
-}
-
 struct DecodeCase {
     const char* what;
     std::string bytes;
@@ -79,22 +68,5 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"a name without its 0 byte", Bytes({'a', 0, 1, 'b', 'c'}), {{"a", 1}}},
         DecodeCase{"a name without its state byte", Bytes({'a', 0, 1, 'b', 0}), {{"a", 1}}},
         DecodeCase{"state bytes above 2", Bytes({'a', 0, 0xFF, 0}), {{"a", 0xFF}}}));
-
-TEST(CategoryValue, IsTheEventCountLittleEndianThenOneFlagPerEvent) {
-    ApiCategory category;
-    category.AllocateEvents(3);
-    category.eventFlags = {1, 0, 1};
-    EXPECT_EQ(Bytes({3, 0, 0, 0, 1, 0, 1}), EncodeCategoryValue(category));
-    category.ReleaseEvents();
-    EXPECT_EQ(Bytes({0, 0, 0, 0}), EncodeCategoryValue(category));
-}
-
-TEST(CategoryValue, MoreThan1020EventsAreEncodedWhole) {
-    ApiCategory category;
-    category.AllocateEvents(0x1234);
-    std::string bytes = EncodeCategoryValue(category);
-    EXPECT_EQ(4u + 0x1234, bytes.size());
-    EXPECT_EQ(Bytes({0x34, 0x12, 0, 0}), bytes.substr(0, 4));
-}
 
 } // namespace

@@ -27,31 +27,18 @@ protected:
 
     // A value of the target's checker key: its bytes, or nothing when it is missing.
     std::optional<std::string> Value(const char* name) {
-        platform::RegKey key;
-        platform::MemoryRegistry& registry = target_.registry();
-        if (registry.OpenKey(platform::kLocalMachine, kTargetServiceKey, platform::reg::kRead,
-                             &key) != platform::reg::kSuccess)
+        platform::ScopedRegistry scope(target_.registry());
+        platform::KeyHandle key;
+        std::vector<uint8_t> bytes;
+        if (!key.Open(platform::kLocalMachine, kTargetServiceKey, platform::reg::kRead) ||
+            !key.QueryBytes(name, &bytes))
             return std::nullopt;
-        uint8_t data[16384];
-        uint32_t size = sizeof data;
-        int32_t result = registry.QueryValue(key, name, nullptr, data, &size);
-        registry.CloseKey(key);
-        if (result != platform::reg::kSuccess)
-            return std::nullopt;
-        return std::string(reinterpret_cast<char*>(data), size);
+        return std::string(bytes.begin(), bytes.end());
     }
-    void PutTarget(const char* name, uint32_t type, const std::string& bytes) {
-        platform::RegKey key;
-        platform::MemoryRegistry& registry = target_.registry();
-        ASSERT_EQ(platform::reg::kSuccess,
-                  registry.CreateKey(platform::kLocalMachine, kTargetServiceKey,
-                                     platform::reg::kAllAccess, &key));
-        registry.SetValue(key, name, type, reinterpret_cast<const uint8_t*>(bytes.data()),
-                          static_cast<uint32_t>(bytes.size()));
-        registry.CloseKey(key);
-    }
-    void PutList(const char* name, const std::string& bytes) {
-        PutTarget(name, platform::reg::kBinary, bytes);
+    void PutTarget(const char* name, const std::string& bytes,
+                   uint32_t type = platform::reg::kBinary) {
+        platform::ScopedRegistry scope(target_.registry());
+        Put(kTargetServiceKey, name, type, bytes);
     }
     bool HookStateSaved() const {
         std::string content;
@@ -62,7 +49,7 @@ protected:
     MemoryTarget target_;
 };
 
-TEST_F(TargetStore, SaveWritesTheSettingsButStartAndTheHookState) {
+TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     AddRow(model_.drivers, "Atdisk", 1);
     AddRow(model_.displayDrivers, "mga64.dll", 2);
     AddRow(model_.userDrivers, "C:\\u.sys", 1);
@@ -70,43 +57,30 @@ TEST_F(TargetStore, SaveWritesTheSettingsButStartAndTheHookState) {
     Hold({4096, 0x800, 2, 3, 32, 0});
     SaveToTarget(pages_);
     EXPECT_EQ(std::string("\0\x10\0\0", 4), Value("MemUsage"));
-    EXPECT_EQ(std::string("\0\x08\0\0", 4), Value("StackThreshold"));
-    EXPECT_EQ(std::string("\2\0\0\0", 4), Value("DRPopup"));
-    EXPECT_EQ(std::string("\x20\0\0\0", 4), Value("NumGuardBytes"));
-    EXPECT_EQ(std::string("\0\0\0\0", 4), Value("MemTrackingOn"));
     EXPECT_EQ(std::nullopt, Value("Start"));
     EXPECT_EQ(std::string("\2\0\0\0\0\1", 6), Value("Memory"));
     EXPECT_EQ(std::string("Atdisk\0\1\0", 9), Value("Driver"));
     EXPECT_EQ(std::string("mga64.dll\0\2\0", 12), Value("InstalledDisplayDrivers"));
     EXPECT_EQ(std::string("C:\\u.sys\0\1\0", 11), Value("UserDriver"));
     EXPECT_TRUE(HookStateSaved());
+    model_.SetAllChecked(0);
+    Hold(ScalarSettings());
+    LoadFromTarget(pages_);
+    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held()); // Start as the target has it
+    EXPECT_EQ(
+        (std::vector<uint32_t>{1, 2, 1}),
+        (std::vector<uint32_t>{model_.drivers[0].checkState, model_.displayDrivers[0].checkState,
+                               model_.userDrivers[0].checkState}));
     EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
 TEST_F(TargetStore, StartIsReadButNotWritten) {
-    PutTarget("Start", platform::reg::kDword, std::string("\3\0\0\0", 4));
+    PutTarget("Start", std::string("\3\0\0\0", 4), platform::reg::kDword);
     LoadFromTarget(pages_);
     EXPECT_EQ(3u, general_.GetStart());
     general_.SetStart(0);
     SaveToTarget(pages_);
     EXPECT_EQ(std::string("\3\0\0\0", 4), Value("Start"));
-}
-
-TEST_F(TargetStore, SavedConfigurationLoadsBackWhole) {
-    AddRow(model_.drivers, "Atdisk", 1);
-    AddRow(model_.displayDrivers, "mga64.dll", 2);
-    AddRow(model_.userDrivers, "C:\\u.sys", 1);
-    Hold({4096, 0x800, 2, 0, 32, 0});
-    SaveToTarget(pages_);
-    model_.SetAllChecked(0);
-    Hold(ScalarSettings());
-    LoadFromTarget(pages_);
-    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held());
-    EXPECT_EQ(1u, model_.drivers[0].checkState);
-    EXPECT_EQ(2u, model_.displayDrivers[0].checkState);
-    ASSERT_EQ(1u, model_.userDrivers.Count());
-    EXPECT_EQ(1u, model_.userDrivers[0].checkState);
-    EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
 TEST_F(TargetStore, UserDriverIsNeverRemovedAndComesBack) {
@@ -122,8 +96,8 @@ TEST_F(TargetStore, UserDriverIsNeverRemovedAndComesBack) {
 
 TEST_F(TargetStore, EveryUserDriverEntryBecomesAUserRow) {
     AddRow(model_.drivers, "a.sys", 0);
-    PutList("Driver", std::string("\0", 1));
-    PutList("UserDriver", std::string("C:\\A.SYS\0\1\0", 11));
+    PutTarget("Driver", std::string("\0", 1));
+    PutTarget("UserDriver", std::string("C:\\A.SYS\0\1\0", 11));
     LoadFromTarget(pages_);
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\A.SYS", model_.userDrivers[0].path);
@@ -168,7 +142,7 @@ TEST_F(TargetStore, WithoutAUsableTableNothingIsCalled) {
 }
 
 TEST_F(TargetStore, LocalLoadReadsTheTargetInRunMode3) {
-    PutTarget("DRPopup", platform::reg::kDword, std::string("\2\0\0\0", 4));
+    PutTarget("DRPopup", std::string("\2\0\0\0", 4), platform::reg::kDword);
     model_.runMode = kEmbeddedTarget;
     LoadFromRegistry(pages_);
     EXPECT_EQ(2u, general_.GetDRPopup());
@@ -214,8 +188,8 @@ TargetRegistry* BrokenTarget::honest_;
 TEST_F(BrokenTarget, AnswersThatDoNotFitTheBufferReadNothing) {
     AddRow(model_.drivers, "a.sys", 1);
     for (Lie lie : {Lie::kHugeSizeOnSuccess, Lie::kHugeSizeNeeded, Lie::kShortSizeNeeded}) {
-        PutTarget("MemUsage", platform::reg::kDword, std::string("\0\x10\0\0", 4));
-        PutList("Driver", std::string("a.sys\0\0\0", 8));
+        PutTarget("MemUsage", std::string("\0\x10\0\0", 4), platform::reg::kDword);
+        PutTarget("Driver", std::string("a.sys\0\0\0", 8));
         Use(lie);
         LoadFromTarget(pages_);
         EXPECT_EQ(ScalarSettings(), Held());
