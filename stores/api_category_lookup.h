@@ -4,7 +4,9 @@
 #include "model/config_model.h"
 #include "stores/name_index.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace kelvd {
 
@@ -18,10 +20,15 @@ public:
     // first category of apiCategories with that name (compared ignoring case), else of the first
     // one of vxdApiCategories, else -1. The index does not say which table matched.
     int32_t Find(const char* name) const;
+    // The same, tried first against the API category at position, where a file saved from the
+    // same catalogue has it: a name equal to that one byte for byte needs no lookup.
+    int32_t Find(const char* name, size_t position) const;
 
 private:
+    const CategoryTable& apiTable_;
     NameIndex api_;
     NameIndex vxdApi_;
+    std::vector<int32_t> apiFirstEqual_; // per API category, the first of its name
 };
 
 // ApiCategoryLookup(configModel()).Find(name).

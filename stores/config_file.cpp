@@ -215,7 +215,7 @@ void ReadCategorySection(const std::string& bytes, const Section& section, Categ
             break;
         if (!IsTextField(name, n, kMaxNameField))
             continue;
-        int32_t index = lookup.Find(AsText(name));
+        int32_t index = lookup.Find(AsText(name), i);
         if (index >= 0 && static_cast<uint32_t>(index) < table.Count())
             ApplyFlags(table[index], flags, m);
     }
