@@ -163,6 +163,19 @@ TEST_F(ConfigFile, PathsAreComparedWholeAndUnknownOnesAreAdded) {
     EXPECT_EQ("", model_.drivers[2].description);
 }
 
+TEST_F(ConfigFile, EntryInTheSamePlaceAsAnEqualLaterRowGoesToTheFirstEqualRow) {
+    AddRow(model_.drivers, "a.sys", 0);
+    AddRow(model_.drivers, "A.SYS", 0);
+    AddCategory(model_.apiCategories, "Memory", {0});
+    AddCategory(model_.apiCategories, "MEMORY", {0});
+    Load(FileWith(2, Bytes().Driver("z.sys", 1).Driver("A.SYS", 2).str(), 2,
+                  Bytes().Category("Io", "\1").Category("MEMORY", "\1").str()));
+    EXPECT_EQ(2u, model_.drivers[0].checkState);
+    EXPECT_EQ(0u, model_.drivers[1].checkState);
+    EXPECT_EQ(1u, model_.apiCategories[0].eventFlags[0]);
+    EXPECT_EQ(0u, model_.apiCategories[1].eventFlags[0]);
+}
+
 TEST_F(ConfigFile, FileThatCannotBeOpenedOrIsShortChangesNothing) {
     Hold({4096, 0x800, 2, 3, 16, 0});
     LoadConfigFile(dir_.File("missing.kwt"), pages_);
@@ -185,6 +198,24 @@ TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
     }
     MergeStateList(*table, entries.data(), entries.size());
     EXPECT_EQ(128u, table->Count());
+}
+
+TEST(MergeStateListTest, PathsAlikeButInTheirMiddleEachFindTheirOwnRow) {
+    auto table = std::make_unique<DriverTable<256>>();
+    std::vector<std::string> paths;
+    for (int i = 0; i < 20; ++i) {
+        paths.push_back("C:\\Dirs\\s" + std::to_string(10 + i) + "\\common\\path\\of\\driver.sys");
+        DriverEntry row;
+        row.path = paths.back();
+        table->Append(row);
+    }
+    std::vector<StateEntry> entries;
+    for (int i = 19; i >= 0; --i) // not in the table's order: every entry is looked up
+        entries.push_back({paths[i].c_str(), static_cast<uint8_t>(i)});
+    MergeStateList(*table, entries.data(), entries.size());
+    ASSERT_EQ(20u, table->Count());
+    for (uint32_t i = 0; i < 20; ++i)
+        EXPECT_EQ(i, (*table)[i].checkState);
 }
 
 class CategoryLookup : public ConfigFile {
