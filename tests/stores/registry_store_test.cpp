@@ -139,15 +139,6 @@ TEST_F(RegistryStore, DriverEntryMatchingNoRowIsDropped) {
     EXPECT_EQ(std::string("a.sys\0\1\0", 8), Value("Driver").second);
 }
 
-TEST_F(RegistryStore, ListsMatchByFileNameWhateverTheDirectory) {
-    AddRow(model_.drivers, "C:\\WINNT\\System32\\Drivers\\Foo.sys", 0);
-    AddRow(model_.userDrivers, "D:\\mine\\bar.SYS", 0);
-    PutBinary("Driver", std::string("FOO.SYS\0\1\\\\x\\BAR.sys\0\1\0", 24));
-    LoadFromRegistry(pages_);
-    EXPECT_EQ(1u, model_.drivers[0].checkState);
-    EXPECT_EQ(1u, model_.userDrivers[0].checkState); // no UserDriver value: the rows stay
-}
-
 TEST_F(RegistryStore, UserDriverNamingADriversRowSetsThatRowAndAddsNone) {
     AddRow(model_.drivers, "a.sys", 0);
     PutBinary("Driver", std::string("a.sys\0\2\0", 8));
