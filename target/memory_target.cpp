@@ -46,8 +46,8 @@ struct MemoryTarget::Calls {
 
     static int32_t KELVD_TARGET_API CreateKeyEx(KelvdTargetKey parent,
                                                 const KelvdTargetChar* subKey, uint32_t,
-                                                KelvdTargetChar*, uint32_t, uint32_t access, void*,
-                                                KelvdTargetKey* key, uint32_t* disposition) {
+                                                KelvdTargetChar*, uint32_t, uint32_t access,
+                                                void*, KelvdTargetKey* key, uint32_t* disposition) {
         platform::RegKey opened = 0;
         int32_t result = Registry().CreateKey(parent, Narrow(subKey).c_str(), access, &opened);
         *key = static_cast<KelvdTargetKey>(opened);
@@ -103,8 +103,6 @@ MemoryTarget::MemoryTarget() : previous_(current_) {
     current_ = this;
 }
 
-MemoryTarget::~MemoryTarget() {
-    current_ = previous_;
-}
+MemoryTarget::~MemoryTarget() { current_ = previous_; }
 
 } // namespace kelvd
