@@ -10,14 +10,16 @@ bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-int HexDigit(char c) {
+// The value of c as a digit of base (10 or 16), or -1.
+int DigitValue(char c, int base) {
+    int value = -1;
     if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
 }
 
 // Skips white space and reads an optional sign; true when the sign is a minus.
@@ -32,14 +34,14 @@ bool SkipSpaceAndSign(const char*& p) {
 
 } // namespace
 
-uint32_t ParseHex32(const char* text) {
+uint32_t ParseUnsigned32(const char* text, int base) {
     const char* p = text;
     bool negative = SkipSpaceAndSign(p);
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigit(p[2]) >= 0)
+    if (base == 16 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && DigitValue(p[2], 16) >= 0)
         p += 2;
     uint64_t value = 0;
-    for (int digit; (digit = HexDigit(*p)) >= 0; ++p) {
-        value = value * 16 + static_cast<uint64_t>(digit);
+    for (int digit; (digit = DigitValue(*p, base)) >= 0; ++p) {
+        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
         if (value > UINT32_MAX)
             return UINT32_MAX;
     }

@@ -1,5 +1,7 @@
 #include "target/target_key.h"
 
+#include "stores/little_endian.h"
+
 namespace kelvd {
 
 bool TargetKey::Open(KelvdTargetKey parent, const TargetString& path, uint32_t access) {
@@ -12,6 +14,14 @@ bool TargetKey::Open(KelvdTargetKey parent, const TargetString& path, uint32_t a
 bool TargetKey::Create(KelvdTargetKey parent, const TargetString& path) {
     Close();
     open_ = target_.CreateKey && target_.CreateKey(parent, path.c_str(), &key_) == 0;
+    return open_;
+}
+
+bool TargetKey::CreateEx(KelvdTargetKey parent, const TargetString& path, uint32_t access) {
+    Close();
+    uint32_t disposition = 0;
+    open_ = target_.CreateKeyEx && target_.CreateKeyEx(parent, path.c_str(), 0, nullptr, 0, access,
+                                                       nullptr, &key_, &disposition) == 0;
     return open_;
 }
 
@@ -43,7 +53,9 @@ void TargetKey::Set(const char* name, uint32_t type, const void* data, uint32_t 
 }
 
 void TargetKey::SetDword(const char* name, uint32_t value) const {
-    Set(name, platform::reg::kDword, &value, sizeof value);
+    uint8_t le[4];
+    StoreUint32(le, value);
+    Set(name, platform::reg::kDword, le, sizeof le);
 }
 
 } // namespace kelvd

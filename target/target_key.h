@@ -10,6 +10,10 @@
 
 namespace kelvd {
 
+// The checker's service key on the target: under the first control set, where the local store
+// uses the current one.
+constexpr const char* kTargetServiceKey = "System\\ControlSet001\\Services\\Kelvd";
+
 // The target's access rights and value types are the registry's (platform::reg); a type holds
 // this until the host reports one.
 constexpr uint32_t kTypeNotReported = 0xFFFFFFFF;
@@ -24,6 +28,8 @@ public:
     // OpenKey with the table's context; CreateKey. True on status 0.
     bool Open(KelvdTargetKey parent, const TargetString& path, uint32_t access);
     bool Create(KelvdTargetKey parent, const TargetString& path);
+    // CreateKeyEx with no class, options 0 and the given access.
+    bool CreateEx(KelvdTargetKey parent, const TargetString& path, uint32_t access);
     // CloseKey, when the key is open.
     void Close();
 

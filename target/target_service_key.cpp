@@ -1,19 +1,11 @@
 #include "app/config_app.h"
-#include "platform/system_info.h"
+#include "stores/registry_store.h"
 #include "target/target_inventory.h"
 #include "target/target_key.h"
 
 namespace kelvd {
 
 namespace {
-
-constexpr const char* kCheckerKey = "System\\ControlSet001\\Services\\Kelvd";
-
-// The checker loads with the bus extenders: on Windows 2000 (version 5) those of the boot bus.
-std::string CheckerGroup() {
-    return (platform::systemInfo().Version() & 0xFF) == 5 ? "Boot Bus Extender"
-                                                          : "System Bus Extender";
-}
 
 // Sets a REG_SZ value so that the whole text with its terminator arrives. The size is given in
 // bytes of the UTF-16 text with its terminator, as the table's calls count sizes (they mirror
@@ -34,7 +26,7 @@ void WriteTargetServiceKey() {
     if (!table)
         return;
     TargetKey key(*table);
-    const TargetString path = Widen(kCheckerKey);
+    const TargetString path = Widen(kTargetServiceKey);
     if (!key.Open(KELVD_TARGET_ROOT, path, platform::reg::kWrite) &&
         !key.Create(KELVD_TARGET_ROOT, path))
         return;

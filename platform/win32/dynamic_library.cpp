@@ -12,8 +12,7 @@ public:
         return reinterpret_cast<LibraryHandle>(::LoadLibraryA(name));
     }
     void* Symbol(LibraryHandle library, const char* name) override {
-        return reinterpret_cast<void*>(
-            ::GetProcAddress(reinterpret_cast<HMODULE>(library), name));
+        return reinterpret_cast<void*>(::GetProcAddress(reinterpret_cast<HMODULE>(library), name));
     }
     void Free(LibraryHandle library) override { ::FreeLibrary(reinterpret_cast<HMODULE>(library)); }
 };

@@ -36,16 +36,16 @@ public:
 
 private:
 #ifdef _WIN32
-    static int32_t __stdcall SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result) {
+    static int32_t __stdcall SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result){
 #else
     static int32_t SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result) {
 #endif
         EXPECT_EQ(0u, a);
-        EXPECT_EQ(0u, b);
-        result->member[1] = disabledTempora;
-        return answer;
-    }
-};
+    EXPECT_EQ(0u, b);
+    result->member[1] = disabledTempora;
+    return answer;
+}
+}; // namespace
 int32_t FakeApplet::answer = 1;
 uint32_t FakeApplet::disabledTempora = 0;
 
@@ -132,8 +132,8 @@ protected:
 };
 
 TEST_F(SystemIni, BootLeavesExactlyOneCheckerLineAtTheEnd) {
-    profile_.section = Entries({"device=kelvd.vxd", "woafont=dosapp.fon", "device=kelvd.vxd",
-                                "device=KELVD.VXD"});
+    profile_.section =
+        Entries({"device=kelvd.vxd", "woafont=dosapp.fon", "device=kelvd.vxd", "device=KELVD.VXD"});
     UpdateSystemIni(0);
     EXPECT_EQ(Entries({"woafont=dosapp.fon", "device=KELVD.VXD", "device=kelvd.vxd"}),
               profile_.section);

@@ -6,12 +6,12 @@ namespace {
 
 using namespace kelvd;
 
-struct HexCase {
+struct UnsignedCase {
     const char* text;
     uint32_t value;
 };
 
-class Hex32 : public ::testing::TestWithParam<HexCase> {};
+class Hex32 : public ::testing::TestWithParam<UnsignedCase> {};
 
 TEST_P(Hex32, ParsesAsStrtoulWithBase16) {
     EXPECT_EQ(GetParam().value, ParseHex32(GetParam().text));
@@ -19,12 +19,28 @@ TEST_P(Hex32, ParsesAsStrtoulWithBase16) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Hex32,
-    ::testing::Values(HexCase{"1A2B", 0x1A2B}, HexCase{"0x1A2B", 0x1A2B}, HexCase{"0X1a2b", 0x1A2B},
-                      HexCase{"", 0}, HexCase{"zz", 0}, HexCase{"FF", 255}, HexCase{" \t+10", 16},
-                      HexCase{"12g4", 0x12}, HexCase{"0x", 0}, HexCase{"0xg", 0},
-                      HexCase{"FFFFFFFF", 0xFFFFFFFF}, HexCase{"100000000", 0xFFFFFFFF},
-                      HexCase{"-1", 0xFFFFFFFF}, HexCase{"-10", 0xFFFFFFF0},
-                      HexCase{"-100000000", 0xFFFFFFFF}, HexCase{"00000000000000000001", 1}));
+    ::testing::Values(UnsignedCase{"1A2B", 0x1A2B}, UnsignedCase{"0x1A2B", 0x1A2B},
+                      UnsignedCase{"0X1a2b", 0x1A2B}, UnsignedCase{"", 0}, UnsignedCase{"zz", 0},
+                      UnsignedCase{"FF", 255}, UnsignedCase{" \t+10", 16},
+                      UnsignedCase{"12g4", 0x12}, UnsignedCase{"0x", 0}, UnsignedCase{"0xg", 0},
+                      UnsignedCase{"FFFFFFFF", 0xFFFFFFFF}, UnsignedCase{"100000000", 0xFFFFFFFF},
+                      UnsignedCase{"-1", 0xFFFFFFFF}, UnsignedCase{"-10", 0xFFFFFFF0},
+                      UnsignedCase{"-100000000", 0xFFFFFFFF},
+                      UnsignedCase{"00000000000000000001", 1}));
+
+class Unsigned10 : public ::testing::TestWithParam<UnsignedCase> {};
+
+TEST_P(Unsigned10, ParsesAsStrtoulWithBase10) {
+    EXPECT_EQ(GetParam().value, ParseUnsigned32(GetParam().text, 10));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Unsigned10,
+                         ::testing::Values(UnsignedCase{"2048KB", 2048}, UnsignedCase{"", 0},
+                                           UnsignedCase{"abc", 0}, UnsignedCase{"0x10", 0},
+                                           UnsignedCase{"1A", 1}, UnsignedCase{" -1", 0xFFFFFFFF},
+                                           UnsignedCase{"4294967295", 0xFFFFFFFF},
+                                           UnsignedCase{"4294967296", 0xFFFFFFFF},
+                                           UnsignedCase{"-4294967296", 0xFFFFFFFF}));
 
 struct DecimalCase {
     const char* text;

@@ -30,6 +30,20 @@ TEST(Multibyte, BytesAboveAsciiCompareUnsignedAndKeepTheirCase) {
     EXPECT_NE(0, MbsICmp("\xE9", "\xC9"));
 }
 
+TEST(Multibyte, TextsEqualIgnoringCaseShareTheirHash) {
+    const char* const pairs[][2] = {
+        {"Foo.SYS", "foo.sys"},
+        {"C:\\WINNT\\System32\\ABC_xyz.DLL", "c:\\winnt\\system32\\abc_XYZ.dll"},
+        {"", ""},
+        {"\xE9t\xE9", "\xE9T\xE9"}};
+    for (const auto& pair : pairs) {
+        ASSERT_EQ(0, MbsICmp(pair[0], pair[1])) << pair[0];
+        EXPECT_EQ(MbsICaseHash(pair[0]), MbsICaseHash(pair[1])) << pair[0];
+    }
+    EXPECT_NE(MbsICaseHash("a.sys"), MbsICaseHash("b.sys"));
+    EXPECT_NE(MbsICaseHash("ab"), MbsICaseHash("ba"));
+}
+
 TEST(Multibyte, LastOccurrence) {
     const char* path = "C:\\dir\\sub\\file.sys";
     EXPECT_STREQ("\\file.sys", MbsRChr(path, '\\'));

@@ -1,0 +1,50 @@
+#include "pages/advanced_settings_page.h"
+
+#include "res/string_table.h"
+
+namespace kelvd {
+
+void AdvancedSettingsPage::AttachEdits(platform::EditControl* stackThreshold,
+                                       platform::EditControl* memUsage) {
+    stackThresholdEdit_ = stackThreshold;
+    memUsageEdit_ = memUsage;
+}
+
+void AdvancedSettingsPage::ShowSettings() {
+    if (memUsageEdit_)
+        memUsageEdit_->SetText(FormatMemUsage(memUsage_));
+    if (stackThresholdEdit_)
+        stackThresholdEdit_->SetText(FormatStackThreshold(stackThreshold_));
+}
+
+std::string AdvancedSettingsPage::TextOf(const platform::EditControl* edit) {
+    return edit ? edit->GetText() : std::string();
+}
+
+uint32_t AdvancedSettingsPage::GetMemUsage() {
+    memUsage_ = ParseMemUsage(TextOf(memUsageEdit_));
+    return memUsage_;
+}
+
+uint32_t AdvancedSettingsPage::GetStackThreshold() {
+    stackThreshold_ = ParseStackThreshold(TextOf(stackThresholdEdit_));
+    return stackThreshold_;
+}
+
+void AdvancedSettingsPage::SetMemUsage(uint32_t value) {
+    memUsage_ = value;
+}
+
+void AdvancedSettingsPage::SetStackThreshold(uint32_t value) {
+    stackThreshold_ = value;
+}
+
+uint32_t AdvancedSettingsPage::FirstValidationFailure() {
+    if (!IsValidMemUsage(GetMemUsage()))
+        return kStrSmallEventBuffer;
+    if (!IsValidStackThreshold(GetStackThreshold()))
+        return kStrBadStackThreshold;
+    return 0;
+}
+
+} // namespace kelvd

@@ -1,0 +1,27 @@
+// An edit control as the pages use it: its text, read and replaced whole. The pages hold a
+// pointer to one; the window layer binds a real control, headless code an in-memory one.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class EditControl {
+public:
+    virtual ~EditControl() = default;
+    virtual std::string GetText() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+};
+
+// An edit control without a window: the text is whatever was set last.
+class MemoryEditControl final : public EditControl {
+public:
+    explicit MemoryEditControl(std::string text = {}) : text_(std::move(text)) {}
+    std::string GetText() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+
+private:
+    std::string text_;
+};
+
+} // namespace platform

@@ -1,0 +1,26 @@
+// The binary configuration file: a snapshot of the monitoring choices and the six scalar
+// settings. It is the user's "*.kwt" files, the checker VxD's own "KELVDVXD.CFG" on Windows 9x,
+// and the Farhand export on Windows 9x. After the 72-byte header come six sections:
+//   drivers, user drivers:  per row n (32 bits, the path's length + 1), the path and its 0 byte,
+//                           the state byte
+//   VxDs, user VxDs:        per row the path and its 0 byte, the state byte
+//   API, VxD API categories: per category n (the name's length + 1), the name and its 0 byte,
+//                           m (32 bits, the event count), m flag bytes
+// The display drivers are not part of it.
+#pragma once
+
+#include "pages/scalar_pages.h"
+
+#include <string>
+
+namespace kelvd {
+
+// Writes the file, replacing it; nothing is reported when it cannot be created.
+void SaveConfigFile(const std::string& path, const ScalarPages& pages);
+
+// Reads the file: the settings go to the pages, the rows' states are merged into the driver and
+// VxD tables (rows that are not there are added), the flags go to the categories of the same
+// name. Nothing changes when the file cannot be opened or is shorter than its header.
+void LoadConfigFile(const std::string& path, const ScalarPages& pages);
+
+} // namespace kelvd

@@ -1,0 +1,126 @@
+#include "stores/hook_state_file.h"
+
+#include "model/config_model.h"
+#include "model/runtime_numbers.h"
+#include "platform/file_system.h"
+#include "stores/file_path.h"
+#include "stores/install_dirs.h"
+#include "stores/text_line.h"
+
+#include <cstring>
+#include <new>
+
+namespace kelvd {
+
+namespace {
+
+// Collects the file's lines into map: the key is the text before the last "=", the value the
+// text after it as atoi reads it; a line without "=" is ignored. Lines are read by the shared
+// line reader: a line over 255 characters comes in pieces, each taken as a line of its own.
+void CollectLines(platform::File& file, StringIntMap& map) {
+    char line[kTextLineSize];
+    size_t length;
+    while (ReadTextLine(file, line, &length)) {
+        std::string_view text(line, length);
+        size_t equals = text.rfind('=');
+        if (equals != std::string_view::npos)
+            map.SetAt(text.substr(0, equals), ParseDecimal(line + equals + 1));
+    }
+}
+
+// Gives every event the flag the map holds for its name (0 when it holds none) and every
+// category the state the map's entries give it: 2 for selected and unselected ones, 1 for
+// selected ones only, else 0. A name the map does not hold counts as neither.
+void ApplyStates(CategoryTable& table, const StringIntMap& map) {
+    for (ApiCategory& category : table) {
+        bool selected = false, unselected = false;
+        size_t events = std::min(category.eventNames.size(), category.eventFlags.size());
+        for (size_t i = 0; i < events; ++i) {
+            int32_t value = 0;
+            bool found = map.Lookup(category.eventNames[i], &value);
+            category.eventFlags[i] = static_cast<uint8_t>(value);
+            if (found)
+                (value != 0 ? selected : unselected) = true;
+        }
+        category.checkState = selected && unselected ? 2 : selected ? 1 : 0;
+    }
+}
+
+void AppendDecimal(std::string& text, unsigned value) {
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0)
+        text += digits[--count];
+}
+
+void WriteLines(platform::File& file, const CategoryTable& table) {
+    std::string line;
+    for (const ApiCategory& category : table) {
+        size_t events = std::min(category.eventNames.size(), category.eventFlags.size());
+        for (size_t i = 0; i < events; ++i) {
+            line.assign(category.eventNames[i].c_str());
+            line += '=';
+            AppendDecimal(line, category.eventFlags[i]);
+            line += '\n';
+            file.Write(line.data(), line.size());
+        }
+    }
+}
+
+} // namespace
+
+std::unique_ptr<platform::File> OpenHookStateFile(platform::OpenMode mode) {
+    std::string path;
+    if (!HookStatePath(&path))
+        return nullptr;
+    return platform::fileSystem().Open(path.c_str(), mode);
+}
+
+bool HookStatePath(std::string* path) {
+    std::string dir;
+    GetSuiteInstallDir(&dir);
+    const char* name = configModel().isWin9x ? "\\hookstate9x.dat" : "\\hookstate.dat";
+    return JoinPath(dir, name, kMaxPathBuffer, path);
+}
+
+StringIntMap& hookStateMap() {
+    static StringIntMap map;
+    return map;
+}
+
+void LoadHookState() {
+    std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::ReadText);
+    if (!file)
+        return;
+    ConfigModel& model = configModel();
+    StringIntMap& map = hookStateMap();
+    try {
+        CollectLines(*file, map);
+    } catch (const std::bad_alloc&) {
+        // A file too large to collect is treated as no file: every flag stays as it was.
+        map.RemoveAll();
+        return;
+    }
+    file->Close();
+    ApplyStates(model.apiCategories, map);
+    if (model.isWin9x)
+        ApplyStates(model.vxdApiCategories, map);
+    map.RemoveAll();
+}
+
+void SaveHookState() {
+    std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::WriteBinary);
+    if (!file)
+        return;
+    const ConfigModel& model = configModel();
+    WriteLines(*file, model.apiCategories);
+    if (model.isWin9x)
+        WriteLines(*file, model.vxdApiCategories);
+    file->Close();
+}
+
+} // namespace kelvd

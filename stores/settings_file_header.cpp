@@ -1,0 +1,49 @@
+#include "stores/settings_file_header.h"
+
+#include "stores/little_endian.h"
+
+namespace kelvd {
+
+namespace {
+
+using Header = SettingsFileHeader;
+
+constexpr Header::Section Header::*kSections[] = {
+    &Header::vxds,        &Header::userVxds,         &Header::drivers,
+    &Header::userDrivers, &Header::vxdApiCategories, &Header::apiCategories};
+constexpr uint32_t ScalarSettings::*kScalars[] = {
+    &ScalarSettings::start,         &ScalarSettings::drPopup,  &ScalarSettings::memTrackingOn,
+    &ScalarSettings::numGuardBytes, &ScalarSettings::memUsage, &ScalarSettings::stackThreshold};
+
+static_assert(sizeof kSections / sizeof kSections[0] * 8 +
+                  sizeof kScalars / sizeof kScalars[0] * 4 ==
+              Header::kSize);
+
+} // namespace
+
+std::string SettingsFileHeader::Encode() const {
+    std::string bytes;
+    for (Section Header::*section : kSections) {
+        AppendUint32(bytes, (this->*section).offset);
+        AppendUint32(bytes, (this->*section).count);
+    }
+    for (uint32_t ScalarSettings::*scalar : kScalars)
+        AppendUint32(bytes, settings.*scalar);
+    return bytes;
+}
+
+SettingsFileHeader SettingsFileHeader::Decode(const uint8_t* bytes) {
+    SettingsFileHeader header;
+    for (Section Header::*section : kSections) {
+        (header.*section).offset = LoadUint32(bytes);
+        (header.*section).count = LoadUint32(bytes + 4);
+        bytes += 8;
+    }
+    for (uint32_t ScalarSettings::*scalar : kScalars) {
+        header.settings.*scalar = LoadUint32(bytes);
+        bytes += 4;
+    }
+    return header;
+}
+
+} // namespace kelvd

@@ -1,0 +1,41 @@
+// The checker's settings in a registry key: the six scalars as DWORDs, one binary value per API
+// category and the three state lists. The local service key and an embedded target's key hold
+// the same values; a SettingsKey is one of them, open, and these functions write and read them.
+#pragma once
+
+#include "pages/scalar_pages.h"
+#include "stores/state_list.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelvd {
+
+class SettingsKey {
+public:
+    virtual ~SettingsKey() = default;
+    // Results of writes are not looked at: a value that cannot be written is left as it was.
+    virtual void SetDword(const char* name, uint32_t value) = 0;
+    virtual void SetBinary(const char* name, const std::string& bytes) = 0;
+    // True, with the value, only for a value of exactly four bytes (its type is not checked).
+    virtual bool QueryDword(const char* name, uint32_t* value) = 0;
+    // The whole value; false when it is missing or cannot be read.
+    virtual bool QueryBytes(const char* name, std::vector<uint8_t>* bytes) = 0;
+};
+
+// Writes the scalar settings (Start only when withStart), every category of apiCategories, the
+// Driver and InstalledDisplayDrivers lists, and the UserDriver list when userDrivers has rows.
+void WriteSettings(SettingsKey& key, const ScalarSettings& settings, bool withStart);
+
+// How a store turns the entries of a UserDriver list into userDrivers rows (the table has been
+// emptied before).
+using AddUserDriver = void (*)(const StateEntry& entry);
+
+// Reads the scalars into the pages (a value that cannot be read gives the initial value), then
+// the lists: the states of Driver go to the drivers rows of the same file name, else to the
+// userDrivers ones; a UserDriver list replaces userDrivers through addUserDriver; the states of
+// InstalledDisplayDrivers go to displayDrivers. Without a Driver list no list is read.
+void ReadSettings(SettingsKey& key, const ScalarPages& pages, AddUserDriver addUserDriver);
+
+} // namespace kelvd

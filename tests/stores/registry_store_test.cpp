@@ -1,0 +1,226 @@
+#include "stores/registry_store.h"
+
+#include "platform/memory_registry.h"
+#include "platform/system_info.h"
+#include "support/store_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+using kelvd::test::StoreFixture;
+
+std::string Dword(uint32_t value) {
+    return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
+                       static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+}
+
+class RegistryStore : public StoreFixture {
+protected:
+    // A value of the service key as (type, bytes); type 0 and no bytes when it is missing.
+    static std::pair<uint32_t, std::string> Value(const char* name) {
+        platform::KeyHandle key;
+        std::vector<uint8_t> bytes;
+        uint32_t type = 0;
+        if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
+            key.QueryBytes(name, &bytes))
+            platform::registry().QueryValue(key.get(), name, &type, nullptr, nullptr);
+        return {type, std::string(bytes.begin(), bytes.end())};
+    }
+    static void PutBinary(const char* name, const std::string& bytes) {
+        Put(kServiceKey, name, platform::reg::kBinary, bytes);
+    }
+
+    // A configuration with a row in every table and a category.
+    void Configure() {
+        AddRow(model_.drivers, "a.sys", 1);
+        AddRow(model_.drivers, "b.sys", 0);
+        AddRow(model_.displayDrivers, "vga.dll", 2);
+        AddRow(model_.userDrivers, "C:\\x\\mine.sys", 1);
+        AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
+        AddCategory(model_.apiCategories, "Empty", {});
+        Hold({4096, 0x1000, 1, 3, 16, 0});
+    }
+    // Every list state back to 0 and the pages to other values, as a fresh inventory leaves them.
+    void Forget() {
+        model_.SetAllChecked(0);
+        Hold({2000, 0x2000, 2, 0, 32, 1});
+    }
+    std::vector<uint32_t> States() const {
+        std::vector<uint32_t> states;
+        for (const auto* table : {&model_.drivers, &model_.displayDrivers})
+            for (const DriverEntry& row : *table)
+                states.push_back(row.checkState);
+        for (const DriverEntry& row : model_.userDrivers)
+            states.push_back(row.checkState);
+        return states;
+    }
+
+    platform::FixedSystemInfo windows2000_;
+    platform::FixedSystemInfo windowsNt4_{platform::SystemFacts{0x05650004}};
+};
+
+TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
+    platform::ScopedSystemInfo windows2000(windows2000_);
+    Configure();
+    SaveToRegistry(pages_);
+    using platform::reg::kBinary;
+    using platform::reg::kDword;
+    EXPECT_EQ(std::make_pair(kDword, Dword(4096)), Value("MemUsage"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(0x1000)), Value("StackThreshold"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("DRPopup"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(3)), Value("Start"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(16)), Value("NumGuardBytes"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(0)), Value("MemTrackingOn"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("Type"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("ErrorControl"));
+    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("Tag"));
+    EXPECT_EQ(std::make_pair(platform::reg::kSz, std::string("Boot Bus Extender", 18)),
+              Value("Group"));
+    EXPECT_EQ(std::make_pair(kBinary, std::string("\3\0\0\0\1\0\1", 7)), Value("Memory"));
+    EXPECT_EQ(std::make_pair(kBinary, std::string("\0\0\0\0", 4)), Value("Empty"));
+    EXPECT_EQ(std::make_pair(kBinary, std::string("a.sys\0\1b.sys\0\0\0", 15)), Value("Driver"));
+    EXPECT_EQ(std::make_pair(kBinary, std::string("vga.dll\0\2\0", 10)),
+              Value("InstalledDisplayDrivers"));
+    EXPECT_EQ(std::make_pair(kBinary, std::string("C:\\x\\mine.sys\0\1\0", 16)),
+              Value("UserDriver"));
+}
+
+TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
+    platform::ScopedSystemInfo nt4(windowsNt4_);
+    WriteServiceKey();
+    EXPECT_EQ(std::string("System Bus Extender", 20), Value("Group").second);
+    EXPECT_EQ(Dword(0), Value("Start").second);
+    PutDword(kServiceKey, "Start", 3);
+    WriteServiceKey();
+    EXPECT_EQ(Dword(3), Value("Start").second);
+    PutBinary("Start", "\3\0"); // unreadable as a DWORD: replaced
+    WriteServiceKey();
+    EXPECT_EQ(Dword(0), Value("Start").second);
+}
+
+TEST_F(RegistryStore, SavedConfigurationLoadsBackWhole) {
+    Configure();
+    SaveToRegistry(pages_);
+    std::vector<uint32_t> saved = States();
+    Forget();
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(saved, States());
+    EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
+    ASSERT_EQ(1u, model_.userDrivers.Count());
+    EXPECT_EQ("C:\\x\\mine.sys", model_.userDrivers[0].path);
+}
+
+TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) {
+    Configure();
+    PutDword(kServiceKey, "Other", 1);
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(ScalarSettings(), Held());
+    EXPECT_EQ((std::vector<uint32_t>{1, 0, 2, 1}), States());
+}
+
+TEST_F(RegistryStore, EmptyUserDriversRemovesTheValue) {
+    Configure();
+    SaveToRegistry(pages_);
+    model_.userDrivers.Clear();
+    SaveToRegistry(pages_);
+    EXPECT_EQ(0u, Value("UserDriver").first);
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(0u, model_.userDrivers.Count());
+}
+
+TEST_F(RegistryStore, DriverEntryMatchingNoRowIsDropped) {
+    AddRow(model_.drivers, "a.sys", 0);
+    PutBinary("Driver", std::string("gone.sys\0\1a.sys\0\1\0", 18));
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(1u, model_.drivers[0].checkState);
+    SaveToRegistry(pages_);
+    EXPECT_EQ(std::string("a.sys\0\1\0", 8), Value("Driver").second);
+}
+
+TEST_F(RegistryStore, UserDriverNamingADriversRowSetsThatRowAndAddsNone) {
+    AddRow(model_.drivers, "a.sys", 0);
+    PutBinary("Driver", std::string("a.sys\0\2\0", 8));
+    PutBinary("UserDriver", std::string("C:\\A.SYS\0\1c.sys\0\1\0", 18));
+    LoadFromRegistry(pages_);
+    ASSERT_EQ(1u, model_.userDrivers.Count());
+    EXPECT_EQ("c.sys", model_.userDrivers[0].path);
+    EXPECT_EQ(1u, model_.drivers[0].checkState); // the later UserDriver entry wins
+}
+
+TEST_F(RegistryStore, WithoutADriverListNoListIsRead) {
+    AddRow(model_.userDrivers, "u.sys", 0);
+    AddRow(model_.displayDrivers, "vga.dll", 0);
+    PutBinary("UserDriver", std::string("new.sys\0\1\0", 10));
+    PutBinary("InstalledDisplayDrivers", std::string("vga.dll\0\2\0", 10));
+    LoadFromRegistry(pages_);
+    EXPECT_EQ("u.sys", model_.userDrivers[0].path);
+    EXPECT_EQ(0u, model_.displayDrivers[0].checkState);
+}
+
+TEST_F(RegistryStore, UserDriverListFillsAtMost128Rows) {
+    std::string list;
+    for (int i = 0; i < 200; ++i)
+        list += "u" + std::to_string(i) + ".sys" + std::string(1, '\0') + '\1';
+    PutBinary("Driver", std::string(1, '\0'));
+    PutBinary("UserDriver", list + '\0');
+    LoadFromRegistry(pages_);
+    ASSERT_EQ(128u, model_.userDrivers.Count());
+    EXPECT_EQ("u127.sys", model_.userDrivers[127].path);
+}
+
+TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChecked) {
+    PutBinary("MemUsage", "\1\2");                                     // too short
+    PutBinary("StackThreshold", std::string("\0\x10\0\0\0\0\0\0", 8)); // too long
+    Put(kServiceKey, "DRPopup", platform::reg::kSz, std::string("\2\0\0\0", 4));
+    LoadFromRegistry(pages_);
+    ScalarSettings expected;
+    expected.drPopup = 2;
+    EXPECT_EQ(expected, Held());
+}
+
+TEST_F(RegistryStore, LongListsAndLargeCategoriesAreStoredWhole) {
+    for (int i = 0; i < 256; ++i)
+        AddRow(model_.drivers, "C:\\Some\\Long\\Directory\\driver" + std::to_string(i) + ".sys",
+               i % 2);
+    AddCategory(model_.apiCategories, "Large", std::vector<uint8_t>(5000, 1));
+    SaveToRegistry(pages_);
+    EXPECT_GT(Value("Driver").second.size(), 4096u);
+    EXPECT_EQ(5004u, Value("Large").second.size());
+    std::vector<uint32_t> saved = States();
+    model_.SetAllChecked(0);
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(saved, States());
+}
+
+// A key that refuses changes: what stands there stays, and nothing is read into a fresh key.
+class LockedRegistryStore : public RegistryStore {
+protected:
+    platform::MemoryRegistry registry_;
+    platform::ScopedRegistry scope_{registry_};
+};
+
+TEST_F(LockedRegistryStore, SaveLeavesWhatWasThere) {
+    {
+        platform::KeyHandle key;
+        ASSERT_TRUE(key.Create(platform::kLocalMachine, kServiceKey, platform::reg::kAllAccess));
+        key.SetDword("MemUsage", 5000);
+    }
+    registry_.SetReadOnly(kServiceKey, true);
+    Configure();
+    SaveToRegistry(pages_);
+    EXPECT_EQ(Dword(5000), Value("MemUsage").second);
+    EXPECT_EQ(0u, Value("Driver").first);
+    EXPECT_EQ(0u, registry_.OpenHandleCount());
+}
+
+TEST_F(LockedRegistryStore, LoadWithoutAKeyItCanCreateChangesNothing) {
+    registry_.SetReadOnly("System", true);
+    Configure();
+    LoadFromRegistry(pages_);
+    EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
+    EXPECT_EQ(0u, registry_.OpenHandleCount());
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+#include "support/store_fixture.h"
+
+#include "stores/install_dirs.h"
+#include "stores/registry_store.h"
+#include "support/model_reset.h"
+
+namespace kelvd::test {
+
+StoreFixture::StoreFixture()
+    : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {
+    advanced_.AttachEdits(&stackThresholdEdit_, &memUsageEdit_);
+    advanced_.ShowSettings();
+}
+
+void StoreFixture::SetUp() {
+    RegistryFixture::SetUp();
+    ResetModel();
+}
+
+void StoreFixture::TearDown() {
+    ResetModel();
+    RegistryFixture::TearDown();
+}
+
+ApiCategory& StoreFixture::AddCategory(CategoryTable& table, const std::string& name,
+                                       const std::vector<uint8_t>& flags,
+                                       std::vector<std::string> names) {
+    ApiCategory* category = table.AppendSlot();
+    EXPECT_TRUE(category);
+    category->name = name;
+    category->AllocateEvents(static_cast<uint32_t>(flags.size()));
+    category->eventFlags = flags;
+    for (size_t i = 0; i < flags.size(); ++i)
+        category->eventNames[i] = i < names.size() ? names[i] : "Event" + std::to_string(i);
+    category->checkState = category->StateFromFlags();
+    return *category;
+}
+
+ScalarSettings StoreFixture::Held() {
+    advanced_.ShowSettings();
+    return pages_.Read();
+}
+
+void StoreFixture::Hold(const ScalarSettings& settings) {
+    pages_.Apply(settings);
+    advanced_.ShowSettings();
+}
+
+void StoreFixture::InstallSuite() {
+    PutString(kSuiteKey, kInstallDirValue, dir_.path());
+}
+
+} // namespace kelvd::test
