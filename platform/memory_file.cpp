@@ -25,6 +25,14 @@ size_t MemoryFile::Read(void* buffer, size_t size) {
     return length;
 }
 
+size_t MemoryFile::Write(const void* data, size_t size) {
+    if (content_.size() < position_ + size)
+        content_.resize(position_ + size);
+    content_.replace(position_, size, static_cast<const char*>(data), size);
+    position_ += size;
+    return size;
+}
+
 bool MemoryFile::Seek(long offset) {
     if (offset < 0)
         return false;

@@ -1,5 +1,5 @@
-// A file held in memory, read with the same calls as a file on disk. The substitute's text-mode
-// files are these; tests and fuzzers hand the readers bytes this way.
+// A file held in memory, read and written with the same calls as a file on disk. The substitute's
+// text-mode files are these; tests and fuzzers hand the readers bytes this way.
 #pragma once
 
 #include "platform/file_system.h"
@@ -14,10 +14,13 @@ public:
 
     char* ReadLine(char* buffer, int size) override;
     size_t Read(void* buffer, size_t size) override;
-    size_t Write(const void*, size_t) override { return 0; } // read-only
+    // Writes at the current position, over what is there and beyond the end.
+    size_t Write(const void* data, size_t size) override;
     bool Seek(long offset) override;
     long Tell() override { return static_cast<long>(position_); }
     bool Close() override { return true; }
+
+    const std::string& content() const { return content_; }
 
 private:
     std::string content_;

@@ -92,6 +92,8 @@ void StringIntMap::Grow() {
 
 const char* StringIntMap::KeepKey(std::string_view key) {
     constexpr size_t kChunkSize = 16384;
+    if (key.empty())
+        return ""; // nothing to keep, and no chunk may exist yet
     if (key.size() > keySpaceLeft_) {
         size_t size = std::max(kChunkSize, key.size());
         keyText_.push_back(std::make_unique<char[]>(size));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzzer for the given number of seconds (default 60) on a working corpus under
-# out/fuzz/<name>, started from the seeds in fuzz/seeds/<name>. Fails on the first finding.
+# out/fuzz/<name>, started from its seeds. Fails on the first finding; the input that found it is
+# kept in out/fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -10,8 +11,17 @@ for fuzzer in build/fuzz/bin/*_fuzzer; do
   corpus=out/fuzz/$name
   mkdir -p "$corpus" out/fuzz/findings
   echo "== $name: ${seconds}s"
+  # Seeds: committed ones, those the build wrote with the library's writers, and for the image
+  # reader the driver images the native tree built for its tests.
+  seeds=()
+  for dir in fuzz/seeds/"$name" build/fuzz/seeds/"$name"; do
+    [ -d "$dir" ] && seeds+=("$dir")
+  done
+  if [ "$name" = pe_version ] && [ -d build/linux/test-system/DRIVERS ]; then
+    seeds+=(build/linux/test-system/DRIVERS)
+  fi
   if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix=out/fuzz/findings/"$name"- "$corpus" fuzz/seeds/"$name" \
+      -artifact_prefix=out/fuzz/findings/"$name"- "$corpus" "${seeds[@]}" \
       >out/fuzz/"$name".log 2>&1; then
     status=1
     tail -40 out/fuzz/"$name".log
