@@ -66,9 +66,10 @@ void FileSeeds(World& world) {
 void RegistrySeed(World& world) {
     MarkSome(false);
     SaveToRegistry(world.pages);
-    const char* const names[] = {"MemUsage", "StackThreshold", "DRPopup", "Start",
-                                 "NumGuardBytes", "MemTrackingOn", "Driver",
-                                 "InstalledDisplayDrivers", "UserDriver", "Memory"};
+    const char* const names[] = {"MemUsage", "StackThreshold",          "DRPopup",
+                                 "Start",    "NumGuardBytes",           "MemTrackingOn",
+                                 "Driver",   "InstalledDisplayDrivers", "UserDriver",
+                                 "Memory"};
     platform::KeyHandle key;
     key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead);
     std::string seed;

@@ -10,9 +10,9 @@
 namespace {
 
 // The names the reader looks for, and a category's.
-const char* const kNames[] = {"MemUsage", "StackThreshold", "DRPopup", "Start",
-                              "NumGuardBytes", "MemTrackingOn", "Driver",
-                              "InstalledDisplayDrivers", "UserDriver", "Memory"};
+const char* const kNames[] = {
+    "MemUsage", "StackThreshold",          "DRPopup",    "Start", "NumGuardBytes", "MemTrackingOn",
+    "Driver",   "InstalledDisplayDrivers", "UserDriver", "Memory"};
 
 } // namespace
 

@@ -86,7 +86,9 @@ int32_t KELVD_TARGET_API EnumKey(KelvdTargetKey, uint32_t, KelvdTargetChar* name
     return 0;
 }
 
-int32_t KELVD_TARGET_API CloseKey(KelvdTargetKey) { return 0; }
+int32_t KELVD_TARGET_API CloseKey(KelvdTargetKey) {
+    return 0;
+}
 
 } // namespace
 

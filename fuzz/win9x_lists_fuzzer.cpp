@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     platform::SimulatedDevices devices;
     devices.Add("\\\\.\\KELVD", {{kelvd::kGetModuleListHeadCode, moduleHead},
-                                {kelvd::kGetVxdChainHeadCode, vxdHead}});
+                                 {kelvd::kGetVxdChainHeadCode, vxdHead}});
     platform::ScopedDeviceIo devicesScope(devices);
     platform::ScopedSystemMemory memoryScope(memory);
 

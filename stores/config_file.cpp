@@ -247,8 +247,8 @@ void ApplyConfigFile(const std::string& bytes, const ScalarPages& pages) {
 void SaveConfigFile(const std::string& path, const ScalarPages& pages) {
     try {
         std::string bytes = EncodeConfigFile(pages.Read(), configModel());
-        std::unique_ptr<platform::File> file =
-            platform::fileSystem().Open(path.c_str(), platform::OpenMode::WriteBinary);
+        // The file replaces the old one only once it is complete.
+        std::unique_ptr<platform::File> file = platform::OpenForReplace(path);
         if (!file)
             return;
         file->Write(bytes.data(), bytes.size());

@@ -119,8 +119,8 @@ void AppendHexStateList(std::string& text, const DriverEntry* rows, size_t count
 
 void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
                         platform::WindowHandle owner) {
-    std::unique_ptr<platform::File> file =
-        platform::fileSystem().Open(path.c_str(), platform::OpenMode::WriteBinary);
+    // The export replaces the old one only once it is complete.
+    std::unique_ptr<platform::File> file = platform::OpenForReplace(path);
     if (!file) {
         ReportCannotWrite(owner);
         return;

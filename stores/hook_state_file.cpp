@@ -77,7 +77,10 @@ std::unique_ptr<platform::File> OpenHookStateFile(platform::OpenMode mode) {
     std::string path;
     if (!HookStatePath(&path))
         return nullptr;
-    return platform::fileSystem().Open(path.c_str(), mode);
+    // Written files replace the old one only once they are complete.
+    return mode == platform::OpenMode::WriteBinary
+               ? platform::OpenForReplace(path)
+               : platform::fileSystem().Open(path.c_str(), mode);
 }
 
 bool HookStatePath(std::string* path) {

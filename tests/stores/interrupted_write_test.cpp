@@ -1,0 +1,112 @@
+// A store whose writing fails part-way leaves the file it would have replaced as it was, and no
+// half-written file beside it.
+#include "stores/config_file.h"
+#include "stores/farhand_export.h"
+#include "stores/hook_state_file.h"
+#include "stores/registry_store.h"
+#include "support/failing_file_system.h"
+#include "support/store_fixture.h"
+
+#include <functional>
+
+namespace {
+
+using namespace kelvd;
+using kelvd::test::FailingFileSystem;
+using kelvd::test::StoreFixture;
+
+struct FileStore {
+    const char* name;
+    const char* fileName;
+    std::function<void(const std::string& path, const ScalarPages& pages)> save;
+};
+
+class InterruptedWrite : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
+protected:
+    void SetUp() override {
+        StoreFixture::SetUp();
+        InstallSuite();
+        AddRow(model_.drivers, "atapi.sys", 1);
+        AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
+    }
+    std::string Content() {
+        std::string content;
+        return platform::ReadWholeFile(path_, platform::OpenMode::ReadBinary, &content)
+                   ? content
+                   : "<missing>";
+    }
+    bool TemporaryLeft() {
+        std::string content;
+        return platform::ReadWholeFile(path_ + ".new~", platform::OpenMode::ReadBinary, &content);
+    }
+    // The model changed in every part a store writes.
+    void ChangeEverything() {
+        model_.SetAllChecked(0);
+        Hold({4096, 0x800, 2, 3, 32, 0});
+    }
+
+    std::string path_ = dir_.File(GetParam().fileName);
+    FailingFileSystem failing_;
+};
+
+TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
+    GetParam().save(path_, pages_);
+    const std::string good = Content();
+    ASSERT_NE("<missing>", good);
+    ChangeEverything();
+    for (size_t budget : {size_t{0}, size_t{1}, good.size() / 2, good.size() - 1}) {
+        failing_.writeBudget = budget;
+        {
+            platform::ScopedFileSystem scope(failing_);
+            GetParam().save(path_, pages_);
+        }
+        EXPECT_EQ(good, Content()) << "after " << budget << " bytes";
+        EXPECT_FALSE(TemporaryLeft());
+    }
+    GetParam().save(path_, pages_); // and a complete write does replace it
+    EXPECT_NE(good, Content());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, InterruptedWrite,
+    ::testing::Values(
+        FileStore{"ConfigurationFile", "saved.kwt",
+                  [](const std::string& path, const ScalarPages& pages) {
+                      SaveConfigFile(path, pages);
+                  }},
+        FileStore{"HookStateFile", "hookstate.dat",
+                  [](const std::string&, const ScalarPages&) { SaveHookState(); }},
+        FileStore{"FarhandExport", "KVConfig.Reg",
+                  [](const std::string& path, const ScalarPages& pages) {
+                      WriteExportRegFile(path, pages, 0);
+                  }}),
+    [](const auto& info) { return info.param.name; });
+
+// The stores of one OK stand apart: the hook-state file failing leaves the registry written and
+// a configuration file saved earlier untouched.
+TEST_F(StoreFixture, FailedHookStateLeavesTheOtherStores) {
+    InstallSuite();
+    AddRow(model_.drivers, "atapi.sys", 1);
+    AddCategory(model_.apiCategories, "Memory", {1, 1});
+    const std::string saved = dir_.File("saved.kwt");
+    SaveConfigFile(saved, pages_);
+    std::string before;
+    ASSERT_TRUE(platform::ReadWholeFile(saved, platform::OpenMode::ReadBinary, &before));
+
+    FailingFileSystem failing;
+    failing.writeBudget = 3;
+    platform::ScopedFileSystem scope(failing);
+    SaveToRegistry(pages_);
+    SaveHookState();
+
+    platform::KeyHandle key;
+    ASSERT_TRUE(key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead));
+    std::vector<uint8_t> drivers;
+    ASSERT_TRUE(key.QueryBytes("Driver", &drivers));
+    EXPECT_EQ(std::string("atapi.sys\0\1\0", 12), std::string(drivers.begin(), drivers.end()));
+    std::string after;
+    ASSERT_TRUE(platform::ReadWholeFile(saved, platform::OpenMode::ReadBinary, &after));
+    EXPECT_EQ(before, after);
+}
+
+} // namespace
