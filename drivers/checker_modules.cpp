@@ -3,6 +3,7 @@
 #include "drivers/system_list.h"
 #include "drivers/win9x_drivers.h"
 #include "model/config_model.h"
+#include "platform/little_endian.h"
 #include "platform/system_memory.h"
 
 namespace kelvd {
@@ -19,10 +20,11 @@ constexpr uint32_t kNameSize = 8;
 // The row of a module entry; false for an entry that is not offered. An entry whose name cannot
 // be read is not offered either.
 bool ReadModule(const uint8_t* entry, DriverEntry* row) {
-    const uint32_t value = LoadLe32(entry + kValueOffset);
+    const uint32_t value = platform::LoadUint32(entry + kValueOffset);
     uint8_t name[kNameSize];
     if (value == 0 || value >= 0x80000000u ||
-        !platform::systemMemory().Read(LoadLe32(entry + kNameAddressOffset), name, kNameSize))
+        !platform::systemMemory().Read(platform::LoadUint32(entry + kNameAddressOffset), name,
+                                       kNameSize))
         return false;
     row->path = ShortName(name);
     row->description = row->path;

@@ -1,5 +1,7 @@
 #include "drivers/system_list.h"
 
+#include "platform/little_endian.h"
+
 #include "platform/system_memory.h"
 
 #include <cstring>
@@ -17,16 +19,12 @@ void WalkSystemList(uint32_t head, uint32_t entrySize,
     std::vector<uint8_t> entry(entrySize);
     std::set<uint32_t> visited;
     for (uint32_t address = head; address != 0 && visited.size() < kMaxListEntries;
-         address = LoadLe32(entry.data())) {
+         address = platform::LoadUint32(entry.data())) {
         if (!visited.insert(address).second ||
             !platform::systemMemory().Read(address, entry.data(), entrySize) ||
             !visit(entry.data()))
             return;
     }
-}
-
-uint32_t LoadLe32(const uint8_t* bytes) {
-    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
 std::string ShortName(const uint8_t* field) {

@@ -17,9 +17,6 @@ constexpr uint32_t kMaxListEntries = 65536;
 void WalkSystemList(uint32_t head, uint32_t entrySize,
                     const std::function<bool(const uint8_t* entry)>& visit);
 
-// The little-endian 32-bit value at bytes, which need not be aligned.
-uint32_t LoadLe32(const uint8_t* bytes);
-
 // A name of at most 8 characters from an 8-byte field: it ends at its first zero byte or after
 // the eighth character.
 std::string ShortName(const uint8_t* field);

@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include "platform/little_endian.h"
+
 #include <cstring>
 
 namespace platform {
@@ -50,7 +52,7 @@ bool KeyHandle::QueryDword(const char* name, uint32_t* value) const {
     uint32_t size = sizeof bytes;
     if (registry().QueryValue(key_, name, nullptr, bytes, &size) != reg::kSuccess || size < 4)
         return false;
-    *value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+    *value = LoadUint32(bytes);
     return true;
 }
 

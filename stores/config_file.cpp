@@ -2,8 +2,8 @@
 
 #include "model/config_model.h"
 #include "platform/file_system.h"
+#include "platform/little_endian.h"
 #include "stores/api_category_lookup.h"
-#include "stores/little_endian.h"
 #include "stores/merge_state_list.h"
 #include "stores/settings_file_header.h"
 
@@ -35,7 +35,7 @@ void AppendDriverSection(std::string& bytes, const DriverTable<Capacity>& table,
     section = {static_cast<uint32_t>(bytes.size()), table.Count()};
     for (const DriverEntry& row : table) {
         uint32_t n = static_cast<uint32_t>(std::strlen(row.path.c_str()) + 1);
-        AppendUint32(bytes, n);
+        platform::AppendUint32(bytes, n);
         bytes.append(row.path.c_str(), n);
         bytes += static_cast<char>(row.checkState);
     }
@@ -55,9 +55,9 @@ void AppendCategorySection(std::string& bytes, const CategoryTable& table, Secti
     section = {static_cast<uint32_t>(bytes.size()), table.Count()};
     for (const ApiCategory& category : table) {
         uint32_t n = static_cast<uint32_t>(std::strlen(category.name.c_str()) + 1);
-        AppendUint32(bytes, n);
+        platform::AppendUint32(bytes, n);
         bytes.append(category.name.c_str(), n);
-        AppendUint32(bytes, static_cast<uint32_t>(category.eventFlags.size()));
+        platform::AppendUint32(bytes, static_cast<uint32_t>(category.eventFlags.size()));
         bytes.append(category.eventFlags.begin(), category.eventFlags.end());
     }
 }
@@ -99,7 +99,7 @@ public:
         const uint8_t* at;
         if (!Take(4, &at))
             return false;
-        *value = LoadUint32(at);
+        *value = platform::LoadUint32(at);
         return true;
     }
     bool Byte(uint8_t* value) {

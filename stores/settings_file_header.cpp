@@ -1,6 +1,6 @@
 #include "stores/settings_file_header.h"
 
-#include "stores/little_endian.h"
+#include "platform/little_endian.h"
 
 namespace kelvd {
 
@@ -24,23 +24,23 @@ static_assert(sizeof kSections / sizeof kSections[0] * 8 +
 std::string SettingsFileHeader::Encode() const {
     std::string bytes;
     for (Section Header::*section : kSections) {
-        AppendUint32(bytes, (this->*section).offset);
-        AppendUint32(bytes, (this->*section).count);
+        platform::AppendUint32(bytes, (this->*section).offset);
+        platform::AppendUint32(bytes, (this->*section).count);
     }
     for (uint32_t ScalarSettings::*scalar : kScalars)
-        AppendUint32(bytes, settings.*scalar);
+        platform::AppendUint32(bytes, settings.*scalar);
     return bytes;
 }
 
 SettingsFileHeader SettingsFileHeader::Decode(const uint8_t* bytes) {
     SettingsFileHeader header;
     for (Section Header::*section : kSections) {
-        (header.*section).offset = LoadUint32(bytes);
-        (header.*section).count = LoadUint32(bytes + 4);
+        (header.*section).offset = platform::LoadUint32(bytes);
+        (header.*section).count = platform::LoadUint32(bytes + 4);
         bytes += 8;
     }
     for (uint32_t ScalarSettings::*scalar : kScalars) {
-        header.settings.*scalar = LoadUint32(bytes);
+        header.settings.*scalar = platform::LoadUint32(bytes);
         bytes += 4;
     }
     return header;

@@ -1,6 +1,6 @@
 #include "target/target_key.h"
 
-#include "stores/little_endian.h"
+#include "platform/little_endian.h"
 
 namespace kelvd {
 
@@ -54,7 +54,7 @@ void TargetKey::Set(const char* name, uint32_t type, const void* data, uint32_t 
 
 void TargetKey::SetDword(const char* name, uint32_t value) const {
     uint8_t le[4];
-    StoreUint32(le, value);
+    platform::StoreUint32(le, value);
     Set(name, platform::reg::kDword, le, sizeof le);
 }
 

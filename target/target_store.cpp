@@ -1,9 +1,9 @@
 #include "target/target_store.h"
 
 #include "app/config_app.h"
+#include "platform/little_endian.h"
 #include "platform/registry.h"
 #include "stores/hook_state_file.h"
-#include "stores/little_endian.h"
 #include "stores/settings_key.h"
 #include "target/target_inventory.h"
 #include "target/target_key.h"
@@ -33,7 +33,7 @@ public:
         std::vector<uint8_t> bytes(4);
         if (!Query(name, &bytes) || bytes.size() != 4)
             return false;
-        *value = LoadUint32(bytes.data());
+        *value = platform::LoadUint32(bytes.data());
         return true;
     }
     bool QueryBytes(const char* name, std::vector<uint8_t>* bytes) override {

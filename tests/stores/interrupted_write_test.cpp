@@ -69,17 +69,16 @@ TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stores, InterruptedWrite,
-    ::testing::Values(
-        FileStore{"ConfigurationFile", "saved.kwt",
-                  [](const std::string& path, const ScalarPages& pages) {
-                      SaveConfigFile(path, pages);
-                  }},
-        FileStore{"HookStateFile", "hookstate.dat",
-                  [](const std::string&, const ScalarPages&) { SaveHookState(); }},
-        FileStore{"FarhandExport", "KVConfig.Reg",
-                  [](const std::string& path, const ScalarPages& pages) {
-                      WriteExportRegFile(path, pages, 0);
-                  }}),
+    ::testing::Values(FileStore{"ConfigurationFile", "saved.kwt",
+                                [](const std::string& path, const ScalarPages& pages) {
+                                    SaveConfigFile(path, pages);
+                                }},
+                      FileStore{"HookStateFile", "hookstate.dat",
+                                [](const std::string&, const ScalarPages&) { SaveHookState(); }},
+                      FileStore{"FarhandExport", "KVConfig.Reg",
+                                [](const std::string& path, const ScalarPages& pages) {
+                                    WriteExportRegFile(path, pages, 0);
+                                }}),
     [](const auto& info) { return info.param.name; });
 
 // The stores of one OK stand apart: the hook-state file failing leaves the registry written and

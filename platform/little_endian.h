@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kelvd {
+namespace platform {
 
 inline void StoreUint32(uint8_t* le, uint32_t value) {
     le[0] = static_cast<uint8_t>(value);
@@ -23,4 +23,4 @@ inline uint32_t LoadUint32(const uint8_t* le) {
     return le[0] | le[1] << 8 | le[2] << 16 | static_cast<uint32_t>(le[3]) << 24;
 }
 
-} // namespace kelvd
+} // namespace platform
