@@ -2,8 +2,7 @@
 
 namespace kelvd::test {
 
-std::string TestSystemDirectory() {
-    std::string path = KELVD_TEST_SYSTEM;
+std::string MachinePath(std::string path) {
 #ifdef _WIN32
     for (char& c : path)
         if (c == '/')
@@ -11,6 +10,10 @@ std::string TestSystemDirectory() {
     path = "Z:" + path;
 #endif
     return path;
+}
+
+std::string TestSystemDirectory() {
+    return MachinePath(KELVD_TEST_SYSTEM);
 }
 
 std::string TestDriver(const std::string& fileName) {
