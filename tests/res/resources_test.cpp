@@ -2,13 +2,13 @@
 // templates created as real dialogs, the guard-byte choices, and the string table.
 #include "dialog_template.h"
 #include "res/resource.h"
+#include "res/string_table.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -64,6 +64,26 @@ constexpr uint32_t kCategoryList =
 constexpr uint32_t kEventList = kCategoryList | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT;
 constexpr uint32_t kNumberEdit = kShown | ES_RIGHT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
 
+// The driver and VxD pages: the list, its add button and the select-all buttons under it.
+std::vector<Item> ListPage(int32_t list, int32_t add, const char* addText) {
+    return {{list, "SysListView32", kListView, "", 0, 0, 254, 101},
+            {add, "Button", kPush, addText, 0, 106, 50, 14},
+            {IDC_SELECT_ALL, "Button", kPush, "&Select All", 56, 106, 50, 14},
+            {IDC_DESELECT_ALL, "Button", kPush, "Dese&lect All", 113, 106, 50, 14}};
+}
+
+// The event and VxD API pages: the labelled category (group) list with the select-all buttons
+// under it, and the labelled event (API) list.
+std::vector<Item> CheckListPage(const char* categoryLabel, int16_t labelWidth, int32_t categories,
+                                const char* eventLabel, int32_t events) {
+    return {{IDC_CATEGORY_LABEL, "Static", kLabel, categoryLabel, 0, 0, labelWidth, 8},
+            {categories, "ListBox", kCategoryList, "", 0, 10, 101, 91},
+            {IDC_SELECT_ALL, "Button", kPush, "&Select All", 0, 104, 48, 14},
+            {IDC_DESELECT_ALL, "Button", kPush, "&Deselect All", 54, 104, 48, 14},
+            {IDC_EVENT_LABEL, "Static", kLabel, eventLabel, 107, 0, 23, 8},
+            {events, "ListBox", kEventList, "", 107, 10, 148, 107}};
+}
+
 const Dialog kDialogs[] = {
     {IDD_SETTINGS_SHEET,
      "Kelvarin Settings",
@@ -100,30 +120,10 @@ const Dialog kDialogs[] = {
          {IDC_POPUP_FRAME, "Button", kFrame | WS_GROUP, "Kelvarin Errors", 130, 7, 112, 98},
          {IDC_START_FRAME, "Button", kFrame, "Startup", 7, 7, 112, 100},
      }},
-    {IDD_SELECT_DRIVERS,
-     "Select Drivers",
-     kPage,
-     255,
-     122,
-     {
-         {IDC_DRIVER_LIST, "SysListView32", kListView, "", 0, 0, 254, 101},
-         {IDC_ADD_DRIVER, "Button", kPush, "A&dd Driver...", 0, 106, 50, 14},
-         {IDC_SELECT_ALL, "Button", kPush, "&Select All", 56, 106, 50, 14},
-         {IDC_DESELECT_ALL, "Button", kPush, "Dese&lect All", 113, 106, 50, 14},
-     }},
-    {IDD_SELECT_EVENTS,
-     "Select Driver APIs",
-     kPage,
-     255,
-     122,
-     {
-         {IDC_CATEGORY_LABEL, "Static", kLabel, "Category", 0, 0, 29, 8},
-         {IDC_CATEGORY_LIST, "ListBox", kCategoryList, "", 0, 10, 101, 91},
-         {IDC_SELECT_ALL, "Button", kPush, "&Select All", 0, 104, 48, 14},
-         {IDC_DESELECT_ALL, "Button", kPush, "&Deselect All", 54, 104, 48, 14},
-         {IDC_EVENT_LABEL, "Static", kLabel, "Events", 107, 0, 23, 8},
-         {IDC_EVENT_LIST, "ListBox", kEventList, "", 107, 10, 148, 107},
-     }},
+    {IDD_SELECT_DRIVERS, "Select Drivers", kPage, 255, 122,
+     ListPage(IDC_DRIVER_LIST, IDC_ADD_DRIVER, "A&dd Driver...")},
+    {IDD_SELECT_EVENTS, "Select Driver APIs", kPage, 255, 122,
+     CheckListPage("Category", 29, IDC_CATEGORY_LIST, "Events", IDC_EVENT_LIST)},
     {IDD_ADVANCED,
      "Advanced",
      kPage,
@@ -156,30 +156,10 @@ const Dialog kDialogs[] = {
           "memory.",
           5, 30, 190, 19},
      }},
-    {IDD_SELECT_VXDS,
-     "Select VxDs",
-     kPage,
-     255,
-     122,
-     {
-         {IDC_VXD_LIST, "SysListView32", kListView, "", 0, 0, 254, 101},
-         {IDC_ADD_VXD, "Button", kPush, "A&dd VxD...", 0, 106, 50, 14},
-         {IDC_SELECT_ALL, "Button", kPush, "&Select All", 56, 106, 50, 14},
-         {IDC_DESELECT_ALL, "Button", kPush, "Dese&lect All", 113, 106, 50, 14},
-     }},
-    {IDD_SELECT_VXD_APIS,
-     "Select VxD APIs",
-     kPage,
-     255,
-     122,
-     {
-         {IDC_CATEGORY_LABEL, "Static", kLabel, "Group", 0, 0, 20, 8},
-         {IDC_VXD_GROUP_LIST, "ListBox", kCategoryList, "", 0, 10, 101, 91},
-         {IDC_SELECT_ALL, "Button", kPush, "&Select All", 0, 104, 48, 14},
-         {IDC_DESELECT_ALL, "Button", kPush, "&Deselect All", 54, 104, 48, 14},
-         {IDC_EVENT_LABEL, "Static", kLabel, "APIs", 107, 0, 23, 8},
-         {IDC_VXD_API_LIST, "ListBox", kEventList, "", 107, 10, 148, 107},
-     }},
+    {IDD_SELECT_VXDS, "Select VxDs", kPage, 255, 122,
+     ListPage(IDC_VXD_LIST, IDC_ADD_VXD, "A&dd VxD...")},
+    {IDD_SELECT_VXD_APIS, "Select VxD APIs", kPage, 255, 122,
+     CheckListPage("Group", 20, IDC_VXD_GROUP_LIST, "APIs", IDC_VXD_API_LIST)},
 };
 
 void PrintTo(const Dialog& dialog, std::ostream* out) {
@@ -328,50 +308,34 @@ TEST(DialogInitData, GuardByteChoicesInListOrder) {
     }
 }
 
-struct TableEntry {
-    UINT id;
-    const char* text;
-};
-
-const TableEntry kStrings[] = {
-#define KELVD_STRING(id, text) {id, text},
-#include "res/strings.def"
-#undef KELVD_STRING
-};
-
 std::string LoadTableString(UINT id) {
     char buffer[1024];
     const int length = LoadStringA(Library(), id, buffer, sizeof buffer);
     return std::string(buffer, length > 0 ? length : 0);
 }
 
-void PrintTo(const TableEntry& entry, std::ostream* out) {
-    *out << "string " << entry.id;
-}
-
-class StringTable : public testing::TestWithParam<TableEntry> {};
-
-TEST_P(StringTable, TextIsTheLibrarysOwn) {
-    EXPECT_EQ(GetParam().text, LoadTableString(GetParam().id));
-}
-
-INSTANTIATE_TEST_SUITE_P(Library, StringTable, testing::ValuesIn(kStrings),
-                         [](const testing::TestParamInfo<TableEntry>& info) {
-                             return std::to_string(info.param.id);
-                         });
-
-// The table holds no text that the library does not know.
-TEST(StringTableIds, WithoutATextHaveNoEntry) {
+// Every id of the table's range: the resource holds exactly the library's text, and nothing
+// where the library has none.
+std::vector<UINT> TableIds() {
     std::vector<UINT> ids = {1023};
     for (UINT id = 1501; id <= 1525; ++id)
         ids.push_back(id);
-    for (UINT id : ids) {
-        const bool known = std::any_of(std::begin(kStrings), std::end(kStrings),
-                                       [id](const TableEntry& entry) { return entry.id == id; });
-        if (!known) {
-            EXPECT_EQ("", LoadTableString(id)) << id;
-        }
-    }
+    return ids;
+}
+
+class StringTable : public testing::TestWithParam<UINT> {};
+
+TEST_P(StringTable, ResourceTextIsTheLibrarysOwn) {
+    EXPECT_EQ(TableString(GetParam()), LoadTableString(GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Library, StringTable, testing::ValuesIn(TableIds()),
+                         testing::PrintToStringParamName());
+
+TEST(StringTableTexts, SheetTitlesAsAHostSeesThem) {
+    EXPECT_EQ("Kelvarin Settings", LoadTableString(kStrSheetTitle));
+    EXPECT_EQ("Configure Kelvarin Settings for use with Farhand",
+              LoadTableString(kStrFarhandSheetTitle));
 }
 
 } // namespace
