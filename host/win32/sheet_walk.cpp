@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace kwhost {
@@ -157,6 +158,9 @@ void SheetWalk::Step() {
 }
 
 bool SheetWalk::AnswerMessageBox() {
+    // Boxes that have gone are forgotten, so that a later box given the same handle is answered.
+    for (auto it = answered_.begin(); it != answered_.end();)
+        it = IsWindow(*it) ? std::next(it) : answered_.erase(it);
     for (HWND window : ThreadWindows()) {
         if (!IsMessageBox(window) || !answered_.insert(window).second)
             continue;

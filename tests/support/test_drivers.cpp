@@ -2,7 +2,8 @@
 
 namespace kelvd::test {
 
-std::string MachinePath(std::string path) {
+std::string TestSystemDirectory() {
+    std::string path = KELVD_TEST_SYSTEM;
 #ifdef _WIN32
     for (char& c : path)
         if (c == '/')
@@ -10,10 +11,6 @@ std::string MachinePath(std::string path) {
     path = "Z:" + path;
 #endif
     return path;
-}
-
-std::string TestSystemDirectory() {
-    return MachinePath(KELVD_TEST_SYSTEM);
 }
 
 std::string TestDriver(const std::string& fileName) {

@@ -9,10 +9,6 @@
 
 namespace kelvd::test {
 
-// A path of the build machine as the library spells paths (on Windows, through drive Z:, which
-// Wine maps to the Linux root).
-std::string MachinePath(std::string path);
-
 // The directory as the library spells paths (on Windows, through drive Z:, which Wine maps to
 // the Linux root).
 std::string TestSystemDirectory();
