@@ -2,11 +2,17 @@
 JOBS ?= $(shell nproc)
 TREES := linux asan fuzz win32 win64
 FUZZ_SECONDS ?= 60
+MODE ?= 1
 
-.PHONY: test fuzz build deps format clean $(addprefix tree-,$(TREES))
+.PHONY: test run fuzz build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
+
+# The settings sheet in RunMode MODE through kwhost.exe in a demonstration Wine prefix; without a
+# display, pictures of its pages in out/screens/.
+run: tree-win64
+	tools/run-demo.sh $(MODE)
 
 # Every fuzzer for FUZZ_SECONDS seconds each.
 fuzz: tree-fuzz

@@ -190,6 +190,20 @@ int32_t MemoryRegistry::EnumKey(RegKey key, uint32_t index, char* name, uint32_t
     return reg::kSuccess;
 }
 
+int32_t MemoryRegistry::EnumValue(RegKey key, uint32_t index, std::string* name, uint32_t* type,
+                                  std::vector<uint8_t>* data) const {
+    Node* node;
+    if (int32_t result = Reach(key, reg::kQueryValue, &node); result != reg::kSuccess)
+        return result;
+    if (index >= node->values.size())
+        return reg::kNoMoreItems;
+    const Node::Value& value = node->values[index];
+    *name = value.name;
+    *type = value.type;
+    *data = value.data;
+    return reg::kSuccess;
+}
+
 int32_t MemoryRegistry::DeleteKey(RegKey parent, const char* subKey) {
     std::vector<std::string> parts = SplitPath(subKey);
     if (parts.empty())

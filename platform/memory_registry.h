@@ -30,6 +30,11 @@ public:
     int32_t DeleteKey(RegKey parent, const char* subKey) override;
     int32_t CloseKey(RegKey key) override;
 
+    // RegEnumValueA for the index-th value of a key opened with kQueryValue, values in the order
+    // they were first set: its name, type and data; kNoMoreItems past the last.
+    int32_t EnumValue(RegKey key, uint32_t index, std::string* name, uint32_t* type,
+                      std::vector<uint8_t>* data) const;
+
     // Makes a key (path below HKEY_LOCAL_MACHINE) refuse every access that could change it, as
     // a key whose security allows the caller to read only.
     void SetReadOnly(const char* path, bool readOnly);

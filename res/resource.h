@@ -60,8 +60,10 @@
 #define IDC_UNNAMED (-1)
 
 /* The resource type of a dialog's initialisation data (records of control id, message, length
-   and data, ended by a zero control id), and the one message those records carry. */
+   and data, ended by a zero control id), and the one message those records carry: a combo box's
+   add-string message under the number this data has always given it (the front end sends
+   CB_ADDSTRING for it). */
 #define KELVD_RT_DIALOG_INIT 240
-#define KELVD_DIALOG_INIT_ADD_STRING 0x0403 /* CB_ADDSTRING */
+#define KELVD_DIALOG_INIT_ADD_STRING 0x0403
 
 #endif

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every test: the native suite, the same suite with sanitizers, then the suite built for
-# win64 under wine64 in a fresh prefix. Fails when any of them fails.
+# win64 under wine64 in a fresh prefix with a private X display. Fails when any of them fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +17,9 @@ check_pe() { # path, expected objdump format
 status=0
 check_pe build/win32/bin/kelvdcfg.dll pei-i386 || status=1
 check_pe build/win64/bin/kelvdcfg.dll pei-x86-64 || status=1
+for dll in build/win32/bin/kelvdcfg.dll build/win64/bin/kelvdcfg.dll; do
+  x86_64-w64-mingw32-objdump -h "$dll" | grep -q '\.rsrc' || { echo "$dll: no resources"; status=1; }
+done
 
 echo "== native tests (substitute platform)"
 ctest --test-dir build/linux --output-on-failure || status=1
@@ -28,8 +31,10 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== every fuzzer, briefly"
 tools/run-fuzzers.sh 3 || status=1
 
-echo "== win64 tests under wine64"
+echo "== win64 tests under wine64, windows on a private X display"
 (
+  source tools/xvfb.sh
+  kelvd_private_display
   source tools/wine-env.sh
   ctest --test-dir build/win64 --output-on-failure
 ) || status=1

@@ -31,6 +31,30 @@ TEST(MemoryRegistry, HandleOfADeletedKeyNoLongerReachesIt) {
     EXPECT_EQ(reg::kInvalidHandle, registry.CloseKey(key));
 }
 
+TEST(MemoryRegistry, ValuesEnumerateInTheOrderTheyWereFirstSet) {
+    MemoryRegistry registry;
+    RegKey key;
+    ASSERT_EQ(reg::kSuccess, registry.CreateKey(kLocalMachine, "K", reg::kAllAccess, &key));
+    const uint8_t one = 1, two = 2;
+    registry.SetValue(key, "Zeta", reg::kBinary, &one, 1);
+    registry.SetValue(key, "Alpha", reg::kDword, &one, 1);
+    registry.SetValue(key, "zeta", reg::kSz, &two, 1); // replaces Zeta in its place
+    std::string name;
+    uint32_t type = 0;
+    std::vector<uint8_t> data;
+    ASSERT_EQ(reg::kSuccess, registry.EnumValue(key, 0, &name, &type, &data));
+    EXPECT_EQ("Zeta", name);
+    EXPECT_EQ(reg::kSz, type);
+    EXPECT_EQ(std::vector<uint8_t>{2}, data);
+    ASSERT_EQ(reg::kSuccess, registry.EnumValue(key, 1, &name, &type, &data));
+    EXPECT_EQ("Alpha", name);
+    EXPECT_EQ(reg::kNoMoreItems, registry.EnumValue(key, 2, &name, &type, &data));
+
+    RegKey writeOnly;
+    ASSERT_EQ(reg::kSuccess, registry.OpenKey(kLocalMachine, "K", reg::kSetValue, &writeOnly));
+    EXPECT_EQ(reg::kAccessDenied, registry.EnumValue(writeOnly, 0, &name, &type, &data));
+}
+
 TEST(MemoryRegistry, ScopedReplacementIsWhatTheLibrarySees) {
     MemoryRegistry replacement;
     {

@@ -1,0 +1,86 @@
+#include "host/command_line.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+namespace kwhost {
+
+namespace {
+
+// A whole signed 32-bit decimal number, nothing before or after it.
+bool ParseMode(const std::string& text, int32_t* mode) {
+    if (text.empty() || (text[0] != '-' && (text[0] < '0' || text[0] > '9')))
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > INT32_MAX)
+        return false;
+    *mode = static_cast<int32_t>(value);
+    return true;
+}
+
+// The options, wherever they stand, into *command; the other arguments into *words.
+bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
+                 std::vector<std::string>* words, std::string* error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg != "--library" && arg != "--screens") {
+            words->push_back(arg);
+            continue;
+        }
+        if (i + 1 == args.size() || args[i + 1].empty()) {
+            *error = arg + " needs a value";
+            return false;
+        }
+        (arg == "--library" ? command->library : command->screensDir) = args[++i];
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command,
+                      std::string* error) {
+    HostCommand parsed;
+    std::vector<std::string> words;
+    if (!TakeOptions(args, &parsed, &words, error))
+        return false;
+    if (words.empty()) {
+        *error = "no command";
+        return false;
+    }
+    const std::string& verb = words[0];
+    if (verb == "selectall" || verb == "selectnone") {
+        if (words.size() != 1 || !parsed.screensDir.empty()) {
+            *error = verb + " takes no arguments and shows no sheet";
+            return false;
+        }
+        parsed.action = verb == "selectall" ? Action::SelectAll : Action::SelectNone;
+    } else if (verb == "configure") {
+        if (words.size() < 2 || words.size() > 3 || !ParseMode(words[1], &parsed.mode)) {
+            *error = "configure takes a mode (a number) and an optional help file";
+            return false;
+        }
+        parsed.action = Action::Configure;
+        if (words.size() == 3)
+            parsed.helpFile = words[2];
+    } else {
+        *error = "unknown command " + verb;
+        return false;
+    }
+    *command = parsed;
+    return true;
+}
+
+const char* HostUsage() {
+    return "usage: kwhost [--library DLL] [--screens DIR] configure MODE [HELPFILE]\n"
+           "       kwhost [--library DLL] selectall\n"
+           "       kwhost [--library DLL] selectnone\n"
+           "MODE: 0 local with help, 1 local, 2 Farhand export, 3 in-memory embedded target,\n"
+           "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR,\n"
+           "then presses OK. DLL defaults to kelvdcfg.dll.\n";
+}
+
+} // namespace kwhost

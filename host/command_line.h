@@ -1,0 +1,28 @@
+// What kwhost is asked to do: its command line, parsed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kwhost {
+
+enum class Action { Configure, SelectAll, SelectNone };
+
+struct HostCommand {
+    Action action = Action::Configure;
+    int32_t mode = 1;     // configure: the RunMode handed to ConfigureKELVD
+    std::string helpFile; // configure: the help file name, empty when not given
+    std::string library = "kelvdcfg.dll";
+    std::string screensDir; // configure: where to save a picture of every page; empty for none
+};
+
+// The arguments after the program name. False, with the reason in *error, when they do not
+// form a command.
+bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command,
+                      std::string* error);
+
+// How to call kwhost.
+const char* HostUsage();
+
+} // namespace kwhost

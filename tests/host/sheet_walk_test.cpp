@@ -1,0 +1,174 @@
+// The walk behind kwhost --screens, driving a stand-in sheet made from the library's own sheet
+// template through the same window messages it will send the real one.
+#include "host/win32/sheet_walk.h"
+
+#include "res/resource.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace kwhost {
+
+namespace {
+
+constexpr const char* kTitle = "Stand-in Settings";
+const std::vector<std::string> kPages = {"General Settings", "Select Drivers", "Advanced"};
+
+// What the stand-in sheet does and what happened to it.
+struct StandIn {
+    bool refuseOk = false;     // every OK shows a refusal and leaves the sheet open
+    bool closesItself = false; // the sheet cancels itself after a moment
+    std::vector<std::string> selected;
+    SIZE size{};
+} standIn;
+
+HWND Tree(HWND sheet) {
+    return GetDlgItem(sheet, IDC_PAGE_TREE);
+}
+
+void FillTree(HWND sheet) {
+    for (const std::string& page : kPages) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = TVI_ROOT;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = const_cast<char*>(page.c_str());
+        SendMessageA(Tree(sheet), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+    }
+}
+
+void NoteSelection(HWND sheet, const NMTREEVIEWA& change) {
+    char text[64] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = change.itemNew.hItem;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(Tree(sheet), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    standIn.selected.push_back(text);
+    SetDlgItemTextA(sheet, IDC_PAGE_CAPTION, text);
+}
+
+INT_PTR CALLBACK StandInSheet(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        SetWindowTextA(sheet, kTitle);
+        FillTree(sheet);
+        RECT rect;
+        GetWindowRect(sheet, &rect);
+        standIn.size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        if (standIn.closesItself)
+            SetTimer(sheet, 1, 300, nullptr);
+        return TRUE;
+    }
+    case WM_TIMER:
+        EndDialog(sheet, IDCANCEL);
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* change = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+        if (change->hdr.idFrom == IDC_PAGE_TREE && change->hdr.code == TVN_SELCHANGEDA)
+            NoteSelection(sheet, *change);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK && standIn.refuseOk) {
+            MessageBoxA(sheet, "Not now.", nullptr, MB_OK);
+        } else if (LOWORD(wParam) == IDOK) {
+            MessageBoxA(sheet, "Stored.", "Farhand Settings", MB_OK);
+            EndDialog(sheet, IDOK);
+        } else if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(sheet, IDCANCEL);
+        }
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Runs the stand-in sheet modally from the library's template; returns how it ended.
+INT_PTR ShowStandIn() {
+    static HMODULE library = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TREEVIEW_CLASSES};
+        InitCommonControlsEx(&classes);
+        return LoadLibraryA("kelvdcfg.dll");
+    }();
+    HRSRC found = FindResourceA(library, MAKEINTRESOURCEA(IDD_SETTINGS_SHEET), RT_DIALOG);
+    const auto* sheetTemplate =
+        static_cast<LPCDLGTEMPLATEA>(LockResource(LoadResource(library, found)));
+    return DialogBoxIndirectParamA(library, sheetTemplate, nullptr, StandInSheet, 0);
+}
+
+// The width and height in a PNG file's header; 0, 0 when it is not a PNG file.
+SIZE PngSize(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+    if (bytes.size() < 24 || bytes[1] != 'P' ||
+        std::string(bytes.begin() + 12, bytes.begin() + 16) != "IHDR")
+        return SIZE{0, 0};
+    auto number = [&](size_t at) {
+        return LONG(bytes[at]) << 24 | LONG(bytes[at + 1]) << 16 | LONG(bytes[at + 2]) << 8 |
+               bytes[at + 3];
+    };
+    return SIZE{number(16), number(20)};
+}
+
+class SheetWalkTest : public testing::Test {
+protected:
+    void SetUp() override { standIn = StandIn{}; }
+
+    kelvd::test::TempDir dir_;
+    std::ostringstream out_;
+    const SheetWalk::Timing timing_{30, 10};
+};
+
+TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
+    std::vector<std::string> pictures;
+    {
+        SheetWalk walk(kTitle, dir_.path(), out_, timing_);
+        EXPECT_EQ(IDOK, ShowStandIn());
+        pictures = walk.pictures();
+    }
+    EXPECT_EQ(kPages, standIn.selected);
+    EXPECT_EQ((std::vector<std::string>{"01-general-settings.png", "02-select-drivers.png",
+                                        "03-advanced.png", "04-message.png"}),
+              pictures);
+    for (size_t i = 0; i < kPages.size(); ++i) {
+        const SIZE size = PngSize(dir_.File(pictures[i]));
+        EXPECT_EQ(standIn.size.cx, size.cx) << pictures[i];
+        EXPECT_EQ(standIn.size.cy, size.cy) << pictures[i];
+    }
+    EXPECT_GT(PngSize(dir_.File(pictures[3])).cx, 0);
+    const std::string said = out_.str();
+    EXPECT_NE(std::string::npos, said.find("Pressing OK\n")) << said;
+    EXPECT_NE(std::string::npos, said.find("Message box \"Farhand Settings\": Stored.\n")) << said;
+    EXPECT_EQ(std::string::npos, said.find("No sheet")) << said;
+}
+
+TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
+    standIn.refuseOk = true;
+    {
+        SheetWalk walk(kTitle, dir_.path(), out_, timing_);
+        EXPECT_EQ(IDCANCEL, ShowStandIn());
+    }
+    const std::string said = out_.str();
+    EXPECT_NE(std::string::npos, said.find("Message box \"Error\": Not now.\n")) << said;
+    EXPECT_NE(std::string::npos, said.find("The sheet stayed open after OK: pressing Cancel\n"))
+        << said;
+}
+
+TEST_F(SheetWalkTest, WindowOfAnotherCaptionIsLeftAlone) {
+    standIn.closesItself = true;
+    {
+        SheetWalk walk("Kelvarin Settings", dir_.path(), out_, timing_);
+        EXPECT_EQ(IDCANCEL, ShowStandIn());
+        EXPECT_TRUE(walk.pictures().empty());
+    }
+    EXPECT_EQ("No sheet titled \"Kelvarin Settings\" appeared\n", out_.str());
+}
+
+} // namespace
+
+} // namespace kwhost
