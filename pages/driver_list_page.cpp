@@ -147,13 +147,10 @@ void DriverListPage::OnAdd() {
         Tell(kStrUserListFull);
         return;
     }
-    platform::FileDialogRequest request;
-    request.open = true;
-    request.filter = TableString(layout_.filterId);
-    request.defaultExtension = layout_.defaultExtension;
-    request.flags = platform::kOfnFileMustExist;
     std::string path;
-    if (!Window()->ChooseFile(request, &path))
+    if (!Window()->ChooseFile({true, TableString(layout_.filterId), layout_.defaultExtension,
+                               platform::kOfnFileMustExist},
+                              &path))
         return;
     std::string name = ListedDriverName(path);
     if (List().FindItemByText(name) >= 0) {
