@@ -53,14 +53,14 @@ void SheetFixture::SetUp() {
     PutDword(kTestService, "Type", 1);
     PutDword(kTestService, "Start", 1);
     // The checker's module list holds NDIS; the VxD chain VCOMM.
-    devices_.Add("\\\\.\\KELVD",
-                 {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
+    hardware_.devices.Add(
+        "\\\\.\\KELVD", {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
     uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
     uint8_t block[80] = {};
     std::copy_n("VCOMM   ", 8, block + 12);
-    memory_.Lay(kModuleList, module, sizeof module);
-    memory_.Lay(0xC0003000, "NDIS", 5);
-    memory_.Lay(kVxdChain, block, sizeof block);
+    hardware_.memory.Lay(kModuleList, module, sizeof module);
+    hardware_.memory.Lay(0xC0003000, "NDIS", 5);
+    hardware_.memory.Lay(kVxdChain, block, sizeof block);
     savedSystemIni_ = SystemIniSection();
     SetSystemIniSection("woafont=dosapp.fon|");
 }

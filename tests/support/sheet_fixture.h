@@ -12,10 +12,8 @@
 #pragma once
 
 #include "platform/headless/headless_front_end.h"
-#include "platform/registry_service_manager.h"
-#include "platform/simulated_devices.h"
-#include "platform/sparse_memory.h"
 #include "platform/system_info.h"
+#include "support/simulated_machine.h"
 #include "support/store_fixture.h"
 
 #include <functional>
@@ -65,12 +63,7 @@ protected:
 private:
     platform::FixedSystemInfo system_;
     platform::ScopedSystemInfo systemScope_{system_};
-    platform::RegistryServiceManager services_;
-    platform::ScopedServiceManager servicesScope_{services_};
-    platform::SimulatedDevices devices_;
-    platform::ScopedDeviceIo devicesScope_{devices_};
-    platform::SparseMemory memory_;
-    platform::ScopedSystemMemory memoryScope_{memory_};
+    SimulatedHardware hardware_;
     std::unique_ptr<platform::HeadlessFrontEnd> frontEnd_;
     std::unique_ptr<platform::ScopedSheetFrontEnd> frontEndScope_;
     std::string savedSystemIni_;
