@@ -3,6 +3,7 @@
 // every exported call loads it afresh.
 #pragma once
 
+#include "include/kelvdcfg.h"
 #include "model/api_category.h"
 #include "model/driver_entry.h"
 #include "model/fixed_table.h"
@@ -14,13 +15,13 @@ namespace kelvd {
 template <size_t Capacity> using DriverTable = FixedTable<DriverEntry, Capacity>;
 using CategoryTable = FixedTable<ApiCategory, 50>;
 
-// How the library was called (ConfigureKELVD's mode).
+// How the library was called: ConfigureKELVD's mode, as the public header names the values.
 enum RunMode : uint32_t {
-    kLocalWithHelp = 0, // treated as kLocal
-    kLocal = 1,
-    kFarhandExport = 2,
-    kEmbeddedTarget = 3,
-    kSheetOnly = 4,
+    kLocalWithHelp = KELVD_RUN_LOCAL_WITH_HELP, // treated as kLocal
+    kLocal = KELVD_RUN_LOCAL,
+    kFarhandExport = KELVD_RUN_FARHAND_EXPORT,
+    kEmbeddedTarget = KELVD_RUN_EMBEDDED_TARGET,
+    kSheetOnly = KELVD_RUN_SHEET_ONLY,
 };
 
 struct ConfigModel {

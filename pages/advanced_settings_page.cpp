@@ -1,13 +1,30 @@
 #include "pages/advanced_settings_page.h"
 
+#include "res/resource.h"
 #include "res/string_table.h"
 
 namespace kelvd {
+
+AdvancedSettingsPage::AdvancedSettingsPage() : TabbedDlgPage(IDD_ADVANCED) {}
 
 void AdvancedSettingsPage::AttachEdits(platform::EditControl* stackThreshold,
                                        platform::EditControl* memUsage) {
     stackThresholdEdit_ = stackThreshold;
     memUsageEdit_ = memUsage;
+}
+
+void AdvancedSettingsPage::DoDataExchange(platform::DialogWindow& window) {
+    AttachEdits(&window.Edit(IDC_STACK_THRESHOLD), &window.Edit(IDC_EVENT_BUFFER_SIZE));
+}
+
+void AdvancedSettingsPage::PostNcDestroy() {
+    AttachEdits(nullptr, nullptr);
+    TabbedDlgPage::PostNcDestroy();
+}
+
+bool AdvancedSettingsPage::OnInitDialog() {
+    ShowSettings();
+    return true;
 }
 
 void AdvancedSettingsPage::ShowSettings() {

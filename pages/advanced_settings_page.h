@@ -5,19 +5,27 @@
 
 #include "pages/advanced_settings_text.h"
 #include "platform/controls/edit_control.h"
+#include "sheet/tabbed_dlg_page.h"
 
 #include <cstdint>
 
 namespace kelvd {
 
-class AdvancedSettingsPage {
+class AdvancedSettingsPage : public TabbedDlgPage {
 public:
     static constexpr uint32_t kInitialMemUsage = 1024;
     static constexpr uint32_t kInitialStackThreshold = 0x400;
 
+    AdvancedSettingsPage();
+
     // Binds the page's edits: the stack threshold's (1522) and the event buffer size's (1521);
     // null unbinds one.
     void AttachEdits(platform::EditControl* stackThreshold, platform::EditControl* memUsage);
+
+    // Binds the page window's edits; they are unbound when the window is gone.
+    void DoDataExchange(platform::DialogWindow& window) override;
+    void PostNcDestroy() override;
+    bool OnInitDialog() override;
 
     // Puts both members into their edits in their shown forms.
     void ShowSettings();

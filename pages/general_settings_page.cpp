@@ -1,6 +1,39 @@
 #include "pages/general_settings_page.h"
 
+#include "res/resource.h"
+
+#include <initializer_list>
+#include <utility>
+
 namespace kelvd {
+
+namespace {
+
+constexpr uint32_t kStartDemand = 3;   // shown as "Disabled"
+constexpr uint32_t kStartDisabled = 4; // the service manager's own "disabled"
+
+// Each button of the two groups with the value it stands for.
+struct Choice {
+    int controlId;
+    uint32_t value;
+};
+using Choices = std::initializer_list<Choice>;
+constexpr Choices kPopupChoices = {
+    {IDC_POPUP_NEVER, 0}, {IDC_POPUP_ERRORS, 1}, {IDC_POPUP_ERRORS_AND_WARNINGS, 2}};
+constexpr Choices kStartChoices = {{IDC_START_BOOT, 0}, {IDC_START_DISABLED, kStartDemand}};
+
+void ShowChoice(platform::DialogWindow& window, Choices choices, uint32_t value) {
+    for (const Choice& choice : choices) {
+        platform::ButtonControl& button = window.Button(choice.controlId);
+        if (choice.value == value)
+            button.SetCheck(platform::kChecked);
+        button.Enable(true);
+    }
+}
+
+} // namespace
+
+GeneralSettingsPage::GeneralSettingsPage() : TabbedDlgPage(IDD_GENERAL_SETTINGS) {}
 
 uint32_t GeneralSettingsPage::GetDRPopup() const {
     return drPopup_;
@@ -16,6 +49,32 @@ uint32_t GeneralSettingsPage::GetStart() const {
 
 void GeneralSettingsPage::SetStart(uint32_t value) {
     start_ = value;
+}
+
+bool GeneralSettingsPage::OnInitDialog() {
+    if (start_ == kStartDisabled)
+        start_ = kStartDemand;
+    ShowChoice(*Window(), kPopupChoices, drPopup_);
+    ShowChoice(*Window(), kStartChoices, start_);
+    return true;
+}
+
+bool GeneralSettingsPage::OnCommand(int controlId, int code) {
+    return code == platform::kBnClicked && OnButtonClicked(controlId);
+}
+
+bool GeneralSettingsPage::OnButtonClicked(int controlId) {
+    for (auto [choices, member] :
+         {std::pair{kPopupChoices, &drPopup_}, std::pair{kStartChoices, &start_}}) {
+        for (const Choice& choice : choices) {
+            if (choice.controlId != controlId)
+                continue;
+            if (Window()->Button(controlId).GetCheck() == platform::kChecked)
+                *member = choice.value;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace kelvd

@@ -1,22 +1,36 @@
 // The "General Settings" page: how the checker's service starts and when the kernel debugger
-// Drovik pops up for the errors the checker reports. The values live here and are read and
-// written through the accessors, also while the page has no window.
+// Drovik pops up for the errors the checker reports, each a group of radio buttons. The values
+// live here and are read and written through the accessors, also while the page has no window;
+// the buttons show them only when the page's window is initialised.
 #pragma once
+
+#include "sheet/tabbed_dlg_page.h"
 
 #include <cstdint>
 
 namespace kelvd {
 
-class GeneralSettingsPage {
+class GeneralSettingsPage : public TabbedDlgPage {
 public:
     static constexpr uint32_t kInitialDRPopup = 0; // never pop up
     static constexpr uint32_t kInitialStart = 0;   // boot start
+
+    GeneralSettingsPage();
 
     // Plain reads and writes: the setters store any value unchanged.
     uint32_t GetDRPopup() const;
     void SetDRPopup(uint32_t value);
     uint32_t GetStart() const;
     void SetStart(uint32_t value);
+
+    // Checks the button of each value (none for a value without one; a stored Start of 4, the
+    // service manager's "disabled", becomes 3) and enables the five buttons.
+    bool OnInitDialog() override;
+    bool OnCommand(int controlId, int code) override;
+
+    // BN_CLICKED of any of the five buttons: a button that is checked after the click sets the
+    // value it stands for; false for another control.
+    bool OnButtonClicked(int controlId);
 
 private:
     uint32_t drPopup_ = kInitialDRPopup; // 0 never, 1 errors only, 2 errors and warnings

@@ -15,6 +15,7 @@ using WindowHandle = std::uintptr_t;
 constexpr uint32_t kMbOk = 0x00;
 constexpr uint32_t kMbIconHand = 0x10;
 constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
 
 class MessageBoxes {
 public:

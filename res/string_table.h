@@ -19,6 +19,7 @@ enum StringId : uint32_t {
     kStrVxdFileFilter = 1522,
     kStrTemporaDisabled = 1523,
     kStrControlPanelError = 1525,
+    kStrUserListFull = 1526,
 };
 
 // The text of a string-table entry; the empty text for an id the table does not hold.

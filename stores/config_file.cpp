@@ -3,7 +3,9 @@
 #include "model/config_model.h"
 #include "platform/file_system.h"
 #include "platform/little_endian.h"
+#include "platform/system_info.h"
 #include "stores/api_category_lookup.h"
+#include "stores/file_path.h"
 #include "stores/merge_state_list.h"
 #include "stores/settings_file_header.h"
 
@@ -268,6 +270,11 @@ void LoadConfigFile(const std::string& path, const ScalarPages& pages) {
     } catch (const std::bad_alloc&) {
         // A file too large to hold is left partly applied or not at all; nothing is broken.
     }
+}
+
+bool VxdConfigPath(std::string* path) {
+    return JoinPath(platform::systemInfo().SystemDirectory(kMaxPathBuffer), "\\KELVDVXD.CFG",
+                    kMaxPathBuffer, path);
 }
 
 } // namespace kelvd

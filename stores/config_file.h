@@ -15,6 +15,10 @@
 
 namespace kelvd {
 
+// The checker VxD's own file, "KELVDVXD.CFG" in the system directory; false when the path does
+// not fit a path buffer.
+bool VxdConfigPath(std::string* path);
+
 // Writes the file, replacing it; nothing is reported when it cannot be created.
 void SaveConfigFile(const std::string& path, const ScalarPages& pages);
 

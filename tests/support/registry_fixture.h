@@ -22,6 +22,8 @@ protected:
     explicit RegistryFixture(std::initializer_list<const char*> keys = {});
     void SetUp() override;
     void TearDown() override;
+    // One more key to remove around every test.
+    void AlsoClean(const char* key) { keys_.emplace_back(key); }
 
     // Writes a value, creating the key as needed.
     static void Put(const char* key, const char* name, uint32_t type, const std::string& data);

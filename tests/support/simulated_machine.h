@@ -1,6 +1,7 @@
 // A machine made of the in-memory stand-ins, in place of the platform's own for one test, on
-// every platform: its system facts, registry, service manager (over that registry), devices,
-// system memory and message boxes.
+// every platform. SimulatedHardware is the part that the test machine cannot offer itself: a
+// service manager (over the active registry), devices and system memory; SimulatedMachine adds
+// its system facts, registry and message boxes.
 #pragma once
 
 #include "platform/memory_registry.h"
@@ -12,19 +13,22 @@
 
 namespace kelvd::test {
 
-struct SimulatedMachine {
-    explicit SimulatedMachine(platform::SystemFacts facts = {}) : system(std::move(facts)) {}
-
-    platform::FixedSystemInfo system;
-    platform::ScopedSystemInfo scopedSystem{system};
-    platform::MemoryRegistry registry;
-    platform::ScopedRegistry scopedRegistry{registry};
+struct SimulatedHardware {
     platform::RegistryServiceManager services;
     platform::ScopedServiceManager scopedServices{services};
     platform::SimulatedDevices devices;
     platform::ScopedDeviceIo scopedDevices{devices};
     platform::SparseMemory memory;
     platform::ScopedSystemMemory scopedMemory{memory};
+};
+
+struct SimulatedMachine : SimulatedHardware {
+    explicit SimulatedMachine(platform::SystemFacts facts = {}) : system(std::move(facts)) {}
+
+    platform::FixedSystemInfo system;
+    platform::ScopedSystemInfo scopedSystem{system};
+    platform::MemoryRegistry registry;
+    platform::ScopedRegistry scopedRegistry{registry};
     platform::RecordedMessageBoxes boxes;
     platform::ScopedMessageBoxes scopedBoxes{boxes};
 };

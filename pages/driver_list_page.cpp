@@ -1,0 +1,216 @@
+#include "pages/driver_list_page.h"
+
+#include "drivers/driver_description.h"
+#include "platform/multibyte.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "sheet/message_map.h"
+
+namespace kelvd {
+
+namespace {
+
+struct ListColumn {
+    const char* heading;
+    int width; // pixels
+};
+constexpr ListColumn kColumns[] = {
+    {"Driver Name", 110}, {"Internal Name", 190}, {"Group", 75}, {"Startup", 62}};
+constexpr const char* kStartTypeNames[] = {"Boot", "System", "Automatic", "Manual", "Disabled"};
+constexpr size_t kMaxSortText = 255;
+
+} // namespace
+
+std::string ListedDriverName(const std::string& path) {
+    const char* text = path.c_str();
+    const char* backslash = platform::MbsRChr(text, '\\');
+    return platform::MbsUpr(backslash && backslash != text ? backslash + 1 : text);
+}
+
+const char* StartTypeName(int32_t startType) {
+    if (startType < 0 || static_cast<size_t>(startType) >= std::size(kStartTypeNames))
+        return "???";
+    return kStartTypeNames[startType];
+}
+
+DriverListPage::DriverListPage(const DriverListLayout& layout, std::vector<ListedTable> tables)
+    : TabbedDlgPage(layout.templateId), layout_(layout), tables_(std::move(tables)) {}
+
+platform::ListViewControl& DriverListPage::List() const {
+    return Window()->ListView(layout_.listId);
+}
+
+bool DriverListPage::OnInitDialog() {
+    for (size_t column = 0; column < std::size(kColumns); ++column)
+        List().InsertColumn(static_cast<int>(column), kColumns[column].heading,
+                            kColumns[column].width);
+    List().SetExtendedStyle(platform::kLvsExCheckBoxes | platform::kLvsExFullRowSelect);
+    return true;
+}
+
+bool DriverListPage::OnCommand(int controlId, int code) {
+    using Page = DriverListPage;
+    return DispatchCommand(*this,
+                           {{IDC_SELECT_ALL, platform::kBnClicked, &Page::OnSelectAll},
+                            {IDC_DESELECT_ALL, platform::kBnClicked, &Page::OnDeselectAll},
+                            {layout_.addButtonId, platform::kBnClicked, &Page::OnAdd}},
+                           controlId, code);
+}
+
+intptr_t DriverListPage::OnNotify(const platform::ControlNotification& notification) {
+    using Page = DriverListPage;
+    return DispatchNotify(*this,
+                          {{layout_.listId, platform::kNmClick, &Page::OnClickList},
+                           {layout_.listId, platform::kLvnColumnClick, &Page::OnColumnClick},
+                           {layout_.listId, platform::kLvnKeyDown, &Page::OnKeyDownList}},
+                          notification);
+}
+
+void DriverListPage::FillList() {
+    if (!Window())
+        return;
+    List().DeleteAllItems();
+    for (const ListedTable& table : tables_) {
+        for (uint32_t index = 0; index < table.count(); ++index) {
+            const DriverEntry& entry = table.row(index);
+            AppendRow(ListedDriverName(entry.path), entry.description, entry.group,
+                      StartTypeName(entry.startType), entry.checkState != 0);
+        }
+    }
+    constexpr uint32_t kFirstRowMask = platform::kLvisFocused | platform::kLvisSelected |
+                                       platform::kLvisCut | platform::kLvisDropHilited;
+    List().SetItemState(0, platform::kLvisFocused | platform::kLvisSelected, kFirstRowMask);
+    sortColumn_ = 0;
+    SortRows();
+}
+
+void DriverListPage::AppendRow(const std::string& name, const std::string& description,
+                               const std::string& group, const char* startup, bool checked) {
+    int key = List().GetItemCount();
+    int row = List().InsertItem(key, name);
+    List().SetItemData(row, static_cast<uintptr_t>(key));
+    List().SetItemText(row, 1, description);
+    List().SetItemText(row, 2, group);
+    List().SetItemText(row, 3, startup);
+    List().SetCheck(row, checked);
+}
+
+DriverEntry* DriverListPage::ModelRow(uintptr_t key, uint32_t* checkedState) const {
+    for (const ListedTable& table : tables_) {
+        uint32_t count = table.count();
+        if (key < count) {
+            *checkedState = table.checkedState;
+            return &table.row(static_cast<uint32_t>(key));
+        }
+        key -= count;
+    }
+    return nullptr;
+}
+
+bool DriverListPage::WasChecked(int row) const {
+    uint32_t checkedState = 0;
+    const DriverEntry* entry = ModelRow(List().GetItemData(row), &checkedState);
+    return entry ? entry->checkState != 0 : List().GetCheck(row);
+}
+
+void DriverListPage::SetRowCheck(int row, bool checked) {
+    List().SetCheck(row, checked);
+    uint32_t checkedState = 0;
+    if (DriverEntry* entry = ModelRow(List().GetItemData(row), &checkedState))
+        entry->checkState = checked ? checkedState : 0;
+}
+
+void DriverListPage::SetSelectedRows(bool checked) {
+    for (int row = 0; row < List().GetItemCount(); ++row)
+        if (List().GetItemState(row, platform::kLvisSelected))
+            SetRowCheck(row, checked);
+}
+
+void DriverListPage::SetAllRows(bool checked) {
+    for (int row = 0; row < List().GetItemCount(); ++row)
+        SetRowCheck(row, checked);
+}
+
+void DriverListPage::OnSelectAll() {
+    SetAllRows(true);
+}
+
+void DriverListPage::OnDeselectAll() {
+    SetAllRows(false);
+}
+
+void DriverListPage::OnAdd() {
+    const ListedTable& userTable = tables_.back();
+    // The table cannot grow: when it is full the user is told so before choosing a file, and
+    // nothing changes.
+    if (userTable.count() >= userTable.capacity) {
+        Tell(kStrUserListFull);
+        return;
+    }
+    std::string path;
+    if (!Window()->ChooseFile({true, TableString(layout_.filterId), layout_.defaultExtension,
+                               platform::kOfnFileMustExist},
+                              &path))
+        return;
+    std::string name = ListedDriverName(path);
+    if (List().FindItemByText(name) >= 0) {
+        Tell(kStrDuplicateDriver);
+        return;
+    }
+    std::string description;
+    GetDriverDescription(path, false, &description);
+    // The slot may hold an earlier row's texts: the new row has its path and state only.
+    DriverEntry added;
+    added.path = path;
+    added.checkState = 1;
+    userTable.append(added);
+    AppendRow(name, description, std::string(), "", true);
+}
+
+intptr_t DriverListPage::OnClickList(const platform::ControlNotification&) {
+    platform::Point point = List().ScreenToClient(Window()->Cursor().Position());
+    platform::ListHit hit = List().SubItemHitTest(point);
+    if (!(hit.flags & platform::kLvhtOnItemStateIcon))
+        return 0;
+    if (!List().GetItemState(hit.row, platform::kLvisSelected)) {
+        for (int row = 0; row < List().GetItemCount(); ++row)
+            List().SetItemState(row, 0, platform::kLvisSelected);
+        List().SetItemState(hit.row, platform::kLvisSelected, platform::kLvisSelected);
+    }
+    SetSelectedRows(!WasChecked(hit.row));
+    return 1;
+}
+
+intptr_t DriverListPage::OnKeyDownList(const platform::ControlNotification& notification) {
+    if (notification.key != platform::kVkSpace)
+        return 0;
+    for (int row = 0; row < List().GetItemCount(); ++row) {
+        if (List().GetItemState(row, platform::kLvisSelected)) {
+            SetSelectedRows(!WasChecked(row));
+            break;
+        }
+    }
+    return 1;
+}
+
+intptr_t DriverListPage::OnColumnClick(const platform::ControlNotification& notification) {
+    sortColumn_ = notification.column;
+    SortRows();
+    return 0;
+}
+
+void DriverListPage::SortRows() {
+    List().SortItems([this](uintptr_t key1, uintptr_t key2) { return CompareRows(key1, key2); });
+}
+
+int DriverListPage::CompareRows(uintptr_t key1, uintptr_t key2) const {
+    std::string text1 = List().GetItemText(List().FindItemByData(key1), sortColumn_, kMaxSortText);
+    std::string text2 = List().GetItemText(List().FindItemByData(key2), sortColumn_, kMaxSortText);
+    return platform::MbsICmp(text1.c_str(), text2.c_str());
+}
+
+void DriverListPage::Tell(uint32_t stringId) const {
+    platform::messageBoxes().Show(Handle(), TableString(stringId), nullptr, platform::kMbOk);
+}
+
+} // namespace kelvd

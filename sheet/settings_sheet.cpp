@@ -1,0 +1,163 @@
+#include "sheet/settings_sheet.h"
+
+#include "drivers/host_integration.h"
+#include "platform/system_info.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "sheet/message_map.h"
+#include "stores/config_file.h"
+#include "stores/farhand_export.h"
+#include "stores/hook_state_file.h"
+#include "stores/registry_store.h"
+#include "target/target_store.h"
+
+namespace kelvd {
+
+namespace {
+
+constexpr platform::SheetLayout kSheetLayout = {IDD_SETTINGS_SHEET, IDC_PAGE_TREE, IDC_PAGE_CAPTION,
+                                                IDC_PAGE_PLACEHOLDER};
+
+platform::FileDialogRequest ConfigFileRequest(bool open, uint32_t flags) {
+    return {open, TableString(kStrConfigFileFilter), "kwt", flags};
+}
+
+} // namespace
+
+SettingsSheet::SettingsSheet(uint32_t titleId, uint32_t mode) : CoolSheet(titleId, kSheetLayout) {
+    ConfigModel& model = configModel();
+    model.isWin9x = platform::systemInfo().PlatformId() == platform::kPlatformWin9x;
+    if (mode != kFarhandExport)
+        AddCoolPage(&general_);
+    AddCoolPage(&drivers_);
+    AddCoolPage(&events_);
+    if (model.isWin9x) {
+        AddCoolPage(&vxds_);
+        AddCoolPage(&vxdApis_);
+    }
+    AddCoolPage(&memoryTrack_);
+    AddCoolPage(&advanced_);
+    model.runMode = mode;
+}
+
+bool SettingsSheet::LoadModel() {
+    return loader_.LoadModel(Handle());
+}
+
+void SettingsSheet::SaveToRegistry() {
+    kelvd::SaveToRegistry(Scalars());
+}
+
+void SettingsSheet::LoadFromRegistry() {
+    kelvd::LoadFromRegistry(Scalars());
+}
+
+void SettingsSheet::SaveConfigFile(const std::string& path) {
+    kelvd::SaveConfigFile(path, Scalars());
+}
+
+void SettingsSheet::LoadConfigFile(const std::string& path) {
+    kelvd::LoadConfigFile(path, Scalars());
+}
+
+void SettingsSheet::SaveToTarget() {
+    kelvd::SaveToTarget(Scalars());
+}
+
+bool SettingsSheet::OnInitDialog() {
+    platform::CursorControl& cursor = Window()->Cursor();
+    platform::CursorHandle previous = cursor.Set(cursor.Wait());
+    // A failed load still shows the sheet, with empty lists.
+    LoadModel();
+    std::string vxdConfig;
+    if (!configModel().isWin9x)
+        LoadFromRegistry();
+    else if (VxdConfigPath(&vxdConfig))
+        LoadConfigFile(vxdConfig);
+    LoadHookState();
+    bool result = CoolSheet::OnInitDialog();
+    drivers_.FillDriverList();
+    if (configModel().isWin9x)
+        vxds_.FillVxdList();
+    cursor.Set(previous);
+    return result;
+}
+
+void SettingsSheet::OnOK() {
+    if (uint32_t failure = advanced_.FirstValidationFailure()) {
+        platform::messageBoxes().Show(Handle(), TableString(failure), nullptr, platform::kMbOk);
+        return;
+    }
+    switch (configModel().runMode) {
+    case kLocal:
+        StoreLocalConfiguration();
+        break;
+    case kEmbeddedTarget:
+        SaveToTarget();
+        break;
+    case kFarhandExport:
+        ExportFarhandConfiguration(Scalars(), Handle());
+        break;
+    default: // the sheet only: nothing is stored
+        break;
+    }
+    ReleaseModel();
+    CoolSheet::OnOK();
+}
+
+void SettingsSheet::StoreLocalConfiguration() {
+    std::string vxdConfig;
+    if (configModel().isWin9x) {
+        if (VxdConfigPath(&vxdConfig))
+            SaveConfigFile(vxdConfig);
+        SaveHookState();
+        UpdateSystemIni(general_.GetStart());
+    } else {
+        SaveToRegistry();
+        SaveHookState();
+        if (general_.GetStart() == 0)
+            NotifyControlPanel(Handle());
+    }
+}
+
+void SettingsSheet::OnCancel() {
+    ReleaseModel();
+    CoolSheet::OnCancel();
+}
+
+bool SettingsSheet::OnCommand(int controlId, int code) {
+    using Sheet = SettingsSheet;
+    return DispatchCommand(*this,
+                           {{IDC_SAVE_CONFIG_AS, platform::kBnClicked, &Sheet::OnSaveAs},
+                            {IDC_LOAD_CONFIG, platform::kBnClicked, &Sheet::OnLoad}},
+                           controlId, code) ||
+           CoolSheet::OnCommand(controlId, code);
+}
+
+void SettingsSheet::OnSaveAs() {
+    std::string path;
+    if (Window()->ChooseFile(
+            ConfigFileRequest(false, platform::kOfnOverwritePrompt | platform::kOfnPathMustExist),
+            &path))
+        SaveConfigFile(path);
+}
+
+void SettingsSheet::OnLoad() {
+    std::string path;
+    if (!Window()->ChooseFile(
+            ConfigFileRequest(true, platform::kOfnFileMustExist | platform::kOfnHideReadOnly),
+            &path))
+        return;
+    LoadConfigFile(path);
+    // The general page keeps showing its earlier choice; its values are the loaded ones.
+    drivers_.FillDriverList();
+    events_.FillCategoryList();
+    if (configModel().isWin9x) {
+        vxds_.FillVxdList();
+        vxdApis_.FillCategoryList();
+    }
+    advanced_.ShowSettings();
+    memoryTrack_.ShowSettings();
+}
+
+} // namespace kelvd

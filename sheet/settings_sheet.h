@@ -1,0 +1,69 @@
+// The settings sheet: the library's one window. It owns the seven pages, shows those the run
+// mode and the platform call for, loads the model and the stored configuration when it opens,
+// validates and stores by run mode when the user presses OK, and saves and loads configuration
+// files. Without a window (SelectAll, SelectNone) it is the owner of the pages that hold the
+// scalar settings, for the stores.
+#pragma once
+
+#include "pages/advanced_settings_page.h"
+#include "pages/driver_settings_page.h"
+#include "pages/general_settings_page.h"
+#include "pages/memory_track_page.h"
+#include "pages/scalar_pages.h"
+#include "pages/select_events_page.h"
+#include "pages/vxd_apis_page.h"
+#include "pages/vxd_settings_page.h"
+#include "sheet/cool_sheet.h"
+#include "sheet/model_loader.h"
+
+#include <string>
+
+namespace kelvd {
+
+class SettingsSheet : public CoolSheet {
+public:
+    // Sets the process-wide isWin9x from the platform and runMode to mode, and adds the pages:
+    // the general page (not in RunMode 2), the driver and event pages, on Windows 9x the VxD
+    // and VxD API pages, then the memory tracking and advanced pages.
+    SettingsSheet(uint32_t titleId, uint32_t mode);
+
+    // The stores, reaching the scalar settings through the pages.
+    bool LoadModel();
+    void SaveToRegistry();
+    void LoadFromRegistry();
+    void SaveConfigFile(const std::string& path);
+    void LoadConfigFile(const std::string& path);
+    void SaveToTarget();
+
+    // Loads the model and the stored configuration (with the wait cursor shown), makes the page
+    // windows and fills the driver lists.
+    bool OnInitDialog() override;
+    // Validates the event buffer size, then the stack threshold (the sheet stays open on the
+    // first failure, with its message), stores by run mode, releases the model and closes.
+    void OnOK() override;
+    // Releases the model and closes; nothing is stored.
+    void OnCancel() override;
+    bool OnCommand(int controlId, int code) override;
+    // "Save As...": the configuration into a file the user chooses.
+    void OnSaveAs();
+    // "Load...": a configuration file the user chooses, then every page but the general page
+    // shows it.
+    void OnLoad();
+
+    bool ModelLoaded() const { return loader_.modelLoaded; }
+
+private:
+    ScalarPages Scalars() { return {general_, advanced_, memoryTrack_}; }
+    void StoreLocalConfiguration();
+
+    ModelLoader loader_;
+    GeneralSettingsPage general_;
+    DriverSettingsPage drivers_;
+    SelectEventsPage events_;
+    VxDSettingsPage vxds_;
+    VxDAPIsPage vxdApis_;
+    AdvancedSettingsPage advanced_;
+    MemoryTrackPage memoryTrack_;
+};
+
+} // namespace kelvd

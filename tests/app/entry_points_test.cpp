@@ -1,0 +1,232 @@
+// The exported functions end to end, on NT and on Windows 9x: the sheet of every run mode driven
+// through its pages' controls, closed with OK or Cancel, and what each stored; SelectAll and
+// SelectNone.
+#include "app/config_app.h"
+#include "include/kelvdcfg.h"
+#include "platform/help_viewer.h"
+#include "platform/registry.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "stores/farhand_export.h"
+#include "stores/registry_store.h"
+#include "support/sheet_fixture.h"
+#include "target/memory_target.h"
+#include "target/target_store.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+using platform::HeadlessSheetWindow;
+using test::Platform;
+using namespace std::string_literals;
+
+class EntryPoints : public test::SheetFixture {
+protected:
+    std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
+    // The stored state list of the platform's local store (the registry's "Driver" value, or
+    // the whole KELVDVXD.CFG).
+    std::string StoredStates() const {
+        if (Win9x())
+            return FileText("KELVDVXD.CFG");
+        platform::KeyHandle key;
+        std::vector<uint8_t> bytes;
+        if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
+            key.QueryBytes("Driver", &bytes);
+        return std::string(bytes.begin(), bytes.end());
+    }
+    bool StoredDriverState(char state) const {
+        std::string entry = std::string(DriverName()) + '\0' + state;
+        return StoredStates().find(entry) != std::string::npos;
+    }
+    // Whether the checker's service key holds settings (opening the sheet creates the key).
+    static bool SettingsStored() {
+        platform::KeyHandle key;
+        uint32_t value = 0;
+        return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
+               key.QueryDword("MemUsage", &value);
+    }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& shown : messages_.shown)
+            texts.push_back(shown.caption + "|" + shown.text);
+        return texts;
+    }
+    // The user's choices of the first test: everything checked, "Disabled", buffer 2048 KB,
+    // threshold 0x800, 32 guard bytes.
+    void Choose(HeadlessSheetWindow& sheet) {
+        CheckEverything(sheet);
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+        Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("2048");
+        Page(sheet, IDD_ADVANCED).Edit(IDC_STACK_THRESHOLD).SetText("800");
+        Page(sheet, IDD_MEMORY_TRACKING).ComboBox(IDC_GUARD_BYTES).Choose(3);
+    }
+};
+
+TEST_P(EntryPoints, OkOnTheLocalMachineStoresWhatTheUserChose) {
+    EXPECT_EQ(0, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
+                  EXPECT_EQ("Kelvarin Settings", sheet.Title());
+                  Choose(sheet);
+                  sheet.PressOk();
+                  EXPECT_TRUE(sheet.Ended());
+              }));
+    EXPECT_EQ((ScalarSettings{2048, 0x800, 0, 3, 32, 1}), StoredSettings());
+    EXPECT_TRUE(StoredDriverState('\1'));
+    EXPECT_EQ(std::string(EventName()) + "=1\n", FileText(HookStateFile()));
+    EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection()); // "Disabled": no checker line
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_P(EntryPoints, BootStartBringsTheHostInLine) {
+    SetSystemIniSection("device=kelvd.vxd|woafont=dosapp.fon|");
+    EXPECT_EQ(0, Configure(KELVD_RUN_LOCAL, [](HeadlessSheetWindow& sheet) { sheet.PressOk(); }));
+    if (Win9x()) {
+        EXPECT_EQ("woafont=dosapp.fon|device=kelvd.vxd|", SystemIniSection());
+        EXPECT_TRUE(messages_.shown.empty());
+    } else {
+        // The control panel cannot be loaded here; the sheet still closes.
+        EXPECT_EQ(std::vector<std::string>{"Kelvarin Settings|" +
+                                           std::string(TableString(kStrControlPanelError))},
+                  Messages());
+        EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
+        EXPECT_EQ("device=kelvd.vxd|woafont=dosapp.fon|", SystemIniSection());
+    }
+    EXPECT_EQ(0u, StoredSettings().start);
+}
+
+TEST_P(EntryPoints, CancelStoresNothing) {
+    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
+                  Choose(sheet);
+                  sheet.PressCancel();
+                  sheet.PressOk(); // the sheet has gone
+              }));
+    EXPECT_FALSE(FileExists(HookStateFile()));
+    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
+    EXPECT_FALSE(SettingsStored());
+    EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
+    // A sheet nobody closes is cancelled as well.
+    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
+}
+
+TEST_P(EntryPoints, FarhandExportWritesOnlyTheExportAndSaysSo) {
+    EXPECT_EQ(0, Configure(KELVD_RUN_FARHAND_EXPORT, [this](HeadlessSheetWindow& sheet) {
+                  EXPECT_EQ("Configure Kelvarin Settings for use with Farhand", sheet.Title());
+                  EXPECT_EQ(uint32_t(IDD_SELECT_DRIVERS), sheet.PageTemplates().front());
+                  CheckEverything(sheet);
+                  sheet.PressOk();
+              }));
+    if (Win9x()) {
+        EXPECT_NE(std::string::npos, FileText("Farhand\\KELVDVXD.CFG").find("NDIS\0\1"s));
+    } else {
+        std::string script = FileText("Farhand\\KVConfig.Reg");
+        EXPECT_EQ(0u, script.find("REGEDIT4\n"));
+        EXPECT_NE(std::string::npos, script.find("\"MemUsage\"=dword:00000400"));
+        EXPECT_FALSE(SettingsStored());
+    }
+    EXPECT_EQ(std::vector<std::string>{std::string(kFarhandSettingsCaption) + "|" +
+                                       TableString(kStrFarhandCreated)},
+              Messages());
+    EXPECT_FALSE(FileExists(HookStateFile()));
+    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
+}
+
+TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
+    MemoryTarget target;
+    EXPECT_EQ(0, Configure(
+                     KELVD_RUN_EMBEDDED_TARGET,
+                     [](HeadlessSheetWindow& sheet) {
+                         Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("4096");
+                         sheet.PressOk();
+                     },
+                     target.table()));
+    EXPECT_EQ(target.table(), configApp().target);
+    LoadFromTarget(pages_);
+    EXPECT_EQ(4096u, Held().memUsage);
+    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
+    // The next sheet reads the target first: it shows what was stored there.
+    Configure(
+        KELVD_RUN_EMBEDDED_TARGET,
+        [this](HeadlessSheetWindow& sheet) {
+            if (!Win9x()) {
+                EXPECT_EQ("4096", Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).GetText());
+            }
+        },
+        target.table());
+    configApp().target = nullptr;
+}
+
+TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
+    EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
+                  Choose(sheet);
+                  sheet.PressOk();
+                  EXPECT_TRUE(sheet.Ended());
+              }));
+    EXPECT_FALSE(FileExists(HookStateFile()));
+    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
+    EXPECT_FALSE(SettingsStored());
+    EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
+}
+
+// Help files shown, recorded.
+class RecordedHelp final : public platform::HelpViewer {
+public:
+    void ShowWinHelp(platform::WindowHandle owner, const std::string& file) override {
+        shown.push_back("win:" + file + "@" + std::to_string(owner));
+    }
+    void ShowHtmlHelp(platform::WindowHandle owner, const std::string& file) override {
+        shown.push_back("html:" + file + "@" + std::to_string(owner));
+    }
+    std::vector<std::string> shown;
+};
+
+TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
+    RecordedHelp help;
+    platform::ScopedHelpViewer scope(help);
+    MemoryTarget target;
+    const std::string sheet = "@" + std::to_string(HeadlessSheetWindow::kSheetHandle);
+    for (int32_t mode : {0, 1, 2, 3, 4}) {
+        help.shown.clear();
+        Configure(
+            mode, [](HeadlessSheetWindow& window) { window.PressHelp(); }, target.table(),
+            mode == 4 ? "kelvd.chm" : "kelvd.hlp");
+        std::vector<std::string> expected;
+        if (mode == 0 || mode == 3)
+            expected = {"win:kelvd.hlp" + sheet};
+        else if (mode == 4)
+            expected = {"html:kelvd.chm" + sheet};
+        EXPECT_EQ(expected, help.shown) << mode;
+        EXPECT_EQ(mode == 4 ? "kelvd.chm" : "kelvd.hlp", configApp().appHelpPath);
+    }
+    // Mode 0 is the local machine's sheet.
+    Configure(
+        0, [](HeadlessSheetWindow& window) { window.PressOk(); }, nullptr, nullptr);
+    EXPECT_TRUE(FileExists(HookStateFile()));
+    EXPECT_EQ("", configApp().appHelpPath);
+    configApp().target = nullptr;
+}
+
+TEST_P(EntryPoints, SelectAllAndSelectNoneStoreWithoutASheet) {
+    if (!Win9x()) {
+        PutString(kServiceKey, "UserDriver", "C:\\mine.sys");
+        PutDword(kServiceKey, "MemUsage", 5000);
+    }
+    SelectAll();
+    EXPECT_TRUE(StoredDriverState('\1'));
+    EXPECT_EQ(ScalarSettings(), StoredSettings());
+    SelectNone();
+    EXPECT_TRUE(StoredDriverState('\0'));
+    EXPECT_EQ(0, Runs());
+    EXPECT_FALSE(FileExists(HookStateFile()));
+    if (!Win9x()) {
+        platform::KeyHandle key;
+        ASSERT_TRUE(key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead));
+        std::vector<uint8_t> userDrivers;
+        EXPECT_FALSE(key.QueryBytes("UserDriver", &userDrivers));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, EntryPoints, ::testing::Values(Platform::Nt, Platform::Win9x),
+                         test::PlatformName);
+
+} // namespace

@@ -1,0 +1,279 @@
+// The driver and VxD selection pages: what the list shows of the model, and that every action
+// of the user leaves the boxes shown and the model's states in agreement.
+#include "pages/driver_settings_page.h"
+#include "pages/vxd_settings_page.h"
+
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "support/page_harness.h"
+#include "support/store_fixture.h"
+#include "support/test_drivers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+using platform::MemoryListView;
+
+TEST(ListedDriverName, IsTheFileNamePartUpperCasedUnlessTheOnlyBackslashLeads) {
+    EXPECT_EQ("FOO.SYS", ListedDriverName("C:\\Tools\\foo.sys"));
+    EXPECT_EQ("NDIS", ListedDriverName("ndis"));
+    EXPECT_EQ("\\VMM.VXD", ListedDriverName("\\vmm.vxd"));
+    EXPECT_EQ("B.SYS", ListedDriverName("\\a\\b.sys"));
+    EXPECT_EQ("", ListedDriverName("C:\\dir\\"));
+}
+
+TEST(StartTypeName, NamesTheFiveStartTypesOnly) {
+    EXPECT_STREQ("Boot", StartTypeName(0));
+    EXPECT_STREQ("Disabled", StartTypeName(4));
+    EXPECT_STREQ("???", StartTypeName(5));
+    EXPECT_STREQ("???", StartTypeName(-1));
+}
+
+// The driver page over drivers, display drivers and user drivers; the VxD page over VxDs and
+// user VxDs. Listed() is the first table, User() the one the user adds to.
+struct DriverPageKind {
+    using Page = DriverSettingsPage;
+    static constexpr int kList = IDC_DRIVER_LIST;
+    static constexpr int kAdd = IDC_ADD_DRIVER;
+    static constexpr uint32_t kFilter = kStrDriverFileFilter;
+    static constexpr const char* kExtension = "sys";
+    static DriverTable<256>& Listed() { return configModel().drivers; }
+    static DriverTable<128>& User() { return configModel().userDrivers; }
+    static void Fill(Page& page) { page.FillDriverList(); }
+};
+
+struct VxdPageKind {
+    using Page = VxDSettingsPage;
+    static constexpr int kList = IDC_VXD_LIST;
+    static constexpr int kAdd = IDC_ADD_VXD;
+    static constexpr uint32_t kFilter = kStrVxdFileFilter;
+    static constexpr const char* kExtension = "vxd";
+    static DriverTable<256>& Listed() { return configModel().vxds; }
+    static DriverTable<256>& User() { return configModel().userVxds; }
+    static void Fill(Page& page) { page.FillVxdList(); }
+};
+
+template <typename Kind> class DriverList : public test::StoreFixture {
+protected:
+    // Rows "d.sys" (checked), "B.sys", "c.sys", "a.sys" in the first table and "C:\u\e.sys"
+    // (checked) in the user table; the list shows them sorted: A B C D E.
+    void Open() {
+        AddRow(Kind::Listed(), "d.sys", 1);
+        AddRow(Kind::Listed(), "B.sys", 0);
+        AddRow(Kind::Listed(), "c.sys", 0);
+        AddRow(Kind::Listed(), "a.sys", 0);
+        AddRow(Kind::User(), "C:\\u\\e.sys", 1);
+        window_ = &harness_.Open(page_);
+        Kind::Fill(page_);
+        list_ = &window_->ListView(Kind::kList);
+    }
+
+    int Row(const char* name) const { return list_->FindItemByText(name); }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (int row = 0; row < list_->GetItemCount(); ++row)
+            names.push_back(list_->GetItemText(row, 0, 255));
+        return names;
+    }
+    // The model row behind a listed name (display drivers are empty on the VxD page).
+    DriverEntry& Model(const char* name) {
+        for (DriverEntry& row : Kind::Listed())
+            if (ListedDriverName(row.path) == name)
+                return row;
+        for (DriverEntry& row : configModel().displayDrivers)
+            if (ListedDriverName(row.path) == name)
+                return row;
+        for (DriverEntry& row : Kind::User())
+            if (ListedDriverName(row.path) == name)
+                return row;
+        ADD_FAILURE() << name;
+        return Kind::Listed()[0];
+    }
+    std::vector<bool> Checks() const {
+        std::vector<bool> checks;
+        for (int row = 0; row < list_->GetItemCount(); ++row)
+            checks.push_back(list_->GetCheck(row));
+        return checks;
+    }
+    // Every box shows its model row's state.
+    void ExpectAgreement() {
+        for (int row = 0; row < list_->GetItemCount(); ++row) {
+            std::string name = list_->GetItemText(row, 0, 255);
+            EXPECT_EQ(list_->GetCheck(row), Model(name.c_str()).checkState != 0) << name;
+        }
+    }
+    void Select(std::initializer_list<const char*> names) {
+        list_->ClickRow(Row(*names.begin()));
+        for (auto name = names.begin() + 1; name != names.end(); ++name)
+            list_->ControlClickRow(Row(*name));
+    }
+
+    typename Kind::Page page_;
+    test::PageHarness harness_;
+    platform::HeadlessDialogWindow* window_ = nullptr;
+    MemoryListView* list_ = nullptr;
+};
+
+using Kinds = ::testing::Types<DriverPageKind, VxdPageKind>;
+TYPED_TEST_SUITE(DriverList, Kinds);
+
+TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
+    this->Open();
+    EXPECT_EQ((std::vector<std::string>{"A.SYS", "B.SYS", "C.SYS", "D.SYS", "E.SYS"}),
+              this->Names());
+    EXPECT_EQ((std::vector<bool>{false, false, false, true, true}), this->Checks());
+    MemoryListView& list = *this->list_;
+    // The first row made (the first row of the first table) is selected and focused.
+    EXPECT_EQ(std::vector<int>{this->Row("D.SYS")}, list.SelectedRows());
+    EXPECT_TRUE(list.GetItemState(this->Row("D.SYS"), platform::kLvisFocused));
+    EXPECT_EQ(0x24u, list.ExtendedStyle());
+    ASSERT_EQ(4u, list.Columns().size());
+    EXPECT_EQ("Startup", list.Columns()[3].heading);
+    EXPECT_EQ(190, list.Columns()[1].width);
+    EXPECT_EQ(0, this->page_.SortColumn());
+    // Keys are positions in the tables: the user row comes after the four listed ones.
+    EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
+}
+
+TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfThatRow) {
+    this->Open();
+    MemoryListView& list = *this->list_;
+    this->Select({"B.SYS", "D.SYS", "C.SYS"});
+    list.ClickCheckBox(this->Row("D.SYS")); // D was checked
+    EXPECT_EQ(1, list.LastResult());
+    EXPECT_EQ((std::vector<bool>{false, false, false, false, true}), this->Checks());
+    this->ExpectAgreement();
+    EXPECT_EQ(3u, list.SelectedRows().size());
+    // The box of an unselected row: it becomes the only selected row and changes alone.
+    list.ClickCheckBox(this->Row("A.SYS"));
+    EXPECT_EQ(std::vector<int>{this->Row("A.SYS")}, list.SelectedRows());
+    EXPECT_EQ((std::vector<bool>{true, false, false, false, true}), this->Checks());
+    this->ExpectAgreement();
+    // A click beside the box changes no state and is left to the list.
+    list.ClickRow(this->Row("E.SYS"));
+    EXPECT_EQ(0, list.LastResult());
+    this->ExpectAgreement();
+}
+
+TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
+    this->Open();
+    MemoryListView& list = *this->list_;
+    this->Select({"E.SYS", "B.SYS"}); // E checked, B clear; B is first in list order
+    list.PressKey(platform::kVkSpace);
+    EXPECT_EQ(1, list.LastResult());
+    EXPECT_TRUE(this->Model("E.SYS").checkState && this->Model("B.SYS").checkState);
+    this->ExpectAgreement();
+    list.PressKey('A');
+    EXPECT_EQ(0, list.LastResult());
+    list.ControlClickRow(this->Row("E.SYS"));
+    list.ControlClickRow(this->Row("B.SYS"));
+    list.PressKey(platform::kVkSpace); // nothing selected
+    EXPECT_EQ(1, list.LastResult());
+    this->ExpectAgreement();
+}
+
+TYPED_TEST(DriverList, SelectAllAndDeselectAllSetEveryRow) {
+    this->Open();
+    this->window_->Click(IDC_SELECT_ALL);
+    EXPECT_EQ(std::vector<bool>(5, true), this->Checks());
+    for (const DriverEntry& row : TypeParam::Listed())
+        EXPECT_EQ(1u, row.checkState);
+    this->window_->Click(IDC_DESELECT_ALL);
+    EXPECT_EQ(std::vector<bool>(5, false), this->Checks());
+    this->ExpectAgreement();
+}
+
+TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
+    this->AddRow(TypeParam::Listed(), "z.sys", 0);
+    TypeParam::Listed()[0].description = "zeta";
+    this->Open();
+    ASSERT_EQ(6, this->list_->GetItemCount());
+    this->list_->ClickColumn(1);
+    EXPECT_EQ(1, this->page_.SortColumn());
+    EXPECT_EQ(0, this->list_->LastResult());
+    EXPECT_EQ("Z.SYS", this->Names().back()); // the only row with a description: "zeta"
+    this->list_->ClickCheckBox(this->Row("Z.SYS"));
+    EXPECT_EQ(1u, TypeParam::Listed()[0].checkState);
+    this->ExpectAgreement();
+}
+
+TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowAtTheEnd) {
+    this->Open();
+    this->harness_.Sheet().FileDialog().Answer(test::TestDriver("DESCRIBED.SYS"));
+    this->window_->Click(TypeParam::kAdd);
+    const auto& request = this->harness_.Sheet().FileDialog().shown.at(0);
+    EXPECT_EQ(this->window_->Handle(), request.owner);
+    EXPECT_TRUE(request.request.open);
+    EXPECT_EQ(TableString(TypeParam::kFilter), request.request.filter);
+    EXPECT_EQ(TypeParam::kExtension, request.request.defaultExtension);
+    EXPECT_EQ(platform::kOfnFileMustExist, request.request.flags);
+    MemoryListView& list = *this->list_;
+    ASSERT_EQ(6, list.GetItemCount());
+    EXPECT_EQ("DESCRIBED.SYS", list.GetItemText(5, 0, 255));
+    EXPECT_NE("", list.GetItemText(5, 1, 255));
+    EXPECT_EQ("", list.GetItemText(5, 2, 255) + list.GetItemText(5, 3, 255));
+    EXPECT_TRUE(list.GetCheck(5));
+    ASSERT_EQ(2u, TypeParam::User().Count());
+    EXPECT_EQ(test::TestDriver("DESCRIBED.SYS"), TypeParam::User()[1].path);
+    EXPECT_EQ(1u, TypeParam::User()[1].checkState);
+    EXPECT_EQ("", TypeParam::User()[1].group);
+    list.ClickCheckBox(5);
+    EXPECT_EQ(0u, TypeParam::User()[1].checkState);
+    EXPECT_TRUE(this->messages_.shown.empty());
+}
+
+TYPED_TEST(DriverList, DuplicateNameOrCancelledDialogAddsNothing) {
+    this->Open();
+    this->harness_.Sheet().FileDialog().Answer("C:\\Tools\\b.SYS");
+    this->harness_.Sheet().FileDialog().Answer("");
+    this->window_->Click(TypeParam::kAdd);
+    ASSERT_EQ(1u, this->messages_.shown.size());
+    EXPECT_EQ(TableString(kStrDuplicateDriver), this->messages_.shown[0].text);
+    EXPECT_EQ(this->window_->Handle(), this->messages_.shown[0].owner);
+    this->window_->Click(TypeParam::kAdd);
+    EXPECT_EQ(2u, this->harness_.Sheet().FileDialog().shown.size());
+    EXPECT_EQ(5, this->list_->GetItemCount());
+    EXPECT_EQ(1u, TypeParam::User().Count());
+    EXPECT_EQ(1u, this->messages_.shown.size());
+}
+
+TYPED_TEST(DriverList, FullUserTableRefusesTheAddBeforeAFileIsChosen) {
+    while (!TypeParam::User().IsFull())
+        this->AddRow(TypeParam::User(), "u" + std::to_string(TypeParam::User().Count()), 0);
+    this->window_ = &this->harness_.Open(this->page_);
+    TypeParam::Fill(this->page_);
+    this->harness_.Sheet().FileDialog().Answer("C:\\new.sys");
+    this->window_->Click(TypeParam::kAdd);
+    EXPECT_TRUE(this->harness_.Sheet().FileDialog().shown.empty());
+    ASSERT_EQ(1u, this->messages_.shown.size());
+    EXPECT_EQ(TableString(kStrUserListFull), this->messages_.shown[0].text);
+    EXPECT_EQ(TypeParam::User().kCapacity, TypeParam::User().Count());
+    EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity),
+              this->window_->ListView(TypeParam::kList).GetItemCount());
+}
+
+class DriverPage : public DriverList<DriverPageKind> {};
+
+TEST_F(DriverPage, DisplayDriversShowNoStartupAndStoreTwoWhenChecked) {
+    DriverEntry display;
+    display.path = "vga.dll";
+    display.startType = -1;
+    ASSERT_TRUE(model_.displayDrivers.Append(display));
+    Open();
+    int row = Row("VGA.DLL");
+    EXPECT_EQ("???", list_->GetItemText(row, 3, 255));
+    EXPECT_EQ(4u, list_->GetItemData(row));
+    list_->ClickCheckBox(row);
+    EXPECT_EQ(2u, model_.displayDrivers[0].checkState);
+    window_->Click(IDC_DESELECT_ALL);
+    window_->Click(IDC_SELECT_ALL);
+    EXPECT_EQ(2u, model_.displayDrivers[0].checkState);
+    EXPECT_EQ(1u, model_.userDrivers[0].checkState);
+    list_->ClickCheckBox(row);
+    EXPECT_EQ(0u, model_.displayDrivers[0].checkState);
+    ExpectAgreement();
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// The general settings and memory tracking pages: what their controls show of the values they
+// hold, and what the user's clicks make of the values.
+#include "pages/general_settings_page.h"
+#include "pages/memory_track_page.h"
+
+#include "res/resource.h"
+#include "support/page_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+using platform::kChecked;
+
+struct GeneralCase {
+    uint32_t start, drPopup;
+    int startButton, popupButton; // the buttons checked after initialisation, 0 for none
+    uint32_t startShown;          // what GetStart gives after initialisation
+};
+
+class GeneralPageShows : public ::testing::TestWithParam<GeneralCase> {};
+
+TEST_P(GeneralPageShows, TheButtonOfEachKnownValue) {
+    const GeneralCase& c = GetParam();
+    GeneralSettingsPage page;
+    page.SetStart(c.start);
+    page.SetDRPopup(c.drPopup);
+    test::PageHarness harness;
+    platform::HeadlessDialogWindow& window = harness.Open(page);
+    for (int id : {IDC_START_BOOT, IDC_START_DISABLED, IDC_POPUP_NEVER, IDC_POPUP_ERRORS,
+                   IDC_POPUP_ERRORS_AND_WARNINGS}) {
+        bool checked = id == c.startButton || id == c.popupButton;
+        EXPECT_EQ(checked, window.Button(id).GetCheck() == kChecked) << id;
+        EXPECT_TRUE(window.Button(id).IsEnabled()) << id;
+    }
+    EXPECT_EQ(c.startShown, page.GetStart());
+    EXPECT_EQ(c.drPopup, page.GetDRPopup());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, GeneralPageShows,
+    ::testing::Values(GeneralCase{0, 0, IDC_START_BOOT, IDC_POPUP_NEVER, 0},
+                      GeneralCase{3, 1, IDC_START_DISABLED, IDC_POPUP_ERRORS, 3},
+                      GeneralCase{4, 2, IDC_START_DISABLED, IDC_POPUP_ERRORS_AND_WARNINGS, 3},
+                      GeneralCase{2, 7, 0, 0, 2}, GeneralCase{5, 3, 0, 0, 5}));
+
+TEST(GeneralPage, ClickedButtonsSetTheirValuesAndLaterSettersLeaveTheButtons) {
+    GeneralSettingsPage page;
+    page.SetStart(2);
+    page.SetDRPopup(7);
+    test::PageHarness harness;
+    platform::HeadlessDialogWindow& window = harness.Open(page);
+    window.Click(IDC_POPUP_ERRORS_AND_WARNINGS);
+    window.Click(IDC_START_DISABLED);
+    EXPECT_EQ(2u, page.GetDRPopup());
+    EXPECT_EQ(3u, page.GetStart());
+    window.Click(IDC_POPUP_NEVER);
+    window.Click(IDC_START_BOOT);
+    EXPECT_EQ(0u, page.GetDRPopup());
+    EXPECT_EQ(0u, page.GetStart());
+    EXPECT_NE(kChecked, window.Button(IDC_START_DISABLED).GetCheck());
+    page.SetStart(3);
+    EXPECT_EQ(kChecked, window.Button(IDC_START_BOOT).GetCheck());
+    // A click that leaves its button unchecked changes nothing.
+    window.Button(IDC_START_BOOT).SetCheck(platform::kUnchecked);
+    page.OnButtonClicked(IDC_START_BOOT);
+    EXPECT_EQ(3u, page.GetStart());
+}
+
+class MemoryPage : public ::testing::Test {
+protected:
+    platform::HeadlessDialogWindow& Open(uint32_t trackingOn, uint32_t guardBytes) {
+        page_.SetMemTrackingOn(trackingOn);
+        page_.SetNumGuardBytes(guardBytes);
+        return harness_.Open(page_);
+    }
+
+    MemoryTrackPage page_;
+    test::PageHarness harness_;
+};
+
+TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
+    platform::HeadlessDialogWindow& window = Open(1, 16);
+    platform::MemoryComboBox& guardBytes = window.ComboBox(IDC_GUARD_BYTES);
+    EXPECT_EQ((std::vector<std::string>{"0", "8", "16", "32"}), guardBytes.Items());
+    EXPECT_EQ(2, guardBytes.GetCurSel());
+    EXPECT_TRUE(guardBytes.IsEnabled());
+    EXPECT_EQ(kChecked, window.Button(IDC_MEMORY_TRACKING).GetCheck());
+    page_.SetNumGuardBytes(12);
+    page_.ShowSettings(); // the selection stays as it was
+    EXPECT_EQ(2, guardBytes.GetCurSel());
+    EXPECT_EQ(12u, page_.GetNumGuardBytes());
+
+    MemoryTrackPage fresh;
+    fresh.SetNumGuardBytes(12);
+    test::PageHarness other;
+    EXPECT_EQ(platform::kNoSelection, other.Open(fresh).ComboBox(IDC_GUARD_BYTES).GetCurSel());
+}
+
+TEST_F(MemoryPage, PickedItemsGiveTheirCountsAndNoSelectionGivesEight) {
+    platform::MemoryComboBox& guardBytes = Open(1, 12).ComboBox(IDC_GUARD_BYTES);
+    EXPECT_EQ(12u, page_.GetNumGuardBytes());
+    guardBytes.Choose(2);
+    EXPECT_EQ(16u, page_.GetNumGuardBytes());
+    guardBytes.Choose(0);
+    EXPECT_EQ(0u, page_.GetNumGuardBytes());
+    guardBytes.Choose(3);
+    EXPECT_EQ(32u, page_.GetNumGuardBytes());
+    guardBytes.Choose(platform::kNoSelection);
+    EXPECT_EQ(8u, page_.GetNumGuardBytes());
+}
+
+TEST_F(MemoryPage, TrackingCheckBoxEnablesTheListAndKeepsTheCount) {
+    platform::HeadlessDialogWindow& window = Open(0, 32);
+    platform::MemoryComboBox& guardBytes = window.ComboBox(IDC_GUARD_BYTES);
+    EXPECT_FALSE(guardBytes.IsEnabled());
+    EXPECT_NE(kChecked, window.Button(IDC_MEMORY_TRACKING).GetCheck());
+    guardBytes.Choose(0); // a disabled list takes no choice
+    EXPECT_EQ(32u, page_.GetNumGuardBytes());
+    window.Click(IDC_MEMORY_TRACKING);
+    EXPECT_EQ(1u, page_.GetMemTrackingOn());
+    EXPECT_TRUE(guardBytes.IsEnabled());
+    window.Click(IDC_MEMORY_TRACKING);
+    EXPECT_EQ(0u, page_.GetMemTrackingOn());
+    EXPECT_FALSE(guardBytes.IsEnabled());
+    EXPECT_EQ(32u, page_.GetNumGuardBytes());
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+// The settings sheet as a host runs it: which pages it shows for the run mode and platform, the
+// wait cursor while it loads, the validation at OK, and "Save As..." and "Load...".
+#include "include/kelvdcfg.h"
+#include "platform/file_system.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "support/sheet_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace kelvd;
+using platform::HeadlessSheetWindow;
+using platform::MemoryCursor;
+using test::Platform;
+using Templates = std::vector<uint32_t>;
+
+struct PageOrder {
+    Platform platform;
+    int32_t mode;
+    Templates pages;
+};
+
+class SheetPages : public test::SheetFixture {};
+
+TEST_P(SheetPages, FollowTheRunModeAndPlatform) {
+    for (const PageOrder& order :
+         {PageOrder{Platform::Nt, 1, {1500, 1501, 1502, 1530, 1503}},
+          PageOrder{Platform::Nt, 2, {1501, 1502, 1530, 1503}},
+          PageOrder{Platform::Nt, 4, {1500, 1501, 1502, 1530, 1503}},
+          PageOrder{Platform::Win9x, 1, {1500, 1501, 1502, 1532, 1533, 1530, 1503}},
+          PageOrder{Platform::Win9x, 2, {1501, 1502, 1532, 1533, 1530, 1503}}}) {
+        if (order.platform != GetParam())
+            continue;
+        Configure(order.mode, [&](HeadlessSheetWindow& sheet) {
+            EXPECT_EQ(order.pages, sheet.PageTemplates()) << order.mode;
+            EXPECT_EQ(0u, sheet.ShownPage());
+            sheet.ChoosePage(2);
+            EXPECT_EQ(2u, sheet.ShownPage());
+        });
+    }
+}
+
+TEST_P(SheetPages, LoadWithTheWaitCursorAndMissingCatalogueStillOpens) {
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(Win9x() ? "KELVD9X.API" : "KELVD.API"), ""));
+    Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
+        EXPECT_EQ((std::vector<platform::CursorHandle>{MemoryCursor::kWait, MemoryCursor::kArrow}),
+                  sheet.Cursor().shown);
+        ASSERT_EQ(1u, messages_.shown.size());
+        EXPECT_EQ(TableString(kStrNoCatalogue), messages_.shown[0].text);
+        EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
+        EXPECT_EQ(0, Page(sheet, EventsPage()).CheckList(CategoryList()).GetCount());
+    });
+}
+
+TEST_P(SheetPages, OkValidatesTheBufferSizeThenTheThresholdBeforeStoringAnything) {
+    struct Typed {
+        const char *memUsage, *stackThreshold;
+        uint32_t message; // 0: accepted
+    };
+    Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
+        platform::HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
+        for (const Typed& typed :
+             {Typed{"1023", "0x3FF", kStrSmallEventBuffer},
+              Typed{"1024", "0x3FF", kStrBadStackThreshold},
+              Typed{"", "0x2801", kStrBadStackThreshold}, Typed{"abc", "400", kStrSmallEventBuffer},
+              Typed{"1024", "0x400", 0}}) {
+            messages_.shown.clear();
+            advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText(typed.memUsage);
+            advanced.Edit(IDC_STACK_THRESHOLD).SetText(typed.stackThreshold);
+            sheet.PressOk();
+            EXPECT_EQ(typed.message == 0, sheet.Ended()) << typed.memUsage;
+            if (typed.message) {
+                ASSERT_EQ(1u, messages_.shown.size());
+                EXPECT_EQ(TableString(typed.message), messages_.shown[0].text);
+                EXPECT_EQ("", messages_.shown[0].caption);
+                EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
+                EXPECT_FALSE(FileExists(Win9x() ? "hookstate9x.dat" : "hookstate.dat"));
+            }
+        }
+    });
+    EXPECT_EQ(0x400u, StoredSettings().stackThreshold);
+}
+
+TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
+    const std::string saved = dir_.File("mine.kwt");
+    Configure(KELVD_RUN_LOCAL, [&](HeadlessSheetWindow& sheet) {
+        platform::HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
+        platform::MemoryListView& drivers =
+            Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
+        const int row = drivers.FindItemByText(DriverName());
+        CheckEverything(sheet);
+        advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText("5000");
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+        sheet.FileDialog().Answer(saved);
+        sheet.PressButton(IDC_SAVE_CONFIG_AS);
+        // Changed again, then loaded back; a cancelled dialog loads nothing.
+        drivers.ClickCheckBox(row);
+        Page(sheet, EventsPage()).CheckList(CategoryList()).ClickCheckBox(0);
+        advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText("1024");
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_BOOT);
+        sheet.FileDialog().Answer("");
+        sheet.PressButton(IDC_LOAD_CONFIG);
+        EXPECT_EQ("1024", advanced.Edit(IDC_EVENT_BUFFER_SIZE).GetText());
+        sheet.FileDialog().Answer(saved);
+        sheet.PressButton(IDC_LOAD_CONFIG);
+        EXPECT_EQ("5000", advanced.Edit(IDC_EVENT_BUFFER_SIZE).GetText());
+        EXPECT_TRUE(drivers.GetCheck(drivers.FindItemByText(DriverName())));
+        EXPECT_EQ(platform::kBoxChecked,
+                  Page(sheet, EventsPage()).CheckList(CategoryList()).GetCheck(0));
+        // The general page shows the earlier choice; its value is the loaded one.
+        EXPECT_EQ(platform::kChecked,
+                  Page(sheet, IDD_GENERAL_SETTINGS).Button(IDC_START_BOOT).GetCheck());
+        const auto& dialogs = sheet.FileDialog().shown;
+        ASSERT_EQ(3u, dialogs.size());
+        EXPECT_FALSE(dialogs[0].request.open);
+        EXPECT_EQ(platform::kOfnOverwritePrompt | platform::kOfnPathMustExist,
+                  dialogs[0].request.flags);
+        EXPECT_TRUE(dialogs[2].request.open);
+        EXPECT_EQ(platform::kOfnFileMustExist | platform::kOfnHideReadOnly,
+                  dialogs[2].request.flags);
+        EXPECT_EQ(TableString(kStrConfigFileFilter), dialogs[2].request.filter);
+        EXPECT_EQ("kwt", dialogs[2].request.defaultExtension);
+        EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, dialogs[2].owner);
+        sheet.PressOk();
+    });
+    EXPECT_EQ(5000u, StoredSettings().memUsage);
+    EXPECT_EQ(3u, StoredSettings().start);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, SheetPages, ::testing::Values(Platform::Nt, Platform::Win9x),
+                         test::PlatformName);
+
+} // namespace

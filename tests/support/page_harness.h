@@ -1,0 +1,31 @@
+// Opens pages of the settings sheet one at a time, without the sheet: each page gets a window
+// from the headless front end's sheet window, as the sheet's initialisation would make it, and
+// the test acts on that window's controls as the user.
+#pragma once
+
+#include "platform/headless/headless_sheet_window.h"
+#include "sheet/tabbed_dlg_page.h"
+
+namespace kelvd::test {
+
+class PageHarness : private platform::SheetHost {
+public:
+    PageHarness();
+
+    // Makes the page's window, binds its controls and initialises it.
+    platform::HeadlessDialogWindow& Open(TabbedDlgPage& page);
+
+    platform::HeadlessSheetWindow& Sheet() { return sheet_; }
+
+private:
+    bool OnInitSheet(platform::SheetWindow&) override { return true; }
+    bool OnCommand(int, int) override { return false; }
+    intptr_t OnNotify(const platform::ControlNotification&) override { return 0; }
+    void OnHelp() override {}
+    void OnSelectPage(size_t) override {}
+
+    platform::HeadlessDesktop desktop_;
+    platform::HeadlessSheetWindow sheet_;
+};
+
+} // namespace kelvd::test

@@ -1,0 +1,141 @@
+#include "support/sheet_fixture.h"
+
+#include "drivers/checker_device.h"
+#include "include/kelvdcfg.h"
+#include "platform/file_system.h"
+#include "platform/profile_sections.h"
+#include "res/resource.h"
+#include "sheet/headless_templates.h"
+#include "stores/config_file.h"
+#include "stores/install_dirs.h"
+#include "stores/registry_store.h"
+#include "support/test_drivers.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace kelvd::test {
+
+namespace {
+
+constexpr const char* kTestService = "System\\CurrentControlSet\\Services\\described";
+constexpr uint32_t kModuleList = 0xC0001000;
+constexpr uint32_t kVxdChain = 0xC0002000;
+
+std::filesystem::path NativePath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+} // namespace
+
+SheetFixture::SheetFixture() {
+    AlsoClean(kTestService);
+}
+
+void SheetFixture::SetUp() {
+    StoreFixture::SetUp();
+    platform::SystemFacts facts = TestSystemFacts();
+    facts.windowsDirectory = dir_.path();
+    if (Win9x()) {
+        facts.platformId = platform::kPlatformWin9x;
+        facts.version = 0xC0000A04; // Windows 98
+        facts.systemDirectory = dir_.path();
+    }
+    system_.facts = facts;
+    InstallSuite();
+    PutString(kFamilyKey, kInstallDirValue, dir_.path());
+    std::filesystem::create_directory(NativePath(dir_.File("Farhand")));
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD.API"),
+                                         "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n"));
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD9X.API"),
+                                         "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n"));
+    PutDword(kTestService, "Type", 1);
+    PutDword(kTestService, "Start", 1);
+    // The checker's module list holds NDIS; the VxD chain VCOMM.
+    hardware_.devices.Add(
+        "\\\\.\\KELVD", {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
+    uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
+    uint8_t block[80] = {};
+    std::copy_n("VCOMM   ", 8, block + 12);
+    hardware_.memory.Lay(kModuleList, module, sizeof module);
+    hardware_.memory.Lay(0xC0003000, "NDIS", 5);
+    hardware_.memory.Lay(kVxdChain, block, sizeof block);
+    savedSystemIni_ = SystemIniSection();
+    SetSystemIniSection("woafont=dosapp.fon|");
+}
+
+void SheetFixture::TearDown() {
+    SetSystemIniSection(savedSystemIni_);
+    frontEndScope_.reset();
+    frontEnd_.reset();
+    StoreFixture::TearDown();
+}
+
+int32_t SheetFixture::Configure(int32_t mode, Script script, TargetRegistry* target,
+                                const char* helpFile) {
+    frontEndScope_.reset();
+    frontEnd_ = std::make_unique<platform::HeadlessFrontEnd>(HeadlessTemplateOf, std::move(script));
+    frontEndScope_ = std::make_unique<platform::ScopedSheetFrontEnd>(*frontEnd_);
+    return ConfigureKELVD(helpFile, mode, target);
+}
+
+platform::HeadlessDialogWindow& SheetFixture::Page(platform::HeadlessSheetWindow& sheet,
+                                                   uint32_t templateId) {
+    platform::HeadlessDialogWindow* page = sheet.Page(templateId);
+    EXPECT_NE(nullptr, page) << templateId;
+    return *page;
+}
+
+uint32_t SheetFixture::EventsPage() const {
+    return Win9x() ? IDD_SELECT_VXD_APIS : IDD_SELECT_EVENTS;
+}
+
+int SheetFixture::CategoryList() const {
+    return Win9x() ? IDC_VXD_GROUP_LIST : IDC_CATEGORY_LIST;
+}
+
+void SheetFixture::CheckEverything(platform::HeadlessSheetWindow& sheet) {
+    platform::MemoryListView& drivers = Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
+    drivers.ClickCheckBox(drivers.FindItemByText(DriverName()));
+    Page(sheet, EventsPage()).CheckList(CategoryList()).ClickCheckBox(0);
+}
+
+ScalarSettings SheetFixture::StoredSettings() {
+    model_.runMode = kLocal;
+    if (Win9x())
+        LoadConfigFile(dir_.File("KELVDVXD.CFG"), pages_);
+    else
+        LoadFromRegistry(pages_);
+    return Held();
+}
+
+std::string SheetFixture::FileText(const std::string& name) const {
+    std::string content;
+    platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+    return content;
+}
+
+bool SheetFixture::FileExists(const std::string& name) const {
+    std::string content;
+    return platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+}
+
+std::string SheetFixture::SystemIniSection() {
+    std::string entries;
+    platform::profileSections().Read("386Enh", "system.ini", &entries);
+    std::replace(entries.begin(), entries.end(), '\0', '|');
+    return entries.substr(0, entries.size() - 1); // the final empty entry
+}
+
+void SheetFixture::SetSystemIniSection(const std::string& entries) {
+    std::string section = entries + '|';
+    std::replace(section.begin(), section.end(), '|', '\0');
+    platform::profileSections().Write("386Enh", section, "system.ini");
+}
+
+std::string PlatformName(const ::testing::TestParamInfo<Platform>& info) {
+    return info.param == Platform::Win9x ? "Windows9x" : "WindowsNt";
+}
+
+} // namespace kelvd::test
