@@ -170,7 +170,7 @@ void DriverListPage::OnAdd() {
 intptr_t DriverListPage::OnClickList(const platform::ControlNotification&) {
     platform::Point point = List().ScreenToClient(Window()->Cursor().Position());
     platform::ListHit hit = List().SubItemHitTest(point);
-    if (!(hit.flags & platform::kLvhtOnItemStateIcon))
+    if (hit.row < 0 || !(hit.flags & platform::kLvhtOnItemStateIcon))
         return 0;
     if (!List().GetItemState(hit.row, platform::kLvisSelected)) {
         for (int row = 0; row < List().GetItemCount(); ++row)

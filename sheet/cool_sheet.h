@@ -25,7 +25,6 @@ public:
 
     // Appends a page; the tree lists pages in the order they were added.
     void AddCoolPage(TabbedDlgPage* page);
-    const std::vector<TabbedDlgPage*>& Pages() const { return pages_; }
     // Runs the sheet and tells how it ended (IDOK or IDCANCEL).
     int DoModal();
 

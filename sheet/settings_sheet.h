@@ -50,8 +50,6 @@ public:
     // shows it.
     void OnLoad();
 
-    bool ModelLoaded() const { return loader_.modelLoaded; }
-
 private:
     ScalarPages Scalars() { return {general_, advanced_, memoryTrack_}; }
     void StoreLocalConfiguration();

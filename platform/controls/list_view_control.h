@@ -1,6 +1,7 @@
 // A report-view list view with check boxes, as the driver selection pages use it: rows with an
 // item text and sub-item texts, 32-bit item data, check boxes, selected and focused states, hit
-// testing, finding and sorting. Rows are addressed by their index in list order.
+// testing, finding and sorting. Rows are addressed by their index in list order; a row that
+// does not exist (-1 among them) reads as empty, unchecked and unselected, and is not changed.
 //
 // A box changes through SetCheck; besides that, the control itself may toggle the box of a row
 // whose box the user clicked, before it reports the click (NM_CLICK). It changes no box on its

@@ -11,8 +11,6 @@ public:
     ControlReporter(int controlId, ControlEvents& events)
         : controlId_(controlId), events_(events) {}
 
-    int ControlId() const { return controlId_; }
-
 protected:
     void Command(int code) const { events_.OnCommand(controlId_, code); }
     intptr_t Notify(ControlNotification notification) const {

@@ -37,7 +37,6 @@ public:
     size_t ShownPage() const { return shownPage_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
-    MemoryCursor& Cursor() override { return Desktop().cursor; }
     ScriptedFileDialog& FileDialog() { return Desktop().fileDialog; }
 
 private:
