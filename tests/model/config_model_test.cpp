@@ -39,23 +39,15 @@ protected:
     std::unique_ptr<ConfigModel> model_ = std::make_unique<ConfigModel>();
 };
 
-TEST_P(SetAllCheckedTest, OneMarksEverythingAndDisplayDriversTakeTwo) {
-    model_->SetAllChecked(1);
-    EXPECT_EQ(1u, model_->drivers[0].checkState);
-    EXPECT_EQ(2u, model_->displayDrivers[0].checkState);
-    EXPECT_EQ(1u, model_->userDrivers[0].checkState);
-    EXPECT_EQ(1u, model_->apiCategories[0].checkState);
-    EXPECT_EQ((std::vector<uint8_t>{1, 1, 1}), model_->apiCategories[0].eventFlags);
-}
-
-TEST_P(SetAllCheckedTest, ZeroClearsEverything) {
-    model_->SetAllChecked(1);
-    model_->SetAllChecked(0);
-    EXPECT_EQ(0u, model_->drivers[0].checkState);
-    EXPECT_EQ(0u, model_->displayDrivers[0].checkState);
-    EXPECT_EQ(0u, model_->userDrivers[0].checkState);
-    EXPECT_EQ(0u, model_->apiCategories[0].checkState);
-    EXPECT_EQ((std::vector<uint8_t>{0, 0, 0}), model_->apiCategories[0].eventFlags);
+TEST_P(SetAllCheckedTest, OneMarksEverythingWithDisplayDriversTakingTwoAndZeroClears) {
+    for (uint32_t state : {1u, 0u}) {
+        model_->SetAllChecked(state);
+        EXPECT_EQ(state, model_->drivers[0].checkState);
+        EXPECT_EQ(2 * state, model_->displayDrivers[0].checkState);
+        EXPECT_EQ(state, model_->userDrivers[0].checkState);
+        EXPECT_EQ(state, model_->apiCategories[0].checkState);
+        EXPECT_EQ(std::vector<uint8_t>(3, state), model_->apiCategories[0].eventFlags);
+    }
 }
 
 TEST_P(SetAllCheckedTest, VxdTablesChangeOnlyOnWindows9x) {
@@ -82,20 +74,15 @@ TEST(ApplyStateByFileName, MatchesEveryRowByFileNameIgnoringCaseAndDirectory) {
     EXPECT_EQ(0u, (*table)[2].checkState);
 }
 
-TEST(ApplyStateByFileName, NoMatchChangesNothing) {
+TEST(ApplyStateByFileName, NoMatchOrARowBeyondTheCountChangesNothing) {
     auto table = std::make_unique<DriverTable<128>>();
     table->Append(Row("foo.sys", 1));
     EXPECT_FALSE(ApplyStateByFileName("foo.sy", *table, 0));
     EXPECT_FALSE(ApplyStateByFileName("dir\\", *table, 0));
     EXPECT_EQ(1u, (*table)[0].checkState);
-}
-
-TEST(ApplyStateByFileName, RowsBeyondTheCountAreNeverTouched) {
-    auto table = std::make_unique<DriverTable<128>>();
-    table->Append(Row("foo.sys"));
     table->Clear();
-    EXPECT_FALSE(ApplyStateByFileName("foo.sys", *table, 1));
-    EXPECT_EQ(0u, (*table)[0].checkState);
+    EXPECT_FALSE(ApplyStateByFileName("foo.sys", *table, 2));
+    EXPECT_EQ(1u, (*table)[0].checkState);
 }
 
 TEST(FixedTable, RefusesRowsAtItsCapacity) {

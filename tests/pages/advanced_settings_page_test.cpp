@@ -56,15 +56,12 @@ protected:
     platform::MemoryEditControl memUsage_;
 };
 
-TEST_F(AdvancedPage, ShowSettingsPutsTheMembersIntoTheirEdits) {
+TEST_F(AdvancedPage, ShowSettingsFillsTheEditsWhichTheGettersReadAndSettersDoNotChange) {
     page_.SetMemUsage(0xFFFFFFFF);
     page_.SetStackThreshold(0x100);
     page_.ShowSettings();
     EXPECT_EQ("-1", memUsage_.GetText());
     EXPECT_EQ("0x00000100", stackThreshold_.GetText());
-}
-
-TEST_F(AdvancedPage, GettersReadTheEditsAndSettersDoNotChangeThem) {
     page_.SetMemUsage(5000);
     page_.ShowSettings();
     page_.SetMemUsage(6000);
@@ -96,15 +93,9 @@ TEST(ScalarPagesTest, NewPagesHoldTheInitialValuesAndUnboundEditsReadAs1024) {
     MemoryTrackPage memoryTrack;
     ScalarPages pages{general, advanced, memoryTrack};
     EXPECT_EQ(ScalarSettings(), pages.Read());
-    ScalarSettings stored{5000, 0x800, 2, 3, 32, 0};
-    pages.Apply(stored);
-    ScalarSettings read = pages.Read();
-    EXPECT_EQ(1024u, read.memUsage); // no window: the edits read as empty
-    EXPECT_EQ(1024u, read.stackThreshold);
-    EXPECT_EQ(2u, read.drPopup);
-    EXPECT_EQ(3u, read.start);
-    EXPECT_EQ(32u, read.numGuardBytes);
-    EXPECT_EQ(0u, read.memTrackingOn);
+    pages.Apply(ScalarSettings{5000, 0x800, 2, 3, 32, 0});
+    // No window: the edits read as empty.
+    EXPECT_EQ((ScalarSettings{1024, 1024, 2, 3, 32, 0}), pages.Read());
 }
 
 } // namespace

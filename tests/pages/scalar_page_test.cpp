@@ -101,14 +101,11 @@ TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
 TEST_F(MemoryPage, PickedItemsGiveTheirCountsAndNoSelectionGivesEight) {
     platform::MemoryComboBox& guardBytes = Open(1, 12).ComboBox(IDC_GUARD_BYTES);
     EXPECT_EQ(12u, page_.GetNumGuardBytes());
-    guardBytes.Choose(2);
-    EXPECT_EQ(16u, page_.GetNumGuardBytes());
-    guardBytes.Choose(0);
-    EXPECT_EQ(0u, page_.GetNumGuardBytes());
-    guardBytes.Choose(3);
-    EXPECT_EQ(32u, page_.GetNumGuardBytes());
-    guardBytes.Choose(platform::kNoSelection);
-    EXPECT_EQ(8u, page_.GetNumGuardBytes());
+    for (auto [item, count] :
+         {std::pair{2, 16u}, {0, 0u}, {3, 32u}, {platform::kNoSelection, 8u}}) {
+        guardBytes.Choose(item);
+        EXPECT_EQ(count, page_.GetNumGuardBytes()) << item;
+    }
 }
 
 TEST_F(MemoryPage, TrackingCheckBoxEnablesTheListAndKeepsTheCount) {

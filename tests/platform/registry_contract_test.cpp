@@ -29,12 +29,6 @@ protected:
     }
 };
 
-TEST_F(RegistryContract, OpeningAMissingKeyFailsWithFileNotFound) {
-    RegKey key = 0;
-    EXPECT_EQ(reg::kFileNotFound,
-              registry().OpenKey(kLocalMachine, Sub("Missing").c_str(), reg::kRead, &key));
-}
-
 TEST_F(RegistryContract, CreateMakesMissingParentsAndNamesIgnoreCase) {
     KeyHandle created;
     ASSERT_TRUE(created.Create(kLocalMachine, Sub("One\\Two\\Three").c_str(), reg::kAllAccess));
@@ -48,55 +42,43 @@ TEST_F(RegistryContract, CreateMakesMissingParentsAndNamesIgnoreCase) {
     EXPECT_EQ(7u, value);
 }
 
-TEST_F(RegistryContract, QueryWithoutBufferReportsTypeAndSize) {
-    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "\x01\x02\x03", 3));
+TEST_F(RegistryContract, QueryReportsTypeAndSizeAndASmallBufferFailsWithMoreData) {
+    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "abcdef", 6));
     uint32_t type = 0, size = 0;
     EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", &type, nullptr, &size));
     EXPECT_EQ(reg::kBinary, type);
-    EXPECT_EQ(3u, size);
-}
-
-TEST_F(RegistryContract, TooSmallBufferFailsWithMoreDataAndTheSizeNeeded) {
-    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "abcdef", 6));
-    char buffer[4] = {'x', 'x', 'x', 'x'};
-    uint32_t size = sizeof buffer;
+    EXPECT_EQ(6u, size);
+    char buffer[6];
+    size = 4;
     EXPECT_EQ(reg::kMoreData, Query(key_, "Bin", nullptr, buffer, &size));
     EXPECT_EQ(6u, size);
-
-    char exact[6];
-    size = sizeof exact;
-    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", nullptr, exact, &size));
+    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", nullptr, buffer, &size));
     EXPECT_EQ(6u, size);
-    EXPECT_EQ(0, std::memcmp(exact, "abcdef", 6));
+    EXPECT_EQ(0, std::memcmp(buffer, "abcdef", 6));
 }
 
-TEST_F(RegistryContract, MissingValueFailsWithFileNotFound) {
+TEST_F(RegistryContract, MissingKeysAndValuesFailWithFileNotFound) {
+    RegKey key = 0;
+    EXPECT_EQ(reg::kFileNotFound,
+              registry().OpenKey(kLocalMachine, Sub("Missing").c_str(), reg::kRead, &key));
+    ASSERT_EQ(reg::kSuccess, key_.SetDword("Gone", 1));
+    EXPECT_EQ(reg::kSuccess, registry().DeleteValue(key_.get(), "GONE"));
     uint32_t size = 0;
-    EXPECT_EQ(reg::kFileNotFound, Query(key_, "Nothing", nullptr, nullptr, &size));
-    EXPECT_EQ(reg::kFileNotFound, registry().DeleteValue(key_.get(), "Nothing"));
+    EXPECT_EQ(reg::kFileNotFound, Query(key_, "Gone", nullptr, nullptr, &size));
+    EXPECT_EQ(reg::kFileNotFound, registry().DeleteValue(key_.get(), "Gone"));
 }
 
-TEST_F(RegistryContract, SettingAgainReplacesDataAndType) {
+TEST_F(RegistryContract, SettingAgainReplacesDataAndTypeAndEmptyValuesHaveSizeZero) {
     ASSERT_EQ(reg::kSuccess, key_.SetDword("V", 1));
     ASSERT_EQ(reg::kSuccess, key_.SetString("v", "text"));
     uint32_t type = 0, size = 0;
     ASSERT_EQ(reg::kSuccess, Query(key_, "V", &type, nullptr, &size));
     EXPECT_EQ(reg::kSz, type);
     EXPECT_EQ(5u, size);
-}
-
-TEST_F(RegistryContract, EmptyBinaryValueHasSizeZero) {
     ASSERT_EQ(reg::kSuccess, key_.SetBinary("Empty", "", 0));
     std::vector<uint8_t> bytes{1};
     EXPECT_TRUE(key_.QueryBytes("Empty", &bytes));
     EXPECT_TRUE(bytes.empty());
-}
-
-TEST_F(RegistryContract, DeletedValueIsGone) {
-    ASSERT_EQ(reg::kSuccess, key_.SetDword("Gone", 1));
-    EXPECT_EQ(reg::kSuccess, registry().DeleteValue(key_.get(), "GONE"));
-    uint32_t value;
-    EXPECT_FALSE(key_.QueryDword("Gone", &value));
 }
 
 TEST_F(RegistryContract, KeyOpenedForReadingRefusesWrites) {
@@ -121,13 +103,7 @@ TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpell
     EXPECT_EQ((std::vector<std::string>{"Alpha", "beta", "GAMMA"}), names);
     length = sizeof name;
     EXPECT_EQ(reg::kNoMoreItems, registry().EnumKey(key_.get(), 3, name, &length));
-}
-
-TEST_F(RegistryContract, EnumeratingIntoTooSmallABufferFailsWithMoreData) {
-    KeyHandle sub;
-    ASSERT_TRUE(sub.Create(key_.get(), "LongerName", reg::kAllAccess));
-    char name[4];
-    uint32_t length = sizeof name;
+    length = 4;
     EXPECT_EQ(reg::kMoreData, registry().EnumKey(key_.get(), 0, name, &length));
 }
 
@@ -140,41 +116,7 @@ TEST_F(RegistryContract, KeyWithSubkeysIsDeletedOnlyAsATree) {
     EXPECT_FALSE(sub.Open(kLocalMachine, Sub("Parent").c_str(), reg::kRead));
 }
 
-// The string reader of the library: terminators and buffer sizes.
-class RegistryStrings : public RegistryContract {};
-
-TEST_F(RegistryStrings, ValueStoredWithoutTerminatorIsReadWhole) {
-    ASSERT_EQ(reg::kSuccess, registry().SetValue(key_.get(), "S", reg::kSz,
-                                                 reinterpret_cast<const uint8_t*>("abc"), 3));
-    std::string text;
-    EXPECT_TRUE(key_.QueryString("S", 16, &text));
-    EXPECT_EQ("abc", text);
-}
-
-TEST_F(RegistryStrings, TextEndsAtTheFirstZeroByte) {
-    RegistryFixture::Put(kScratch, "S", reg::kBinary, std::string("ab\0cd", 5));
-    std::string text;
-    EXPECT_TRUE(key_.QueryString("S", 16, &text));
-    EXPECT_EQ("ab", text);
-}
-
-TEST_F(RegistryStrings, ValueLargerThanTheBufferFailsEmpty) {
-    ASSERT_EQ(reg::kSuccess, key_.SetString("S", std::string(20, 'x')));
-    std::string text = "old";
-    EXPECT_FALSE(key_.QueryString("S", 16, &text));
-    EXPECT_EQ("", text);
-}
-
-TEST_F(RegistryStrings, TextFillingTheBufferWithoutRoomForItsTerminatorFails) {
-    RegistryFixture::Put(kScratch, "S", reg::kBinary, std::string(16, 'x'));
-    std::string text;
-    EXPECT_FALSE(key_.QueryString("S", 16, &text));
-    ASSERT_EQ(reg::kSuccess, key_.SetString("T", std::string(15, 'y')));
-    EXPECT_TRUE(key_.QueryString("T", 16, &text));
-    EXPECT_EQ(std::string(15, 'y'), text);
-}
-
-TEST_F(RegistryStrings, DwordNeedsFourBytes) {
+TEST_F(RegistryContract, DwordNeedsFourBytes) {
     RegistryFixture::Put(kScratch, "Short", reg::kBinary, "\x01\x02");
     RegistryFixture::Put(kScratch, "Bytes", reg::kBinary, "\x01\x02\x03\x04");
     uint32_t value = 99;
@@ -183,5 +125,32 @@ TEST_F(RegistryStrings, DwordNeedsFourBytes) {
     EXPECT_TRUE(key_.QueryDword("Bytes", &value));
     EXPECT_EQ(0x04030201u, value);
 }
+
+// The string reader of the library: terminators and buffer sizes, read into 16 bytes.
+struct StringCase {
+    uint32_t type;
+    std::string bytes;
+    bool read;
+    std::string text; // what the reader leaves in a text that held "old"
+};
+
+class RegistryStrings : public RegistryContract,
+                        public ::testing::WithParamInterface<StringCase> {};
+
+TEST_P(RegistryStrings, GiveTheTextUpToTheFirstZeroWhenItFitsWithItsTerminator) {
+    RegistryFixture::Put(kScratch, "S", GetParam().type, GetParam().bytes);
+    std::string text = "old";
+    EXPECT_EQ(GetParam().read, key_.QueryString("S", 16, &text));
+    EXPECT_EQ(GetParam().text, text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegistryStrings,
+    ::testing::Values(StringCase{reg::kSz, "abc", true, "abc"}, // stored without terminator
+                      StringCase{reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
+                      StringCase{reg::kSz, std::string(20, 'x') + '\0', false, ""},
+                      StringCase{reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
+                      StringCase{reg::kSz, std::string(15, 'y') + '\0', true,
+                                 std::string(15, 'y')}));
 
 } // namespace

@@ -89,10 +89,6 @@ TEST_F(CatalogueParse, NamesKeepTheirSpacesAndNumbersSkipLeadingOnes) {
     EXPECT_EQ(" Event ", Api(0).eventNames[0]);
 }
 
-TEST_F(CatalogueParse, EmptyVersionLineIsZero) {
-    EXPECT_EQ(0u, Parse("\n0\n"));
-}
-
 TEST_F(CatalogueParse, NamesLongerThanTheirFieldAreCut) {
     std::string longName(100, 'n');
     ASSERT_EQ(1u, Parse("1\n1\n" + longName + "\n1\n0\n0\n" + longName + "\n"));
@@ -108,9 +104,10 @@ TEST_F(CatalogueParse, LineOver255CharactersCountsAsTwoLines) {
     EXPECT_EQ(7, Api(0).tag);
 }
 
-TEST_F(CatalogueParse, TriStateOutsideZeroToTwoReadsAsNoneHooked) {
+TEST_F(CatalogueParse, TriStateOutsideZeroToTwoReadsAsNoneHookedAndNoVersionAsZero) {
     ASSERT_EQ(1u, Parse("1\n1\nC\n0\n9\n0\n"));
     EXPECT_EQ(0u, Api(0).checkState);
+    EXPECT_EQ(0u, Parse("\n0\n"));
 }
 
 // Catalogues that break the format are not read at all: the tables stay empty.
@@ -160,12 +157,11 @@ protected:
     TempDir dir_;
 };
 
-TEST_F(CatalogueLookup, WithoutTheSuiteKeyThereIsNoCatalogue) {
+TEST_F(CatalogueLookup, MissingKeyFileOrDirectoryLongerThan255CharactersGivesNoCatalogue) {
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
-}
-
-TEST_F(CatalogueLookup, DirectoryWithoutTheFileGivesNoCatalogue) {
     PutString(kSuiteKey, kInstallDirValue, dir_.path());
+    EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
+    PutString(kSuiteKey, kInstallDirValue, std::string(256, 'd'));
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
 }
 
@@ -187,11 +183,6 @@ TEST_F(CatalogueLookup, EarlierRowsAreGoneWhenTheCatalogueIsMissing) {
     PutString(kSuiteKey, kInstallDirValue, dir_.File("elsewhere"));
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
     EXPECT_EQ(0u, configModel().apiCategories.Count());
-}
-
-TEST_F(CatalogueLookup, DirectoryLongerThan255CharactersGivesNoCatalogue) {
-    PutString(kSuiteKey, kInstallDirValue, std::string(256, 'd'));
-    EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
 }
 
 } // namespace

@@ -83,16 +83,13 @@ TEST_F(FarhandExport, WholeScriptIsByteExact) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(FarhandExport, QuotesAndBackslashesInANameAreEscaped) {
-    AddCategory(model_.apiCategories, "A \"b\" \\c", {1});
-    EXPECT_EQ(0u, Values().find("\"A \\\"b\\\" \\\\c\"=hex:01,00,00,00,\\\n 01\n"));
-}
-
-TEST_F(FarhandExport, DwordsAreUpperCaseHex) {
+TEST_F(FarhandExport, QuotesAndBackslashesInANameAreEscapedAndDwordsAreUpperCaseHex) {
     Hold({0xABCDEF, 0x2800, 2, 0, 32, 0});
+    AddCategory(model_.apiCategories, "A \"b\" \\c", {1});
     std::string content = Exported();
     EXPECT_NE(std::string::npos, content.find("\"MemUsage\"=dword:00ABCDEF\n"));
     EXPECT_NE(std::string::npos, content.find("\"StackThreshold\"=dword:00002800\n"));
+    EXPECT_EQ(0u, Values().find("\"A \\\"b\\\" \\\\c\"=hex:01,00,00,00,\\\n 01\n"));
 }
 
 struct CategoryCase {
@@ -194,8 +191,10 @@ TEST_F(FarhandExport, WithoutTheFarhandDirectoryBothMessagesShow) {
 }
 
 TEST_F(FarhandExport, InstallDirectoryTooLongForThePathBufferCannotBeWritten) {
-    PutString(kFamilyKey, kInstallDirValue, std::string(490, 'd'));
     std::string path;
+    ASSERT_TRUE(FarhandExportPath(&path)); // without the family key: from the root
+    EXPECT_EQ("\\Farhand\\KVConfig.Reg", path);
+    PutString(kFamilyKey, kInstallDirValue, std::string(490, 'd'));
     ASSERT_TRUE(FarhandExportPath(&path));
     EXPECT_EQ(std::string(490, 'd') + "\\Farhand\\KVConfig.Reg", path);
     PutString(kFamilyKey, kInstallDirValue, std::string(491, 'd'));
@@ -203,12 +202,6 @@ TEST_F(FarhandExport, InstallDirectoryTooLongForThePathBufferCannotBeWritten) {
     ExportFarhandConfiguration(pages_, kSheet);
     EXPECT_EQ(2u, Messages().size());
     EXPECT_EQ(std::string("|") + TableString(kStrCannotWriteExport), Messages()[0]);
-}
-
-TEST_F(FarhandExport, WithoutTheFamilyKeyThePathStartsAtTheRoot) {
-    std::string path;
-    ASSERT_TRUE(FarhandExportPath(&path));
-    EXPECT_EQ("\\Farhand\\KVConfig.Reg", path);
 }
 
 } // namespace

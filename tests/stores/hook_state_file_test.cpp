@@ -57,21 +57,16 @@ TEST_F(HookStateFile, OnWindows9xTheVxdCategoriesFollowInTheirOwnFile) {
 
 TEST_F(HookStateFile, SavedFileLoadsBackWithTheSameFlagsAndStates) {
     ApiCategory& category = AlphaBeta();
+    category.checkState = 1;
+    LoadHookState(); // no file yet: nothing changes
+    EXPECT_EQ((std::vector<uint8_t>{1, 0}), category.eventFlags);
+    EXPECT_EQ(1u, category.checkState);
     SaveHookState();
     category.eventFlags = {0, 1};
-    category.checkState = 1;
     LoadHookState();
     EXPECT_EQ((std::vector<uint8_t>{1, 0}), category.eventFlags);
     EXPECT_EQ(2u, category.checkState);
     EXPECT_EQ(0u, hookStateMap().Count());
-}
-
-TEST_F(HookStateFile, WithoutTheFileNothingChanges) {
-    ApiCategory& category = AlphaBeta({1, 1});
-    category.checkState = 2;
-    LoadHookState();
-    EXPECT_EQ((std::vector<uint8_t>{1, 1}), category.eventFlags);
-    EXPECT_EQ(2u, category.checkState);
 }
 
 TEST_F(HookStateFile, TwoEventsOfOneNameShareTheLaterLine) {
@@ -132,11 +127,13 @@ TEST_F(HookStateFile, LongLinesAreReadInPiecesWithinTheBuffer) {
 }
 
 TEST_F(HookStateFile, InstallDirectoryTooLongForThePathBufferNamesNoFile) {
-    AlphaBeta();
+    std::string path;
+    platform::DeleteKeyTree(platform::kLocalMachine, kSuiteKey);
+    ASSERT_TRUE(HookStatePath(&path)); // without an install directory: the file name alone
+    EXPECT_EQ("\\hookstate.dat", path);
     // 245 characters and "\hookstate.dat" just fit 260 bytes; one more does not.
     std::string fits = std::string(245, 'd'), tooLong = std::string(246, 'd');
     PutString(kSuiteKey, kInstallDirValue, fits);
-    std::string path;
     ASSERT_TRUE(HookStatePath(&path));
     EXPECT_EQ(fits + "\\hookstate.dat", path);
     PutString(kSuiteKey, kInstallDirValue, tooLong);
@@ -146,13 +143,6 @@ TEST_F(HookStateFile, InstallDirectoryTooLongForThePathBufferNamesNoFile) {
     EXPECT_TRUE(HookStatePath(&path));
     PutString(kSuiteKey, kInstallDirValue, std::string(244, 'd'));
     EXPECT_FALSE(HookStatePath(&path));
-}
-
-TEST_F(HookStateFile, WithoutAnInstallDirectoryThePathIsTheFileNameAlone) {
-    platform::DeleteKeyTree(platform::kLocalMachine, kSuiteKey);
-    std::string path;
-    ASSERT_TRUE(HookStatePath(&path));
-    EXPECT_EQ("\\hookstate.dat", path);
 }
 
 TEST_F(HookStateFile, FileThatCannotBeCreatedIsLeftAlone) {

@@ -66,16 +66,12 @@ TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
     Configure();
     SaveToRegistry(pages_);
     using platform::reg::kBinary;
-    using platform::reg::kDword;
-    EXPECT_EQ(std::make_pair(kDword, Dword(4096)), Value("MemUsage"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(0x1000)), Value("StackThreshold"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("DRPopup"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(3)), Value("Start"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(16)), Value("NumGuardBytes"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(0)), Value("MemTrackingOn"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("Type"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("ErrorControl"));
-    EXPECT_EQ(std::make_pair(kDword, Dword(1)), Value("Tag"));
+    const std::pair<const char*, uint32_t> dwords[] = {
+        {"MemUsage", 4096}, {"StackThreshold", 0x1000}, {"DRPopup", 1},
+        {"Start", 3},       {"NumGuardBytes", 16},      {"MemTrackingOn", 0},
+        {"Type", 1},        {"ErrorControl", 1},        {"Tag", 1}};
+    for (const auto& [name, value] : dwords)
+        EXPECT_EQ(std::make_pair(platform::reg::kDword, Dword(value)), Value(name)) << name;
     EXPECT_EQ(std::make_pair(platform::reg::kSz, std::string("Boot Bus Extender", 18)),
               Value("Group"));
     EXPECT_EQ(std::make_pair(kBinary, std::string("\3\0\0\0\1\0\1", 7)), Value("Memory"));
@@ -100,7 +96,7 @@ TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
     EXPECT_EQ(Dword(0), Value("Start").second);
 }
 
-TEST_F(RegistryStore, SavedConfigurationLoadsBackWhole) {
+TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
     Configure();
     SaveToRegistry(pages_);
     std::vector<uint32_t> saved = States();
@@ -110,6 +106,11 @@ TEST_F(RegistryStore, SavedConfigurationLoadsBackWhole) {
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\x\\mine.sys", model_.userDrivers[0].path);
+    model_.userDrivers.Clear(); // an empty list removes the value
+    SaveToRegistry(pages_);
+    EXPECT_EQ(0u, Value("UserDriver").first);
+    LoadFromRegistry(pages_);
+    EXPECT_EQ(0u, model_.userDrivers.Count());
 }
 
 TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) {
@@ -118,16 +119,6 @@ TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) 
     LoadFromRegistry(pages_);
     EXPECT_EQ(ScalarSettings(), Held());
     EXPECT_EQ((std::vector<uint32_t>{1, 0, 2, 1}), States());
-}
-
-TEST_F(RegistryStore, EmptyUserDriversRemovesTheValue) {
-    Configure();
-    SaveToRegistry(pages_);
-    model_.userDrivers.Clear();
-    SaveToRegistry(pages_);
-    EXPECT_EQ(0u, Value("UserDriver").first);
-    LoadFromRegistry(pages_);
-    EXPECT_EQ(0u, model_.userDrivers.Count());
 }
 
 TEST_F(RegistryStore, DriverEntryMatchingNoRowIsDropped) {

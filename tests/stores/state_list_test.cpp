@@ -23,19 +23,13 @@ std::vector<DriverEntry> Rows(std::initializer_list<std::pair<const char*, uint3
     return table;
 }
 
-TEST(StateList, TwoRowsEncodeAsNameZeroStateAndATerminator) {
+TEST(StateList, RowsEncodeAsNameZeroStateAndATerminator) {
     std::vector<DriverEntry> rows = Rows({{"a.sys", 1}, {"b.sys", 0}});
     EXPECT_EQ(Bytes({0x61, 0x2E, 0x73, 0x79, 0x73, 0x00, 0x01, 0x62, 0x2E, 0x73, 0x79, 0x73, 0x00,
                      0x00, 0x00}),
               EncodeStateList(rows.data(), rows.size()));
-}
-
-TEST(StateList, EmptyTableIsTheSingleZeroByte) {
-    EXPECT_EQ(Bytes({0}), EncodeStateList(nullptr, 0));
-}
-
-TEST(StateList, OnlyTheLowByteOfTheStateIsKept) {
-    std::vector<DriverEntry> rows = Rows({{"x", 0x102}});
+    EXPECT_EQ(Bytes({0}), EncodeStateList(nullptr, 0)); // an empty table
+    rows = Rows({{"x", 0x102}});                        // only the low byte of a state is kept
     EXPECT_EQ(Bytes({'x', 0, 2, 0}), EncodeStateList(rows.data(), rows.size()));
 }
 

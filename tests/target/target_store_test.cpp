@@ -77,7 +77,10 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
-TEST_F(TargetStore, StartIsReadButNotWritten) {
+TEST_F(TargetStore, StartIsReadButNotWrittenAndWithoutTheKeyNothingChanges) {
+    Hold({4096, 0x800, 2, 0, 32, 0});
+    LoadFromTarget(pages_);
+    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held());
     PutTarget("Start", std::string("\3\0\0\0", 4), platform::reg::kDword);
     LoadFromTarget(pages_);
     EXPECT_EQ(3u, general_.GetStart());
@@ -105,12 +108,6 @@ TEST_F(TargetStore, EveryUserDriverEntryBecomesAUserRow) {
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\A.SYS", model_.userDrivers[0].path);
     EXPECT_EQ(0u, model_.drivers[0].checkState);
-}
-
-TEST_F(TargetStore, WithoutTheKeyNothingChanges) {
-    Hold({4096, 0x800, 2, 3, 32, 0});
-    LoadFromTarget(pages_);
-    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 32, 0}), Held());
 }
 
 TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
