@@ -5,14 +5,11 @@
 
 namespace {
 
-TEST(CodePageContract, AsciiLatinOneAndTheCharactersOf0x80To0x9FConvert) {
+TEST(CodePageContract, CharactersConvertOneForOneOutsideTheCodePageToo) {
     EXPECT_EQ("", platform::AnsiFromUtf16(u""));
     EXPECT_EQ("Atdisk.sys", platform::AnsiFromUtf16(u"Atdisk.sys"));
     EXPECT_EQ("caf\xE9 \x80 \x9F \x81", platform::AnsiFromUtf16(u"caf\u00E9 \u20AC \u0178 \u0081"));
-}
-
-TEST(CodePageContract, CharactersOutsideTheCodePageGiveOneCharacterEach) {
-    std::string converted = platform::AnsiFromUtf16(u"a\u4E2Db");
+    std::string converted = platform::AnsiFromUtf16(u"a\u4E2Db"); // one character for one
     ASSERT_EQ(3u, converted.size());
     EXPECT_EQ('a', converted[0]);
     EXPECT_EQ('b', converted[2]);

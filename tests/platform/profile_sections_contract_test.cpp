@@ -20,13 +20,10 @@ protected:
     std::string file_ = dir_.File("test.ini");
 };
 
-TEST_F(ProfileContract, MissingSectionIsTheEmptyEntryAlone) {
-    EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
-}
-
-TEST_F(ProfileContract, WrittenSectionReadsBackAndLeavesTheOthers) {
+TEST_F(ProfileContract, SectionIsEmptyUntilWrittenThenReadsBackAndLeavesTheOthers) {
     const std::string other("keep=1\0", 7);
     const std::string entries("woafont=dosapp.fon\0device=kelvd.vxd\0\0", 37);
+    EXPECT_EQ(std::string(1, '\0'), Read("386Enh")); // a missing section: the empty entry
     ASSERT_TRUE(profileSections().Write("Other", other + '\0', file_.c_str()));
     ASSERT_TRUE(profileSections().Write("386Enh", entries, file_.c_str()));
     EXPECT_EQ(entries, Read("386enh"));

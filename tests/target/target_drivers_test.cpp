@@ -13,7 +13,7 @@ namespace {
 
 using namespace kelvd;
 
-constexpr const char* kServices = "SYSTEM\\ControlSet001\\Services\\";
+const std::string kServices = "SYSTEM\\ControlSet001\\Services\\";
 constexpr const char* kLocalKey = "SOFTWARE\\Ostrand\\EmbeddedFL";
 
 class TargetDrivers : public test::RegistryFixture {
@@ -72,13 +72,13 @@ TEST_F(TargetDrivers, NoServicesKeyStoresNoListAndAnEmptyOneStoresAnEmptyList) {
 
 TEST_F(TargetDrivers, DriverServicesAreListedByKeyNameExceptTheExcludedOnes) {
     Service("Atdisk", 1, 3, "\\SystemRoot\\System32\\DRIVERS\\atdisk.sys");
-    host_.PutText(std::string(kServices) + "Atdisk", "Group", "SCSI miniport");
-    host_.PutText(std::string(kServices) + "Atdisk", "DisplayName", "AT Disk");
+    host_.PutText(kServices + "Atdisk", "Group", "SCSI miniport");
+    host_.PutText(kServices + "Atdisk", "DisplayName", "AT Disk");
     Service("Checker", 1, 1, "\\SystemRoot\\System32\\DRIVERS\\KELVD.SYS");
     Service("kelvd", 1, 1);   // no image path: KELVD.SYS
     Service("Fs", 2, 0);      // a file-system driver without a start
     Service("Spooler", 0x10); // an own-process service
-    host_.PutText(std::string(kServices) + "NoType", "Group", "Base");
+    host_.PutText(kServices + "NoType", "Group", "Base");
     Service("Rec\xE9", 8, 4, "rec.sys");
     EnumerateTargetDrivers();
     EXPECT_EQ((std::vector<std::string>{"Atdisk", "Fs", "Rec\xE9"}),
@@ -97,10 +97,10 @@ TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
     Video("S3", "Video", "s3");
     Video("Lower", "video", "lower");
     Service("Manual", 1, 3);
-    host_.PutText(std::string(kServices) + "Manual", "Group", "Video");
-    host_.PutText(std::string(kServices) + "Manual\\Device0", "InstalledDisplayDrivers", "man");
+    host_.PutText(kServices + "Manual", "Group", "Video");
+    host_.PutText(kServices + "Manual\\Device0", "InstalledDisplayDrivers", "man");
     Service("NoDevice", 1, 1);
-    host_.PutText(std::string(kServices) + "NoDevice", "Group", "Video");
+    host_.PutText(kServices + "NoDevice", "Group", "Video");
     EnumerateTargetDrivers();
     EXPECT_EQ(5u, configModel().drivers.Count());
     EXPECT_EQ((std::vector<std::string>{"mga64.dll", "s3.dll"}),
@@ -121,22 +121,21 @@ TEST_F(TargetDrivers, ListIsNotStoredWhereTheHostHasNoKey) {
 
 TEST_F(TargetDrivers, StringsWithoutTerminatorsAreReadWhole) {
     Service("Mga", 1, 1);
-    host_.PutText(std::string(kServices) + "Mga", "Group", "Video", 1, false);
-    host_.PutText(std::string(kServices) + "Mga", "DisplayName", "Matrox", 1, false);
-    host_.PutText(std::string(kServices) + "Mga\\Device0", "InstalledDisplayDrivers", "mga64", 7,
-                  false);
+    host_.PutText(kServices + "Mga", "Group", "Video", 1, false);
+    host_.PutText(kServices + "Mga", "DisplayName", "Matrox", 1, false);
+    host_.PutText(kServices + "Mga\\Device0", "InstalledDisplayDrivers", "mga64", 7, false);
     EnumerateTargetDrivers();
     EXPECT_EQ("Matrox", configModel().drivers[0].description);
     EXPECT_EQ("mga64;", ListText());
 }
 
 TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
-    host_.PutText(std::string(kServices) + "TextType", "Type", "1");
-    host_.PutBytes(std::string(kServices) + "ShortType", "Type", 4, "\x01\x00");
+    host_.PutText(kServices + "TextType", "Type", "1");
+    host_.PutBytes(kServices + "ShortType", "Type", 4, "\x01\x00");
     Service("Odd", 1, 0);
-    host_.PutBytes(std::string(kServices) + "Odd", "Start", 3, std::string("\x01\0\0\0", 4));
-    host_.PutDword(std::string(kServices) + "Odd", "Group", 1);
-    host_.PutDword(std::string(kServices) + "Odd", "ImagePath", 1);
+    host_.PutBytes(kServices + "Odd", "Start", 3, std::string("\x01\0\0\0", 4));
+    host_.PutDword(kServices + "Odd", "Group", 1);
+    host_.PutDword(kServices + "Odd", "ImagePath", 1);
     EnumerateTargetDrivers();
     ASSERT_EQ(std::vector<std::string>{"Odd"}, test::Paths(configModel().drivers));
     EXPECT_EQ(0, configModel().drivers[0].startType);
@@ -145,7 +144,7 @@ TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
 
 TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSizeUnit) {
     Service("Long", 1, 3);
-    host_.PutText(std::string(kServices) + "Long", "DisplayName", std::string(5000, 'n'));
+    host_.PutText(kServices + "Long", "DisplayName", std::string(5000, 'n'));
     EnumerateTargetDrivers(); // 10002 bytes do not fit 8193
     ASSERT_EQ(1u, configModel().drivers.Count());
     EXPECT_EQ(0u, configModel().drivers[0].description.size());
