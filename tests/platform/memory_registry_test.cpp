@@ -55,13 +55,4 @@ TEST(MemoryRegistry, ValuesEnumerateInTheOrderTheyWereFirstSet) {
     EXPECT_EQ(reg::kAccessDenied, registry.EnumValue(writeOnly, 0, &name, &type, &data));
 }
 
-TEST(MemoryRegistry, ScopedReplacementIsWhatTheLibrarySees) {
-    MemoryRegistry replacement;
-    {
-        ScopedRegistry scope(replacement);
-        EXPECT_EQ(&replacement, &platform::registry());
-    }
-    EXPECT_EQ(&nativeRegistry(), &platform::registry());
-}
-
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(ReplacingFile, FailedCloseOrRenameLeavesTheOldFile) {
     }
 }
 
-TEST_F(ReplacingFile, AbandonedWriteLeavesTheOldFile) {
+TEST_F(ReplacingFile, AbandonedWriteLeavesTheOldFileAndAMissingDirectoryCannotBeWritten) {
     {
         std::unique_ptr<File> file = OpenForReplace(path_);
         ASSERT_TRUE(file);
@@ -72,9 +72,6 @@ TEST_F(ReplacingFile, AbandonedWriteLeavesTheOldFile) {
     }
     EXPECT_EQ("the good old content", Content(path_));
     EXPECT_FALSE(TemporaryLeft());
-}
-
-TEST_F(ReplacingFile, MissingDirectoryCannotBeWritten) {
     EXPECT_EQ(nullptr, OpenForReplace(dir_.File("missing\\settings.kwt")));
 }
 

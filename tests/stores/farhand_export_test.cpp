@@ -157,7 +157,7 @@ TEST_F(FarhandExport, FileThatCannotBeCreatedShowsMessage1516) {
               Messages());
 }
 
-TEST_F(FarhandExport, NtExportGoesToTheFarhandDirectoryThenMessage1507) {
+TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
     InstallFamily(true);
     ExportFarhandConfiguration(pages_, kSheet);
     std::string content;
@@ -168,17 +168,12 @@ TEST_F(FarhandExport, NtExportGoesToTheFarhandDirectoryThenMessage1507) {
     EXPECT_EQ(std::vector<std::string>{std::string("Farhand Settings|") +
                                        TableString(kStrFarhandCreated)},
               Messages());
-}
-
-TEST_F(FarhandExport, Windows9xExportIsTheConfigurationFile) {
-    model_.isWin9x = true;
-    InstallFamily(true);
+    model_.isWin9x = true; // on Windows 9x the export is the configuration file
     ExportFarhandConfiguration(pages_, kSheet);
-    std::string content;
     EXPECT_TRUE(platform::ReadWholeFile(dir_.File("Farhand\\KELVDVXD.CFG"),
                                         platform::OpenMode::ReadBinary, &content));
     EXPECT_EQ(72u, content.size());
-    EXPECT_EQ(1u, Messages().size());
+    EXPECT_EQ(2u, Messages().size());
 }
 
 TEST_F(FarhandExport, WithoutTheFarhandDirectoryBothMessagesShow) {
