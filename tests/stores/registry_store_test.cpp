@@ -42,11 +42,6 @@ protected:
         AddCategory(model_.apiCategories, "Empty", {});
         Hold({4096, 0x1000, 1, 3, 16, 0});
     }
-    // Every list state back to 0 and the pages to other values, as a fresh inventory leaves them.
-    void Forget() {
-        model_.SetAllChecked(0);
-        Hold({2000, 0x2000, 2, 0, 32, 1});
-    }
     std::vector<uint32_t> States() const {
         std::vector<uint32_t> states;
         for (const auto* table : {&model_.drivers, &model_.displayDrivers})
@@ -100,7 +95,8 @@ TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveT
     Configure();
     SaveToRegistry(pages_);
     std::vector<uint32_t> saved = States();
-    Forget();
+    model_.SetAllChecked(0); // as a fresh inventory leaves the lists, and other settings
+    Hold({2000, 0x2000, 2, 0, 32, 1});
     LoadFromRegistry(pages_);
     EXPECT_EQ(saved, States());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
