@@ -80,6 +80,13 @@ int32_t SheetFixture::Configure(int32_t mode, Script script, TargetRegistry* tar
     return ConfigureKELVD(helpFile, mode, target);
 }
 
+int32_t SheetFixture::ConfigureOnScreen(int32_t mode, TargetRegistry* target,
+                                        const char* helpFile) {
+    frontEndScope_.reset();
+    frontEnd_.reset();
+    return ConfigureKELVD(helpFile, mode, target);
+}
+
 platform::HeadlessDialogWindow& SheetFixture::Page(platform::HeadlessSheetWindow& sheet,
                                                    uint32_t templateId) {
     platform::HeadlessDialogWindow* page = sheet.Page(templateId);

@@ -36,6 +36,10 @@ protected:
     // ConfigureKELVD(helpFile, mode, target) with script acting on the sheet; its result.
     int32_t Configure(int32_t mode, Script script, TargetRegistry* target = nullptr,
                       const char* helpFile = "kelvd.hlp");
+    // ConfigureKELVD(helpFile, mode, target) with the platform's own front end: on Windows the
+    // sheet on the screen, for the test to act on through its windows.
+    int32_t ConfigureOnScreen(int32_t mode, TargetRegistry* target = nullptr,
+                              const char* helpFile = "kelvd.hlp");
     // How many sheets Configure has run.
     int Runs() const { return frontEnd_ ? frontEnd_->runs : 0; }
 
