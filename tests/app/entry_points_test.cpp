@@ -24,29 +24,6 @@ using namespace std::string_literals;
 
 class EntryPoints : public test::SheetFixture {
 protected:
-    std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
-    // The stored state list of the platform's local store (the registry's "Driver" value, or
-    // the whole KELVDVXD.CFG).
-    std::string StoredStates() const {
-        if (Win9x())
-            return FileText("KELVDVXD.CFG");
-        platform::KeyHandle key;
-        std::vector<uint8_t> bytes;
-        if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
-            key.QueryBytes("Driver", &bytes);
-        return std::string(bytes.begin(), bytes.end());
-    }
-    bool StoredDriverState(char state) const {
-        std::string entry = std::string(DriverName()) + '\0' + state;
-        return StoredStates().find(entry) != std::string::npos;
-    }
-    // Whether the checker's service key holds settings (opening the sheet creates the key).
-    static bool SettingsStored() {
-        platform::KeyHandle key;
-        uint32_t value = 0;
-        return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
-               key.QueryDword("MemUsage", &value);
-    }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& shown : messages_.shown)

@@ -109,6 +109,11 @@ void PressButton(HWND dialog, int controlId) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
 }
 
+void ClickButton(HWND dialog, int controlId) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
+}
+
 void TypeText(HWND dialog, int controlId, const std::string& text) {
     SetDlgItemTextA(dialog, controlId, text.c_str());
 }

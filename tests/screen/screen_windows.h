@@ -27,8 +27,10 @@ std::vector<std::string> TreeCaptions(HWND sheet);
 // Selects the tree's index-th item, as a click on it does.
 void ChooseTreeItem(HWND sheet, size_t index);
 
-// A click on button controlId of dialog, posted.
+// A click on button controlId of dialog, posted (for a click that opens a modal window).
 void PressButton(HWND dialog, int controlId);
+// A click on button controlId of dialog, sent: done when it returns.
+void ClickButton(HWND dialog, int controlId);
 // Types text into edit controlId of dialog (its whole text).
 void TypeText(HWND dialog, int controlId, const std::string& text);
 // Answers a file dialog with path and OK.

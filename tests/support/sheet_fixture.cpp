@@ -4,6 +4,7 @@
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"
 #include "platform/profile_sections.h"
+#include "platform/registry.h"
 #include "res/resource.h"
 #include "sheet/headless_templates.h"
 #include "stores/config_file.h"
@@ -115,6 +116,28 @@ ScalarSettings SheetFixture::StoredSettings() {
     else
         LoadFromRegistry(pages_);
     return Held();
+}
+
+std::string SheetFixture::StoredStates() const {
+    if (Win9x())
+        return FileText("KELVDVXD.CFG");
+    platform::KeyHandle key;
+    std::vector<uint8_t> bytes;
+    if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
+        key.QueryBytes("Driver", &bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool SheetFixture::StoredDriverState(char state) const {
+    std::string entry = std::string(DriverName()) + '\0' + state;
+    return StoredStates().find(entry) != std::string::npos;
+}
+
+bool SheetFixture::SettingsStored() {
+    platform::KeyHandle key;
+    uint32_t value = 0;
+    return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
+           key.QueryDword("MemUsage", &value);
 }
 
 std::string SheetFixture::FileText(const std::string& name) const {

@@ -55,6 +55,15 @@ protected:
     // Checks the listed driver and hooks every event, as the user does.
     void CheckEverything(platform::HeadlessSheetWindow& sheet);
 
+    std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
+    // The stored state list of the platform's local store (the registry's "Driver" value, or
+    // the whole KELVDVXD.CFG).
+    std::string StoredStates() const;
+    // Whether the listed driver is stored with state.
+    bool StoredDriverState(char state) const;
+    // Whether the checker's service key holds settings (opening the sheet creates the key).
+    static bool SettingsStored();
+
     // What was stored: the settings read back from the local store of the platform (registry or
     // KELVDVXD.CFG), and the contents of the files.
     ScalarSettings StoredSettings();
