@@ -81,6 +81,15 @@ protected:
     void TypeAdvanced(int controlId, const char* text) {
         TypeText(Page("Advanced"), controlId, text);
     }
+    // The steps that type size into the event buffer size, press OK and answer what follows.
+    void TypeBufferSizeAndOk(ScreenScript& script, const char* size) {
+        script.Then(SheetOpen())
+            .Do([this, size] {
+                TypeAdvanced(IDC_EVENT_BUFFER_SIZE, size);
+                PressButton(sheet_, IDOK);
+            })
+            .Then(AnswerUntilClosed());
+    }
 
     // Messages go to real message boxes, which the script answers.
     platform::ScopedMessageBoxes realBoxes_{platform::nativeMessageBoxes()};
@@ -129,11 +138,8 @@ TEST_P(SheetOnScreen, OkValidatesTheTypedBufferSizeThenTheThreshold) {
             PressButton(sheet_, IDOK);
         })
         .Then(Answer())
-        .Do([&] {
-            TypeAdvanced(IDC_STACK_THRESHOLD, "800");
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
+        .Do([&] { TypeAdvanced(IDC_STACK_THRESHOLD, "800"); });
+    TypeBufferSizeAndOk(script, "2048");
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
     EXPECT_TRUE(script.Completed());
     ASSERT_LE(2u, answered_.size());
@@ -286,12 +292,7 @@ TEST_P(RunModesOnScreen, FarhandExportIsWrittenAndAnnounced) {
 TEST_P(RunModesOnScreen, EmbeddedTargetGetsWhatWasTyped) {
     MemoryTarget target;
     ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "4096");
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
+    TypeBufferSizeAndOk(script, "4096");
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_EMBEDDED_TARGET, target.table()));
     EXPECT_TRUE(script.Completed());
     LoadFromTarget(pages_);
@@ -301,12 +302,7 @@ TEST_P(RunModesOnScreen, EmbeddedTargetGetsWhatWasTyped) {
 
 TEST_P(RunModesOnScreen, SheetOnlyStoresNothing) {
     ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "4096");
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
+    TypeBufferSizeAndOk(script, "4096");
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_SHEET_ONLY));
     EXPECT_TRUE(script.Completed());
     EXPECT_FALSE(SettingsStored());
