@@ -9,6 +9,7 @@
 #include "res/string_table.h"
 #include "stores/farhand_export.h"
 #include "stores/registry_store.h"
+#include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "target/memory_target.h"
 #include "target/target_store.h"
@@ -145,20 +146,8 @@ TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
     EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
 }
 
-// Help files shown, recorded.
-class RecordedHelp final : public platform::HelpViewer {
-public:
-    void ShowWinHelp(platform::WindowHandle owner, const std::string& file) override {
-        shown.push_back("win:" + file + "@" + std::to_string(owner));
-    }
-    void ShowHtmlHelp(platform::WindowHandle owner, const std::string& file) override {
-        shown.push_back("html:" + file + "@" + std::to_string(owner));
-    }
-    std::vector<std::string> shown;
-};
-
 TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
-    RecordedHelp help;
+    test::RecordedHelp help;
     platform::ScopedHelpViewer scope(help);
     MemoryTarget target;
     const std::string sheet = "@" + std::to_string(HeadlessSheetWindow::kSheetHandle);

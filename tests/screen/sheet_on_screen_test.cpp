@@ -7,6 +7,7 @@
 #include "res/string_table.h"
 #include "screen/screen_script.h"
 #include "screen/screen_windows.h"
+#include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 #include "target/memory_target.h"
@@ -307,6 +308,27 @@ TEST_P(RunModesOnScreen, SheetOnlyStoresNothing) {
     EXPECT_TRUE(script.Completed());
     EXPECT_FALSE(SettingsStored());
     EXPECT_FALSE(FileExists(HookStateFile()));
+}
+
+// F1 on the sheet, or on a page (whose window passes it on to the sheet), shows the host's help
+// file, owned by the sheet.
+TEST_P(RunModesOnScreen, HelpReachesTheSheetFromItselfAndFromAPage) {
+    RecordedHelp help;
+    platform::ScopedHelpViewer scope(help);
+    std::string sheet;
+    ScreenScript script;
+    script.Then(SheetOpen()).Do([&] {
+        sheet = std::to_string(reinterpret_cast<uintptr_t>(sheet_));
+        HELPINFO info{};
+        info.cbSize = sizeof info;
+        SendMessageA(sheet_, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        SendMessageA(Page("Advanced"), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        PressButton(sheet_, IDCANCEL);
+    });
+    EXPECT_EQ(KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL_WITH_HELP));
+    EXPECT_TRUE(script.Completed());
+    EXPECT_EQ((std::vector<std::string>{"win:kelvd.hlp@" + sheet, "win:kelvd.hlp@" + sheet}),
+              help.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Nt, RunModesOnScreen, ::testing::Values(Platform::Nt), PlatformName);
