@@ -1,5 +1,6 @@
 #include "screen/screen_windows.h"
 
+#include "host/win32/page_tree.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -36,11 +37,10 @@ HWND FileNameField(HWND fileDialog) {
     return combo ? combo : GetDlgItem(fileDialog, kFileNameEdit);
 }
 
-HTREEITEM TreeItem(HWND tree, size_t index) {
-    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+HTREEITEM TreeItem(HWND sheet, size_t index) {
+    HTREEITEM item = kwhost::NextPage(sheet, nullptr);
     for (; item && index > 0; --index)
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+        item = kwhost::NextPage(sheet, item);
     return item;
 }
 
@@ -82,26 +82,16 @@ HWND FindPage(HWND sheet, const std::string& caption) {
 }
 
 std::vector<std::string> TreeCaptions(HWND sheet) {
-    HWND tree = GetDlgItem(sheet, IDC_PAGE_TREE);
     std::vector<std::string> captions;
-    for (size_t index = 0;; ++index) {
-        HTREEITEM handle = TreeItem(tree, index);
-        if (!handle)
-            return captions;
-        char text[128] = "";
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = handle;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        captions.push_back(text);
-    }
+    for (HTREEITEM page = kwhost::NextPage(sheet, nullptr); page;
+         page = kwhost::NextPage(sheet, page))
+        captions.push_back(kwhost::PageCaption(sheet, page));
+    return captions;
 }
 
 void ChooseTreeItem(HWND sheet, size_t index) {
-    HWND tree = GetDlgItem(sheet, IDC_PAGE_TREE);
-    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeItem(tree, index)));
+    SendDlgItemMessageA(sheet, IDC_PAGE_TREE, TVM_SELECTITEM, TVGN_CARET,
+                        reinterpret_cast<LPARAM>(TreeItem(sheet, index)));
 }
 
 void PressButton(HWND dialog, int controlId) {
