@@ -19,6 +19,10 @@ inline void AppendUint32(std::string& bytes, uint32_t value) {
     bytes.append(reinterpret_cast<const char*>(le), sizeof le);
 }
 
+inline uint16_t LoadUint16(const uint8_t* le) {
+    return static_cast<uint16_t>(le[0] | le[1] << 8);
+}
+
 inline uint32_t LoadUint32(const uint8_t* le) {
     return le[0] | le[1] << 8 | le[2] << 16 | static_cast<uint32_t>(le[3]) << 24;
 }

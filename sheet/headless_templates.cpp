@@ -14,7 +14,12 @@ platform::HeadlessTemplate HeadlessTemplateOf(uint32_t templateId) {
         break;
     case IDD_MEMORY_TRACKING:
         facts.checkBoxes = {IDC_MEMORY_TRACKING};
-        facts.comboItems = {{IDC_GUARD_BYTES, {"0", "8", "16", "32"}}};
+        facts.comboItems = {{IDC_GUARD_BYTES,
+                             {
+#define KELVD_GUARD_BYTES(text, size) text,
+#include "res/guard_bytes.def"
+#undef KELVD_GUARD_BYTES
+                             }}};
         break;
     case IDD_SELECT_EVENTS:
         facts.extendedSelectionLists = {IDC_EVENT_LIST};

@@ -1,5 +1,6 @@
 #include "host/win32/sheet_walk.h"
 
+#include "host/win32/page_tree.h"
 #include "host/win32/window_picture.h"
 #include "res/resource.h"
 
@@ -48,23 +49,6 @@ bool IsSheet(HWND window, const std::string& title) {
 bool IsMessageBox(HWND window) {
     return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
            GetDlgItem(window, kMessageTextId) && !GetDlgItem(window, IDC_PAGE_TREE);
-}
-
-HTREEITEM NextPage(HWND sheet, HTREEITEM page) {
-    return TreeView_GetNextItem(GetDlgItem(sheet, IDC_PAGE_TREE), page,
-                                page ? TVGN_NEXTVISIBLE : TVGN_ROOT);
-}
-
-std::string PageCaption(HWND sheet, HTREEITEM page) {
-    char text[256] = "";
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = page;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(GetDlgItem(sheet, IDC_PAGE_TREE), TVM_GETITEMA, 0,
-                 reinterpret_cast<LPARAM>(&item));
-    return text;
 }
 
 // "Select Driver APIs" becomes "select-driver-apis".

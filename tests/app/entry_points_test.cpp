@@ -9,6 +9,7 @@
 #include "res/string_table.h"
 #include "stores/farhand_export.h"
 #include "stores/registry_store.h"
+#include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "target/memory_target.h"
 #include "target/target_store.h"
@@ -24,29 +25,6 @@ using namespace std::string_literals;
 
 class EntryPoints : public test::SheetFixture {
 protected:
-    std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
-    // The stored state list of the platform's local store (the registry's "Driver" value, or
-    // the whole KELVDVXD.CFG).
-    std::string StoredStates() const {
-        if (Win9x())
-            return FileText("KELVDVXD.CFG");
-        platform::KeyHandle key;
-        std::vector<uint8_t> bytes;
-        if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
-            key.QueryBytes("Driver", &bytes);
-        return std::string(bytes.begin(), bytes.end());
-    }
-    bool StoredDriverState(char state) const {
-        std::string entry = std::string(DriverName()) + '\0' + state;
-        return StoredStates().find(entry) != std::string::npos;
-    }
-    // Whether the checker's service key holds settings (opening the sheet creates the key).
-    static bool SettingsStored() {
-        platform::KeyHandle key;
-        uint32_t value = 0;
-        return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
-               key.QueryDword("MemUsage", &value);
-    }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& shown : messages_.shown)
@@ -168,20 +146,8 @@ TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
     EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
 }
 
-// Help files shown, recorded.
-class RecordedHelp final : public platform::HelpViewer {
-public:
-    void ShowWinHelp(platform::WindowHandle owner, const std::string& file) override {
-        shown.push_back("win:" + file + "@" + std::to_string(owner));
-    }
-    void ShowHtmlHelp(platform::WindowHandle owner, const std::string& file) override {
-        shown.push_back("html:" + file + "@" + std::to_string(owner));
-    }
-    std::vector<std::string> shown;
-};
-
 TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
-    RecordedHelp help;
+    test::RecordedHelp help;
     platform::ScopedHelpViewer scope(help);
     MemoryTarget target;
     const std::string sheet = "@" + std::to_string(HeadlessSheetWindow::kSheetHandle);

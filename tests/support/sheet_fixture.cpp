@@ -4,6 +4,7 @@
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"
 #include "platform/profile_sections.h"
+#include "platform/registry.h"
 #include "res/resource.h"
 #include "sheet/headless_templates.h"
 #include "stores/config_file.h"
@@ -80,6 +81,13 @@ int32_t SheetFixture::Configure(int32_t mode, Script script, TargetRegistry* tar
     return ConfigureKELVD(helpFile, mode, target);
 }
 
+int32_t SheetFixture::ConfigureOnScreen(int32_t mode, TargetRegistry* target,
+                                        const char* helpFile) {
+    frontEndScope_.reset();
+    frontEnd_.reset();
+    return ConfigureKELVD(helpFile, mode, target);
+}
+
 platform::HeadlessDialogWindow& SheetFixture::Page(platform::HeadlessSheetWindow& sheet,
                                                    uint32_t templateId) {
     platform::HeadlessDialogWindow* page = sheet.Page(templateId);
@@ -108,6 +116,28 @@ ScalarSettings SheetFixture::StoredSettings() {
     else
         LoadFromRegistry(pages_);
     return Held();
+}
+
+std::string SheetFixture::StoredStates() const {
+    if (Win9x())
+        return FileText("KELVDVXD.CFG");
+    platform::KeyHandle key;
+    std::vector<uint8_t> bytes;
+    if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
+        key.QueryBytes("Driver", &bytes);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool SheetFixture::StoredDriverState(char state) const {
+    std::string entry = std::string(DriverName()) + '\0' + state;
+    return StoredStates().find(entry) != std::string::npos;
+}
+
+bool SheetFixture::SettingsStored() {
+    platform::KeyHandle key;
+    uint32_t value = 0;
+    return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
+           key.QueryDword("MemUsage", &value);
 }
 
 std::string SheetFixture::FileText(const std::string& name) const {

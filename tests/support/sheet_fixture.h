@@ -36,6 +36,10 @@ protected:
     // ConfigureKELVD(helpFile, mode, target) with script acting on the sheet; its result.
     int32_t Configure(int32_t mode, Script script, TargetRegistry* target = nullptr,
                       const char* helpFile = "kelvd.hlp");
+    // ConfigureKELVD(helpFile, mode, target) with the platform's own front end: on Windows the
+    // sheet on the screen, for the test to act on through its windows.
+    int32_t ConfigureOnScreen(int32_t mode, TargetRegistry* target = nullptr,
+                              const char* helpFile = "kelvd.hlp");
     // How many sheets Configure has run.
     int Runs() const { return frontEnd_ ? frontEnd_->runs : 0; }
 
@@ -50,6 +54,15 @@ protected:
     const char* EventName() const { return Win9x() ? "_HeapAllocate" : "ExAllocatePool"; }
     // Checks the listed driver and hooks every event, as the user does.
     void CheckEverything(platform::HeadlessSheetWindow& sheet);
+
+    std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
+    // The stored state list of the platform's local store (the registry's "Driver" value, or
+    // the whole KELVDVXD.CFG).
+    std::string StoredStates() const;
+    // Whether the listed driver is stored with state.
+    bool StoredDriverState(char state) const;
+    // Whether the checker's service key holds settings (opening the sheet creates the key).
+    static bool SettingsStored();
 
     // What was stored: the settings read back from the local store of the platform (registry or
     // KELVDVXD.CFG), and the contents of the files.

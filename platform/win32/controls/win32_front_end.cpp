@@ -1,0 +1,35 @@
+#include "platform/win32/controls/win32_front_end.h"
+
+#include "platform/message_box.h"
+#include "platform/win32/controls/win32_sheet_window.h"
+
+#include <commctrl.h>
+
+namespace platform {
+
+namespace {
+
+// The module holding this code, whose resources hold the templates.
+HMODULE OwnModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
+    return module;
+}
+
+} // namespace
+
+int Win32FrontEnd::RunModal(const std::string& title, const SheetLayout& layout, SheetHost& host) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    HMODULE module = OwnModule();
+    Win32SheetWindow window(title, layout, host, module);
+    INT_PTR result =
+        DialogBoxParamA(module, MAKEINTRESOURCEA(layout.templateId), GetActiveWindow(),
+                        Win32SheetWindow::Procedure, reinterpret_cast<LPARAM>(&window));
+    // A sheet that cannot be shown (its template missing) is as one the user cancelled.
+    return result == -1 ? kIdCancel : static_cast<int>(result);
+}
+
+} // namespace platform
