@@ -1,6 +1,6 @@
 #include "support/system_memory_image.h"
 
-#include "platform/sparse_memory.h"
+#include "doubles/sparse_memory.h"
 
 #include <cstring>
 #ifdef _WIN32
