@@ -3,6 +3,7 @@
 #include "model/config_model.h"
 #include "platform/file_system.h"
 #include "platform/little_endian.h"
+#include "platform/replacing_file.h"
 #include "platform/system_info.h"
 #include "stores/api_category_lookup.h"
 #include "stores/file_path.h"

@@ -1,6 +1,7 @@
 #include "stores/farhand_export.h"
 
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "res/string_table.h"
 #include "stores/checker_value_names.h"
 #include "stores/config_file.h"

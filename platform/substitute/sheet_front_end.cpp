@@ -3,7 +3,7 @@
 // user to act on it, is closed with Cancel, so ConfigureKELVD returns 1223 and stores nothing.
 #include "platform/controls/sheet_front_end.h"
 #include "doubles/headless/headless_front_end.h"
-#include "doubles/headless/headless_templates.h"
+#include "doubles/headless/library_templates.h"
 
 namespace platform {
 

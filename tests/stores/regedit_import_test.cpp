@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <map>
 

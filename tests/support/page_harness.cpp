@@ -1,6 +1,6 @@
 #include "support/page_harness.h"
 
-#include "doubles/headless/headless_templates.h"
+#include "doubles/headless/library_templates.h"
 #include "res/resource.h"
 
 namespace kelvd::test {

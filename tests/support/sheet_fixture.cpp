@@ -1,6 +1,6 @@
 #include "support/sheet_fixture.h"
 
-#include "doubles/headless/headless_templates.h"
+#include "doubles/headless/library_templates.h"
 #include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"

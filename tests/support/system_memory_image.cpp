@@ -4,7 +4,7 @@
 
 #include <cstring>
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 #endif
 
 namespace kelvd::test {

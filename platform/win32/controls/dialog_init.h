@@ -3,7 +3,7 @@
 // the dialog's combo boxes start with.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <cstdint>
 

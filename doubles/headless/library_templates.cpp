@@ -1,4 +1,4 @@
-#include "doubles/headless/headless_templates.h"
+#include "doubles/headless/library_templates.h"
 
 #include "res/resource.h"
 
