@@ -9,6 +9,7 @@
 #include "doubles/headless/memory_check_list.h"
 #include "doubles/headless/memory_combo_box.h"
 #include "doubles/headless/memory_cursor.h"
+#include "doubles/headless/memory_edit.h"
 #include "doubles/headless/memory_list_view.h"
 #include "doubles/headless/scripted_file_dialog.h"
 #include "platform/controls/dialog_window.h"
