@@ -4,7 +4,8 @@
 #include "doubles/simulated_devices.h"
 #include "doubles/sparse_memory.h"
 #include "drivers/checker_device.h"
-#include "drivers/win9x_drivers.h"
+#include "drivers/checker_modules.h"
+#include "drivers/loaded_vxds.h"
 #include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
