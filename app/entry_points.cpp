@@ -24,7 +24,7 @@ int32_t ConfigureSettings(const char* helpFile, int32_t mode, TargetRegistry* ta
     if (mode == kEmbeddedTarget)
         configApp().target = target;
     SettingsSheet sheet(mode == kFarhandExport ? kStrFarhandSheetTitle : kStrSheetTitle,
-                        static_cast<uint32_t>(mode));
+                        static_cast<uint32_t>(mode), configApp().target);
     int result = sheet.DoModal();
     help.reset();
     return result == kSheetCancelled || result == kSheetAborted ? KELVD_CANCELLED : 0;

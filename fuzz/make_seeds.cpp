@@ -3,7 +3,7 @@
 // in-memory embedded target in the target fuzzer's answer format. The memory lists of Windows 9x
 // have no writer in the library; their seeds are laid out here as the checker lays them.
 //   make_seeds <directory>   writes <directory>/<fuzzer>/<seed>
-#include "app/config_app.h"
+#include "doubles/memory_target.h"
 #include "drivers/checker_device.h"
 #include "fuzz/fuzz_support.h"
 #include "model/config_model.h"
@@ -11,8 +11,7 @@
 #include "stores/config_file.h"
 #include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
-#include "target/memory_target.h"
-#include "target/target_inventory.h"
+#include "target/target_drivers.h"
 #include "target/target_store.h"
 
 #include <cstdio>
@@ -57,7 +56,7 @@ void FileSeeds(World& world) {
         SaveHookState();
         for (const auto& [path, content] : world.files.files)
             WriteSeed("hook_state", win9x ? "win9x" : "nt", platform + content);
-        SaveConfigFile("C:\\seed.kwt", world.pages);
+        SaveConfigFile("C:\\seed.kwt", world.settings);
         WriteSeed("config_file", win9x ? "win9x" : "nt",
                   platform + world.files.files["C:\\seed.kwt"]);
     }
@@ -65,7 +64,7 @@ void FileSeeds(World& world) {
 
 void RegistrySeed(World& world) {
     MarkSome(false);
-    SaveToRegistry(world.pages);
+    SaveToRegistry(world.settings);
     const char* const names[] = {"MemUsage", "StackThreshold",          "DRPopup",
                                  "Start",    "NumGuardBytes",           "MemTrackingOn",
                                  "Driver",   "InstalledDisplayDrivers", "UserDriver",
@@ -147,19 +146,16 @@ void TargetSeed(World& world) {
         key.SetDword("Start", 0);
         key.SetString("DisplayName", service);
     }
-    configApp().target = realTarget;
     MarkSome(false);
-    SaveToTarget(world.pages);
+    SaveToTarget(*realTarget, world.settings);
 
     TargetRegistry recorder = *realTarget;
     recorder.OpenKey = RecordOpenKey;
     recorder.QueryValue = RecordQueryValue;
     recorder.EnumKey = RecordEnumKey;
-    configApp().target = &recorder;
     recording.clear();
-    EnumerateTargetDrivers();
-    LoadFromTarget(world.pages);
-    configApp().target = nullptr;
+    EnumerateTargetDrivers(recorder);
+    LoadFromTarget(recorder);
     WriteSeed("target", "session", recording);
 }
 

@@ -1,10 +1,10 @@
 #include "host/host_run.h"
 
+#include "doubles/memory_target.h"
 #include "host/demo_target.h"
 #include "host/kelvd_library.h"
 #include "host/target_report.h"
 #include "res/string_table.h"
-#include "target/memory_target.h"
 
 namespace kwhost {
 

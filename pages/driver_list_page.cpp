@@ -1,10 +1,10 @@
 #include "pages/driver_list_page.h"
 
 #include "drivers/driver_description.h"
+#include "framework/message_map.h"
 #include "platform/multibyte.h"
 #include "res/resource.h"
 #include "res/string_table.h"
-#include "sheet/message_map.h"
 
 namespace kelvd {
 

@@ -6,9 +6,9 @@
 // model always agree.
 #pragma once
 
+#include "framework/tabbed_dlg_page.h"
 #include "pages/listed_table.h"
 #include "platform/controls/list_view_control.h"
-#include "sheet/tabbed_dlg_page.h"
 
 #include <string>
 #include <vector>

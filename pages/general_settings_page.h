@@ -4,7 +4,9 @@
 // the buttons show them only when the page's window is initialised.
 #pragma once
 
-#include "sheet/tabbed_dlg_page.h"
+#include "framework/tabbed_dlg_page.h"
+
+#include "model/scalar_settings.h"
 
 #include <cstdint>
 
@@ -12,9 +14,6 @@ namespace kelvd {
 
 class GeneralSettingsPage : public TabbedDlgPage {
 public:
-    static constexpr uint32_t kInitialDRPopup = 0; // never pop up
-    static constexpr uint32_t kInitialStart = 0;   // boot start
-
     GeneralSettingsPage();
 
     // Plain reads and writes: the setters store any value unchanged.
@@ -33,8 +32,9 @@ public:
     bool OnButtonClicked(int controlId);
 
 private:
-    uint32_t drPopup_ = kInitialDRPopup; // 0 never, 1 errors only, 2 errors and warnings
-    uint32_t start_ = kInitialStart;     // 0 boot start, 3 demand start ("Disabled")
+    uint32_t drPopup_ =
+        ScalarSettings::kInitialDRPopup; // 0 never, 1 errors only, 2 errors and warnings
+    uint32_t start_ = ScalarSettings::kInitialStart; // 0 boot start, 3 demand start ("Disabled")
 };
 
 } // namespace kelvd

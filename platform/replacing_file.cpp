@@ -1,4 +1,4 @@
-#include "platform/file_system.h"
+#include "platform/replacing_file.h"
 
 namespace platform {
 

@@ -1,13 +1,15 @@
 #include "sheet/model_loader.h"
 
 #include "drivers/checker_device.h"
+#include "drivers/checker_modules.h"
 #include "drivers/display_drivers.h"
+#include "drivers/loaded_vxds.h"
+#include "drivers/printer_drivers.h"
 #include "drivers/service_drivers.h"
-#include "drivers/win9x_drivers.h"
 #include "model/config_model.h"
 #include "res/string_table.h"
 #include "stores/api_catalogue.h"
-#include "target/target_inventory.h"
+#include "target/target_drivers.h"
 
 namespace kelvd {
 
@@ -21,9 +23,9 @@ void ClearDriverTables(ConfigModel& model) {
     model.userVxds.Clear();
 }
 
-void EnumerateDrivers(const ConfigModel& model) {
-    if (model.runMode == kEmbeddedTarget) {
-        EnumerateTargetDrivers();
+void EnumerateDrivers(const ConfigModel& model, const TargetRegistry* target) {
+    if (target) {
+        EnumerateTargetDrivers(*target);
     } else if (model.isWin9x) {
         EnumerateCheckerModules();
         EnumerateLoadedVxds();
@@ -36,7 +38,7 @@ void EnumerateDrivers(const ConfigModel& model) {
 
 } // namespace
 
-bool ModelLoader::LoadModel(platform::WindowHandle owner) {
+bool ModelLoader::LoadModel(platform::WindowHandle owner, const TargetRegistry* target) {
     if (modelLoaded)
         return true;
     ConfigModel& model = configModel();
@@ -44,7 +46,7 @@ bool ModelLoader::LoadModel(platform::WindowHandle owner) {
     // On Windows 9x the lists come from the running checker, so it must be there first.
     if (model.isWin9x && !ConnectChecker())
         return false;
-    EnumerateDrivers(model);
+    EnumerateDrivers(model, target);
     model.catalogueVersion = ReadApiCatalogue();
     // The number itself is tested, so a catalogue whose version is FF counts as missing.
     if (model.catalogueVersion == kNoCatalogue) {

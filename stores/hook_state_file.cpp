@@ -3,6 +3,7 @@
 #include "model/config_model.h"
 #include "model/runtime_numbers.h"
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "stores/file_path.h"
 #include "stores/install_dirs.h"
 #include "stores/text_line.h"

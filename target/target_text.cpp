@@ -13,13 +13,6 @@ TargetString Widen(const std::string& text) {
     return wide;
 }
 
-std::string Narrow(const KelvdTargetChar* text) {
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += *text <= 0xFF ? static_cast<char>(*text) : '?';
-    return narrow;
-}
-
 TargetString TextOfUnits(const KelvdTargetChar* units, size_t count) {
     return TargetString(units, std::find(units, units + count, KelvdTargetChar{0}));
 }

@@ -1,7 +1,7 @@
 #include "platform/version_info.h"
 
+#include "platform/win32/windows_support.h"
 #include <cstring>
-#include <windows.h>
 
 namespace platform {
 

@@ -1,5 +1,6 @@
 #include "pages/advanced_settings_page.h"
 
+#include "doubles/headless/memory_edit.h"
 #include "pages/scalar_pages.h"
 #include "res/string_table.h"
 

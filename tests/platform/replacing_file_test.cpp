@@ -1,5 +1,6 @@
 // A file written for replacement takes the place of the old one only when complete.
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "support/failing_file_system.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 // test and cancels every dialog of the thread, so that the run ends.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <functional>
 #include <string>

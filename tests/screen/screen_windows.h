@@ -1,7 +1,7 @@
 // Finding this thread's windows and acting on them with window messages only.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The settings sheet on the screen, opened through ConfigureKELVD and driven through its windows
 // with window messages only, as a user (or a host's automation) acts on it; what it stored
 // afterwards.
-#include "app/config_app.h"
+#include "doubles/memory_target.h"
 #include "include/kelvdcfg.h"
 #include "res/resource.h"
 #include "res/string_table.h"
@@ -10,7 +10,6 @@
 #include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
-#include "target/memory_target.h"
 #include "target/target_store.h"
 
 #include <gtest/gtest.h>
@@ -296,9 +295,8 @@ TEST_P(RunModesOnScreen, EmbeddedTargetGetsWhatWasTyped) {
     TypeBufferSizeAndOk(script, "4096");
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_EMBEDDED_TARGET, target.table()));
     EXPECT_TRUE(script.Completed());
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target.table()));
     EXPECT_EQ(4096u, Held().memUsage);
-    configApp().target = nullptr;
 }
 
 TEST_P(RunModesOnScreen, SheetOnlyStoresNothing) {

@@ -32,4 +32,9 @@ int Win32FrontEnd::RunModal(const std::string& title, const SheetLayout& layout,
     return result == -1 ? kIdCancel : static_cast<int>(result);
 }
 
+SheetFrontEnd& nativeSheetFrontEnd() {
+    static Win32FrontEnd instance;
+    return instance;
+}
+
 } // namespace platform

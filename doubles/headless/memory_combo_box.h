@@ -1,0 +1,33 @@
+// A drop-down list combo box without a window, holding the items its template gives it. The
+// user's choice of an item selects it and reports CBN_SELCHANGE; a disabled box ignores it.
+#pragma once
+
+#include "doubles/headless/control_reporter.h"
+#include "platform/controls/combo_box_control.h"
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class MemoryComboBox final : public Enablable<ComboBoxControl>, public ControlReporter {
+public:
+    MemoryComboBox(int controlId, ControlEvents& events, std::vector<std::string> items)
+        : ControlReporter(controlId, events), items_(std::move(items)) {}
+
+    int GetCount() const override { return static_cast<int>(items_.size()); }
+    int GetCurSel() const override { return selected_; }
+    void SetCurSel(int index) override {
+        selected_ = index >= 0 && index < GetCount() ? index : kNoSelection;
+    }
+    const std::vector<std::string>& Items() const { return items_; }
+
+    // What the user does: picks the item at index.
+    void Choose(int index);
+
+private:
+    std::vector<std::string> items_;
+    int selected_ = kNoSelection;
+};
+
+} // namespace platform

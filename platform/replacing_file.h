@@ -1,0 +1,18 @@
+// Writing a file so that a reader never finds it half written.
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <memory>
+#include <string>
+
+namespace platform {
+
+// Opens path for writing in binary mode so that it is replaced only when everything was written:
+// the data goes to a temporary file beside it, which Close() moves over path once every write
+// and the close itself succeeded. A failed write, a failed close, or a file destroyed without
+// Close() leaves path as it was and removes the temporary file. Null when the temporary file
+// cannot be created.
+std::unique_ptr<File> OpenForReplace(const std::string& path);
+
+} // namespace platform
