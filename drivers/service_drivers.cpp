@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace kelvd {
@@ -24,14 +23,18 @@ constexpr size_t kDisplayNameFallbackSize = 38;
 // The service manager's configurations are at most 8 KiB; a larger size is not believed.
 constexpr uint32_t kMaxConfigSize = 64 * 1024;
 
-// What one enumeration call is given: 720 bytes. The storage behind them is twice that and is
-// zeroed before each call, because a service manager that converts a wide enumeration into
-// narrow text may write as much as it fetched at twice the size, and may count entries it never
-// filled in (their pointers stay null here).
-struct EnumerationBuffer {
-    static constexpr size_t kEntries = 2 * kEnumerationSize / sizeof(EnumServiceStatus);
-    EnumServiceStatus entries[kEntries];
-};
+// What one enumeration call is given: 720 bytes, unless an answer delivered nothing usable. A
+// service manager that converts a wide enumeration into narrow text may count entries whose
+// strings it never wrote, when they did not fit; the call is then made again with room for what
+// it said it needs. The storage behind the bytes given is twice their number and is zeroed
+// before each call, because such a service manager may write as much as it fetched at twice the
+// size, and the pointers of entries it never filled in stay null.
+constexpr uint32_t kMaxEnumerationSize = 1 << 20;
+using EnumerationBuffer = std::vector<EnumServiceStatus>;
+
+EnumerationBuffer BufferFor(uint32_t size) {
+    return EnumerationBuffer(2 * size / sizeof(EnumServiceStatus));
+}
 
 const char* OrEmpty(const char* text) {
     return text ? text : "";
@@ -73,11 +76,12 @@ void AddEnumeratedService(ScHandle manager, const EnumServiceStatus& entry) {
 // Offers the entries of one enumeration call, as long as they lie in the buffer and the table
 // has room.
 void AddEntries(ScHandle manager, const EnumerationBuffer& buffer, uint32_t count) {
-    for (uint32_t i = 0; i < std::min<size_t>(count, EnumerationBuffer::kEntries); ++i) {
-        const EnumServiceStatus& entry = buffer.entries[i];
+    const size_t bytes = buffer.size() * sizeof(EnumServiceStatus);
+    for (uint32_t i = 0; i < std::min<size_t>(count, buffer.size()); ++i) {
+        const EnumServiceStatus& entry = buffer[i];
         if (configModel().drivers.IsFull() || !entry.serviceName ||
-            !LiesIn(entry.serviceName, &buffer, sizeof buffer) ||
-            !LiesIn(entry.displayName, &buffer, sizeof buffer))
+            !LiesIn(entry.serviceName, buffer.data(), bytes) ||
+            !LiesIn(entry.displayName, buffer.data(), bytes))
             return;
         AddEnumeratedService(manager, entry);
     }
@@ -90,16 +94,20 @@ void EnumerateServiceDrivers() {
     ScHandle manager = services.OpenManager(nullptr, nullptr, platform::svc::kGenericRead);
     if (!manager)
         return;
-    auto buffer = std::make_unique<EnumerationBuffer>();
     // The resume handle says where the next call goes on; a call that returns nothing, leaves it
     // 0 or leaves it where it was ends the enumeration, as does a full table.
-    uint32_t resume = 0;
+    uint32_t resume = 0, size = kEnumerationSize;
     for (;;) {
-        *buffer = EnumerationBuffer{};
+        EnumerationBuffer buffer = BufferFor(size);
         uint32_t needed = 0, returned = 0, previous = resume;
         services.EnumStatus(manager, platform::svc::kDriver, platform::svc::kStateAll,
-                            buffer->entries, kEnumerationSize, &needed, &returned, &resume);
-        AddEntries(manager, *buffer, returned);
+                            buffer.data(), size, &needed, &returned, &resume);
+        if (returned > 0 && !buffer[0].serviceName && size < kMaxEnumerationSize) {
+            size = std::min(kMaxEnumerationSize, size + std::max(needed, size));
+            resume = previous;
+            continue;
+        }
+        AddEntries(manager, buffer, returned);
         if (returned == 0 || resume == 0 || resume == previous || configModel().drivers.IsFull())
             break;
     }
