@@ -3,8 +3,9 @@ JOBS ?= $(shell nproc)
 TREES := linux asan fuzz win32 win64
 FUZZ_SECONDS ?= 60
 MODE ?= 1
+BENCH_RUNS ?= 5
 
-.PHONY: test run fuzz build deps format clean $(addprefix tree-,$(TREES))
+.PHONY: test run bench fuzz build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
@@ -13,6 +14,13 @@ test: build
 # display, pictures of its pages in out/screens/.
 run: tree-win64
 	tools/run-demo.sh $(MODE)
+
+# The native benchmark beside its floors, then the sheet timed under Wine at full capacity
+# (BENCH_RUNS runs, default 5): one summary of medians.
+bench: deps
+	@tools/build-quietly.sh linux kelvd-bench
+	@tools/build-quietly.sh win64 kwhost kelvd-fullset
+	@tools/run-bench.sh $(BENCH_RUNS)
 
 # Every fuzzer for FUZZ_SECONDS seconds each.
 fuzz: tree-fuzz
