@@ -158,8 +158,7 @@ void SheetWalk::Tick() {
 }
 
 void SheetWalk::Step() {
-    if ((phase_ == Phase::Selecting || phase_ == Phase::Picturing ||
-         phase_ == Phase::Refilling) &&
+    if ((phase_ == Phase::Selecting || phase_ == Phase::Picturing || phase_ == Phase::Refilling) &&
         !IsWindow(sheet_))
         out_ << "The sheet closed before every page was walked\n";
     if (phase_ != Phase::FindingSheet && !IsWindow(sheet_)) {
@@ -244,8 +243,8 @@ void SheetWalk::RefillEvents() {
         return;
     const LARGE_INTEGER chosen = Now();
     SendMessageA(categories, LB_SETCURSEL, 1, 0);
-    SendMessageA(GetParent(categories), WM_COMMAND,
-                 MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(categories));
+    SendMessageA(GetParent(categories), WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(categories));
     HWND events = ShownList(sheet_, IDC_EVENT_LIST);
     const LRESULT count = events ? SendMessageA(events, LB_GETCOUNT, 0, 0) : 0;
     Time("Time to refill the event list with " + std::to_string(count) + " events", chosen);
@@ -284,10 +283,9 @@ void SheetWalk::Save(HWND window, const std::string& what, unsigned number) {
     snprintf(prefix, sizeof prefix, "%02u-", number);
     std::string name = prefix + FileNamePart(what);
     // A second message with the same step is numbered apart.
-    for (unsigned copy = 2; std::find(pictures_.begin(), pictures_.end(), name + ".png") !=
-                                pictures_.end() ||
-                            std::find(unsaved_.begin(), unsaved_.end(), name + ".png") !=
-                                unsaved_.end();
+    for (unsigned copy = 2;
+         std::find(pictures_.begin(), pictures_.end(), name + ".png") != pictures_.end() ||
+         std::find(unsaved_.begin(), unsaved_.end(), name + ".png") != unsaved_.end();
          ++copy)
         name = prefix + FileNamePart(what) + "-" + std::to_string(copy);
     name += ".png";
@@ -311,9 +309,8 @@ SheetCompanionFactory ScreenWalks() {
         SheetWalk::Timing timing;
         if (command.timed)
             timing = {kTimedTickMs, kTimedPatienceTicks};
-        return std::make_unique<SheetWalk>(title,
-                                           SheetWalk::Request{command.screensDir, command.timed},
-                                           out, timing);
+        return std::make_unique<SheetWalk>(
+            title, SheetWalk::Request{command.screensDir, command.timed}, out, timing);
     };
 }
 
