@@ -95,6 +95,19 @@ void Win32CheckList::Draw(const DRAWITEMSTRUCT& draw) {
         DrawFocusRect(draw.hDC, &text);
 }
 
+void Win32CheckList::BeginUpdate(int added) {
+    Send(WM_SETREDRAW, FALSE);
+    // Room for the items and their texts, taken to be about as long as event names are.
+    constexpr int kTextBytes = 32;
+    if (added > 0)
+        Send(LB_INITSTORAGE, static_cast<WPARAM>(added), static_cast<LPARAM>(added) * kTextBytes);
+}
+
+void Win32CheckList::EndUpdate() {
+    Send(WM_SETREDRAW, TRUE);
+    InvalidateRect(Window(), nullptr, TRUE);
+}
+
 int Win32CheckList::AddString(const std::string& text) {
     auto index = static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     if (index >= 0)
