@@ -1,6 +1,8 @@
 // A driver file's description, from its version resource.
 #pragma once
 
+#include "platform/version_info.h"
+
 #include <string>
 
 namespace kelvd {
@@ -14,8 +16,9 @@ constexpr size_t kMaxDescriptionLength = 37;
 bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                           std::string* description);
 
-// The string value key of the version resource of path, in the user's default language with the
-// Unicode code page; false when there is none.
-bool QueryVersionString(const std::string& path, const char* key, std::string* value);
+// The string value key of a version resource, in the user's default language with the Unicode
+// code page; false when there is none.
+bool QueryVersionString(const platform::VersionResource& resource, const char* key,
+                        std::string* value);
 
 } // namespace kelvd

@@ -1,6 +1,9 @@
 #include "platform/pe_version_resource.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <map>
 #include <optional>
 
 namespace platform {
@@ -17,18 +20,80 @@ constexpr size_t kSectionHeaderSize = 40;
 constexpr size_t kNodeHeaderSize = 6; // wLength, wValueLength, wType
 constexpr uint16_t kTextValue = 1;
 
-// Bytes whose every read is checked against their end.
+// Where an image's bytes come from: memory, or a file read a page at a time as they are needed.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Copies length bytes from offset to out; false when the source does not hold them all.
+    virtual bool Read(size_t offset, size_t length, uint8_t* out) = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool Read(size_t offset, size_t length, uint8_t* out) override {
+        if (offset > size_ || length > size_ - offset)
+            return false;
+        std::copy_n(data_ + offset, length, out);
+        return true;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+};
+
+// A file's pages as the reader touches them, each read once.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(File& file) : file_(file) {}
+    bool Read(size_t offset, size_t length, uint8_t* out) override {
+        for (size_t done = 0; done < length;) {
+            const size_t at = offset + done, index = at / kPageSize, within = at % kPageSize;
+            const std::vector<uint8_t>& page = Page(index);
+            if (within >= page.size())
+                return false;
+            const size_t part = std::min(length - done, page.size() - within);
+            std::copy_n(page.data() + within, part, out + done);
+            done += part;
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kPageSize = 4096;
+
+    const std::vector<uint8_t>& Page(size_t index) {
+        auto found = pages_.find(index);
+        if (found != pages_.end())
+            return found->second;
+        std::vector<uint8_t>& page = pages_[index];
+        const size_t offset = index * kPageSize;
+        if (offset <= size_t{LONG_MAX} && file_.Seek(static_cast<long>(offset))) {
+            page.resize(kPageSize);
+            page.resize(file_.Read(page.data(), kPageSize));
+        }
+        return page;
+    }
+
+    File& file_;
+    std::map<size_t, std::vector<uint8_t>> pages_;
+};
+
+// Bytes of a source from base on, at most size of them, whose every read is checked.
 class Bytes {
 public:
-    Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    Bytes(ByteSource& source, size_t base, size_t size)
+        : source_(&source), base_(base), size_(size) {}
 
     bool Has(size_t offset, size_t length) const {
         return offset <= size_ && length <= size_ - offset;
     }
     std::optional<uint16_t> U16(size_t offset) const {
-        if (!Has(offset, 2))
+        uint8_t bytes[2];
+        if (!Read(offset, 2, bytes))
             return std::nullopt;
-        return static_cast<uint16_t>(data_[offset] | data_[offset + 1] << 8);
+        return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
     }
     std::optional<uint32_t> U32(size_t offset) const {
         std::optional<uint16_t> low = U16(offset), high = U16(offset + 2);
@@ -36,11 +101,28 @@ public:
             return std::nullopt;
         return static_cast<uint32_t>(*low | static_cast<uint32_t>(*high) << 16);
     }
-    const uint8_t* At(size_t offset) const { return data_ + offset; }
+    // length bytes from offset into out; its last byte is asked for first, so that a length
+    // beyond the source takes no memory.
+    bool Copy(size_t offset, size_t length, std::vector<uint8_t>* out) const {
+        uint8_t last;
+        if (length == 0 || !Read(offset + length - 1, 1, &last))
+            return length == 0 && Has(offset, 0);
+        out->resize(length);
+        return Read(offset, length, out->data());
+    }
+    // The bytes from offset on, at most size of them.
+    Bytes From(size_t offset, size_t size) const {
+        return Bytes(*source_, base_ + offset, std::min(size, size_ - offset));
+    }
     size_t size() const { return size_; }
 
 private:
-    const uint8_t* data_;
+    bool Read(size_t offset, size_t length, uint8_t* out) const {
+        return Has(offset, length) && source_->Read(base_ + offset, length, out);
+    }
+
+    ByteSource* source_;
+    size_t base_;
     size_t size_;
 };
 
@@ -49,11 +131,18 @@ class PeImage {
 public:
     explicit PeImage(const Bytes& file) : file_(file) {}
 
-    bool ReadHeaders() {
+    // Whether the bytes begin as a PE image does: "MZ", and "PE" and two zeros where the DOS
+    // header points.
+    bool IsImage() {
         std::optional<uint32_t> peOffset = file_.U32(0x3C);
         if (file_.U16(0) != uint16_t{0x5A4D} || !peOffset || file_.U32(*peOffset) != 0x4550u)
             return false;
-        const size_t coff = size_t{*peOffset} + 4;
+        coff_ = size_t{*peOffset} + 4;
+        return true;
+    }
+
+    bool ReadHeaders() {
+        const size_t coff = coff_;
         std::optional<uint16_t> sectionCount = file_.U16(coff + 2);
         std::optional<uint16_t> optionalSize = file_.U16(coff + 16);
         const size_t optional = coff + 20;
@@ -95,14 +184,14 @@ public:
             const size_t offset = size_t{rawOffset} + (rva - address);
             if (!file_.Has(offset, 0))
                 return std::nullopt;
-            size_t available = std::min<size_t>(rawSize - (rva - address), file_.size() - offset);
-            return Bytes(file_.At(offset), available);
+            return file_.From(offset, rawSize - (rva - address));
         }
         return std::nullopt;
     }
 
 private:
     const Bytes& file_;
+    size_t coff_ = 0;
     uint32_t resourceRva_ = 0;
     size_t sections_ = 0;
     size_t sectionCount_ = 0;
@@ -197,15 +286,19 @@ std::optional<Node> FindChild(const Bytes& block, const Node& parent, const std:
 
 } // namespace
 
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource) {
+namespace {
+
+ImageResource FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource) {
     resource->clear();
-    const Bytes file(image, size);
+    const Bytes file(source, 0, size);
     PeImage pe(file);
+    if (!pe.IsImage())
+        return ImageResource::NotAnImage;
     if (!pe.ReadHeaders())
-        return false;
+        return ImageResource::None;
     std::optional<Bytes> resources = pe.FromRva(pe.resourceRva());
     if (!resources)
-        return false;
+        return ImageResource::None;
     // Type, name and language: three levels, so a directory that points back at itself cannot
     // make the walk go round.
     std::optional<uint32_t> names = Subdirectory(DirectoryEntry(*resources, 0, kVersionType));
@@ -214,21 +307,35 @@ bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>
     std::optional<uint32_t> data =
         languages ? DirectoryEntry(*resources, *languages, std::nullopt) : std::nullopt;
     if (!data || (*data & kSubdirectoryBit))
-        return false;
+        return ImageResource::None;
     std::optional<uint32_t> rva = resources->U32(*data), length = resources->U32(*data + 4);
     if (!rva || !length)
-        return false;
+        return ImageResource::None;
     std::optional<Bytes> bytes = pe.FromRva(*rva);
-    if (!bytes || !bytes->Has(0, *length))
-        return false;
-    resource->assign(bytes->At(0), bytes->At(0) + *length);
-    return true;
+    if (!bytes || !bytes->Copy(0, *length, resource)) {
+        resource->clear();
+        return ImageResource::None;
+    }
+    return ImageResource::Found;
+}
+
+} // namespace
+
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource) {
+    MemorySource source(image, size);
+    return FindIn(source, size, resource) == ImageResource::Found;
+}
+
+ImageResource ReadImageVersionResource(File& image, std::vector<uint8_t>* resource) {
+    FileSource source(image);
+    return FindIn(source, SIZE_MAX, resource);
 }
 
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
                        std::u16string* value) {
     value->clear();
-    const Bytes block(resource, size);
+    MemorySource source(resource, size);
+    const Bytes block(source, 0, size);
     std::optional<Node> node = ReadNode(block, 0, size);
     std::string name;
     for (const char* p = subBlock;; ++p) {

@@ -1,5 +1,6 @@
 // The PE version-resource reader on an image made here byte by byte, so that every link of the
 // headers and of the resource tree can be broken, and on an image the build makes.
+#include "doubles/memory_file.h"
 #include "platform/file_system.h"
 #include "platform/pe_version_resource.h"
 #include "support/test_drivers.h"
@@ -82,8 +83,38 @@ Bytes Image(const Bytes& block, bool pe32Plus = true) {
     return image;
 }
 
+// An image held in memory, read as a file, counting what is read.
+class CountingFile final : public File {
+public:
+    explicit CountingFile(const Bytes& bytes) : file_(std::string(bytes.begin(), bytes.end())) {}
+    char* ReadLine(char*, int) override { return nullptr; }
+    size_t Read(void* buffer, size_t size) override {
+        ++reads;
+        size_t read = file_.Read(buffer, size);
+        bytesRead += read;
+        return read;
+    }
+    size_t Write(const void*, size_t) override { return 0; }
+    bool Seek(long offset) override { return file_.Seek(offset); }
+    long Tell() override { return file_.Tell(); }
+    bool Close() override { return true; }
+
+    int reads = 0;
+    size_t bytesRead = 0;
+
+private:
+    MemoryFile file_;
+};
+
+// The resource as found in the bytes, and as read from them as a file: both must agree.
 bool Find(const Bytes& image, Bytes* resource) {
-    return FindVersionResource(image.data(), image.size(), resource);
+    const bool found = FindVersionResource(image.data(), image.size(), resource);
+    CountingFile file(image);
+    Bytes read{1};
+    const ImageResource fromFile = ReadImageVersionResource(file, &read);
+    EXPECT_EQ(found, fromFile == ImageResource::Found);
+    EXPECT_EQ(*resource, read);
+    return found;
 }
 
 TEST(PeVersionResource, FindsTheBlockInPe32AndPe32PlusImages) {
@@ -132,6 +163,25 @@ INSTANTIATE_TEST_SUITE_P(
             name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
         return name;
     });
+
+// A file is read a page at a time, each page once, and only the pages the walk reaches: a
+// large image whose resource lies at its start costs two pages, and a file that is no image one.
+TEST(PeVersionResource, FileReadsOnlyThePagesItsResourceNeeds) {
+    const Bytes block = Block({Text(u"FileDescription", u"Tiny")});
+    Bytes image = Image(block);
+    image.resize(1 << 20);
+    CountingFile file(image);
+    Bytes resource;
+    EXPECT_EQ(ImageResource::Found, ReadImageVersionResource(file, &resource));
+    EXPECT_EQ(block, resource);
+    EXPECT_EQ(1, file.reads);
+    EXPECT_LE(file.bytesRead, 4096u);
+    Bytes text(100000, 'x');
+    CountingFile notAnImage(text);
+    EXPECT_EQ(ImageResource::NotAnImage, ReadImageVersionResource(notAnImage, &resource));
+    EXPECT_EQ(1, notAnImage.reads);
+    EXPECT_TRUE(resource.empty());
+}
 
 TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
     std::string file;

@@ -1,9 +1,15 @@
-// Version resources of the driver images the build makes, read by the platform's own reader:
-// the real version.dll under Wine, the PE reader of the substitute natively.
+// Version resources of the driver images the build makes, as the library reads them on every
+// platform (its own PE reader), and, under Wine, as the system's version.dll reads the same
+// images: the two must agree.
+#include "platform/file_system.h"
+#include "platform/pe_version_resource.h"
 #include "platform/version_info.h"
+#include "support/temp_dir.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace {
 
@@ -19,12 +25,21 @@ class VersionInfoContract : public ::testing::TestWithParam<Lookup> {};
 
 TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
     const std::string path = kelvd::test::TestDriver(GetParam().image);
-    std::vector<uint8_t> block(versionInfo().InfoSize(path.c_str()));
+    VersionResource resource;
     std::string value = "(none)";
-    if (versionInfo().Info(path.c_str(), &block) &&
-        !versionInfo().QueryString(block, GetParam().subBlock, &value))
+    if (ReadVersionResource(path.c_str(), &resource) &&
+        !QueryVersionValue(resource, GetParam().subBlock, &value))
         value = "(none)";
     EXPECT_EQ(GetParam().value, value);
+#ifdef _WIN32
+    // version.dll finds the same.
+    std::vector<uint8_t> block(versionInfo().InfoSize(path.c_str()));
+    std::string system = "(none)";
+    if (versionInfo().Info(path.c_str(), &block) &&
+        !versionInfo().QueryString(block, GetParam().subBlock, &system))
+        system = "(none)";
+    EXPECT_EQ(GetParam().value, system);
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,10 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
         Lookup{"MISSING.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
 
-TEST(VersionInfoSize, IsZeroWithoutAVersionResource) {
-    EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("PLAIN.SYS").c_str()));
-    EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("MISSING.SYS").c_str()));
-    EXPECT_NE(0u, versionInfo().InfoSize(kelvd::test::TestDriver("DESCRIBED.SYS").c_str()));
+TEST(VersionResourceOfAFile, IsReadByTheLibraryOnlyFromAPeImageThatHasOne) {
+    VersionResource resource;
+    EXPECT_TRUE(ReadVersionResource(kelvd::test::TestDriver("DESCRIBED.SYS").c_str(), &resource));
+    EXPECT_TRUE(resource.fromImage);
+    EXPECT_FALSE(ReadVersionResource(kelvd::test::TestDriver("PLAIN.SYS").c_str(), &resource));
+    EXPECT_FALSE(ReadVersionResource(kelvd::test::TestDriver("MISSING.SYS").c_str(), &resource));
+    // A file that is no PE image goes to the platform's reader, which finds nothing in text.
+    kelvd::test::TempDir dir;
+    std::ofstream(dir.File("README.TXT")) << "MZ, but no image";
+    EXPECT_FALSE(ReadVersionResource(dir.File("README.TXT").c_str(), &resource));
+    EXPECT_TRUE(resource.block.empty());
 }
 
 } // namespace
