@@ -1,6 +1,7 @@
 #include "platform/win32/controls/win32_check_list.h"
 
 #include "platform/controls/control_events.h"
+#include "platform/win32/controls/window_subclass.h"
 
 #include <commctrl.h>
 
@@ -10,7 +11,6 @@ namespace platform {
 
 namespace {
 
-constexpr UINT_PTR kBoxesId = 1;
 constexpr int kTextGap = 3;
 
 // The first selected item (the current one in a single-selection list), or kNoSelection.
@@ -21,8 +21,10 @@ int FirstSelected(Win32CheckList& list) {
     return list.GetCurSel();
 }
 
-LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                       DWORD_PTR) {
+LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+WindowSubclass boxes(Boxes);
+
+LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32CheckList list(window);
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         LRESULT hit = SendMessageA(window, LB_ITEMFROMPOINT, 0, lParam);
@@ -44,13 +46,13 @@ LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return boxes.CallOriginal(window, message, wParam, lParam);
 }
 
 } // namespace
 
 void Win32CheckList::InstallBoxes(HWND list) {
-    SetWindowSubclass(list, Boxes, kBoxesId, 0);
+    boxes.Install(list);
 }
 
 void Win32CheckList::Measure(HWND dialog, MEASUREITEMSTRUCT& measure) {
@@ -130,12 +132,16 @@ int Win32CheckList::GetCheck(int index) const {
 }
 
 void Win32CheckList::SetCheck(int index, int state) {
-    if (!IsItem(index))
+    if (!IsItem(index) || GetCheck(index) == state)
         return;
     Send(LB_SETITEMDATA, static_cast<WPARAM>(index), state);
-    RECT item{};
+    // Only an item in view is painted again: asking for a paint is a trip to the window server
+    // on some systems, and a filled list sets every box.
+    RECT item{}, client{};
     Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    InvalidateRect(Window(), &item, FALSE);
+    GetClientRect(Window(), &client);
+    if (item.bottom > client.top && item.top < client.bottom)
+        InvalidateRect(Window(), &item, FALSE);
 }
 
 bool Win32CheckList::IsExtended() const {
