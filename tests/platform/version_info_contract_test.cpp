@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace {
 
 using namespace platform;
@@ -70,7 +68,7 @@ TEST(VersionResourceOfAFile, IsReadByTheLibraryOnlyFromAPeImageThatHasOne) {
     EXPECT_FALSE(ReadVersionResource(kelvd::test::TestDriver("MISSING.SYS").c_str(), &resource));
     // A file that is no PE image goes to the platform's reader, which finds nothing in text.
     kelvd::test::TempDir dir;
-    std::ofstream(dir.File("README.TXT")) << "MZ, but no image";
+    ASSERT_TRUE(WriteWholeFile(dir.File("README.TXT"), "MZ, but no image"));
     EXPECT_FALSE(ReadVersionResource(dir.File("README.TXT").c_str(), &resource));
     EXPECT_TRUE(resource.block.empty());
 }
