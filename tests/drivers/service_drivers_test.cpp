@@ -127,15 +127,18 @@ public:
         ++enumerations;
         return enumerate(services, size, needed, returned, resume);
     }
-    bool QueryConfig(ScHandle, ServiceConfig*, uint32_t, uint32_t* needed) override {
-        *needed = 1u << 30; // not believed
+    bool QueryConfig(ScHandle, ServiceConfig*, uint32_t size, uint32_t* needed) override {
+        querySizes.push_back(size);
+        *needed = configSize;
         return false;
     }
     bool Close(ScHandle) override { return true; }
     uint32_t LastError() override { return svc::kErrorMoreData; }
 
     std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*, uint32_t*)> enumerate;
+    uint32_t configSize = 1u << 30; // not believed
     int enumerations = 0, opens = 0;
+    std::vector<uint32_t> querySizes;
 };
 
 class MisbehavingServices : public test::ModelFixture {
@@ -167,6 +170,13 @@ TEST_F(MisbehavingServices, EntriesNeverWrittenAreAskedForAgainWithTheRoomTheyNe
     EnumerateServiceDrivers();
     EXPECT_EQ((std::vector<uint32_t>{720, 720 + kNeeded}), sizes);
     EXPECT_EQ(static_cast<int>(kCount), services_.opens);
+    // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
+    // it needs.
+    services_.opens = 0;
+    services_.querySizes.clear();
+    services_.configSize = 10000;
+    EnumerateServiceDrivers();
+    EXPECT_EQ((std::vector<uint32_t>{8192, 10000, 8192, 10000, 8192, 10000}), services_.querySizes);
 }
 
 TEST_F(MisbehavingServices, EntriesThatAreNeverWrittenAreNotRead) {
