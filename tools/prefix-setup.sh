@@ -3,7 +3,8 @@
 # from change (or a set-up was cut short) it is set up again, which leaves the same prefix as a
 # first set-up. Every one has the install directories of the Kitwright suite and the Forgeline
 # family (the InstallDir values of "Software\Ostrand\Kitwright" and "Software\Ostrand\Forgeline"),
-# the Farhand directory below Forgeline's, and the key "Software\Ostrand\EmbeddedFL".
+# the Farhand directory below Forgeline's, the key "Software\Ostrand\EmbeddedFL", and Wine's own
+# fonts in its Fonts folder.
 #   kelvd_prefix_begin NAME PREFIX FILE...  false (saying the prefix is ready) when PREFIX was
 #                                           set up from these FILEs; else creates the prefix or
 #                                           readies it for a new set-up, with the directories
@@ -35,6 +36,10 @@ kelvd_prefix_begin() {
   fi
   rm -f "$kelvd_prefix_dir/.kelvd-demo"
   mkdir -p "$demo_kitwright_dir" "$demo_farhand_dir" "$demo_drivers_dir"
+  # Wine looks for its own fonts in its data directory and, as packaged here, does not find them
+  # there; in the prefix's Fonts folder it does: the dialogs get their Tahoma and the title bars
+  # the Marlett glyphs of their buttons.
+  cp "$kelvd_wine_fonts"/*.ttf "$kelvd_prefix_dir/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 
 # Registry text: backslashes doubled inside quoted strings.

@@ -126,7 +126,7 @@ SheetWalk::~SheetWalk() {
 }
 
 std::string SheetWalk::Finish(std::ostream& out) {
-    if (okPressed_.QuadPart)
+    if (request_.timed && okPressed_.QuadPart)
         times_.emplace_back("Time from OK to the return", MillisecondsSince(okPressed_));
     char milliseconds[32];
     for (const auto& [what, time] : times_) {
@@ -201,6 +201,8 @@ void SheetWalk::FindSheet() {
         return;
     if (request_.timed)
         Time("Time to the sheet's first paint", start_);
+    if (!request_.screensDir.empty())
+        Activate(sheet_);
     if (!Walking()) {
         phase_ = Phase::Done;
         return;
@@ -256,6 +258,13 @@ void SheetWalk::NextPage() {
     phase_ = Phase::Selecting;
 }
 
+// The window in front and drawn as the active one. Where no window manager runs, Wine leaves an
+// activated dialog's frame drawn inactive; the frame is told it is active again.
+void SheetWalk::Activate(HWND window) {
+    SetForegroundWindow(window);
+    SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+}
+
 void SheetWalk::Time(const std::string& what, LARGE_INTEGER from) {
     RedrawWindow(sheet_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     times_.emplace_back(what, MillisecondsSince(from));
@@ -263,11 +272,19 @@ void SheetWalk::Time(const std::string& what, LARGE_INTEGER from) {
 
 bool SheetWalk::AnswerMessageBox() {
     // Boxes that have gone are forgotten, so that a later box given the same handle is answered.
-    for (auto it = answered_.begin(); it != answered_.end();)
-        it = IsWindow(*it) ? std::next(it) : answered_.erase(it);
+    for (std::set<HWND>* boxes : {&answered_, &activated_})
+        for (auto it = boxes->begin(); it != boxes->end();)
+            it = IsWindow(*it) ? std::next(it) : boxes->erase(it);
     for (HWND window : ThreadWindows()) {
-        if (!IsMessageBox(window) || !answered_.insert(window).second)
+        if (!IsMessageBox(window) || answered_.count(window))
             continue;
+        // A box to be pictured is made the active window first and pictured on the next tick,
+        // once its frame has reached the screen.
+        if (!request_.screensDir.empty() && activated_.insert(window).second) {
+            Activate(window);
+            return true;
+        }
+        answered_.insert(window);
         out_ << "Message box \"" << TextOf(window)
              << "\": " << TextOf(GetDlgItem(window, kMessageTextId)) << "\n";
         if (!request_.screensDir.empty())

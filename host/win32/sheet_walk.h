@@ -6,7 +6,8 @@
 // page's place in the tree), times the page's first showing and, on the page with the category
 // list, the refill of the event list when the second category is chosen; after the last page it
 // presses OK. A message box that appears on the way is pictured (NN-message.png, NN the step it
-// came with), reported and answered with OK.
+// came with), reported and answered with OK. What is pictured is made the active window first,
+// as it is for a user.
 //
 // Timings are taken from the walk's construction (just before ConfigureKELVD is called) to the
 // tick that finds the sheet on the screen with nothing left to paint, and from an action to the
@@ -66,6 +67,7 @@ private:
     void RefillEvents();
     void NextPage();
     bool AnswerMessageBox();
+    static void Activate(HWND window);
     bool Walking() const { return !request_.screensDir.empty() || request_.timed; }
     // Paints whatever of the sheet waits to be painted, then notes the milliseconds since from.
     void Time(const std::string& what, LARGE_INTEGER from);
@@ -85,7 +87,8 @@ private:
     unsigned waited_ = 0;
     HWND sheet_ = nullptr;
     HTREEITEM page_ = nullptr;
-    unsigned pageNumber_ = 0; // the page's place in the tree, from 1
+    unsigned pageNumber_ = 0;  // the page's place in the tree, from 1
+    std::set<HWND> activated_; // message boxes made active to be pictured
     std::set<HWND> answered_;
     std::vector<std::string> pictures_;
     std::vector<std::string> unsaved_;
