@@ -17,6 +17,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
@@ -99,6 +100,10 @@ void RegisterAll(const BenchConfiguration& config) {
 int main(int argc, char** argv) {
     bool summary = false;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0)
+            std::printf("kelvd-bench [--summary] [Google Benchmark's options, below]\n"
+                        "  --summary  one line per operation: \"NAME: T us, floor F us, "
+                        "ratio R\" (medians of 5 repetitions)\n");
         if (std::strcmp(argv[i], "--summary") == 0) {
             summary = true;
             std::memmove(argv + i, argv + i + 1, (argc - i) * sizeof *argv);
