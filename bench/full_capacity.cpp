@@ -87,27 +87,39 @@ std::string CatalogueText() {
     return text;
 }
 
+// count copies of image in dir, the file names made by format with their number.
+bool WriteImages(const std::string& dir, const char* format, uint32_t count,
+                 const std::string& image, std::string* error) {
+    if (!MakeDirectories(dir))
+        return Failed(error, "cannot create " + dir);
+    for (uint32_t i = 0; i < count; ++i)
+        if (!platform::WriteWholeFile(dir + "\\" + Numbered(format, i), image))
+            return Failed(error, "cannot write " + dir + "\\" + Numbered(format, i));
+    return true;
+}
+
+bool CreateKey(const std::string& path, platform::KeyHandle* key, std::string* error) {
+    return key->Create(platform::kLocalMachine, path.c_str(), reg::kAllAccess) ||
+           Failed(error, "cannot create the key " + path);
+}
+
 // Kernel driver services that start on demand or are disabled, so that no service manager tries
 // to load them.
 bool RegisterServices(const std::string& image, std::string* error) {
-    const std::string drivers = SystemDirectory() + "\\drivers";
-    if (!MakeDirectories(drivers))
-        return Failed(error, "cannot create " + drivers);
+    if (!WriteImages(SystemDirectory() + "\\drivers", "kwdrv%03u.sys", kServices, image, error))
+        return false;
     for (uint32_t i = 0; i < kServices; ++i) {
-        const std::string file = Numbered("kwdrv%03u.sys", i);
         platform::KeyHandle key;
-        if (!key.Create(platform::kLocalMachine,
-                        (std::string(kServicesKey) + Numbered("\\Kwdrv%03u", i)).c_str(),
-                        reg::kAllAccess) ||
-            !AllWritten({key.SetDword("Type", kKernelDriver),
-                         key.SetDword("Start", kDemandStart + i % 2), // demand start or disabled
-                         key.SetDword("ErrorControl", 1),
-                         key.SetString("Group", kGroups[i % std::size(kGroups)]),
-                         key.SetString("DisplayName", Numbered("Kitwright test driver %03u", i)),
-                         key.SetString("ImagePath", "System32\\drivers\\" + file)}))
+        if (!CreateKey(std::string(kServicesKey) + Numbered("\\Kwdrv%03u", i), &key, error))
+            return false;
+        if (!AllWritten(
+                {key.SetDword("Type", kKernelDriver),
+                 key.SetDword("Start", kDemandStart + i % 2), // demand start or disabled
+                 key.SetDword("ErrorControl", 1),
+                 key.SetString("Group", kGroups[i % std::size(kGroups)]),
+                 key.SetString("DisplayName", Numbered("Kitwright test driver %03u", i)),
+                 key.SetString("ImagePath", Numbered("System32\\drivers\\kwdrv%03u.sys", i))}))
             return Failed(error, Numbered("cannot register the service Kwdrv%03u", i));
-        if (!platform::WriteWholeFile(drivers + "\\" + file, image))
-            return Failed(error, "cannot write " + drivers + "\\" + file);
     }
     return true;
 }
@@ -115,16 +127,17 @@ bool RegisterServices(const std::string& image, std::string* error) {
 // A display device, unless the machine has one already (Windows makes its own at every start).
 bool RegisterDisplayDevice(std::string* error) {
     platform::KeyHandle map;
-    if (!map.Create(platform::kLocalMachine, kVideoMap, reg::kAllAccess))
-        return Failed(error, "cannot create the video device map");
+    if (!CreateKey(kVideoMap, &map, error))
+        return false;
     uint32_t type = 0, size = 0;
     if (platform::registry().QueryValue(map.get(), "\\Device\\Video0", &type, nullptr, &size) ==
         reg::kSuccess)
         return true;
     const std::string device = std::string(kServicesKey) + "\\Kwvga\\Device0";
     platform::KeyHandle key;
-    if (!key.Create(platform::kLocalMachine, device.c_str(), reg::kAllAccess) ||
-        !PutText(key, "InstalledDisplayDrivers", reg::kMultiSz, std::string("kwvga") + '\0') ||
+    if (!CreateKey(device, &key, error))
+        return false;
+    if (!PutText(key, "InstalledDisplayDrivers", reg::kMultiSz, std::string("kwvga") + '\0') ||
         !AllWritten({key.SetString("Device Description", "Kitwright test display adapter"),
                      map.SetString("\\Device\\Video0", "\\Registry\\Machine\\" + device)}))
         return Failed(error, "cannot register the display device");
@@ -132,36 +145,22 @@ bool RegisterDisplayDevice(std::string* error) {
 }
 
 bool RegisterPrinterDrivers(const std::string& image, std::string* error) {
-    const std::string spool = SystemDirectory() + "\\spool\\drivers\\w32x86\\3";
-    if (!MakeDirectories(spool))
-        return Failed(error, "cannot create " + spool);
+    if (!WriteImages(SystemDirectory() + "\\spool\\drivers\\w32x86\\3", "kwprn%03u.dll",
+                     kPrinterDrivers, image, error))
+        return false;
     for (uint32_t i = 0; i < kPrinterDrivers; ++i) {
-        const std::string file = Numbered("kwprn%03u.dll", i);
         platform::KeyHandle key;
-        if (!key.Create(
-                platform::kLocalMachine,
-                (std::string(kPrinterDriverKey) + Numbered("\\Kitwright Printer %03u", i)).c_str(),
-                reg::kAllAccess) ||
-            key.SetString("Driver", file) != reg::kSuccess)
+        if (!CreateKey(std::string(kPrinterDriverKey) + Numbered("\\Kitwright Printer %03u", i),
+                       &key, error))
+            return false;
+        if (key.SetString("Driver", Numbered("kwprn%03u.dll", i)) != reg::kSuccess)
             return Failed(error, Numbered("cannot register the printer driver %03u", i));
-        if (!platform::WriteWholeFile(spool + "\\" + file, image))
-            return Failed(error, "cannot write " + spool + "\\" + file);
     }
     return true;
 }
 
 std::string UserDriverPath(uint32_t index) {
     return SuiteDirectory() + Numbered("\\Projects\\driver%03u.sys", index);
-}
-
-bool WriteUserDrivers(const std::string& image, std::string* error) {
-    const std::string projects = SuiteDirectory() + "\\Projects";
-    if (!MakeDirectories(projects))
-        return Failed(error, "cannot create " + projects);
-    for (uint32_t i = 0; i < kUserDrivers; ++i)
-        if (!platform::WriteWholeFile(UserDriverPath(i), image))
-            return Failed(error, "cannot write " + UserDriverPath(i));
-    return true;
 }
 
 } // namespace
@@ -184,7 +183,8 @@ bool InstallFullCapacity(const std::string& imagePath, std::string* error) {
     if (!platform::WriteWholeFile(suite + "\\KELVD.API", CatalogueText()))
         return Failed(error, "cannot write " + suite + "\\KELVD.API");
     return RegisterServices(image, error) && RegisterDisplayDevice(error) &&
-           RegisterPrinterDrivers(image, error) && WriteUserDrivers(image, error);
+           RegisterPrinterDrivers(image, error) &&
+           WriteImages(suite + "\\Projects", "driver%03u.sys", kUserDrivers, image, error);
 }
 
 bool StoreFullCapacitySettings(std::string* error) {

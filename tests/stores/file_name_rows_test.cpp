@@ -2,6 +2,8 @@
 // the rows.
 #include "stores/file_name_rows.h"
 
+#include "support/store_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,41 +12,37 @@ namespace {
 
 using namespace kelvd;
 
-DriverEntry Row(const char* path, uint32_t state = 0) {
-    DriverEntry row;
-    row.path = path;
-    row.checkState = state;
-    return row;
-}
+class FileNameRowsTest : public test::StoreFixture {
+protected:
+    std::vector<uint32_t> States() const {
+        std::vector<uint32_t> states;
+        for (const DriverEntry& row : *table_)
+            states.push_back(row.checkState);
+        return states;
+    }
 
-std::vector<uint32_t> States(const DriverTable<256>& table) {
-    std::vector<uint32_t> states;
-    for (const DriverEntry& row : table)
-        states.push_back(row.checkState);
-    return states;
-}
+    std::unique_ptr<DriverTable<256>> table_ = std::make_unique<DriverTable<256>>();
+};
 
-TEST(FileNameRows, EveryRowOfTheFileNameIgnoringCaseAndDirectory) {
-    auto table = std::make_unique<DriverTable<256>>();
+TEST_F(FileNameRowsTest, EveryRowOfTheFileNameIgnoringCaseAndDirectory) {
     for (const char* path : {"foo.sys", "C:\\WINNT\\System32\\drivers\\Foo.sys", "bar.sys",
                              "\\??\\D:\\x\\FOO.SYS", "foo.sys.old"})
-        table->Append(Row(path));
-    FileNameRows<256> rows(*table);
+        AddRow(*table_, path, 0);
+    FileNameRows<256> rows(*table_);
     EXPECT_TRUE(rows.ApplyStateByFileName("D:\\elsewhere\\FOO.SYS", 1));
-    EXPECT_EQ((std::vector<uint32_t>{1, 1, 0, 1, 0}), States(*table));
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 0, 1, 0}), States());
     EXPECT_TRUE(rows.ApplyStateByFileName("BAR.SYS", 2));
-    EXPECT_EQ((std::vector<uint32_t>{1, 1, 2, 1, 0}), States(*table));
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 2, 1, 0}), States());
 }
 
-TEST(FileNameRows, NoMatchOrAnEmptyTableChangesNothing) {
-    auto table = std::make_unique<DriverTable<256>>();
-    table->Append(Row("foo.sys", 1));
-    FileNameRows<256> rows(*table);
+TEST_F(FileNameRowsTest, NoMatchOrAnEmptyTableChangesNothing) {
+    AddRow(*table_, "foo.sys", 1);
+    FileNameRows<256> rows(*table_);
     EXPECT_FALSE(rows.ApplyStateByFileName("foo.sy", 0));
     EXPECT_FALSE(rows.ApplyStateByFileName("dir\\", 0));
-    EXPECT_EQ((std::vector<uint32_t>{1}), States(*table));
-    table->Clear();
-    FileNameRows<256> none(*table);
+    EXPECT_EQ((std::vector<uint32_t>{1}), States());
+    table_->Clear();
+    FileNameRows<256> none(*table_);
     EXPECT_FALSE(none.ApplyStateByFileName("foo.sys", 2));
 }
 
