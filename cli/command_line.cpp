@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <map>
 
 namespace kelvcfg {
@@ -121,16 +122,24 @@ int ParseCommandLine(const std::vector<std::string>& args, Request* request, std
                      std::ostream& err) {
     CLI::App app("kelvcfg: the Kelvarin checker's configuration from the command line", "kelvcfg");
     app.fallthrough();
-    app.require_subcommand(1);
+    // Words left over are named in the error rather than refused as a missing command.
+    app.allow_extras();
+    app.require_subcommand(0, 1);
     app.footer(std::string(kPlaces) + kCommands);
     CLI::Option* hive = nullptr;
     std::vector<std::string> hives, configs;
     if (kOfflineHives) {
-        hive = app.add_option("--hive", hives, "an offline SYSTEM hive file");
-        app.add_option("--catalogue", request->catalogue, "the API catalogue, KELVD.API");
-        app.add_option("--hook-state", request->hookState, "the hook-state file, hookstate.dat");
+        hive = app.add_option("--hive", hives, "an offline SYSTEM hive file")
+                   ->allow_extra_args(false)
+                   ->type_name("PATH");
+        app.add_option("--catalogue", request->catalogue, "the API catalogue, KELVD.API")
+            ->type_name("PATH");
+        app.add_option("--hook-state", request->hookState, "the hook-state file, hookstate.dat")
+            ->type_name("PATH");
     }
-    CLI::Option* config = app.add_option("--config", configs, "a configuration file (*.kwt)");
+    CLI::Option* config = app.add_option("--config", configs, "a configuration file (*.kwt)")
+                              ->allow_extra_args(false)
+                              ->type_name("FILE.kwt");
 
     std::vector<Leaf> leaves;
     AddLeaf(app, "show", "every driver, category and event, and the settings", Command::Show,
@@ -165,9 +174,13 @@ int ParseCommandLine(const std::vector<std::string>& args, Request* request, std
     try {
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         app.parse(reversed);
-        for (const Leaf& leaf : leaves)
-            if (leaf.app->parsed())
-                request->command = leaf.command;
+        if (!app.remaining().empty())
+            throw CLI::ValidationError("not understood: " + app.remaining().front());
+        const auto parsed = std::find_if(leaves.begin(), leaves.end(),
+                                         [](const Leaf& leaf) { return leaf.app->parsed(); });
+        if (parsed == leaves.end())
+            throw CLI::ValidationError("no command given");
+        request->command = parsed->command;
         CollectPlaces(app, hive, config, request);
         CheckPlaces(*request);
     } catch (const CLI::CallForHelp&) {
