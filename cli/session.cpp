@@ -34,11 +34,16 @@ public:
     ~ModelRun() { kelvd::ReleaseModel(); }
 };
 
-// On Linux the suite's directory is kelvcfg's own, holding the files named and no others.
-bool NameSuite() {
+// On Linux a hive or a configuration file has no suite beside it: the suite's directory is
+// kelvcfg's own, holding the files named and no others. This machine's is the library's.
+bool NameSuite(const Request& request) {
 #ifdef _WIN32
+    (void)request;
     return false;
 #else
+    if (std::all_of(request.places.begin(), request.places.end(),
+                    [](const PlaceSpec& place) { return place.kind == PlaceSpec::Kind::Local; }))
+        return false;
     NameSuiteDirectory();
     return true;
 #endif
@@ -57,7 +62,7 @@ class Session {
 public:
     Session(const Request& request, std::ostream& out, std::ostream& notes)
         : request_(request), out_(out), notes_(notes), messageScope_(messages_),
-          suiteNamed_(NameSuite()) {}
+          suiteNamed_(NameSuite(request)) {}
 
     int Run() {
         int code = kDone;
@@ -76,13 +81,7 @@ public:
     }
 
 private:
-    bool HookStateNamed() const {
-#ifdef _WIN32
-        return true;
-#else
-        return !request_.hookState.empty();
-#endif
-    }
+    bool HookStateNamed() const { return !suiteNamed_ || !request_.hookState.empty(); }
 
     PlaceSpec Spec(size_t index) const {
         return index < request_.places.size() ? request_.places[index] : PlaceSpec();
@@ -94,15 +93,6 @@ private:
         return request_.dryRun ? Access::TryChange : Access::Change;
     }
 
-    // Where the library looks for the catalogue by itself (the Kitwright directory of Windows);
-    // on Linux there is one only when it is named.
-    static constexpr bool kCatalogueExpected =
-#ifdef _WIN32
-        true;
-#else
-        false;
-#endif
-
     // A missing catalogue: told as the library tells it where one is expected, and an error for
     // the event commands and where storing would lose what the place holds.
     void CheckCatalogue(const Place& place) {
@@ -110,17 +100,19 @@ private:
             return;
         if (!request_.catalogue.empty())
             throw CommandError(kUnreadable, "cannot read the API catalogue " + request_.catalogue);
+        // The library looks for it in the suite's directory; kelvcfg's own has one only when named.
+        const bool expected = !suiteNamed_;
         const std::string libraryMessage = kelvd::TableString(kelvd::kStrNoCatalogue);
-        if (!kCatalogueExpected)
+        if (!expected)
             messages_.shown.erase(
                 std::remove_if(messages_.shown.begin(), messages_.shown.end(),
                                [&](const auto& shown) { return shown.text == libraryMessage; }),
                 messages_.shown.end());
-        const std::string missing = kCatalogueExpected
+        const std::string missing = expected
                                         ? ConsoleFromModel(libraryMessage)
                                         : "no API catalogue (--catalogue PATH --hook-state PATH)";
         if (NeedsEvents(request_.command))
-            throw CommandError(kCatalogueExpected ? kUnreadable : kUsage, missing);
+            throw CommandError(expected ? kUnreadable : kUsage, missing);
         const std::string loss = ChangesPlace(request_.command)
                                      ? place.LossWithoutCatalogue(IsSelection(request_.command))
                                      : std::string();
