@@ -2,8 +2,8 @@
 
 #include "cli/hive.h"
 #include "cli/hive_target.h"
-#include "doubles/empty_hive.h"
 #include "doubles/memory_target.h"
+#include "doubles/system_hive.h"
 #include "host/demo_target.h"
 #include "model/config_model.h"
 #include "pages/general_settings_page.h"
@@ -88,19 +88,8 @@ void FillServices(const TargetRegistry& target) {
 
 void OfflineHive::SetUp() {
     StoreFixture::SetUp();
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), platform::EmptyHive("SYSTEM")));
+    ASSERT_TRUE(platform::WriteSystemHive(HivePath()));
     {
-        // A fresh hive has no control set yet: its Select key and the set are made first.
-        hive_h* handle = hivex_open(HivePath().c_str(), HIVEX_OPEN_WRITE);
-        ASSERT_TRUE(handle);
-        hive_node_h select = hivex_node_add_child(handle, hivex_root(handle), "Select");
-        uint32_t one = 1;
-        hive_set_value current{const_cast<char*>("Current"), hive_t_REG_DWORD, 4,
-                               reinterpret_cast<char*>(&one)};
-        ASSERT_EQ(0, hivex_node_set_value(handle, select, &current, 0));
-        ASSERT_TRUE(hivex_node_add_child(handle, hivex_root(handle), "ControlSet001"));
-        ASSERT_EQ(0, hivex_commit(handle, nullptr, 0));
-        hivex_close(handle);
         std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Change);
         HiveTarget table(*hive, nullptr);
         FillServices(*table.table());
