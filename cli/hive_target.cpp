@@ -162,15 +162,14 @@ struct HiveTarget::Calls {
 
 HiveTarget::HiveTarget(Hive& hive, Journal* journal)
     : previous_(current_), hive_(hive), journal_(journal) {
-    table_ = TargetRegistry{};
-    table_.context = 0x48495645; // "HIVE"
-    table_.OpenKey = &Calls::OpenKey;
-    table_.CreateKey = &Calls::CreateKey;
-    table_.CreateKeyEx = &Calls::CreateKeyEx;
-    table_.SetValue = &Calls::SetValue;
-    table_.QueryValue = &Calls::QueryValue;
-    table_.EnumKey = &Calls::EnumKey;
-    table_.CloseKey = &Calls::CloseKey;
+    // In slot order; the slots the library never calls stay empty.
+    table_ = TargetRegistry{0x48495645, // "HIVE"
+                            &Calls::OpenKey,   nullptr,
+                            &Calls::CreateKey, &Calls::CreateKeyEx,
+                            &Calls::SetValue,  &Calls::QueryValue,
+                            nullptr,           &Calls::EnumKey,
+                            nullptr,           nullptr,
+                            &Calls::CloseKey};
     current_ = this;
 }
 

@@ -53,6 +53,15 @@ bool IsSelection(Command command) {
     return command == Command::SelectAll || command == Command::SelectNone;
 }
 
+// The commands that check or clear rows, events or categories by name.
+struct OnOff {
+    Command on, off;
+    void (*set)(const std::vector<std::string>& names, bool on);
+};
+constexpr OnOff kOnOff[] = {{Command::DriverOn, Command::DriverOff, SetDrivers},
+                            {Command::EventOn, Command::EventOff, SetEvents},
+                            {Command::CategoryOn, Command::CategoryOff, SetCategories}};
+
 bool NeedsEvents(Command command) {
     return command == Command::EventOn || command == Command::EventOff ||
            command == Command::CategoryOn || command == Command::CategoryOff;
@@ -155,26 +164,22 @@ private:
         case Command::Load:
             settings = LoadFile(arguments.at(0));
             break;
-        case Command::DriverOn:
-        case Command::DriverOff:
-            SetDrivers(arguments, request_.command == Command::DriverOn);
-            break;
         case Command::DriverAdd:
             AddDriver(arguments.at(0), Spec(0).kind == PlaceSpec::Kind::Local);
-            break;
-        case Command::EventOn:
-        case Command::EventOff:
-            SetEvents(arguments, request_.command == Command::EventOn);
-            break;
-        case Command::CategoryOn:
-        case Command::CategoryOff:
-            SetCategories(arguments, request_.command == Command::CategoryOn);
             break;
         case Command::Set:
             AssignSettings(arguments, &settings);
             break;
-        default: // diff compares two places and applies nothing
-            return kUsage;
+        default: {
+            // The on and off commands, or diff, which compares two places and applies nothing.
+            const auto named =
+                std::find_if(std::begin(kOnOff), std::end(kOnOff), [&](const OnOff& pair) {
+                    return request_.command == pair.on || request_.command == pair.off;
+                });
+            if (named == std::end(kOnOff))
+                return kUsage;
+            named->set(arguments, request_.command == named->on);
+        }
         }
         ValidateSettings(settings);
         place.Store(settings);
