@@ -21,18 +21,25 @@ std::string Reason(int error) {
 // The number in the root's Select\Current, or 0 when it has none.
 uint32_t CurrentSet(hive_h* handle) {
     hive_node_h select = hivex_node_get_child(handle, hivex_root(handle), "Select");
-    if (!select)
-        return 0;
-    hive_value_h current = hivex_node_get_value(handle, select, "Current");
-    hive_type type;
+    hive_value_h current = select ? hivex_node_get_value(handle, select, "Current") : 0;
+    uint32_t type = 0, number = 0;
     size_t length = 0;
-    if (!current || hivex_value_type(handle, current, &type, &length) != 0 ||
-        type != hive_t_REG_DWORD || length != 4)
-        return 0;
-    return static_cast<uint32_t>(hivex_value_dword(handle, current));
+    char* data = current ? HiveValueData(handle, current, &type, &length) : nullptr;
+    if (data && type == hive_t_REG_DWORD && length == sizeof number)
+        std::memcpy(&number, data, sizeof number); // little-endian, as the hosts this runs on
+    std::free(data);
+    return number;
 }
 
 } // namespace
+
+char* HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length) {
+    static_assert(sizeof(hive_type) == sizeof(uint32_t));
+    uint32_t number = 0;
+    char* data = hivex_value_value(handle, value, reinterpret_cast<hive_type*>(&number), length);
+    *type = number;
+    return data;
+}
 
 std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode) {
     if (mode == Mode::Change) {

@@ -10,6 +10,11 @@
 
 namespace kelvcfg {
 
+// A value's type and data as hivex reports them. hivex passes on whatever type number the file
+// holds, which need not be one its enumeration names, so the type is taken as a plain number.
+// The data is allocated by hivex (free it with free()); null when the value cannot be read.
+char* HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length);
+
 class Hive {
 public:
     enum class Mode {

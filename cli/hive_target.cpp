@@ -107,11 +107,11 @@ struct HiveTarget::Calls {
             return reg::kInvalidHandle;
         hive_h* handle = Target().hive_.handle();
         hive_value_h value = hivex_node_get_value(handle, opened->node, Utf8Of(name).c_str());
-        hive_type stored;
+        uint32_t stored = 0;
         size_t length = 0;
         if (!value)
             return reg::kFileNotFound;
-        HivexPtr<char> bytes(hivex_value_value(handle, value, &stored, &length));
+        HivexPtr<char> bytes(HiveValueData(handle, value, &stored, &length));
         if (!bytes || length > UINT32_MAX)
             return reg::kFileNotFound;
         if (type)

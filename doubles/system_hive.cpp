@@ -1,14 +1,17 @@
 #include "doubles/system_hive.h"
 
 #include "doubles/empty_hive.h"
-#include "platform/file_system.h"
 
 #include <hivex.h>
+
+#include <fstream>
 
 namespace platform {
 
 bool WriteSystemHive(const std::string& path) {
-    if (!WriteWholeFile(path, EmptyHive("SYSTEM")))
+    // A file on the disk, where the hive library reads it, whatever file system the program has
+    // put in the library's place.
+    if (!(std::ofstream(path, std::ios::binary | std::ios::trunc) << EmptyHive("SYSTEM")))
         return false;
     hive_h* handle = hivex_open(path.c_str(), HIVEX_OPEN_WRITE);
     if (!handle)

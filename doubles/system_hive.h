@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// Writes the hive to path; false when it cannot.
+// Writes the hive to path, a Linux path; false when it cannot.
 bool WriteSystemHive(const std::string& path);
 
 } // namespace platform
