@@ -72,11 +72,28 @@ add_test(NAME kelvdcfg_exports
                  -P ${CMAKE_SOURCE_DIR}/cmake/check_exports.cmake)
 set_tests_properties(kelvdcfg_exports PROPERTIES LABELS product)
 
-# The test doubles stay out of the library.
-add_test(NAME kelvdcfg_holds_no_test_doubles
-         COMMAND ${CMAKE_COMMAND} -DDLL=$<TARGET_FILE:kelvdcfg> -DDOUBLES=${CMAKE_SOURCE_DIR}/doubles
-                 -P ${CMAKE_SOURCE_DIR}/cmake/check_no_test_doubles.cmake)
-set_tests_properties(kelvdcfg_holds_no_test_doubles PROPERTIES LABELS product)
+# The test doubles stay out of the library: neither the stripped DLL (its type names) nor its
+# debug information (its symbols) names one.
+foreach(test holds debug_holds)
+  set(image $<TARGET_FILE:kelvdcfg>)
+  if(test STREQUAL debug_holds)
+    set(image $<TARGET_FILE_DIR:kelvdcfg>/${KELVD_DEBUG_FILE})
+  endif()
+  add_test(NAME kelvdcfg_${test}_no_test_doubles
+           COMMAND ${CMAKE_COMMAND} -DDLL=${image} -DDOUBLES=${CMAKE_SOURCE_DIR}/doubles
+                   -P ${CMAKE_SOURCE_DIR}/cmake/check_no_test_doubles.cmake)
+  set_tests_properties(kelvdcfg_${test}_no_test_doubles PROPERTIES LABELS product)
+endforeach()
+
+# The 32-bit DLL imports only functions that Windows 95 (with the common controls of version
+# 4.70), NT 4.0 and 2000 export: kelvdcfg_imports.txt lists them, with where that was found.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL i686)
+  add_test(NAME kelvdcfg_imports
+           COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DIMAGE=$<TARGET_FILE:kelvdcfg>
+                   -DALLOWED=${CMAKE_SOURCE_DIR}/cmake/kelvdcfg_imports.txt
+                   -P ${CMAKE_SOURCE_DIR}/cmake/check_imports.cmake)
+  set_tests_properties(kelvdcfg_imports PROPERTIES LABELS product)
+endif()
 
 # A host linked against either import library imports the three entry points by their plain
 # names from kelvdcfg.dll: one built with this tree's MinGW compiler, one with clang and lld-link

@@ -21,7 +21,7 @@ for dll in build/win32/bin/kelvdcfg.dll build/win64/bin/kelvdcfg.dll; do
   x86_64-w64-mingw32-objdump -h "$dll" | grep -q '\.rsrc' || { echo "$dll: no resources"; status=1; }
 done
 
-echo "== the 32-bit DLL's files: exports, import libraries, package"
+echo "== the 32-bit DLL's files: exports, imports, import libraries, package"
 ctest --test-dir build/win32 -L product --output-on-failure || status=1
 
 echo "== native tests (substitute platform)"
