@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -53,11 +54,14 @@ protected:
 };
 
 TEST_F(ProductVersionResource, NamesTheLibraryAndItsSuite) {
-    EXPECT_EQ("Ostrand", Text("CompanyName"));
-    EXPECT_EQ("Kitwright", Text("ProductName"));
-    EXPECT_EQ("Kelvarin configuration library", Text("FileDescription"));
-    EXPECT_EQ("kelvdcfg", Text("InternalName"));
-    EXPECT_EQ("kelvdcfg.dll", Text("OriginalFilename"));
+    const std::pair<std::string, std::string> names[] = {
+        {"CompanyName", "Ostrand"},
+        {"ProductName", "Kitwright"},
+        {"FileDescription", "Kelvarin configuration library"},
+        {"InternalName", "kelvdcfg"},
+        {"OriginalFilename", "kelvdcfg.dll"}};
+    for (const auto& [key, value] : names)
+        EXPECT_EQ(value, Text(key)) << key;
 }
 
 TEST_F(ProductVersionResource, CarriesTheVersionOfTheBuild) {
