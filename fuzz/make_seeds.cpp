@@ -1,12 +1,14 @@
 // Writes the fuzzers' seed corpora, each made by the library's own writers: the hook-state file,
 // configuration files, the registry store's values, a recording of a real session with an
-// in-memory embedded target in the target fuzzer's answer format, and a SYSTEM hive holding
-// driver services and the checker's key as the embedded target store writes it. The memory lists of
+// in-memory embedded target in the target fuzzer's answer format, and a SYSTEM hive holding driver
+// services and the checker's key as the embedded target store writes it. The memory lists of
 // Windows 9x have no writer in the library; their seeds are laid out here as the checker lays them.
+// The image reader's seeds are the images of the tests' builder, sound ones and every damaged one.
 //   make_seeds <directory>   writes <directory>/<fuzzer>/<seed>
 #include "cli/hive.h"
 #include "cli/hive_target.h"
 #include "doubles/memory_target.h"
+#include "doubles/pe_images.h"
 #include "doubles/system_hive.h"
 #include "drivers/checker_device.h"
 #include "fuzz/fuzz_support.h"
@@ -222,6 +224,18 @@ void Win9xSeed() {
     WriteSeed("win9x_lists", "two_each", seed);
 }
 
+void ImageSeeds() {
+    using namespace platform;
+    const ImageBytes block = VersionBlock({VersionText(u"FileDescription", u"Seed driver"),
+                                           VersionText(u"ProductName", u"Seed product")});
+    std::vector<NamedImage> images = DamagedVersionImages();
+    images.push_back({"Pe32PlusImage", VersionImage({block})});
+    images.push_back({"Pe32Image", VersionImage({block}, false)});
+    images.push_back({"TwoLanguages", VersionImage({block, block})});
+    for (const NamedImage& image : images)
+        WriteSeed("pe_version", image.name, std::string(image.bytes.begin(), image.bytes.end()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -236,5 +250,6 @@ int main(int argc, char** argv) {
     TargetSeed(world);
     HiveSeed(world);
     Win9xSeed();
+    ImageSeeds();
     return 0;
 }

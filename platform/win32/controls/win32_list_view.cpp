@@ -1,6 +1,7 @@
 #include "platform/win32/controls/win32_list_view.h"
 
 #include "platform/controls/control_events.h"
+#include "platform/win32/controls/window_subclass.h"
 
 #include <commctrl.h>
 
@@ -20,11 +21,9 @@ static_assert(kNmClick == static_cast<int>(NM_CLICK) &&
 
 namespace {
 
-constexpr UINT_PTR kKeyFilterId = 1;
 constexpr UINT kStateImageChecked = 2; // state image 1 is the clear box, 2 the checked one
 
-LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
+LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam == VK_SPACE) {
         NMLVKEYDOWN keyDown{};
         keyDown.hdr.hwndFrom = window;
@@ -37,7 +36,7 @@ LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (message == WM_CHAR && wParam == ' ')
         return 0;
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallReplacedProcedure(window, message, wParam, lParam);
 }
 
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
@@ -48,7 +47,7 @@ int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
 } // namespace
 
 void Win32ListView::InstallKeyFilter(HWND listView) {
-    SetWindowSubclass(listView, KeyFilter, kKeyFilterId, 0);
+    SubclassWindow(listView, KeyFilter);
 }
 
 void Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
