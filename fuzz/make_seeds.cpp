@@ -1,11 +1,15 @@
 // Writes the fuzzers' seed corpora, each made by the library's own writers: the hook-state file,
-// configuration files, the registry store's values, and a recording of a real session with an
-// in-memory embedded target in the target fuzzer's answer format. The memory lists of Windows 9x
-// have no writer in the library; their seeds are laid out here as the checker lays them. The
-// image reader's seeds are the images of the tests' builder, sound ones and every damaged one.
+// configuration files, the registry store's values, a recording of a real session with an
+// in-memory embedded target in the target fuzzer's answer format, and a SYSTEM hive holding driver
+// services and the checker's key as the embedded target store writes it. The memory lists of
+// Windows 9x have no writer in the library; their seeds are laid out here as the checker lays them.
+// The image reader's seeds are the images of the tests' builder, sound ones and every damaged one.
 //   make_seeds <directory>   writes <directory>/<fuzzer>/<seed>
+#include "cli/hive.h"
+#include "cli/hive_target.h"
 #include "doubles/memory_target.h"
 #include "doubles/pe_images.h"
+#include "doubles/system_hive.h"
 #include "drivers/checker_device.h"
 #include "fuzz/fuzz_support.h"
 #include "model/config_model.h"
@@ -14,6 +18,7 @@
 #include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
 #include "target/target_drivers.h"
+#include "target/target_key.h"
 #include "target/target_store.h"
 
 #include <cstdio>
@@ -161,6 +166,31 @@ void TargetSeed(World& world) {
     WriteSeed("target", "session", recording);
 }
 
+void HiveSeed(World& world) {
+    const std::string path = (root / "system.hive").string();
+    if (!platform::WriteSystemHive(path))
+        return;
+    {
+        std::unique_ptr<kelvcfg::Hive> hive =
+            kelvcfg::Hive::Open(path, kelvcfg::Hive::Mode::Change);
+        kelvcfg::HiveTarget target(*hive, nullptr);
+        for (const char* service : {"ATAPI", "CDROM", "MGA"}) {
+            TargetKey key(*target.table());
+            key.Create(KELVD_TARGET_ROOT,
+                       Widen(std::string("System\\ControlSet001\\Services\\") + service));
+            key.SetDword("Type", 1);
+            key.SetDword("Start", 0);
+        }
+        MarkSome(false);
+        SaveToTarget(*target.table(), world.settings);
+        hive->Commit();
+    }
+    std::ifstream file(path, std::ios::binary);
+    WriteSeed("hive_target", "system",
+              std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    std::filesystem::remove(path);
+}
+
 // A module list of two entries and a VxD chain of two blocks, as the checker reports them.
 void Win9xSeed() {
     std::string seed;
@@ -218,6 +248,7 @@ int main(int argc, char** argv) {
     FileSeeds(world);
     RegistrySeed(world);
     TargetSeed(world);
+    HiveSeed(world);
     Win9xSeed();
     ImageSeeds();
     return 0;

@@ -50,6 +50,18 @@ bool ModelLoader::LoadModel(platform::WindowHandle owner, const TargetRegistry* 
     if (model.isWin9x && !ConnectChecker())
         return false;
     EnumerateDrivers(model, target);
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::LoadCatalogueOnly(platform::WindowHandle owner) {
+    if (modelLoaded)
+        return true;
+    ClearDriverTables(configModel());
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::ReadCatalogue(platform::WindowHandle owner) {
+    ConfigModel& model = configModel();
     model.catalogueVersion = ReadApiCatalogue();
     // The number itself is tested, so a catalogue whose version is FF counts as missing.
     if (model.catalogueVersion == kNoCatalogue) {
