@@ -5,7 +5,7 @@ FUZZ_SECONDS ?= 60
 MODE ?= 1
 BENCH_RUNS ?= 5
 
-.PHONY: test run demo-reset bench fuzz build deps format clean $(addprefix tree-,$(TREES))
+.PHONY: test run demo-reset bench fuzz dist build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
@@ -31,6 +31,11 @@ bench: deps
 # Every fuzzer for FUZZ_SECONDS seconds each.
 fuzz: tree-fuzz
 	tools/run-fuzzers.sh $(FUZZ_SECONDS)
+
+# What a host team receives: out/kelvdcfg-<version>-win32.zip, from the win32 tree's install
+# rules (the stripped DLL and its debug information, the header, import libraries, HOSTS.md).
+dist: tree-win32
+	cmake --build --preset win32 --target dist
 
 build: $(addprefix tree-,$(TREES))
 

@@ -12,8 +12,7 @@ namespace {
 constexpr uint32_t kSystemDirectorySize = 512;
 } // namespace
 
-bool QueryVersionString(const platform::VersionResource& resource, const char* key,
-                        std::string* value) {
+bool QueryVersionString(const std::vector<uint8_t>& resource, const char* key, std::string* value) {
     // Only the table of the user's language with the Unicode code page is consulted.
     char language[9];
     std::snprintf(language, sizeof language, "%04X04B0",
@@ -30,7 +29,7 @@ bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                                  "\\DRIVERS\\" + fileName
                            : fileName;
     // The file is read once; both values are looked for in what was read.
-    platform::VersionResource resource;
+    std::vector<uint8_t> resource;
     if (!platform::ReadVersionResource(path.c_str(), &resource))
         return false;
     if (QueryVersionString(resource, "FileDescription", description) ||

@@ -1,9 +1,9 @@
 // A driver file's description, from its version resource.
 #pragma once
 
-#include "platform/version_info.h"
-
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvd {
 
@@ -18,7 +18,6 @@ bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
 
 // The string value key of a version resource, in the user's default language with the Unicode
 // code page; false when there is none.
-bool QueryVersionString(const platform::VersionResource& resource, const char* key,
-                        std::string* value);
+bool QueryVersionString(const std::vector<uint8_t>& resource, const char* key, std::string* value);
 
 } // namespace kelvd

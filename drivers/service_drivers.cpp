@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace kelvd {
@@ -19,24 +20,34 @@ using platform::ScHandle;
 using platform::ServiceConfig;
 
 constexpr uint32_t kEnumerationSize = 720;
+// A service manager that asks for more than this in one answer is not given it.
+constexpr uint32_t kMaxEnumerationSize = 1 << 20;
 constexpr size_t kDisplayNameFallbackSize = 38;
 // The service manager's configurations are at most 8 KiB, so that much is asked for first; a size
 // beyond 64 KiB is not believed.
 constexpr uint32_t kConfigSize = 8 * 1024;
 constexpr uint32_t kMaxConfigSize = 64 * 1024;
 
-// What one enumeration call is given: 720 bytes, unless an answer delivered nothing usable. A
-// service manager that converts a wide enumeration into narrow text may count entries whose
-// strings it never wrote, when they did not fit; the call is then made again with room for what
-// it said it needs. The storage behind the bytes given is twice their number and is zeroed
-// before each call, because such a service manager may write as much as it fetched at twice the
-// size, and the pointers of entries it never filled in stay null.
-constexpr uint32_t kMaxEnumerationSize = 1 << 20;
-using EnumerationBuffer = std::vector<EnumServiceStatus>;
+// What one enumeration call is given: size bytes. The storage behind them is twice that and is
+// zeroed before each call, because a service manager that converts a wide enumeration into
+// narrow text may write as much as it fetched at twice the size, and may count entries it never
+// filled in (their pointers stay null here).
+class EnumerationBuffer {
+public:
+    void Reset(uint32_t size) {
+        entries_.assign((2 * size_t{size} + sizeof(EnumServiceStatus) - 1) /
+                            sizeof(EnumServiceStatus),
+                        EnumServiceStatus{});
+    }
+    EnumServiceStatus* entries() { return entries_.data(); }
+    const EnumServiceStatus& operator[](size_t i) const { return entries_[i]; }
 
-EnumerationBuffer BufferFor(uint32_t size) {
-    return EnumerationBuffer(2 * size / sizeof(EnumServiceStatus));
-}
+    // How many of the first count entries, in order, lie in the storage with their strings.
+    uint32_t Usable(uint32_t count) const;
+
+private:
+    std::vector<EnumServiceStatus> entries_;
+};
 
 const char* OrEmpty(const char* text) {
     return text ? text : "";
@@ -55,6 +66,16 @@ bool ConfigLiesIn(const ServiceConfig& config, size_t size) {
     return LiesIn(config.binaryPathName, &config, size) &&
            LiesIn(config.loadOrderGroup, &config, size) &&
            LiesIn(config.displayName, &config, size);
+}
+
+uint32_t EnumerationBuffer::Usable(uint32_t count) const {
+    const size_t bytes = entries_.size() * sizeof(EnumServiceStatus);
+    uint32_t usable = 0;
+    while (usable < std::min<size_t>(count, entries_.size()) && entries_[usable].serviceName &&
+           LiesIn(entries_[usable].serviceName, entries_.data(), bytes) &&
+           LiesIn(entries_[usable].displayName, entries_.data(), bytes))
+        ++usable;
+    return usable;
 }
 
 std::vector<ServiceConfig> ConfigStorage(uint32_t size) {
@@ -81,17 +102,32 @@ void AddEnumeratedService(ScHandle manager, const EnumServiceStatus& entry) {
     services.Close(service);
 }
 
-// Offers the entries of one enumeration call, as long as they lie in the buffer and the table
-// has room.
+// Offers the first count entries of an enumeration call, as long as the table has room.
 void AddEntries(ScHandle manager, const EnumerationBuffer& buffer, uint32_t count) {
-    const size_t bytes = buffer.size() * sizeof(EnumServiceStatus);
-    for (uint32_t i = 0; i < std::min<size_t>(count, buffer.size()); ++i) {
-        const EnumServiceStatus& entry = buffer[i];
-        if (configModel().drivers.IsFull() || !entry.serviceName ||
-            !LiesIn(entry.serviceName, buffer.data(), bytes) ||
-            !LiesIn(entry.displayName, buffer.data(), bytes))
-            return;
-        AddEnumeratedService(manager, entry);
+    for (uint32_t i = 0; i < count && !configModel().drivers.IsFull(); ++i)
+        AddEnumeratedService(manager, buffer[i]);
+}
+
+// One enumeration call from *resume on, into buffer; the number of usable entries. A service
+// manager that reports more entries than it wrote whose strings lie in the buffer, or that
+// reports more data without delivering an entry, is asked again from the same place with the
+// size it said it needs (or twice the size, when it said no more), up to a bound; then what the
+// last answer holds is taken. A service manager that answers well is called once, with 720 bytes.
+uint32_t Enumerate(ScHandle manager, EnumerationBuffer& buffer, uint32_t* resume) {
+    platform::ServiceManager& services = platform::serviceManager();
+    const uint32_t from = *resume;
+    for (uint32_t size = kEnumerationSize;;) {
+        buffer.Reset(size);
+        uint32_t needed = 0, returned = 0;
+        *resume = from;
+        const bool complete =
+            services.EnumStatus(manager, platform::svc::kDriver, platform::svc::kStateAll,
+                                buffer.entries(), size, &needed, &returned, resume);
+        const bool moreData = !complete && services.LastError() == platform::svc::kErrorMoreData;
+        const uint32_t usable = buffer.Usable(returned);
+        if ((usable == returned && (usable != 0 || !moreData)) || size == kMaxEnumerationSize)
+            return usable;
+        size = std::min(kMaxEnumerationSize, needed > size ? needed : 2 * size);
     }
 }
 
@@ -102,21 +138,15 @@ void EnumerateServiceDrivers() {
     ScHandle manager = services.OpenManager(nullptr, nullptr, platform::svc::kGenericRead);
     if (!manager)
         return;
-    // The resume handle says where the next call goes on; a call that returns nothing, leaves it
-    // 0 or leaves it where it was ends the enumeration, as does a full table.
-    uint32_t resume = 0, size = kEnumerationSize;
+    EnumerationBuffer buffer;
+    // The resume handle says where the next call goes on; a call that delivers nothing, leaves
+    // it 0 or leaves it where it was ends the enumeration, as does a full table.
+    uint32_t resume = 0;
     for (;;) {
-        EnumerationBuffer buffer = BufferFor(size);
-        uint32_t needed = 0, returned = 0, previous = resume;
-        services.EnumStatus(manager, platform::svc::kDriver, platform::svc::kStateAll,
-                            buffer.data(), size, &needed, &returned, &resume);
-        if (returned > 0 && !buffer[0].serviceName && size < kMaxEnumerationSize) {
-            size = std::min(kMaxEnumerationSize, size + std::max(needed, size));
-            resume = previous;
-            continue;
-        }
-        AddEntries(manager, buffer, returned);
-        if (returned == 0 || resume == 0 || resume == previous || configModel().drivers.IsFull())
+        const uint32_t previous = resume;
+        const uint32_t usable = Enumerate(manager, buffer, &resume);
+        AddEntries(manager, buffer, usable);
+        if (usable == 0 || resume == 0 || resume == previous || configModel().drivers.IsFull())
             break;
     }
     services.Close(manager);

@@ -9,8 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> resource, read;
     const bool found = platform::FindVersionResource(data, size, &resource);
     platform::MemoryFile file(std::string(reinterpret_cast<const char*>(data), size));
-    FUZZ_CHECK(found ==
-               (platform::ReadImageVersionResource(file, &read) == platform::ImageResource::Found));
+    FUZZ_CHECK(found == platform::ReadImageVersionResource(file, &read));
     FUZZ_CHECK(resource == read);
     if (!found)
         return 0;

@@ -1,5 +1,7 @@
 #include "host/command_line.h"
 
+#include "kelvd_version.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -55,6 +57,15 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
         *command = parsed;
         return true;
     }
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        if (args.size() != 1) {
+            *error = "--version takes nothing else";
+            return false;
+        }
+        parsed.action = Action::Version;
+        *command = parsed;
+        return true;
+    }
     std::vector<std::string> words;
     if (!TakeOptions(args, &parsed, &words, error))
         return false;
@@ -89,6 +100,7 @@ const char* HostUsage() {
     return "usage: kwhost [--library DLL] [--screens DIR] [--time] configure MODE [HELPFILE]\n"
            "       kwhost [--library DLL] selectall\n"
            "       kwhost [--library DLL] selectnone\n"
+           "       kwhost --version\n"
            "       kwhost --help\n"
            "MODE: 0 local with help, 1 local, 2 Farhand export, 3 in-memory embedded target,\n"
            "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR (made\n"
@@ -96,6 +108,10 @@ const char* HostUsage() {
            "of events, presses OK and prints how long each took. DLL defaults to kelvdcfg.dll.\n"
            "Exit codes: 0 done, 1 command line not understood, 2 library not loaded or\n"
            "incomplete, 3 sheet not shown or pictures not saved.\n";
+}
+
+std::string HostVersion() {
+    return "kwhost " KELVD_VERSION_TEXT "\n";
 }
 
 } // namespace kwhost

@@ -56,8 +56,8 @@ int Configure(const KelvdLibrary& library, const HostCommand& command, std::ostr
 
 int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
             const SheetCompanionFactory& companions) {
-    if (command.action == Action::Help) {
-        out << HostUsage();
+    if (command.action == Action::Help || command.action == Action::Version) {
+        out << (command.action == Action::Help ? HostUsage() : HostVersion());
         return kExitDone;
     }
     KelvdLibrary library(command.library);
@@ -82,7 +82,8 @@ int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
         out << "SelectNone returned\n";
         break;
     case Action::Help:
-        break; // answered before the library is loaded
+    case Action::Version: // answered without the library
+        break;
     }
     return kExitDone;
 }

@@ -6,34 +6,16 @@
 
 namespace platform {
 
-VersionInfo& versionInfo() {
-    VersionInfo* replacement = ScopedVersionInfo::slot();
-    return replacement ? *replacement : nativeVersionInfo();
+bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource, uint32_t* largestSize) {
+    resource->clear();
+    std::unique_ptr<File> file = fileSystem().Open(path, OpenMode::ReadBinary);
+    return file && ReadImageVersionResource(*file, resource, largestSize);
 }
 
-bool ReadVersionResource(const char* path, VersionResource* resource) {
-    *resource = VersionResource{};
-    if (std::unique_ptr<File> file = fileSystem().Open(path, OpenMode::ReadBinary)) {
-        switch (ReadImageVersionResource(*file, &resource->block)) {
-        case ImageResource::Found:
-            resource->fromImage = true;
-            return true;
-        case ImageResource::None:
-            return false;
-        case ImageResource::NotAnImage:
-            break;
-        }
-    }
-    VersionInfo& platformReader = versionInfo();
-    resource->block.resize(platformReader.InfoSize(path));
-    return !resource->block.empty() && platformReader.Info(path, &resource->block);
-}
-
-bool QueryVersionValue(const VersionResource& resource, const char* subBlock, std::string* value) {
-    if (!resource.fromImage)
-        return versionInfo().QueryString(resource.block, subBlock, value);
+bool QueryVersionValue(const std::vector<uint8_t>& resource, const char* subBlock,
+                       std::string* value) {
     std::u16string text;
-    if (!FindVersionString(resource.block.data(), resource.block.size(), subBlock, &text))
+    if (!FindVersionString(resource.data(), resource.size(), subBlock, &text))
         return false;
     *value = AnsiFromUtf16(text);
     return true;

@@ -1,5 +1,5 @@
 // The kernel-driver services as candidates: the row of one service, and the enumeration through
-// the platform's own service manager, a large in-memory one and a misbehaving one.
+// the platform's own service manager and through scripted ones, well-behaved and misbehaving.
 #include "drivers/service_drivers.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
@@ -123,9 +123,10 @@ public:
     bool Start(ScHandle) override { return false; }
     bool Delete(ScHandle) override { return false; }
     bool EnumStatus(ScHandle, uint32_t, uint32_t, EnumServiceStatus* services, uint32_t size,
-                    uint32_t* needed, uint32_t* returned, uint32_t* resume) override {
-        ++enumerations;
-        return enumerate(services, size, needed, returned, resume);
+                    uint32_t* bytesNeeded, uint32_t* returned, uint32_t* resume) override {
+        calls.emplace_back(size, *resume);
+        *bytesNeeded = needed;
+        return enumerate(services, size, returned, resume);
     }
     bool QueryConfig(ScHandle, ServiceConfig*, uint32_t size, uint32_t* needed) override {
         querySizes.push_back(size);
@@ -135,11 +136,25 @@ public:
     bool Close(ScHandle) override { return true; }
     uint32_t LastError() override { return svc::kErrorMoreData; }
 
-    std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*, uint32_t*)> enumerate;
-    uint32_t configSize = 1u << 30; // not believed
-    int enumerations = 0, opens = 0;
-    std::vector<uint32_t> querySizes;
+    std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*)> enumerate;
+    int opens = 0;
+    uint32_t needed = 0;                              // what every call says it needs
+    std::vector<std::pair<uint32_t, uint32_t>> calls; // the buffer size and resume handle of each
+    uint32_t configSize = 1u << 30;                   // what a configuration needs: not believed
+    std::vector<uint32_t> querySizes;                 // the buffer size of each configuration query
 };
+
+// Writes entries of the given names with their strings after them, as a well-behaved service
+// manager fills its buffer; their number.
+uint32_t Deliver(EnumServiceStatus* services, std::initializer_list<const char*> names) {
+    char* strings = reinterpret_cast<char*>(services + names.size());
+    uint32_t count = 0;
+    for (const char* name : names) {
+        services[count++] = {strings, strings, {svc::kKernelDriver, svc::kStopped, 0, 0, 0, 0, 0}};
+        strings = std::strcpy(strings, name) + std::strlen(name) + 1;
+    }
+    return count;
+}
 
 class MisbehavingServices : public test::ModelFixture {
 protected:
@@ -147,49 +162,58 @@ protected:
     ScopedServiceManager scoped_{services_};
 };
 
-// As Wine's narrow enumeration answers when its services do not fit the buffer: entries counted,
-// their strings never written, the resume handle left at 0, the size the whole answer needs.
-TEST_F(MisbehavingServices, EntriesNeverWrittenAreAskedForAgainWithTheRoomTheyNeed) {
-    constexpr uint32_t kNeeded = 30000, kCount = 3;
-    std::vector<uint32_t> sizes;
-    services_.enumerate = [&](EnumServiceStatus* entries, uint32_t size, uint32_t* needed,
-                              uint32_t* returned, uint32_t* resume) {
-        sizes.push_back(size);
-        *returned = kCount;
-        if (size < kNeeded) {
-            *needed = kNeeded;
-            return false;
-        }
-        char* name = reinterpret_cast<char*>(entries) + size - sizeof "Listed";
-        std::strcpy(name, "Listed");
-        for (uint32_t i = 0; i < kCount; ++i)
-            entries[i].serviceName = entries[i].displayName = name;
-        *resume = 0;
-        return true;
+using Calls = std::vector<std::pair<uint32_t, uint32_t>>;
+
+TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResumeHandle) {
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t, uint32_t* returned,
+                             uint32_t* resume) {
+        *returned = Deliver(services, {"One", "Two"});
+        *resume = *resume == 2 ? 0 : *resume + 1;
+        return *resume == 0;
     };
     EnumerateServiceDrivers();
-    EXPECT_EQ((std::vector<uint32_t>{720, 720 + kNeeded}), sizes);
-    EXPECT_EQ(static_cast<int>(kCount), services_.opens);
+    EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
+    EXPECT_EQ(6, services_.opens);
     // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
-    // it needs.
-    services_.opens = 0;
+    // it needs; one beyond 64 KiB not again.
+    EXPECT_EQ(std::vector<uint32_t>(6, 8192), services_.querySizes);
+    services_.calls.clear();
     services_.querySizes.clear();
     services_.configSize = 10000;
     EnumerateServiceDrivers();
-    EXPECT_EQ((std::vector<uint32_t>{8192, 10000, 8192, 10000, 8192, 10000}), services_.querySizes);
+    EXPECT_EQ(12u, services_.querySizes.size());
+    EXPECT_EQ(
+        (std::vector<uint32_t>{8192, 10000}),
+        std::vector<uint32_t>(services_.querySizes.begin(), services_.querySizes.begin() + 2));
 }
 
-TEST_F(MisbehavingServices, EntriesThatAreNeverWrittenAreNotRead) {
-    services_.enumerate = [](EnumServiceStatus*, uint32_t size, uint32_t*, uint32_t* returned,
-                             uint32_t* resume) {
-        EXPECT_EQ(0u, *resume);
-        EXPECT_LE(size, 1u << 20);
+TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreAskedForAgainWithTheSizeNeeded) {
+    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes: entries
+    // counted, none written, the size of them all needed, the resume handle left as it was.
+    services_.needed = 5000;
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t size, uint32_t* returned,
+                             uint32_t*) {
+        *returned = size < 5000 ? 13 : Deliver(services, {"One", "Two", "Three"});
+        return size >= 5000;
+    };
+    EnumerateServiceDrivers();
+    EXPECT_EQ((Calls{{720, 0}, {5000, 0}}), services_.calls);
+    EXPECT_EQ(3, services_.opens);
+}
+
+TEST_F(MisbehavingServices, AnswerThatNeverDeliversIsAskedForWithDoubledBuffersUpToABound) {
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t, uint32_t* returned, uint32_t*) {
         *returned = 100000;
+        Deliver(services, {"Written"}); // and the rest never
         return false;
     };
     EnumerateServiceDrivers();
-    EXPECT_LE(services_.enumerations, 20);
-    EXPECT_EQ(0, services_.opens);
+    Calls expected;
+    for (uint32_t size = 720; size < (1u << 20); size *= 2)
+        expected.emplace_back(size, 0);
+    expected.emplace_back(1u << 20, 0);
+    EXPECT_EQ(expected, services_.calls);
+    EXPECT_EQ(1, services_.opens); // what the last answer holds
 }
 
 } // namespace

@@ -2,10 +2,13 @@
 // platform (its own PE reader), and, under Wine, as the system's version.dll reads the same
 // images: the two must agree.
 #include "platform/file_system.h"
-#include "platform/pe_version_resource.h"
 #include "platform/version_info.h"
 #include "support/temp_dir.h"
 #include "support/test_drivers.h"
+
+#ifdef _WIN32
+#include "platform/win32/windows_support.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -19,24 +22,37 @@ struct Lookup {
     const char* value;
 };
 
+std::string LibraryValue(const std::string& path, const char* subBlock) {
+    std::vector<uint8_t> resource;
+    std::string value;
+    if (!ReadVersionResource(path.c_str(), &resource) ||
+        !QueryVersionValue(resource, subBlock, &value))
+        return "(none)";
+    return value;
+}
+
+#ifdef _WIN32
+// GetFileVersionInfoSizeA, GetFileVersionInfoA and VerQueryValueA on a sound image.
+std::string SystemValue(const std::string& path, const char* subBlock) {
+    DWORD handle = 0;
+    std::vector<uint8_t> block(::GetFileVersionInfoSizeA(path.c_str(), &handle));
+    void* text = nullptr;
+    UINT length = 0;
+    if (block.empty() ||
+        !::GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !::VerQueryValueA(block.data(), subBlock, &text, &length) || !text)
+        return "(none)";
+    return static_cast<const char*>(text);
+}
+#endif
+
 class VersionInfoContract : public ::testing::TestWithParam<Lookup> {};
 
 TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
     const std::string path = kelvd::test::TestDriver(GetParam().image);
-    VersionResource resource;
-    std::string value = "(none)";
-    if (ReadVersionResource(path.c_str(), &resource) &&
-        !QueryVersionValue(resource, GetParam().subBlock, &value))
-        value = "(none)";
-    EXPECT_EQ(GetParam().value, value);
+    EXPECT_EQ(GetParam().value, LibraryValue(path, GetParam().subBlock));
 #ifdef _WIN32
-    // version.dll finds the same.
-    std::vector<uint8_t> block(versionInfo().InfoSize(path.c_str()));
-    std::string system = "(none)";
-    if (versionInfo().Info(path.c_str(), &block) &&
-        !versionInfo().QueryString(block, GetParam().subBlock, &system))
-        system = "(none)";
-    EXPECT_EQ(GetParam().value, system);
+    EXPECT_EQ(GetParam().value, SystemValue(path, GetParam().subBlock));
 #endif
 }
 
@@ -60,17 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
         Lookup{"MISSING.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
 
-TEST(VersionResourceOfAFile, IsReadByTheLibraryOnlyFromAPeImageThatHasOne) {
-    VersionResource resource;
+TEST(VersionResourceOfAFile, IsReadOnlyFromAPeImageThatHasOne) {
+    std::vector<uint8_t> resource{1};
     EXPECT_TRUE(ReadVersionResource(kelvd::test::TestDriver("DESCRIBED.SYS").c_str(), &resource));
-    EXPECT_TRUE(resource.fromImage);
+    EXPECT_FALSE(resource.empty());
     EXPECT_FALSE(ReadVersionResource(kelvd::test::TestDriver("PLAIN.SYS").c_str(), &resource));
     EXPECT_FALSE(ReadVersionResource(kelvd::test::TestDriver("MISSING.SYS").c_str(), &resource));
-    // A file that is no PE image goes to the platform's reader, which finds nothing in text.
     kelvd::test::TempDir dir;
     ASSERT_TRUE(WriteWholeFile(dir.File("README.TXT"), "MZ, but no image"));
     EXPECT_FALSE(ReadVersionResource(dir.File("README.TXT").c_str(), &resource));
-    EXPECT_TRUE(resource.block.empty());
+    EXPECT_TRUE(resource.empty());
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 #include "platform/controls/control_events.h"
 #include "platform/win32/controls/window_subclass.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace platform {
@@ -20,9 +18,6 @@ int FirstSelected(Win32CheckList& list) {
             return index;
     return list.GetCurSel();
 }
-
-LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-WindowSubclass boxes(Boxes);
 
 LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32CheckList list(window);
@@ -46,13 +41,13 @@ LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
     }
-    return boxes.CallOriginal(window, message, wParam, lParam);
+    return CallReplacedProcedure(window, message, wParam, lParam);
 }
 
 } // namespace
 
 void Win32CheckList::InstallBoxes(HWND list) {
-    boxes.Install(list);
+    SubclassWindow(list, Boxes);
 }
 
 void Win32CheckList::Measure(HWND dialog, MEASUREITEMSTRUCT& measure) {

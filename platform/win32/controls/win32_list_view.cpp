@@ -23,9 +23,6 @@ namespace {
 
 constexpr UINT kStateImageChecked = 2; // state image 1 is the clear box, 2 the checked one
 
-LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-WindowSubclass keyFilter(KeyFilter);
-
 LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && wParam == VK_SPACE) {
         NMLVKEYDOWN keyDown{};
@@ -39,7 +36,7 @@ LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (message == WM_CHAR && wParam == ' ')
         return 0;
-    return keyFilter.CallOriginal(window, message, wParam, lParam);
+    return CallReplacedProcedure(window, message, wParam, lParam);
 }
 
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
@@ -50,7 +47,7 @@ int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
 } // namespace
 
 void Win32ListView::InstallKeyFilter(HWND listView) {
-    keyFilter.Install(listView);
+    SubclassWindow(listView, KeyFilter);
 }
 
 void Win32ListView::InsertColumn(int column, const std::string& heading, int width) {

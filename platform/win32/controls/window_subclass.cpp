@@ -1,24 +1,40 @@
 #include "platform/win32/controls/window_subclass.h"
 
+#include <map>
+
 namespace platform {
 
-void WindowSubclass::Install(HWND window) {
-    auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (!window || current == procedure_)
-        return;
-    originals_[window] = current;
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure_));
+namespace {
+
+// The replaced procedure of every subclassed window, until the window is destroyed (its handle
+// may then be given to another window).
+std::map<HWND, WNDPROC>& ReplacedProcedures() {
+    static std::map<HWND, WNDPROC> procedures;
+    return procedures;
 }
 
-LRESULT WindowSubclass::CallOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto found = originals_.find(window);
-    if (found == originals_.end())
-        return DefWindowProcW(window, message, wParam, lParam);
-    const WNDPROC original = found->second;
-    // A handle may be given to another window once this one is gone.
-    if (message == WM_NCDESTROY)
-        originals_.erase(found);
-    return CallWindowProcW(original, window, message, wParam, lParam);
+} // namespace
+
+void SubclassWindow(HWND window, WNDPROC procedure) {
+    if (ReplacedProcedures().count(window))
+        return;
+    auto replaced = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    if (!replaced)
+        return;
+    ReplacedProcedures()[window] = replaced;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
+LRESULT CallReplacedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto found = ReplacedProcedures().find(window);
+    if (found == ReplacedProcedures().end())
+        return DefWindowProcA(window, message, wParam, lParam);
+    const WNDPROC replaced = found->second;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced));
+        ReplacedProcedures().erase(found);
+    }
+    return CallWindowProcA(replaced, window, message, wParam, lParam);
 }
 
 } // namespace platform

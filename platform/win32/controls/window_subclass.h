@@ -1,27 +1,22 @@
-// A control window subclassed by its window procedure, as every Windows version allows it: the
-// new procedure sees each message first and hands what it leaves to the window's own. (The
-// common controls' SetWindowSubclass looks its data up on every message, which is a trip to the
-// window server on some systems, and Windows NT 4 and 95 do not export it by name.)
+// Subclassing a control window in the way every Windows version since Windows 95 and NT 3.1
+// allows: the window's procedure is replaced (SetWindowLongPtrA with GWLP_WNDPROC), and the
+// replaced one is kept, by window, in a table of this module, to which the new procedure hands
+// on every message it leaves alone (CallWindowProcA). The table is the library's own memory: a
+// window property (or the common controls' SetWindowSubclass, which keeps one) would be looked
+// up at every message, which under Wine is a trip to the window server and made every message to
+// a list cost as much as a paint.
 #pragma once
 
 #include "platform/win32/windows_support.h"
 
-#include <map>
-
 namespace platform {
 
-class WindowSubclass {
-public:
-    explicit WindowSubclass(WNDPROC procedure) : procedure_(procedure) {}
+// Puts procedure in front of window's own procedure. A window takes one such procedure: a
+// second call on a window that already has one changes nothing.
+void SubclassWindow(HWND window, WNDPROC procedure);
 
-    // Makes window's messages go to the procedure first; once is enough.
-    void Install(HWND window);
-    // The window's own procedure, for a message the procedure leaves to it.
-    LRESULT CallOriginal(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-private:
-    WNDPROC procedure_;
-    std::map<HWND, WNDPROC> originals_; // until the window is destroyed
-};
+// For the procedure given to SubclassWindow: the answer of the procedure it replaced. On
+// WM_NCDESTROY, the last message a window gets, it also puts that procedure back.
+LRESULT CallReplacedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace platform
