@@ -70,22 +70,23 @@ std::string FileNamePart(const std::string& caption) {
     return name.empty() ? "window" : name;
 }
 
+struct ListSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindShownList(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ListSearch*>(data);
+    if (GetDlgCtrlID(child) != search->id || !IsWindowVisible(child))
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 // The visible list box of the sheet's current page with id controlId; null when the page has none.
 HWND ShownList(HWND sheet, int controlId) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{controlId, nullptr};
-    EnumChildWindows(
-        sheet,
-        [](HWND child, LPARAM data) {
-            auto* search = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != search->id || !IsWindowVisible(child))
-                return TRUE;
-            search->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ListSearch search{controlId, nullptr};
+    EnumChildWindows(sheet, FindShownList, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
