@@ -34,9 +34,7 @@ BenchConfiguration::BenchConfiguration() {
         throw std::runtime_error("cannot make a scratch directory");
     dir_ = pattern;
     system_.facts.systemDirectory = dir_ + "\\system32";
-    platform::KeyHandle suite;
-    suite.Create(platform::kLocalMachine, kSuiteKey, platform::reg::kAllAccess);
-    suite.SetString(kInstallDirValue, dir_);
+    NameSuiteDirectory();
     std::string error;
     if (!fullset::InstallFullCapacity(KELVD_FULLSET_IMAGE, &error) ||
         !fullset::StoreFullCapacitySettings(&error))
@@ -49,6 +47,20 @@ BenchConfiguration::BenchConfiguration() {
     for (const ApiCategory& category : model.apiCategories)
         eventNames_.insert(eventNames_.end(), category.eventNames.begin(),
                            category.eventNames.end());
+}
+
+void BenchConfiguration::NameSuiteDirectory() const {
+    platform::KeyHandle suite;
+    suite.Create(platform::kLocalMachine, kSuiteKey, platform::reg::kAllAccess);
+    suite.SetString(kInstallDirValue, dir_);
+}
+
+void BenchConfiguration::Restore() const {
+    NameSuiteDirectory();
+    ConfigModel& model = configModel();
+    model.isWin9x = false;
+    model.runMode = kLocal;
+    LoadModelAsTheSheetDoes();
 }
 
 BenchConfiguration::~BenchConfiguration() {

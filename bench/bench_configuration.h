@@ -22,6 +22,9 @@ public:
 
     // The scalar settings the stores' operations write: the initial ones.
     const ScalarSettings& settings() const { return settings_; }
+    // Puts back what the constructor set up and other benchmarks of the program may change
+    // process-wide (the suite's install directory, the platform and run mode, the loaded model).
+    void Restore() const;
     // The registry the data set is in.
     const platform::MemoryRegistry& registry() const { return registry_; }
     // The files the operations write and read, as the library spells them.
@@ -35,6 +38,8 @@ public:
     const std::vector<std::string>& eventNames() const { return eventNames_; }
 
 private:
+    void NameSuiteDirectory() const;
+
     std::string dir_;
     platform::MemoryRegistry registry_;
     platform::ScopedRegistry scopedRegistry_{registry_};

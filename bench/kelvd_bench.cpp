@@ -113,6 +113,7 @@ int main(int argc, char** argv) {
     }
     benchmark::Initialize(&argc, argv);
     BenchConfiguration config;
+    kelvd::bench::PrepareEveryRun([&config] { config.Restore(); });
     RegisterAll(config);
     kelvd::bench::RegisterModelLoad(config);
     if (summary) {
