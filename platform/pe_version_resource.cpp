@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -60,11 +61,11 @@ public:
     bool Read(size_t offset, size_t length, uint8_t* out) override {
         for (size_t done = 0; done < length;) {
             const size_t at = offset + done, within = at % kPageSize;
-            const std::vector<uint8_t>& page = Page(at / kPageSize);
-            if (within >= page.size())
+            const Page& page = PageAt(at / kPageSize);
+            if (within >= page.size)
                 return false;
-            const size_t part = std::min(length - done, page.size() - within);
-            std::copy_n(page.data() + within, part, out + done);
+            const size_t part = std::min(length - done, page.size - within);
+            std::copy_n(page.bytes.get() + within, part, out + done);
             done += part;
         }
         return true;
@@ -73,21 +74,31 @@ public:
 private:
     static constexpr size_t kPageSize = 4096;
 
-    const std::vector<uint8_t>& Page(size_t index) {
-        auto found = pages_.find(index);
-        if (found != pages_.end())
-            return found->second;
-        std::vector<uint8_t>& page = pages_[index];
+    struct Page {
+        std::unique_ptr<uint8_t[]> bytes;
+        size_t size = 0; // less than a page at the end of the file, 0 past it
+    };
+
+    // The walk reads a few bytes at a time, mostly from the page it read last.
+    const Page& PageAt(size_t index) {
+        if (last_ && lastIndex_ == index)
+            return *last_;
+        auto [at, isNew] = pages_.try_emplace(index);
+        Page& page = at->second;
         const size_t offset = index * kPageSize;
-        if (offset <= size_t{LONG_MAX} && file_.Seek(static_cast<long>(offset))) {
-            page.resize(kPageSize);
-            page.resize(file_.Read(page.data(), kPageSize));
+        if (isNew && offset <= size_t{LONG_MAX} && file_.Seek(static_cast<long>(offset))) {
+            page.bytes.reset(new uint8_t[kPageSize]);
+            page.size = file_.Read(page.bytes.get(), kPageSize);
         }
+        last_ = &page;
+        lastIndex_ = index;
         return page;
     }
 
     File& file_;
-    std::map<size_t, std::vector<uint8_t>> pages_;
+    std::map<size_t, Page> pages_;
+    const Page* last_ = nullptr;
+    size_t lastIndex_ = 0;
 };
 
 // At most size bytes of a source from base on, whose every read is checked against their end
@@ -382,17 +393,25 @@ bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource,
         if (!TakeEntries(*resources, directory, std::nullopt, &entries, &budget))
             return false;
     uint32_t largest = 0;
-    for (uint32_t entry : entries) {
+    // Each resource is taken out whole, then walked in memory; the first is the one given.
+    std::vector<uint8_t> first, copy;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const uint32_t entry = entries[i];
         std::optional<uint32_t> rva = resources->U32(entry), length = resources->U32(entry + 4);
         std::optional<Bytes> bytes =
             resources->Has(entry, kDataEntrySize) ? pe.Data(*rva, *length) : std::nullopt;
-        if (!bytes || !bytes->Whole() || !IsSoundTree(*bytes, bytes->size()))
+        if (!bytes || !bytes->Copy(&copy))
             return false;
+        MemorySource taken(copy.data(), copy.size());
+        if (!IsSoundTree(Bytes(taken, 0, copy.size()), copy.size()))
+            return false;
+        if (i == 0)
+            first.swap(copy);
         largest = std::max(largest, *length);
     }
-    if (entries.empty() ||
-        !pe.Data(*resources->U32(entries[0]), *resources->U32(entries[0] + 4))->Copy(resource))
+    if (entries.empty())
         return false;
+    resource->swap(first);
     if (largestSize)
         *largestSize = largest;
     return true;
