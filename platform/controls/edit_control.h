@@ -13,15 +13,4 @@ public:
     virtual void SetText(const std::string& text) = 0;
 };
 
-// An edit control without a window: the text is whatever was set last.
-class MemoryEditControl final : public EditControl {
-public:
-    explicit MemoryEditControl(std::string text = {}) : text_(std::move(text)) {}
-    std::string GetText() const override { return text_; }
-    void SetText(const std::string& text) override { text_ = text; }
-
-private:
-    std::string text_;
-};
-
 } // namespace platform

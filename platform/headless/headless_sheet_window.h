@@ -11,7 +11,7 @@
 
 namespace platform {
 
-class HeadlessSheetWindow final : public HeadlessWindow<SheetWindow> {
+class HeadlessSheetWindow final : public HeadlessWindow<SheetWindow>, public SheetInput {
 public:
     static constexpr WindowHandle kSheetHandle = 0x1000; // its pages follow: 0x1001, 0x1002, ...
 
@@ -26,8 +26,9 @@ public:
     void PressOk() { PressButton(kIdOk); }
     void PressCancel() { PressButton(kIdCancel); }
     void PressButton(int controlId);
-    void PressHelp();
-    void ChoosePage(size_t index);
+    void PressHelp() override;
+    void PressEscape() override { PressCancel(); }
+    void ChoosePage(size_t index) override;
 
     const std::string& Title() const { return title_; }
     // The page windows' templates, in the order the pages were made (the tree's order).

@@ -69,6 +69,11 @@ void MemoryCheckList::ClickCheckBox(int index) {
     ToggleSelected(index);
 }
 
+void MemoryCheckList::DoubleClickCheckBox(int index) {
+    ClickCheckBox(index);
+    ClickCheckBox(index);
+}
+
 void MemoryCheckList::PressSpace() {
     for (int index = 0; index < GetCount(); ++index) {
         if (GetSel(index)) {

@@ -5,13 +5,16 @@
 
 #include "platform/controls/check_list_control.h"
 #include "platform/headless/control_reporter.h"
+#include "platform/headless/user_input.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MemoryCheckList final : public CheckListControl, public ControlReporter {
+class MemoryCheckList final : public CheckListControl,
+                              public CheckListInput,
+                              public ControlReporter {
 public:
     MemoryCheckList(int controlId, ControlEvents& events, bool extendedSelection)
         : ControlReporter(controlId, events), extendedSelection_(extendedSelection) {}
@@ -26,16 +29,16 @@ public:
     void SetCurSel(int index) override;
     bool GetSel(int index) const override;
 
-    // What the user does.
     // A click on an item's text: it becomes the only selected item (LBN_SELCHANGE).
-    void ClickItem(int index);
+    void ClickItem(int index) override;
     // A control-click (extended selection): toggles the item's selection (LBN_SELCHANGE).
-    void ControlClickItem(int index);
-    // A click on an item's box.
-    void ClickCheckBox(int index);
-    // The space bar: toggles the boxes of the selected items (of the current one in a
-    // single-selection list), as a click on the first one's box would.
-    void PressSpace();
+    void ControlClickItem(int index) override;
+    void ClickCheckBox(int index) override;
+    // Two clicks on the box: two toggles.
+    void DoubleClickCheckBox(int index) override;
+    // Toggles the boxes of the selected items (of the current one in a single-selection list),
+    // as a click on the first one's box would.
+    void PressSpace() override;
 
     // Every box, in order.
     std::vector<int> Checks() const;

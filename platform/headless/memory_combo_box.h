@@ -4,13 +4,16 @@
 
 #include "platform/controls/combo_box_control.h"
 #include "platform/headless/control_reporter.h"
+#include "platform/headless/user_input.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MemoryComboBox final : public Enablable<ComboBoxControl>, public ControlReporter {
+class MemoryComboBox final : public Enablable<ComboBoxControl>,
+                             public ComboBoxInput,
+                             public ControlReporter {
 public:
     MemoryComboBox(int controlId, ControlEvents& events, std::vector<std::string> items)
         : ControlReporter(controlId, events), items_(std::move(items)) {}
@@ -22,8 +25,7 @@ public:
     }
     const std::vector<std::string>& Items() const { return items_; }
 
-    // What the user does: picks the item at index.
-    void Choose(int index);
+    void Choose(int index) override;
 
 private:
     std::vector<std::string> items_;

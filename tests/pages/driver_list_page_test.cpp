@@ -37,6 +37,7 @@ struct DriverPageKind {
     static constexpr int kAdd = IDC_ADD_DRIVER;
     static constexpr uint32_t kFilter = kStrDriverFileFilter;
     static constexpr const char* kExtension = "sys";
+    static constexpr intptr_t kClickResult = 1;
     static DriverTable<256>& Listed() { return configModel().drivers; }
     static DriverTable<128>& User() { return configModel().userDrivers; }
     static void Fill(Page& page) { page.FillDriverList(); }
@@ -48,6 +49,7 @@ struct VxdPageKind {
     static constexpr int kAdd = IDC_ADD_VXD;
     static constexpr uint32_t kFilter = kStrVxdFileFilter;
     static constexpr const char* kExtension = "vxd";
+    static constexpr intptr_t kClickResult = 0;
     static DriverTable<256>& Listed() { return configModel().vxds; }
     static DriverTable<256>& User() { return configModel().userVxds; }
     static void Fill(Page& page) { page.FillVxdList(); }
@@ -140,7 +142,7 @@ TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfTha
     MemoryListView& list = *this->list_;
     this->Select({"B.SYS", "D.SYS", "C.SYS"});
     list.ClickCheckBox(this->Row("D.SYS")); // D was checked
-    EXPECT_EQ(1, list.LastResult());
+    EXPECT_EQ(TypeParam::kClickResult, list.LastResult());
     EXPECT_EQ((std::vector<bool>{false, false, false, false, true}), this->Checks());
     this->ExpectAgreement();
     EXPECT_EQ(3u, list.SelectedRows().size());
@@ -159,16 +161,14 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
     this->Open();
     MemoryListView& list = *this->list_;
     this->Select({"E.SYS", "B.SYS"}); // E checked, B clear; B is first in list order
-    list.PressKey(platform::kVkSpace);
+    list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
     EXPECT_TRUE(this->Model("E.SYS").checkState && this->Model("B.SYS").checkState);
     this->ExpectAgreement();
-    list.PressKey('A');
-    EXPECT_EQ(0, list.LastResult());
-    list.ControlClickRow(this->Row("E.SYS"));
-    list.ControlClickRow(this->Row("B.SYS"));
-    list.PressKey(platform::kVkSpace); // nothing selected
+    list.ControlClickRow(this->Row("B.SYS")); // the list left B alone selected: now none is
+    list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
+    EXPECT_EQ(0, this->page_.OnKeyDownList({TypeParam::kList, platform::kLvnKeyDown, -1, 'A'}));
     this->ExpectAgreement();
 }
 

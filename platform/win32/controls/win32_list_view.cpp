@@ -8,25 +8,7 @@ namespace platform {
 
 namespace {
 
-constexpr UINT_PTR kKeyFilterId = 1;
 constexpr UINT kStateImageChecked = 2; // state image 1 is the clear box, 2 the checked one
-
-LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
-    if (message == WM_KEYDOWN && wParam == VK_SPACE) {
-        NMLVKEYDOWN keyDown{};
-        keyDown.hdr.hwndFrom = window;
-        keyDown.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window));
-        keyDown.hdr.code = LVN_KEYDOWN;
-        keyDown.wVKey = VK_SPACE;
-        SendMessageA(GetParent(window), WM_NOTIFY, keyDown.hdr.idFrom,
-                     reinterpret_cast<LPARAM>(&keyDown));
-        return 0;
-    }
-    if (message == WM_CHAR && wParam == ' ')
-        return 0;
-    return DefSubclassProc(window, message, wParam, lParam);
-}
 
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
     return (*reinterpret_cast<const ListViewControl::Compare*>(compare))(
@@ -35,8 +17,9 @@ int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
 
 } // namespace
 
-void Win32ListView::InstallKeyFilter(HWND listView) {
-    SetWindowSubclass(listView, KeyFilter, kKeyFilterId, 0);
+bool Win32ListView::RefusesChange(const NMLISTVIEW& change) const {
+    return (change.uChanged & LVIF_STATE) != 0 && !settingCheck_ &&
+           ((change.uOldState ^ change.uNewState) & LVIS_STATEIMAGEMASK) != 0;
 }
 
 void Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
@@ -118,7 +101,9 @@ bool Win32ListView::GetCheck(int row) const {
 }
 
 void Win32ListView::SetCheck(int row, bool checked) {
+    settingCheck_ = true;
     SetItemState(row, INDEXTOSTATEIMAGEMASK(checked ? kStateImageChecked : 1), LVIS_STATEIMAGEMASK);
+    settingCheck_ = false;
 }
 
 uint32_t Win32ListView::GetItemState(int row, uint32_t mask) const {
