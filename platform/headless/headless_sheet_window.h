@@ -1,7 +1,8 @@
 // The window of a sheet run by the headless front end: its pages' windows in the order they were
 // made, the page shown, and the end of the run. A test or script acts on it as the user would:
-// OK, Cancel, the sheet's own buttons, F1, choosing a page in the tree; and on the pages'
-// controls through Page(). Once the sheet has ended it ignores the user.
+// OK, Cancel, the sheet's own buttons, F1, choosing a page in the tree (the page shown is the one
+// chosen, so choosing it again tells the sheet nothing); and on the pages' controls through
+// Page(). Once the sheet has ended it ignores the user.
 #pragma once
 
 #include "platform/headless/headless_window.h"

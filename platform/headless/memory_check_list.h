@@ -29,7 +29,8 @@ public:
     void SetCurSel(int index) override;
     bool GetSel(int index) const override;
 
-    // A click on an item's text: it becomes the only selected item (LBN_SELCHANGE).
+    // A click on an item's text: it becomes the only selected item (LBN_SELCHANGE, even when it
+    // was already).
     void ClickItem(int index) override;
     // A control-click (extended selection): toggles the item's selection (LBN_SELCHANGE).
     void ControlClickItem(int index) override;
@@ -51,8 +52,8 @@ private:
     };
 
     bool IsItem(int index) const { return index >= 0 && index < GetCount(); }
-    // Selects index alone; true when that changed the selection.
-    bool SelectOnly(int index);
+    // Selects index alone.
+    void SelectOnly(int index);
     // The list's own cycle: clear becomes checked, checked and mixed become clear.
     static int Toggled(int state) { return state == kBoxClear ? kBoxChecked : kBoxClear; }
     // Sets every selected item's box to the toggle of index's and reports it.

@@ -96,8 +96,12 @@ void MemoryListView::SortItems(const Compare& compare) {
     rows_ = std::move(sorted);
 }
 
+Point MemoryListView::PointIn(int row, int x) {
+    return {x, row * kRowHeight + kRowHeight / 2};
+}
+
 void MemoryListView::ReportClick(int row, int x, int code) {
-    cursor_.MoveTo({x, row * kRowHeight + kRowHeight / 2});
+    cursor_.MoveTo(PointIn(row, x));
     ControlNotification click{};
     click.code = code;
     lastResult_ = Notify(click);
@@ -122,6 +126,7 @@ void MemoryListView::ClickRow(int row) {
 }
 
 void MemoryListView::ControlClickRow(int row) {
+    cursor_.MoveTo(PointIn(row, kStateIconWidth + 1));
     ReportKey(kVkControl);
     for (int other = 0; other < GetItemCount(); ++other)
         SetItemState(other, 0, kLvisFocused);

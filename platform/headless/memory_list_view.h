@@ -3,8 +3,8 @@
 // its check box. What the user does moves the cursor to the point clicked and does what the real
 // control does, in its order:
 //   a click on a row's text selects that row alone and focuses it, then reports NM_CLICK;
-//   a control-click reports the control key (LVN_KEYDOWN), toggles the row's selection and
-//   focuses it, then reports NM_CLICK;
+//   a control-click reports the control key (LVN_KEYDOWN) with the cursor on the row, toggles
+//   the row's selection and focuses it, then reports NM_CLICK;
 //   a click on a row's box reports NM_CLICK and changes nothing; a double click on it reports
 //   NM_CLICK, then NM_DBLCLK;
 //   the space bar reports LVN_KEYDOWN, then leaves the focused row the only selected one;
@@ -80,6 +80,8 @@ private:
     };
 
     bool IsRow(int row) const { return row >= 0 && row < GetItemCount(); }
+    // The point x pixels into row, halfway down.
+    static Point PointIn(int row, int x);
     // Moves the cursor to x pixels into row and reports code (NM_CLICK, NM_DBLCLK).
     void ReportClick(int row, int x, int code = kNmClick);
     void ReportKey(uint16_t key);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -69,7 +70,8 @@ std::string Win32ListView::GetItemText(int row, int column, size_t maxLength) co
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(text.size());
     Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text.data();
+    // Some versions fill the whole buffer and leave no terminator.
+    return std::string(text.data(), strnlen(text.data(), maxLength));
 }
 
 void Win32ListView::SetItemData(int row, uintptr_t data) {

@@ -1,0 +1,295 @@
+#include "support/screen_input.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+
+namespace kelvd::test {
+
+namespace {
+
+constexpr int kQuietRounds = 4; // rounds without a message before the input counts as handled
+constexpr DWORD kRoundMs = 5;
+
+void Send(INPUT input) {
+    SendInput(1, &input, sizeof input);
+}
+
+void Mouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    Send(input);
+}
+
+void Key(WORD key, DWORD flags = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    Send(input);
+}
+
+void Press(WORD key) {
+    Key(key);
+    Key(key, KEYEVENTF_KEYUP);
+}
+
+void TypeCharacter(char character) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<unsigned char>(character);
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    Send(input);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    Send(input);
+}
+
+POINT Middle(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+} // namespace
+
+void HandleMessages() {
+    for (int quiet = 0; quiet < kQuietRounds; ++quiet) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quiet = 0;
+            HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+            if (!root || !IsDialogMessageA(root, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+        Sleep(kRoundMs);
+    }
+}
+
+// One control window and how its input is delivered.
+class ScreenControl {
+public:
+    ScreenControl(HWND window, Delivery delivery) : window_(window), delivery_(delivery) {}
+    virtual ~ScreenControl() = default;
+
+protected:
+    HWND Window() const { return window_; }
+    // Clicks count times at point of the control's client area, with key (such as the control
+    // key) held down unless it is 0.
+    void ClickAt(POINT point, int count = 1, WORD key = 0) const {
+        ClientToScreen(window_, &point);
+        SetCursorPos(point.x, point.y);
+        Mouse(MOUSEEVENTF_MOVE);
+        if (key)
+            Key(key);
+        for (int click = 0; click < count; ++click) {
+            Mouse(MOUSEEVENTF_LEFTDOWN);
+            Mouse(MOUSEEVENTF_LEFTUP);
+        }
+        if (key)
+            Key(key, KEYEVENTF_KEYUP);
+        Deliver();
+    }
+    void PressWithFocus(WORD key) const {
+        SetFocus(window_);
+        Press(key);
+        Deliver();
+    }
+    void Deliver() const {
+        if (delivery_ == Delivery::Handled)
+            HandleMessages();
+    }
+
+private:
+    HWND window_;
+    Delivery delivery_;
+};
+
+namespace {
+
+class ScreenButton final : public ScreenControl, public platform::ButtonInput {
+public:
+    using ScreenControl::ScreenControl;
+    void Click() override {
+        RECT client{};
+        GetClientRect(Window(), &client);
+        ClickAt(Middle(client));
+    }
+};
+
+class ScreenComboBox final : public ScreenControl, public platform::ComboBoxInput {
+public:
+    using ScreenControl::ScreenControl;
+    void Choose(int index) override {
+        RECT client{};
+        GetClientRect(Window(), &client);
+        ClickAt(Middle(client));
+        HandleMessages();
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!SendMessageA(Window(), CB_GETDROPPEDSTATE, 0, 0) || !GetComboBoxInfo(Window(), &info))
+            return; // a disabled box does not drop its list
+        RECT item{};
+        SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        POINT point = Middle(item);
+        MapWindowPoints(info.hwndList, Window(), &point, 1);
+        ClickAt(point);
+    }
+};
+
+class ScreenEdit final : public ScreenControl, public platform::EditInput {
+public:
+    using ScreenControl::ScreenControl;
+    void Type(const std::string& text) override {
+        RECT client{};
+        GetClientRect(Window(), &client);
+        ClickAt(Middle(client));
+        Press(VK_HOME);
+        Key(VK_SHIFT);
+        Press(VK_END);
+        Key(VK_SHIFT, KEYEVENTF_KEYUP);
+        for (char character : text)
+            TypeCharacter(character);
+        Deliver();
+    }
+};
+
+class ScreenListView final : public ScreenControl, public platform::ListViewInput {
+public:
+    using ScreenControl::ScreenControl;
+    void ClickRow(int row) override { ClickAt(LabelPoint(row)); }
+    void ControlClickRow(int row) override { ClickAt(LabelPoint(row), 1, VK_CONTROL); }
+    void ClickCheckBox(int row) override { ClickAt(BoxPoint(row)); }
+    void DoubleClickCheckBox(int row) override { ClickAt(BoxPoint(row), 2); }
+    void PressSpace() override { PressWithFocus(VK_SPACE); }
+    void ClickColumn(int column) override {
+        auto header = reinterpret_cast<HWND>(SendMessageA(Window(), LVM_GETHEADER, 0, 0));
+        RECT item{};
+        SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(&item));
+        POINT point = Middle(item);
+        MapWindowPoints(header, Window(), &point, 1);
+        ClickAt(point);
+    }
+
+private:
+    RECT ItemRect(int row, int part) const {
+        RECT rect{};
+        rect.left = part;
+        SendMessageA(Window(), LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    POINT LabelPoint(int row) const { return Middle(ItemRect(row, LVIR_LABEL)); }
+    // The middle of the points of the row that hit-test as its box.
+    POINT BoxPoint(int row) const {
+        RECT bounds = ItemRect(row, LVIR_BOUNDS);
+        LVHITTESTINFO hit{};
+        hit.pt.y = (bounds.top + bounds.bottom) / 2;
+        int first = -1, last = -1;
+        for (int x = bounds.left; x < bounds.right && (first < 0 || last == x - 1); ++x) {
+            hit.pt.x = x;
+            SendMessageA(Window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            if (hit.iItem == row && (hit.flags & LVHT_ONITEMSTATEICON)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+        return {(first + last) / 2, hit.pt.y};
+    }
+};
+
+class ScreenCheckList final : public ScreenControl, public platform::CheckListInput {
+public:
+    using ScreenControl::ScreenControl;
+    void ClickItem(int index) override { ClickAt(TextPoint(index)); }
+    void ControlClickItem(int index) override { ClickAt(TextPoint(index), 1, VK_CONTROL); }
+    void ClickCheckBox(int index) override { ClickAt(BoxPoint(index)); }
+    void DoubleClickCheckBox(int index) override { ClickAt(BoxPoint(index), 2); }
+    void PressSpace() override { PressWithFocus(VK_SPACE); }
+
+private:
+    RECT ItemRect(int index) const {
+        RECT rect{};
+        SendMessageA(Window(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    // The box is the square at the item's left end.
+    POINT BoxPoint(int index) const {
+        RECT item = ItemRect(index);
+        int size = item.bottom - item.top;
+        return {item.left + size / 2, item.top + size / 2};
+    }
+    POINT TextPoint(int index) const { return Middle(ItemRect(index)); }
+};
+
+// The sheet's tree of pages.
+class ScreenTree final : public ScreenControl {
+public:
+    using ScreenControl::ScreenControl;
+    // A click on the text of the index-th item from the top.
+    void ClickItem(size_t index) const {
+        auto item =
+            reinterpret_cast<HTREEITEM>(SendMessageA(Window(), TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        for (; item && index > 0; --index)
+            item = reinterpret_cast<HTREEITEM>(
+                SendMessageA(Window(), TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+        RECT text{}; // TVM_GETITEMRECT takes the item in the rectangle's place
+        std::memcpy(&text, &item, sizeof item);
+        SendMessageA(Window(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text));
+        ClickAt(Middle(text));
+    }
+};
+
+} // namespace
+
+ScreenDialogInput::ScreenDialogInput(HWND dialog, Delivery delivery)
+    : dialog_(dialog), delivery_(delivery) {}
+
+ScreenDialogInput::~ScreenDialogInput() = default;
+
+template <typename Input> Input& ScreenDialogInput::Find(int controlId) {
+    std::unique_ptr<ScreenControl>& control = controls_[controlId];
+    if (!control)
+        control = std::make_unique<Input>(GetDlgItem(dialog_, controlId), delivery_);
+    return dynamic_cast<Input&>(*control);
+}
+
+platform::ButtonInput& ScreenDialogInput::Button(int controlId) {
+    return Find<ScreenButton>(controlId);
+}
+
+platform::ComboBoxInput& ScreenDialogInput::ComboBox(int controlId) {
+    return Find<ScreenComboBox>(controlId);
+}
+
+platform::EditInput& ScreenDialogInput::Edit(int controlId) {
+    return Find<ScreenEdit>(controlId);
+}
+
+platform::ListViewInput& ScreenDialogInput::ListView(int controlId) {
+    return Find<ScreenListView>(controlId);
+}
+
+platform::CheckListInput& ScreenDialogInput::CheckList(int controlId) {
+    return Find<ScreenCheckList>(controlId);
+}
+
+void ScreenSheetInput::ChoosePage(size_t index) {
+    ScreenTree(GetDlgItem(sheet_, treeId_), Delivery::Handled).ClickItem(index);
+}
+
+void ScreenSheetInput::PressHelp() {
+    Press(VK_F1);
+    HandleMessages();
+}
+
+void ScreenSheetInput::PressEscape() {
+    Press(VK_ESCAPE);
+    HandleMessages();
+}
+
+} // namespace kelvd::test
