@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -50,6 +51,20 @@ POINT Middle(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+// Where and when the last click was made.
+POINT lastClick{-1000, -1000};
+DWORD lastClickTime = 0;
+
+// A click at the place of the one before, within the double-click time, would make the two a
+// double click: so a click of its own first lets that time pass.
+void AwaitSingleClick(POINT point) {
+    bool nearby = std::abs(point.x - lastClick.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+                std::abs(point.y - lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
+    DWORD elapsed = GetTickCount() - lastClickTime;
+    if (nearby && elapsed <= GetDoubleClickTime())
+        Sleep(GetDoubleClickTime() - elapsed + kRoundMs);
+}
+
 } // namespace
 
 void HandleMessages() {
@@ -79,6 +94,7 @@ protected:
     // key) held down unless it is 0.
     void ClickAt(POINT point, int count = 1, WORD key = 0) const {
         ClientToScreen(window_, &point);
+        AwaitSingleClick(point);
         SetCursorPos(point.x, point.y);
         Mouse(MOUSEEVENTF_MOVE);
         if (key)
@@ -89,6 +105,8 @@ protected:
         }
         if (key)
             Key(key, KEYEVENTF_KEYUP);
+        lastClick = point;
+        lastClickTime = GetTickCount();
         Deliver();
     }
     void PressWithFocus(WORD key) const {
