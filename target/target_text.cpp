@@ -7,17 +7,8 @@
 namespace kelvd {
 
 TargetString Widen(const std::string& text) {
-    TargetString wide;
-    for (char c : text)
-        wide += static_cast<KelvdTargetChar>(static_cast<unsigned char>(c));
-    return wide;
-}
-
-std::string Narrow(const KelvdTargetChar* text) {
-    std::string narrow;
-    for (; text && *text; ++text)
-        narrow += *text <= 0xFF ? static_cast<char>(*text) : '?';
-    return narrow;
+    std::u16string wide = platform::Utf16FromAnsi(text);
+    return TargetString(wide.begin(), wide.end());
 }
 
 TargetString TextOfUnits(const KelvdTargetChar* units, size_t count) {

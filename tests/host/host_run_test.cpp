@@ -30,7 +30,7 @@ int32_t KELVD_CALL StandInConfigure(const char* helpFile, int32_t mode, TargetRe
         for (uint32_t i = 0, length = 256; target->EnumKey(services.get(), i, name, &length,
                                                            nullptr, nullptr, nullptr, nullptr) == 0;
              ++i, length = 256)
-            call += "," + kelvd::Narrow(name);
+            call += "," + kelvd::ToModelText(name);
         kelvd::TargetKey checker(*target);
         checker.Create(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services\\Kelvd"));
         checker.SetDword("MemUsage", 2048);
