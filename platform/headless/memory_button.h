@@ -5,8 +5,8 @@
 #pragma once
 
 #include "platform/controls/button_control.h"
+#include "platform/controls/user_input.h"
 #include "platform/headless/control_reporter.h"
-#include "platform/headless/user_input.h"
 
 #include <vector>
 

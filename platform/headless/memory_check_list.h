@@ -4,8 +4,8 @@
 #pragma once
 
 #include "platform/controls/check_list_control.h"
+#include "platform/controls/user_input.h"
 #include "platform/headless/control_reporter.h"
-#include "platform/headless/user_input.h"
 
 #include <string>
 #include <vector>

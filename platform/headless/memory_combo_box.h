@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/controls/combo_box_control.h"
+#include "platform/controls/user_input.h"
 #include "platform/headless/control_reporter.h"
-#include "platform/headless/user_input.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/controls/edit_control.h"
-#include "platform/headless/user_input.h"
+#include "platform/controls/user_input.h"
 
 namespace platform {
 

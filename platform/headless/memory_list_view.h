@@ -13,9 +13,9 @@
 #pragma once
 
 #include "platform/controls/list_view_control.h"
+#include "platform/controls/user_input.h"
 #include "platform/headless/control_reporter.h"
 #include "platform/headless/memory_cursor.h"
-#include "platform/headless/user_input.h"
 
 #include <string>
 #include <vector>

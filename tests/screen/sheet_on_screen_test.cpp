@@ -6,10 +6,10 @@
 #include "include/kelvdcfg.h"
 #include "pages/driver_list_page.h"
 #include "platform/win32/controls/win32_list_view.h"
+#include "platform/win32/controls/win32_user_input.h"
 #include "res/resource.h"
 #include "screen/screen_script.h"
 #include "screen/screen_windows.h"
-#include "support/screen_input.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 
@@ -60,17 +60,19 @@ protected:
     }
 
     HWND Page(const std::string& caption) const { return FindPage(sheet_, caption); }
-    ScreenDialogInput User(const std::string& page) { return ScreenDialogInput(Page(page)); }
+    platform::Win32DialogInput User(const std::string& page) {
+        return platform::Win32DialogInput(Page(page));
+    }
     // A click on a button of the sheet or of a page that may open a modal window.
     static void Press(HWND dialog, int button) {
-        ScreenDialogInput(dialog, Delivery::Queued).Button(button).Click();
+        platform::Win32DialogInput(dialog, platform::Delivery::Queued).Button(button).Click();
     }
     // A click on the page in the tree; the sheet shows it, with its caption above it.
     void ShowPage(const std::string& caption) {
         std::vector<std::string> captions = TreeCaptions(sheet_);
         auto found = std::find(captions.begin(), captions.end(), caption);
         ASSERT_NE(captions.end(), found) << caption;
-        ScreenSheetInput(sheet_, IDC_PAGE_TREE).ChoosePage(found - captions.begin());
+        platform::Win32SheetInput(sheet_, IDC_PAGE_TREE).ChoosePage(found - captions.begin());
         EXPECT_TRUE(IsWindowVisible(Page(caption))) << caption;
         EXPECT_EQ(caption, ControlText(sheet_, IDC_PAGE_CAPTION));
     }
@@ -117,7 +119,7 @@ protected:
     // of the last: all of them show the opposite of what it showed. Then the first alone.
     void ClickBoxesInASelection(const ListPage& page) {
         platform::Win32ListView list = List(page);
-        ScreenDialogInput input(Page(page.caption));
+        platform::Win32DialogInput input(Page(page.caption));
         platform::ListViewInput& user = input.ListView(page.list);
         std::vector<std::string> names = Rows(page);
         user.ClickRow(list.FindItemByText(names[0]));
@@ -205,7 +207,7 @@ TEST_P(SheetOnScreen, ButtonsCategoriesAndEventsChosenWithTheMouseAreStored) {
             User("General Settings").Button(IDC_START_DISABLED).Click();
             User("General Settings").Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
             ShowPage(EventsCaption());
-            ScreenDialogInput events(Page(EventsCaption()));
+            platform::Win32DialogInput events(Page(EventsCaption()));
             events.CheckList(CategoryList()).ClickCheckBox(0); // hooks its one event
             events.CheckList(Win9x() ? IDC_VXD_API_LIST : IDC_EVENT_LIST).ClickCheckBox(0);
             events.CheckList(CategoryList()).ClickCheckBox(0);

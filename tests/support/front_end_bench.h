@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/controls/sheet_front_end.h"
-#include "platform/headless/user_input.h"
+#include "platform/controls/user_input.h"
 
 #include <gtest/gtest.h>
 

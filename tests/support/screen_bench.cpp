@@ -1,8 +1,8 @@
 #include "support/front_end_bench.h"
 
 #include "platform/win32/controls/win32_sheet_window.h"
+#include "platform/win32/controls/win32_user_input.h"
 #include "res/resource.h"
-#include "support/screen_input.h"
 
 #include <commctrl.h>
 
@@ -32,15 +32,16 @@ public:
                                          reinterpret_cast<LPARAM>(sheet_.get()));
         ShowWindow(window, SW_SHOW);
         SetForegroundWindow(window);
-        HandleMessages();
-        sheetInput_ = std::make_unique<ScreenSheetInput>(window, kLayout.treeId);
+        platform::HandleMessages();
+        sheetInput_ = std::make_unique<platform::Win32SheetInput>(window, kLayout.treeId);
         return *sheet_;
     }
     platform::SheetInput& SheetInput() override { return *sheetInput_; }
     platform::DialogInput& Input(platform::DialogWindow& window) override {
-        std::unique_ptr<ScreenDialogInput>& input = inputs_[window.Handle()];
+        std::unique_ptr<platform::Win32DialogInput>& input = inputs_[window.Handle()];
         if (!input)
-            input = std::make_unique<ScreenDialogInput>(reinterpret_cast<HWND>(window.Handle()));
+            input = std::make_unique<platform::Win32DialogInput>(
+                reinterpret_cast<HWND>(window.Handle()));
         return *input;
     }
     size_t ChosenPage() const override {
@@ -55,8 +56,8 @@ public:
 
 private:
     std::unique_ptr<platform::Win32SheetWindow> sheet_;
-    std::unique_ptr<ScreenSheetInput> sheetInput_;
-    std::map<platform::WindowHandle, std::unique_ptr<ScreenDialogInput>> inputs_;
+    std::unique_ptr<platform::Win32SheetInput> sheetInput_;
+    std::map<platform::WindowHandle, std::unique_ptr<platform::Win32DialogInput>> inputs_;
 };
 
 } // namespace

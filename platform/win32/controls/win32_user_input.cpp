@@ -1,4 +1,4 @@
-#include "support/screen_input.h"
+#include "platform/win32/controls/win32_user_input.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-namespace kelvd::test {
+namespace platform {
 
 namespace {
 
@@ -59,7 +59,7 @@ DWORD lastClickTime = 0;
 // double click: so a click of its own first lets that time pass.
 void AwaitSingleClick(POINT point) {
     bool nearby = std::abs(point.x - lastClick.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-                std::abs(point.y - lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
+                  std::abs(point.y - lastClick.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
     DWORD elapsed = GetTickCount() - lastClickTime;
     if (nearby && elapsed <= GetDoubleClickTime())
         Sleep(GetDoubleClickTime() - elapsed + kRoundMs);
@@ -83,10 +83,10 @@ void HandleMessages() {
 }
 
 // One control window and how its input is delivered.
-class ScreenControl {
+class Win32InputControl {
 public:
-    ScreenControl(HWND window, Delivery delivery) : window_(window), delivery_(delivery) {}
-    virtual ~ScreenControl() = default;
+    Win32InputControl(HWND window, Delivery delivery) : window_(window), delivery_(delivery) {}
+    virtual ~Win32InputControl() = default;
 
 protected:
     HWND Window() const { return window_; }
@@ -126,9 +126,9 @@ private:
 
 namespace {
 
-class ScreenButton final : public ScreenControl, public platform::ButtonInput {
+class Win32ButtonInput final : public Win32InputControl, public ButtonInput {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     void Click() override {
         RECT client{};
         GetClientRect(Window(), &client);
@@ -136,9 +136,9 @@ public:
     }
 };
 
-class ScreenComboBox final : public ScreenControl, public platform::ComboBoxInput {
+class Win32ComboBoxInput final : public Win32InputControl, public ComboBoxInput {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     void Choose(int index) override {
         RECT client{};
         GetClientRect(Window(), &client);
@@ -157,9 +157,9 @@ public:
     }
 };
 
-class ScreenEdit final : public ScreenControl, public platform::EditInput {
+class Win32EditInput final : public Win32InputControl, public EditInput {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     void Type(const std::string& text) override {
         RECT client{};
         GetClientRect(Window(), &client);
@@ -174,9 +174,9 @@ public:
     }
 };
 
-class ScreenListView final : public ScreenControl, public platform::ListViewInput {
+class Win32ListViewInput final : public Win32InputControl, public ListViewInput {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     void ClickRow(int row) override { ClickAt(LabelPoint(row)); }
     void ControlClickRow(int row) override { ClickAt(LabelPoint(row), 1, VK_CONTROL); }
     void ClickCheckBox(int row) override { ClickAt(BoxPoint(row)); }
@@ -219,9 +219,9 @@ private:
     }
 };
 
-class ScreenCheckList final : public ScreenControl, public platform::CheckListInput {
+class Win32CheckListInput final : public Win32InputControl, public CheckListInput {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     void ClickItem(int index) override { ClickAt(TextPoint(index)); }
     void ControlClickItem(int index) override { ClickAt(TextPoint(index), 1, VK_CONTROL); }
     void ClickCheckBox(int index) override { ClickAt(BoxPoint(index)); }
@@ -245,9 +245,9 @@ private:
 };
 
 // The sheet's tree of pages.
-class ScreenTree final : public ScreenControl {
+class Win32TreeInput final : public Win32InputControl {
 public:
-    using ScreenControl::ScreenControl;
+    using Win32InputControl::Win32InputControl;
     // A click on the text of the index-th item from the top.
     void ClickItem(size_t index) const {
         auto item =
@@ -264,50 +264,50 @@ public:
 
 } // namespace
 
-ScreenDialogInput::ScreenDialogInput(HWND dialog, Delivery delivery)
+Win32DialogInput::Win32DialogInput(HWND dialog, Delivery delivery)
     : dialog_(dialog), delivery_(delivery) {}
 
-ScreenDialogInput::~ScreenDialogInput() = default;
+Win32DialogInput::~Win32DialogInput() = default;
 
-template <typename Input> Input& ScreenDialogInput::Find(int controlId) {
-    std::unique_ptr<ScreenControl>& control = controls_[controlId];
+template <typename Input> Input& Win32DialogInput::Find(int controlId) {
+    std::unique_ptr<Win32InputControl>& control = controls_[controlId];
     if (!control)
         control = std::make_unique<Input>(GetDlgItem(dialog_, controlId), delivery_);
     return dynamic_cast<Input&>(*control);
 }
 
-platform::ButtonInput& ScreenDialogInput::Button(int controlId) {
-    return Find<ScreenButton>(controlId);
+ButtonInput& Win32DialogInput::Button(int controlId) {
+    return Find<Win32ButtonInput>(controlId);
 }
 
-platform::ComboBoxInput& ScreenDialogInput::ComboBox(int controlId) {
-    return Find<ScreenComboBox>(controlId);
+ComboBoxInput& Win32DialogInput::ComboBox(int controlId) {
+    return Find<Win32ComboBoxInput>(controlId);
 }
 
-platform::EditInput& ScreenDialogInput::Edit(int controlId) {
-    return Find<ScreenEdit>(controlId);
+EditInput& Win32DialogInput::Edit(int controlId) {
+    return Find<Win32EditInput>(controlId);
 }
 
-platform::ListViewInput& ScreenDialogInput::ListView(int controlId) {
-    return Find<ScreenListView>(controlId);
+ListViewInput& Win32DialogInput::ListView(int controlId) {
+    return Find<Win32ListViewInput>(controlId);
 }
 
-platform::CheckListInput& ScreenDialogInput::CheckList(int controlId) {
-    return Find<ScreenCheckList>(controlId);
+CheckListInput& Win32DialogInput::CheckList(int controlId) {
+    return Find<Win32CheckListInput>(controlId);
 }
 
-void ScreenSheetInput::ChoosePage(size_t index) {
-    ScreenTree(GetDlgItem(sheet_, treeId_), Delivery::Handled).ClickItem(index);
+void Win32SheetInput::ChoosePage(size_t index) {
+    Win32TreeInput(GetDlgItem(sheet_, treeId_), Delivery::Handled).ClickItem(index);
 }
 
-void ScreenSheetInput::PressHelp() {
+void Win32SheetInput::PressHelp() {
     Press(VK_F1);
     HandleMessages();
 }
 
-void ScreenSheetInput::PressEscape() {
+void Win32SheetInput::PressEscape() {
     Press(VK_ESCAPE);
     HandleMessages();
 }
 
-} // namespace kelvd::test
+} // namespace platform
