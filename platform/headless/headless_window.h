@@ -11,7 +11,7 @@
 #include "platform/headless/memory_check_list.h"
 #include "platform/headless/memory_combo_box.h"
 #include "platform/headless/memory_cursor.h"
-#include "platform/headless/memory_edit_control.h"
+#include "platform/headless/memory_edit.h"
 #include "platform/headless/memory_list_view.h"
 #include "platform/headless/scripted_file_dialog.h"
 

@@ -7,7 +7,6 @@ namespace kelvd::test {
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;
 constexpr int kFileNameCombo = 0x47C; // cmb13
 constexpr int kFileNameEdit = 0x480;  // edt1
 
@@ -45,10 +44,6 @@ std::vector<HWND> ThreadDialogs() {
 
 HWND FindSheet() {
     return DialogWith(IDC_PAGE_TREE);
-}
-
-HWND FindMessageBox() {
-    return DialogWith(kMessageTextId);
 }
 
 HWND FindFileDialog() {

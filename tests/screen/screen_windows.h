@@ -12,8 +12,6 @@ namespace kelvd::test {
 std::vector<HWND> ThreadDialogs();
 // The settings sheet (the dialog with the page tree); null when it is not open.
 HWND FindSheet();
-// A message box (a dialog with the message text, static 0xFFFF); null when none is open.
-HWND FindMessageBox();
 // A common file dialog (a dialog with a file-name field); null when none is open.
 HWND FindFileDialog();
 

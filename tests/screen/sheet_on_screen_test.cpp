@@ -37,33 +37,11 @@ protected:
                   "PRINTER.DLL");
     }
 
-    // A step that waits for the sheet and keeps it in sheet_.
-    ScreenScript::Step SheetOpen() {
-        return [this] { return (sheet_ = FindSheet()) != nullptr; };
-    }
-    // A step that answers every message box with OK until the sheet has gone.
-    static ScreenScript::Step AnswerUntilClosed() {
-        return [] {
-            if (HWND box = FindMessageBox())
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
-            return FindSheet() == nullptr;
-        };
-    }
-    // A step that waits for a file dialog and answers it with path.
-    static ScreenScript::Step ChooseFile(std::string path) {
-        return [path] {
-            HWND dialog = FindFileDialog();
-            if (dialog)
-                AnswerFileDialog(dialog, path);
-            return dialog != nullptr;
-        };
-    }
-
     HWND Page(const std::string& caption) const { return FindPage(sheet_, caption); }
     platform::Win32DialogInput User(const std::string& page) {
         return platform::Win32DialogInput(Page(page));
     }
-    // A click on a button of the sheet or of a page that may open a modal window.
+    // A click on a button that closes the sheet, left to the sheet's loop.
     static void Press(HWND dialog, int button) {
         platform::Win32DialogInput(dialog, platform::Delivery::Queued).Button(button).Click();
     }
@@ -78,25 +56,21 @@ protected:
     }
     const char* EventsCaption() const { return Win9x() ? "Select VxD APIs" : "Select Driver APIs"; }
 
-    // The driver list pages of the platform, with their lists and add buttons.
+    // A driver list page of the platform, with the rows whose boxes are clicked: a listed row,
+    // on NT a display driver, and last the row the user adds from that file.
     struct ListPage {
         const char* caption;
         int list, add;
+        std::vector<std::string> rows;
     };
     std::vector<ListPage> ListPages() const {
-        if (Win9x())
-            return {{"Select Drivers", IDC_DRIVER_LIST, IDC_ADD_DRIVER},
-                    {"Select VxDs", IDC_VXD_LIST, IDC_ADD_VXD}};
-        return {{"Select Drivers", IDC_DRIVER_LIST, IDC_ADD_DRIVER}};
-    }
-    // The rows each list page shows and what it clicks: a listed row, a display driver on NT,
-    // and a row the user adds from this file.
-    std::vector<std::string> Rows(const ListPage& page) const {
-        if (page.list == IDC_VXD_LIST)
-            return {"VCOMM   ", "PRODUCT.SYS"};
-        if (Win9x())
-            return {"NDIS", "PLAIN.SYS"};
-        return {"DESCRIBED.SYS", "PRINTER.DLL", "PLAIN.SYS"};
+        if (!Win9x())
+            return {{"Select Drivers",
+                     IDC_DRIVER_LIST,
+                     IDC_ADD_DRIVER,
+                     {"DESCRIBED.SYS", "PRINTER.DLL", "PLAIN.SYS"}}};
+        return {{"Select Drivers", IDC_DRIVER_LIST, IDC_ADD_DRIVER, {"NDIS", "PLAIN.SYS"}},
+                {"Select VxDs", IDC_VXD_LIST, IDC_ADD_VXD, {"VCOMM   ", "PRODUCT.SYS"}}};
     }
     platform::Win32ListView List(const ListPage& page) const {
         return platform::Win32ListView(GetDlgItem(Page(page.caption), page.list));
@@ -105,7 +79,7 @@ protected:
     // Clicks the box of each row three times: every click turns what it shows over.
     void ClickEachBoxThrice(const ListPage& page) {
         platform::Win32ListView list = List(page);
-        for (const std::string& name : Rows(page)) {
+        for (const std::string& name : page.rows) {
             int row = list.FindItemByText(name);
             ASSERT_LE(0, row) << name;
             for (int click = 0; click < 3; ++click) {
@@ -121,7 +95,7 @@ protected:
         platform::Win32ListView list = List(page);
         platform::Win32DialogInput input(Page(page.caption));
         platform::ListViewInput& user = input.ListView(page.list);
-        std::vector<std::string> names = Rows(page);
+        const std::vector<std::string>& names = page.rows;
         user.ClickRow(list.FindItemByText(names[0]));
         for (size_t i = 1; i < names.size(); ++i)
             user.ControlClickRow(list.FindItemByText(names[i]));
@@ -149,7 +123,7 @@ protected:
         return states;
     }
     // The states the local store holds, read back onto the rows the sheet listed.
-    States StoredStates() {
+    States StatesReadBack() {
         for (DriverTable<256>* table : {&model_.drivers, &model_.displayDrivers, &model_.vxds})
             for (DriverEntry& row : *table)
                 row.checkState = 0xFF;
@@ -174,35 +148,29 @@ protected:
 
 TEST_P(SheetOnScreen, EveryClickOnADriverBoxTurnsItOverAndOkStoresWhatIsShown) {
     States shown;
-    ScreenScript script;
-    script.Then(SheetOpen());
-    for (const ListPage& page : ListPages()) {
-        script.Do([this, page] {
+    ScreenScript script([&](HWND sheet) {
+        sheet_ = sheet;
+        for (const ListPage& page : ListPages()) {
             ShowPage(page.caption);
-            Press(Page(page.caption), page.add);
-        });
-        script.Then(ChooseFile(TestDriver(Rows(page).back())));
-    }
-    script
-        .Do([&] {
-            for (const ListPage& page : ListPages()) {
-                ShowPage(page.caption);
-                ClickEachBoxThrice(page);
-                ClickBoxesInASelection(page);
-            }
-            shown = ShownStates();
-            Press(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
+            User(page.caption).Button(page.add).Click();
+            ClickEachBoxThrice(page);
+            ClickBoxesInASelection(page);
+        }
+        shown = ShownStates();
+        Press(sheet_, IDOK);
+    });
+    for (const ListPage& page : ListPages())
+        script.AnswerFileDialog(TestDriver(page.rows.back()));
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_EQ(shown, StoredStates());
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(shown, StatesReadBack());
 }
 
-TEST_P(SheetOnScreen, ButtonsCategoriesAndEventsChosenWithTheMouseAreStored) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
+// Cancel first, which stores nothing; then the same choices, and OK.
+TEST_P(SheetOnScreen, ButtonsCategoriesAndEventsChosenWithTheMouseAreStoredByOkNotByCancel) {
+    for (int button : {IDCANCEL, IDOK}) {
+        ScreenScript script([&](HWND sheet) {
+            sheet_ = sheet;
             ShowPage("General Settings");
             User("General Settings").Button(IDC_START_DISABLED).Click();
             User("General Settings").Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
@@ -212,33 +180,23 @@ TEST_P(SheetOnScreen, ButtonsCategoriesAndEventsChosenWithTheMouseAreStored) {
             events.CheckList(Win9x() ? IDC_VXD_API_LIST : IDC_EVENT_LIST).ClickCheckBox(0);
             events.CheckList(CategoryList()).ClickCheckBox(0);
             ShowPage("Memory Tracking");
-            User("Memory Tracking").Button(IDC_MEMORY_TRACKING).Click();
-            User("Memory Tracking").ComboBox(IDC_GUARD_BYTES).Choose(3); // off: not taken
-            User("Memory Tracking").Button(IDC_MEMORY_TRACKING).Click();
-            User("Memory Tracking").ComboBox(IDC_GUARD_BYTES).Choose(3);
-            Press(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
+            platform::Win32DialogInput memory(Page("Memory Tracking"));
+            memory.Button(IDC_MEMORY_TRACKING).Click();
+            memory.ComboBox(IDC_GUARD_BYTES).Choose(3); // tracking is off: not taken
+            memory.Button(IDC_MEMORY_TRACKING).Click();
+            memory.ComboBox(IDC_GUARD_BYTES).Choose(3);
+            Press(sheet_, button);
+        });
+        EXPECT_EQ(button == IDOK ? 0 : KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL));
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(button == IDOK, FileExists(HookStateFile()));
+    }
     ScalarSettings stored = StoredSettings();
     EXPECT_EQ(3u, stored.start);
     EXPECT_EQ(2u, stored.drPopup);
     EXPECT_EQ(1u, stored.memTrackingOn);
     EXPECT_EQ(32u, stored.numGuardBytes);
     EXPECT_EQ(std::string(EventName()) + "=1\n", FileText(HookStateFile()));
-}
-
-TEST_P(SheetOnScreen, CancelButtonStoresNothing) {
-    ScreenScript script;
-    script.Then(SheetOpen()).Do([&] {
-        ShowPage("General Settings");
-        User("General Settings").Button(IDC_START_DISABLED).Click();
-        Press(sheet_, IDCANCEL);
-    });
-    EXPECT_EQ(KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_FALSE(SettingsStored());
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, SheetOnScreen, ::testing::Values(Platform::Nt, Platform::Win9x),

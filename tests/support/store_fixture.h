@@ -5,7 +5,7 @@
 
 #include "model/config_model.h"
 #include "pages/scalar_pages.h"
-#include "platform/headless/memory_edit_control.h"
+#include "platform/headless/memory_edit.h"
 #include "platform/message_box.h"
 #include "support/registry_fixture.h"
 #include "support/temp_dir.h"

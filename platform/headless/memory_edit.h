@@ -4,6 +4,9 @@
 #include "platform/controls/edit_control.h"
 #include "platform/controls/user_input.h"
 
+#include <string>
+#include <utility>
+
 namespace platform {
 
 class MemoryEditControl final : public EditControl, public EditInput {
