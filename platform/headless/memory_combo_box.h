@@ -1,5 +1,6 @@
 // A drop-down list combo box without a window, holding the items its template gives it. The
-// user's choice of an item selects it and reports CBN_SELCHANGE; a disabled box ignores it.
+// user's choice of an item selects it and reports CBN_SELCHANGE, even when it was selected; a
+// disabled box drops no list to choose from.
 #pragma once
 
 #include "platform/controls/combo_box_control.h"

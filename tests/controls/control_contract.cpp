@@ -34,23 +34,16 @@ bool ControlContract::OnCommand(int controlId, int code) {
 }
 
 intptr_t ControlContract::OnNotify(const platform::ControlNotification& notification) {
-    std::string id = std::to_string(notification.controlId);
-    switch (notification.code) {
-    case platform::kNmClick:
-        Hear(id + " click");
-        break;
-    case platform::kNmDblClk:
-        Hear(id + " double click");
-        break;
-    case platform::kLvnKeyDown:
-        Hear(id + " key " + std::to_string(notification.key));
-        break;
-    case platform::kLvnColumnClick:
-        Hear(id + " column " + std::to_string(notification.column));
-        break;
-    default:
+    const int code = notification.code;
+    std::string what = code == platform::kNmClick      ? "click"
+                       : code == platform::kNmDblClk   ? "double click"
+                       : code == platform::kLvnKeyDown ? "key " + std::to_string(notification.key)
+                       : code == platform::kLvnColumnClick
+                           ? "column " + std::to_string(notification.column)
+                           : "";
+    if (what.empty())
         return 0;
-    }
+    Hear(std::to_string(notification.controlId) + " " + what);
     if (react)
         react(notification);
     return 0;
@@ -67,7 +60,7 @@ void ControlContract::OnSelectPage(size_t index) {
 }
 
 void ControlContract::Hear(const std::string& what) {
-    std::string noted = note();
+    std::string noted = note ? note() : std::string();
     heard_.push_back(noted.empty() ? what : what + ": " + noted);
 }
 

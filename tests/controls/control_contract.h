@@ -18,9 +18,9 @@ protected:
     // Opens the sheet with a page of each template, the first one shown.
     void Open(std::initializer_list<uint32_t> templates);
 
-    platform::DialogWindow& Page(size_t index = 0) const { return *pages_.at(index); }
-    platform::DialogInput& Input(size_t index = 0) { return bench_->Input(Page(index)); }
-    platform::SheetWindow& Sheet() const { return *sheet_; }
+    // The first page, and the user's input to its controls and to the sheet's own.
+    platform::DialogWindow& Page() const { return *pages_.at(0); }
+    platform::DialogInput& Input() { return bench_->Input(Page()); }
     platform::DialogInput& SheetControls() { return bench_->Input(*sheet_); }
     FrontEndBench& Bench() const { return *bench_; }
 
@@ -30,7 +30,7 @@ protected:
     // and what note gave as it was reported, when it gives anything.
     std::vector<std::string> Heard();
 
-    std::function<std::string()> note = [] { return std::string(); };
+    std::function<std::string()> note;
     // What the page does when a notification reaches it.
     std::function<void(const platform::ControlNotification&)> react;
     // Whether the host shows the page the user chose.
