@@ -29,24 +29,10 @@ public:
     virtual void Type(const std::string& text) = 0;
 };
 
-class ListViewInput {
+// A list whose items each have a box: a list view's rows, a check list's items.
+class BoxListInput {
 public:
-    virtual ~ListViewInput() = default;
-    // A click on the row's text, beside its box.
-    virtual void ClickRow(int row) = 0;
-    // The same with the control key held down.
-    virtual void ControlClickRow(int row) = 0;
-    virtual void ClickCheckBox(int row) = 0;
-    virtual void DoubleClickCheckBox(int row) = 0;
-    // The space bar, with the focus on the list.
-    virtual void PressSpace() = 0;
-    // A click on the heading of a column.
-    virtual void ClickColumn(int column) = 0;
-};
-
-class CheckListInput {
-public:
-    virtual ~CheckListInput() = default;
+    virtual ~BoxListInput() = default;
     // A click on the item's text, beside its box.
     virtual void ClickItem(int index) = 0;
     // The same with the control key held down.
@@ -57,6 +43,12 @@ public:
     virtual void PressSpace() = 0;
 };
 
+class ListViewInput : public BoxListInput {
+public:
+    // A click on the heading of a column.
+    virtual void ClickColumn(int column) = 0;
+};
+
 // The controls of one dialog by id, as the user reaches them.
 class DialogInput {
 public:
@@ -65,7 +57,7 @@ public:
     virtual ComboBoxInput& ComboBox(int controlId) = 0;
     virtual EditInput& Edit(int controlId) = 0;
     virtual ListViewInput& ListView(int controlId) = 0;
-    virtual CheckListInput& CheckList(int controlId) = 0;
+    virtual BoxListInput& CheckList(int controlId) = 0;
 };
 
 // What the user does to the sheet itself.

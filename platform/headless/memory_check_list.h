@@ -12,9 +12,7 @@
 
 namespace platform {
 
-class MemoryCheckList final : public CheckListControl,
-                              public CheckListInput,
-                              public ControlReporter {
+class MemoryCheckList final : public CheckListControl, public BoxListInput, public ControlReporter {
 public:
     MemoryCheckList(int controlId, ControlEvents& events, bool extendedSelection)
         : ControlReporter(controlId, events), extendedSelection_(extendedSelection) {}

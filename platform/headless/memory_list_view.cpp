@@ -120,12 +120,12 @@ void MemoryListView::SelectAlone(int row) {
     SetItemState(row, kLvisSelected | kLvisFocused, kLvisSelected | kLvisFocused);
 }
 
-void MemoryListView::ClickRow(int row) {
+void MemoryListView::ClickItem(int row) {
     SelectAlone(row);
     ReportClick(row, kStateIconWidth + 1);
 }
 
-void MemoryListView::ControlClickRow(int row) {
+void MemoryListView::ControlClickItem(int row) {
     cursor_.MoveTo(PointIn(row, kStateIconWidth + 1));
     ReportKey(kVkControl);
     for (int other = 0; other < GetItemCount(); ++other)

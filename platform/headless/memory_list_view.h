@@ -58,8 +58,8 @@ public:
     int FindItemByData(uintptr_t data) const override;
     void SortItems(const Compare& compare) override;
 
-    void ClickRow(int row) override;
-    void ControlClickRow(int row) override;
+    void ClickItem(int row) override;
+    void ControlClickItem(int row) override;
     void ClickCheckBox(int row) override;
     void DoubleClickCheckBox(int row) override;
     void PressSpace() override;

@@ -30,8 +30,8 @@ protected:
         note = [this] { return Shown(*categories_) + " | " + Shown(*events_); };
     }
 
-    platform::CheckListInput& Categories() { return Input().CheckList(IDC_CATEGORY_LIST); }
-    platform::CheckListInput& Events() { return Input().CheckList(IDC_EVENT_LIST); }
+    platform::BoxListInput& Categories() { return Input().CheckList(IDC_CATEGORY_LIST); }
+    platform::BoxListInput& Events() { return Input().CheckList(IDC_EVENT_LIST); }
     static std::string Shown(const platform::CheckListControl& list) {
         return ItemStates(
             list.GetCount(), [&](int item) { return list.GetCheck(item); },

@@ -50,9 +50,9 @@ protected:
     }
     // Selects rows A, B and C (C last, so focused).
     void SelectThree() {
-        User().ClickRow(0);
-        User().ControlClickRow(1);
-        User().ControlClickRow(2);
+        User().ClickItem(0);
+        User().ControlClickItem(1);
+        User().ControlClickItem(2);
     }
 
     platform::ListViewControl* list_ = nullptr;
@@ -79,8 +79,8 @@ TEST_P(ListViewContract, BoxInASelectionOfThreeIsReportedWithTheSelectionAsItWas
 }
 
 TEST_P(ListViewContract, TextBesideTheBoxSelectsTheRowAndLeavesTheBoxes) {
-    User().ClickRow(3);
-    User().ClickRow(1);
+    User().ClickItem(3);
+    User().ClickItem(1);
     EXPECT_EQ(
         (Says{"1503 click: o- x- o- os at row 3 text", "1503 click: o- xs o- o- at row 1 text"}),
         Heard());

@@ -105,9 +105,9 @@ protected:
         }
     }
     void Select(std::initializer_list<const char*> names) {
-        list_->ClickRow(Row(*names.begin()));
+        list_->ClickItem(Row(*names.begin()));
         for (auto name = names.begin() + 1; name != names.end(); ++name)
-            list_->ControlClickRow(Row(*name));
+            list_->ControlClickItem(Row(*name));
     }
 
     typename Kind::Page page_;
@@ -152,7 +152,7 @@ TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfTha
     EXPECT_EQ((std::vector<bool>{true, false, false, false, true}), this->Checks());
     this->ExpectAgreement();
     // A click beside the box changes no state and is left to the list.
-    list.ClickRow(this->Row("E.SYS"));
+    list.ClickItem(this->Row("E.SYS"));
     EXPECT_EQ(0, list.LastResult());
     this->ExpectAgreement();
 }
@@ -165,7 +165,7 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
     EXPECT_EQ(1, list.LastResult());
     EXPECT_TRUE(this->Model("E.SYS").checkState && this->Model("B.SYS").checkState);
     this->ExpectAgreement();
-    list.ControlClickRow(this->Row("B.SYS")); // the list left B alone selected: now none is
+    list.ControlClickItem(this->Row("B.SYS")); // the list left B alone selected: now none is
     list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
     EXPECT_EQ(0, this->page_.OnKeyDownList({TypeParam::kList, platform::kLvnKeyDown, -1, 'A'}));

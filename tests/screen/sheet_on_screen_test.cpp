@@ -96,14 +96,14 @@ protected:
         platform::Win32DialogInput input(Page(page.caption));
         platform::ListViewInput& user = input.ListView(page.list);
         const std::vector<std::string>& names = page.rows;
-        user.ClickRow(list.FindItemByText(names[0]));
+        user.ClickItem(list.FindItemByText(names[0]));
         for (size_t i = 1; i < names.size(); ++i)
-            user.ControlClickRow(list.FindItemByText(names[i]));
+            user.ControlClickItem(list.FindItemByText(names[i]));
         bool last = list.GetCheck(list.FindItemByText(names.back()));
         user.ClickCheckBox(list.FindItemByText(names.back()));
         for (const std::string& name : names)
             EXPECT_EQ(!last, list.GetCheck(list.FindItemByText(name))) << name;
-        user.ClickRow(list.FindItemByText(names[0]));
+        user.ClickItem(list.FindItemByText(names[0]));
         user.ClickCheckBox(list.FindItemByText(names[0]));
         EXPECT_EQ(last, list.GetCheck(list.FindItemByText(names[0])));
     }

@@ -174,14 +174,24 @@ public:
     }
 };
 
-class Win32ListViewInput final : public Win32InputControl, public ListViewInput {
+// A list whose items have boxes, clicked where it shows an item's box or its text.
+template <typename Base> class Win32BoxListInput : public Win32InputControl, public Base {
 public:
     using Win32InputControl::Win32InputControl;
-    void ClickRow(int row) override { ClickAt(LabelPoint(row)); }
-    void ControlClickRow(int row) override { ClickAt(LabelPoint(row), 1, VK_CONTROL); }
-    void ClickCheckBox(int row) override { ClickAt(BoxPoint(row)); }
-    void DoubleClickCheckBox(int row) override { ClickAt(BoxPoint(row), 2); }
+    void ClickItem(int index) override { ClickAt(TextPoint(index)); }
+    void ControlClickItem(int index) override { ClickAt(TextPoint(index), 1, VK_CONTROL); }
+    void ClickCheckBox(int index) override { ClickAt(BoxPoint(index)); }
+    void DoubleClickCheckBox(int index) override { ClickAt(BoxPoint(index), 2); }
     void PressSpace() override { PressWithFocus(VK_SPACE); }
+
+protected:
+    virtual POINT BoxPoint(int index) const = 0;
+    virtual POINT TextPoint(int index) const = 0;
+};
+
+class Win32ListViewInput final : public Win32BoxListInput<ListViewInput> {
+public:
+    using Win32BoxListInput::Win32BoxListInput;
     void ClickColumn(int column) override {
         auto header = reinterpret_cast<HWND>(SendMessageA(Window(), LVM_GETHEADER, 0, 0));
         RECT item{};
@@ -200,9 +210,9 @@ private:
                      reinterpret_cast<LPARAM>(&rect));
         return rect;
     }
-    POINT LabelPoint(int row) const { return Middle(ItemRect(row, LVIR_LABEL)); }
+    POINT TextPoint(int row) const override { return Middle(ItemRect(row, LVIR_LABEL)); }
     // The middle of the points of the row that hit-test as its box.
-    POINT BoxPoint(int row) const {
+    POINT BoxPoint(int row) const override {
         RECT bounds = ItemRect(row, LVIR_BOUNDS);
         LVHITTESTINFO hit{};
         hit.pt.y = (bounds.top + bounds.bottom) / 2;
@@ -219,14 +229,9 @@ private:
     }
 };
 
-class Win32CheckListInput final : public Win32InputControl, public CheckListInput {
+class Win32CheckListInput final : public Win32BoxListInput<BoxListInput> {
 public:
-    using Win32InputControl::Win32InputControl;
-    void ClickItem(int index) override { ClickAt(TextPoint(index)); }
-    void ControlClickItem(int index) override { ClickAt(TextPoint(index), 1, VK_CONTROL); }
-    void ClickCheckBox(int index) override { ClickAt(BoxPoint(index)); }
-    void DoubleClickCheckBox(int index) override { ClickAt(BoxPoint(index), 2); }
-    void PressSpace() override { PressWithFocus(VK_SPACE); }
+    using Win32BoxListInput::Win32BoxListInput;
 
 private:
     RECT ItemRect(int index) const {
@@ -236,12 +241,12 @@ private:
         return rect;
     }
     // The box is the square at the item's left end.
-    POINT BoxPoint(int index) const {
+    POINT BoxPoint(int index) const override {
         RECT item = ItemRect(index);
         int size = item.bottom - item.top;
         return {item.left + size / 2, item.top + size / 2};
     }
-    POINT TextPoint(int index) const { return Middle(ItemRect(index)); }
+    POINT TextPoint(int index) const override { return Middle(ItemRect(index)); }
 };
 
 // The sheet's tree of pages.
@@ -292,7 +297,7 @@ ListViewInput& Win32DialogInput::ListView(int controlId) {
     return Find<Win32ListViewInput>(controlId);
 }
 
-CheckListInput& Win32DialogInput::CheckList(int controlId) {
+BoxListInput& Win32DialogInput::CheckList(int controlId) {
     return Find<Win32CheckListInput>(controlId);
 }
 

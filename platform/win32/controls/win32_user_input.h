@@ -32,7 +32,7 @@ public:
     ComboBoxInput& ComboBox(int controlId) override;
     EditInput& Edit(int controlId) override;
     ListViewInput& ListView(int controlId) override;
-    CheckListInput& CheckList(int controlId) override;
+    BoxListInput& CheckList(int controlId) override;
 
 private:
     template <typename Input> Input& Find(int controlId);
