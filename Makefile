@@ -4,7 +4,7 @@ TREES := linux asan fuzz win32 win64
 FUZZ_SECONDS ?= 60
 MODE ?= 1
 
-.PHONY: test run fuzz build deps format clean $(addprefix tree-,$(TREES))
+.PHONY: test run fuzz dist build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
@@ -17,6 +17,11 @@ run: tree-win64
 # Every fuzzer for FUZZ_SECONDS seconds each.
 fuzz: tree-fuzz
 	tools/run-fuzzers.sh $(FUZZ_SECONDS)
+
+# What a host team receives: out/kelvdcfg-<version>-win32.zip, from the win32 tree's install
+# rules (the stripped DLL and its debug information, the header, import libraries, HOSTS.md).
+dist: tree-win32
+	cmake --build --preset win32 --target dist
 
 build: $(addprefix tree-,$(TREES))
 

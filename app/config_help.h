@@ -1,7 +1,7 @@
 // The sheet's help object: the help file named by the host's ConfigureKELVD call.
 #pragma once
 
-#include "sheet/shell_help.h"
+#include "framework/shell_help.h"
 
 #include <string>
 

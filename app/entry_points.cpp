@@ -5,7 +5,6 @@
 #include "model/config_model.h"
 #include "res/string_table.h"
 #include "sheet/settings_sheet.h"
-#include "stores/config_file.h"
 
 #include <memory>
 #include <new>
@@ -24,7 +23,7 @@ int32_t ConfigureSettings(const char* helpFile, int32_t mode, TargetRegistry* ta
     if (mode == kEmbeddedTarget)
         configApp().target = target;
     SettingsSheet sheet(mode == kFarhandExport ? kStrFarhandSheetTitle : kStrSheetTitle,
-                        static_cast<uint32_t>(mode));
+                        static_cast<uint32_t>(mode), configApp().target);
     int result = sheet.DoModal();
     help.reset();
     return result == kSheetCancelled || result == kSheetAborted ? KELVD_CANCELLED : 0;
@@ -34,11 +33,7 @@ void StoreAllChecked(uint32_t state) {
     SettingsSheet sheet(kStrSheetTitle, kLocal);
     sheet.LoadModel();
     configModel().SetAllChecked(state);
-    std::string vxdConfig;
-    if (!configModel().isWin9x)
-        sheet.SaveToRegistry();
-    else if (VxdConfigPath(&vxdConfig))
-        sheet.SaveConfigFile(vxdConfig);
+    sheet.StoreSelection();
     ReleaseModel();
 }
 

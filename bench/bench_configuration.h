@@ -3,7 +3,7 @@
 // scratch directory, and the files the stores write there.
 #pragma once
 
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ public:
     BenchConfiguration(const BenchConfiguration&) = delete;
     BenchConfiguration& operator=(const BenchConfiguration&) = delete;
 
-    const ScalarPages& pages() const { return pages_; }
+    const ScalarSettings& settings() const { return settings_; }
     // The files the operations write and read, as the library spells them.
     std::string hookStatePath() const;
     std::string configPath() const;
@@ -30,10 +30,7 @@ private:
 
     std::string dir_;
     std::vector<std::string> eventNames_;
-    GeneralSettingsPage general_;
-    AdvancedSettingsPage advanced_;
-    MemoryTrackPage memoryTrack_;
-    ScalarPages pages_{general_, advanced_, memoryTrack_};
+    ScalarSettings settings_;
 };
 
 // The lines of a text file, each with its LF.

@@ -77,7 +77,7 @@ template <typename Map> void InsertThenLookUp(const std::vector<std::string>& ke
 }
 
 void RegisterAll(const BenchConfiguration& config) {
-    const ScalarPages& pages = config.pages();
+    const ScalarSettings& settings = config.settings();
 
     SaveHookState();
     Register("LoadHookState", [] { LoadHookState(); });
@@ -89,25 +89,24 @@ void RegisterAll(const BenchConfiguration& config) {
                  WriteLines(path, lines);
              });
 
-    SaveConfigFile(config.configPath(), pages);
+    SaveConfigFile(config.configPath(), settings);
     Register("SaveConfigFile",
-             [&pages, path = config.configPath()] { SaveConfigFile(path, pages); });
+             [&settings, path = config.configPath()] { SaveConfigFile(path, settings); });
     Register("SaveConfigFile/floor",
              [path = config.configPath(), bytes = bench::FileBytes(config.configPath())] {
                  platform::WriteWholeFile(path, bytes);
              });
 
-    Register("LoadConfigFile",
-             [&pages, path = config.configPath()] { LoadConfigFile(path, pages); });
+    Register("LoadConfigFile", [path = config.configPath()] { LoadConfigFile(path); });
     Register("LoadConfigFile/floor", [path = config.configPath()] {
         std::string bytes;
         platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes);
         benchmark::DoNotOptimize(bytes);
     });
 
-    WriteExportRegFile(config.exportPath(), pages, 0);
+    WriteExportRegFile(config.exportPath(), settings, 0);
     Register("WriteExportRegFile",
-             [&pages, path = config.exportPath()] { WriteExportRegFile(path, pages, 0); });
+             [&settings, path = config.exportPath()] { WriteExportRegFile(path, settings, 0); });
     Register("WriteExportRegFile/floor",
              [path = config.exportPath(), lines = bench::FileLines(config.exportPath())] {
                  WriteLines(path, lines);

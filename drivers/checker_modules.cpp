@@ -1,7 +1,7 @@
+#include "drivers/checker_modules.h"
 #include "drivers/checker_device.h"
 #include "drivers/excluded_drivers.h"
 #include "drivers/system_list.h"
-#include "drivers/win9x_drivers.h"
 #include "model/config_model.h"
 #include "platform/little_endian.h"
 #include "platform/system_memory.h"

@@ -14,7 +14,5 @@ DriverEntry DisplayDriverRow(const std::string& path, const std::string& descrip
 
 // The display driver of every video device in the device map, in device order.
 void EnumerateDisplayDrivers();
-// The driver file of every printer driver of the x86 environment, appended after them.
-void EnumeratePrinterDrivers();
 
 } // namespace kelvd

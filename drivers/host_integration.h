@@ -16,6 +16,7 @@ constexpr const char* kSetDriverStateExport = "FLCPanel_SetDriverState";
 struct DriverStateResult {
     uint32_t member[5];
 };
+static_assert(sizeof(DriverStateResult) == 20, "the applet writes a 20-byte result");
 #ifdef _WIN32
 using SetDriverStateFunction = int32_t(__stdcall*)(uint32_t, uint32_t, DriverStateResult*);
 #else

@@ -1,5 +1,6 @@
-#include "drivers/display_drivers.h"
+#include "drivers/printer_drivers.h"
 
+#include "drivers/display_drivers.h"
 #include "drivers/driver_description.h"
 #include "model/config_model.h"
 #include "platform/multibyte.h"

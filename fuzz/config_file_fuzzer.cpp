@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ResetModel(input.Byte() & 1);
     world.files.files.clear();
     world.files.files["C:\\fuzz.kwt"] = input.Rest();
-    kelvd::LoadConfigFile("C:\\fuzz.kwt", world.pages);
+    kelvd::LoadConfigFile("C:\\fuzz.kwt");
     CheckModel();
     return 0;
 }

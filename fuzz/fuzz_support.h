@@ -1,11 +1,11 @@
 // What every fuzzer shares: the library set up in memory once per process (files, registry,
-// message boxes, the three pages of the scalar settings), a reader of the fuzz input, and the
+// message boxes, the scalar settings the stores write), a reader of the fuzz input, and the
 // invariants of the model that no input may break.
 #pragma once
 
+#include "doubles/memory_file_system.h"
 #include "fuzz/fuzz_check.h"
-#include "pages/scalar_pages.h"
-#include "platform/memory_file_system.h"
+#include "model/scalar_settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,10 +18,7 @@ constexpr const char* kSuiteDir = "C:\\Suite";
 
 struct World {
     platform::MemoryFileSystem files;
-    GeneralSettingsPage general;
-    AdvancedSettingsPage advanced;
-    MemoryTrackPage memoryTrack;
-    ScalarPages pages{general, advanced, memoryTrack};
+    ScalarSettings settings;
 };
 
 // The world, made on first use: the file system and message boxes are in place for the whole

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                       static_cast<uint32_t>(bytes.size()));
     }
     key.Close();
-    kelvd::LoadFromRegistry(world.pages);
+    kelvd::LoadFromRegistry();
     CheckModel();
     return 0;
 }

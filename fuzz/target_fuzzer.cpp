@@ -2,9 +2,8 @@
 // from the input: statuses, key names (with or without terminators, longer than the buffer),
 // value types, data, and sizes that may be larger than the buffer they describe. A call that
 // finds the input used up fails, so every walk ends.
-#include "app/config_app.h"
 #include "fuzz/fuzz_support.h"
-#include "target/target_inventory.h"
+#include "target/target_drivers.h"
 #include "target/target_store.h"
 
 #include <algorithm>
@@ -105,14 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table.QueryValue = QueryValue;
     table.EnumKey = EnumKey;
     table.CloseKey = CloseKey;
-    kelvd::configApp().target = &table;
 
     ResetModel(false);
-    kelvd::EnumerateTargetDrivers();
+    kelvd::EnumerateTargetDrivers(table);
     CheckModel();
-    kelvd::LoadFromTarget(world.pages);
+    kelvd::LoadFromTarget(table);
     CheckModel();
-    kelvd::configApp().target = nullptr;
     answers = nullptr;
     return 0;
 }

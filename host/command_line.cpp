@@ -1,5 +1,8 @@
 #include "host/command_line.h"
 
+#include "kelvd_version.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -44,6 +47,15 @@ bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
 bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command,
                       std::string* error) {
     HostCommand parsed;
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        if (args.size() != 1) {
+            *error = "--version takes nothing else";
+            return false;
+        }
+        parsed.action = Action::Version;
+        *command = parsed;
+        return true;
+    }
     std::vector<std::string> words;
     if (!TakeOptions(args, &parsed, &words, error))
         return false;
@@ -78,9 +90,14 @@ const char* HostUsage() {
     return "usage: kwhost [--library DLL] [--screens DIR] configure MODE [HELPFILE]\n"
            "       kwhost [--library DLL] selectall\n"
            "       kwhost [--library DLL] selectnone\n"
+           "       kwhost --version\n"
            "MODE: 0 local with help, 1 local, 2 Farhand export, 3 in-memory embedded target,\n"
            "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR,\n"
            "then presses OK. DLL defaults to kelvdcfg.dll.\n";
+}
+
+std::string HostVersion() {
+    return "kwhost " KELVD_VERSION_TEXT "\n";
 }
 
 } // namespace kwhost

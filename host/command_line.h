@@ -7,7 +7,7 @@
 
 namespace kwhost {
 
-enum class Action { Configure, SelectAll, SelectNone };
+enum class Action { Configure, SelectAll, SelectNone, Version };
 
 struct HostCommand {
     Action action = Action::Configure;
@@ -24,5 +24,9 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
 
 // How to call kwhost.
 const char* HostUsage();
+
+// What kwhost --version prints: kwhost's version, which is the version of the library it is
+// built with.
+std::string HostVersion();
 
 } // namespace kwhost

@@ -1,10 +1,10 @@
 #include "host/host_run.h"
 
+#include "doubles/memory_target.h"
 #include "host/demo_target.h"
 #include "host/kelvd_library.h"
 #include "host/target_report.h"
 #include "res/string_table.h"
-#include "target/memory_target.h"
 
 namespace kwhost {
 
@@ -48,6 +48,10 @@ void Configure(const KelvdLibrary& library, const HostCommand& command, std::ost
 
 int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
             const SheetCompanionFactory& companions) {
+    if (command.action == Action::Version) {
+        out << HostVersion();
+        return kExitDone;
+    }
     KelvdLibrary library(command.library);
     if (!library.loaded()) {
         err << "kwhost: cannot load " << command.library << "\n";
@@ -69,6 +73,8 @@ int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
     case Action::SelectNone:
         library.selectNone();
         out << "SelectNone returned\n";
+        break;
+    case Action::Version: // answered without the library
         break;
     }
     return kExitDone;

@@ -1,7 +1,7 @@
 // What the library stored on an in-memory embedded target, printed as "reg query" prints a key.
 #pragma once
 
-#include "platform/memory_registry.h"
+#include "doubles/memory_registry.h"
 
 #include <ostream>
 #include <string>

@@ -4,6 +4,7 @@
 #ifndef KELVDCFG_H
 #define KELVDCFG_H
 
+#include <stddef.h> /* wchar_t, in C */
 #include <stdint.h>
 
 #ifdef _WIN32

@@ -3,9 +3,11 @@
 // validated and stored; without an edit (no window yet) the text is empty and reads as 1024.
 #pragma once
 
+#include "framework/tabbed_dlg_page.h"
 #include "pages/advanced_settings_text.h"
 #include "platform/controls/edit_control.h"
-#include "sheet/tabbed_dlg_page.h"
+
+#include "model/scalar_settings.h"
 
 #include <cstdint>
 
@@ -13,9 +15,6 @@ namespace kelvd {
 
 class AdvancedSettingsPage : public TabbedDlgPage {
 public:
-    static constexpr uint32_t kInitialMemUsage = 1024;
-    static constexpr uint32_t kInitialStackThreshold = 0x400;
-
     AdvancedSettingsPage();
 
     // Binds the page's edits: the stack threshold's (1522) and the event buffer size's (1521);
@@ -44,8 +43,8 @@ public:
 private:
     static std::string TextOf(const platform::EditControl* edit);
 
-    uint32_t memUsage_ = kInitialMemUsage;             // KB
-    uint32_t stackThreshold_ = kInitialStackThreshold; // bytes
+    uint32_t memUsage_ = ScalarSettings::kInitialMemUsage;             // KB
+    uint32_t stackThreshold_ = ScalarSettings::kInitialStackThreshold; // bytes
     platform::EditControl* stackThresholdEdit_ = nullptr;
     platform::EditControl* memUsageEdit_ = nullptr;
 };

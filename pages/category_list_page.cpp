@@ -1,7 +1,7 @@
 #include "pages/category_list_page.h"
 
+#include "framework/message_map.h"
 #include "res/resource.h"
-#include "sheet/message_map.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 // item j of the event list is event j of the current (selected) category.
 #pragma once
 
+#include "framework/tabbed_dlg_page.h"
 #include "model/config_model.h"
 #include "platform/controls/check_list_control.h"
-#include "sheet/tabbed_dlg_page.h"
 
 namespace kelvd {
 

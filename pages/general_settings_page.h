@@ -4,17 +4,20 @@
 // the buttons show them only when the page's window is initialised.
 #pragma once
 
-#include "sheet/tabbed_dlg_page.h"
+#include "framework/tabbed_dlg_page.h"
+
+#include "model/scalar_settings.h"
 
 #include <cstdint>
 
 namespace kelvd {
 
+// The start type as the page shows and keeps it once initialised: the service manager's
+// "disabled" (4) becomes the page's "Disabled" (3); every other value stays.
+uint32_t StartAsShown(uint32_t start);
+
 class GeneralSettingsPage : public TabbedDlgPage {
 public:
-    static constexpr uint32_t kInitialDRPopup = 0; // never pop up
-    static constexpr uint32_t kInitialStart = 0;   // boot start
-
     GeneralSettingsPage();
 
     // Plain reads and writes: the setters store any value unchanged.
@@ -33,8 +36,9 @@ public:
     bool OnButtonClicked(int controlId);
 
 private:
-    uint32_t drPopup_ = kInitialDRPopup; // 0 never, 1 errors only, 2 errors and warnings
-    uint32_t start_ = kInitialStart;     // 0 boot start, 3 demand start ("Disabled")
+    uint32_t drPopup_ =
+        ScalarSettings::kInitialDRPopup; // 0 never, 1 errors only, 2 errors and warnings
+    uint32_t start_ = ScalarSettings::kInitialStart; // 0 boot start, 3 demand start ("Disabled")
 };
 
 } // namespace kelvd

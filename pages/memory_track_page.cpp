@@ -1,7 +1,7 @@
 #include "pages/memory_track_page.h"
 
+#include "framework/message_map.h"
 #include "res/resource.h"
-#include "sheet/message_map.h"
 
 #include <iterator>
 
@@ -68,7 +68,7 @@ void MemoryTrackPage::OnTrackingClicked() {
 void MemoryTrackPage::OnGuardBytesSelChange() {
     int selected = Window()->ComboBox(IDC_GUARD_BYTES).GetCurSel();
     bool offered = selected >= 0 && static_cast<size_t>(selected) < std::size(kGuardByteChoices);
-    numGuardBytes_ = offered ? kGuardByteChoices[selected] : kInitialNumGuardBytes;
+    numGuardBytes_ = offered ? kGuardByteChoices[selected] : ScalarSettings::kInitialNumGuardBytes;
 }
 
 } // namespace kelvd

@@ -4,7 +4,9 @@
 // no window; the setters leave the controls alone.
 #pragma once
 
-#include "sheet/tabbed_dlg_page.h"
+#include "framework/tabbed_dlg_page.h"
+
+#include "model/scalar_settings.h"
 
 #include <cstdint>
 
@@ -12,9 +14,6 @@ namespace kelvd {
 
 class MemoryTrackPage : public TabbedDlgPage {
 public:
-    static constexpr uint32_t kInitialMemTrackingOn = 1;
-    static constexpr uint32_t kInitialNumGuardBytes = 8;
-
     MemoryTrackPage();
 
     // Plain reads and writes: the setters store any value unchanged.
@@ -35,8 +34,9 @@ public:
     void OnGuardBytesSelChange();
 
 private:
-    uint32_t memTrackingOn_ = kInitialMemTrackingOn; // 1 on, 0 off
-    uint32_t numGuardBytes_ = kInitialNumGuardBytes; // 0, 8, 16 or 32 as the page offers them
+    uint32_t memTrackingOn_ = ScalarSettings::kInitialMemTrackingOn; // 1 on, 0 off
+    uint32_t numGuardBytes_ =
+        ScalarSettings::kInitialNumGuardBytes; // 0, 8, 16 or 32 as the page offers them
 };
 
 } // namespace kelvd

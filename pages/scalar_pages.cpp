@@ -2,12 +2,6 @@
 
 namespace kelvd {
 
-bool ScalarSettings::operator==(const ScalarSettings& other) const {
-    return memUsage == other.memUsage && stackThreshold == other.stackThreshold &&
-           drPopup == other.drPopup && start == other.start &&
-           numGuardBytes == other.numGuardBytes && memTrackingOn == other.memTrackingOn;
-}
-
 ScalarSettings ScalarPages::Read() const {
     ScalarSettings settings;
     settings.memUsage = advanced.GetMemUsage();

@@ -7,7 +7,7 @@ namespace platform {
 
 // WideCharToMultiByte with CP_ACP and its default character for what the code page lacks.
 std::string AnsiFromUtf16(const std::u16string& text);
-// MultiByteToWideChar with CP_ACP.
+// MultiByteToWideChar with CP_ACP: every byte of the code page has its character.
 std::u16string Utf16FromAnsi(const std::string& text);
 
 } // namespace platform

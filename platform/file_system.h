@@ -51,11 +51,4 @@ bool ReadWholeFile(const std::string& path, OpenMode mode, std::string* content)
 // Writes content as the whole new file; false when it cannot be created or fully written.
 bool WriteWholeFile(const std::string& path, const std::string& content);
 
-// Opens path for writing in binary mode so that it is replaced only when everything was written:
-// the data goes to a temporary file beside it, which Close() moves over path once every write
-// and the close itself succeeded. A failed write, a failed close, or a file destroyed without
-// Close() leaves path as it was and removes the temporary file. Null when the temporary file
-// cannot be created.
-std::unique_ptr<File> OpenForReplace(const std::string& path);
-
 } // namespace platform

@@ -1,13 +1,15 @@
 #include "sheet/model_loader.h"
 
 #include "drivers/checker_device.h"
+#include "drivers/checker_modules.h"
 #include "drivers/display_drivers.h"
+#include "drivers/loaded_vxds.h"
+#include "drivers/printer_drivers.h"
 #include "drivers/service_drivers.h"
-#include "drivers/win9x_drivers.h"
 #include "model/config_model.h"
 #include "res/string_table.h"
 #include "stores/api_catalogue.h"
-#include "target/target_inventory.h"
+#include "target/target_drivers.h"
 
 namespace kelvd {
 
@@ -21,9 +23,9 @@ void ClearDriverTables(ConfigModel& model) {
     model.userVxds.Clear();
 }
 
-void EnumerateDrivers(const ConfigModel& model) {
-    if (model.runMode == kEmbeddedTarget) {
-        EnumerateTargetDrivers();
+void EnumerateDrivers(const ConfigModel& model, const TargetRegistry* target) {
+    if (target) {
+        EnumerateTargetDrivers(*target);
     } else if (model.isWin9x) {
         EnumerateCheckerModules();
         EnumerateLoadedVxds();
@@ -36,15 +38,30 @@ void EnumerateDrivers(const ConfigModel& model) {
 
 } // namespace
 
-bool ModelLoader::LoadModel(platform::WindowHandle owner) {
+bool ModelLoader::LoadModel(platform::WindowHandle owner, const TargetRegistry* target) {
     if (modelLoaded)
         return true;
     ConfigModel& model = configModel();
     ClearDriverTables(model);
+    // Until the catalogue is read the model holds none, so a load that ends early leaves the
+    // hook-state file to the stores as it was.
+    model.catalogueVersion = kNoCatalogue;
     // On Windows 9x the lists come from the running checker, so it must be there first.
     if (model.isWin9x && !ConnectChecker())
         return false;
-    EnumerateDrivers(model);
+    EnumerateDrivers(model, target);
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::LoadCatalogueOnly(platform::WindowHandle owner) {
+    if (modelLoaded)
+        return true;
+    ClearDriverTables(configModel());
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::ReadCatalogue(platform::WindowHandle owner) {
+    ConfigModel& model = configModel();
     model.catalogueVersion = ReadApiCatalogue();
     // The number itself is tested, so a catalogue whose version is FF counts as missing.
     if (model.catalogueVersion == kNoCatalogue) {

@@ -1,15 +1,15 @@
 #include "sheet/settings_sheet.h"
 
-#include "drivers/host_integration.h"
+#include "framework/message_map.h"
 #include "platform/system_info.h"
 #include "res/resource.h"
 #include "res/string_table.h"
-#include "sheet/message_map.h"
+#include "sheet/stored_configuration.h"
 #include "stores/config_file.h"
-#include "stores/farhand_export.h"
-#include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
 #include "target/target_store.h"
+
+#include <optional>
 
 namespace kelvd {
 
@@ -24,7 +24,8 @@ platform::FileDialogRequest ConfigFileRequest(bool open, uint32_t flags) {
 
 } // namespace
 
-SettingsSheet::SettingsSheet(uint32_t titleId, uint32_t mode) : CoolSheet(titleId, kSheetLayout) {
+SettingsSheet::SettingsSheet(uint32_t titleId, uint32_t mode, const TargetRegistry* target)
+    : CoolSheet(titleId, kSheetLayout), target_(target) {
     ConfigModel& model = configModel();
     model.isWin9x = platform::systemInfo().PlatformId() == platform::kPlatformWin9x;
     if (mode != kFarhandExport)
@@ -40,28 +41,48 @@ SettingsSheet::SettingsSheet(uint32_t titleId, uint32_t mode) : CoolSheet(titleI
     model.runMode = mode;
 }
 
+const TargetRegistry* SettingsSheet::EmbeddedTarget() const {
+    static const TargetRegistry kNoTarget{};
+    if (configModel().runMode != kEmbeddedTarget)
+        return nullptr;
+    return target_ ? target_ : &kNoTarget;
+}
+
 bool SettingsSheet::LoadModel() {
-    return loader_.LoadModel(Handle());
+    return loader_.LoadModel(Handle(), EmbeddedTarget());
 }
 
 void SettingsSheet::SaveToRegistry() {
-    kelvd::SaveToRegistry(Scalars());
+    kelvd::SaveToRegistry(Scalars().Read());
 }
 
 void SettingsSheet::LoadFromRegistry() {
-    kelvd::LoadFromRegistry(Scalars());
+    if (std::optional<ScalarSettings> settings = kelvd::LoadFromRegistry())
+        Scalars().Apply(*settings);
 }
 
 void SettingsSheet::SaveConfigFile(const std::string& path) {
-    kelvd::SaveConfigFile(path, Scalars());
+    kelvd::SaveConfigFile(path, Scalars().Read());
 }
 
 void SettingsSheet::LoadConfigFile(const std::string& path) {
-    kelvd::LoadConfigFile(path, Scalars());
+    if (std::optional<ScalarSettings> settings = kelvd::LoadConfigFile(path))
+        Scalars().Apply(*settings);
 }
 
 void SettingsSheet::SaveToTarget() {
-    kelvd::SaveToTarget(Scalars());
+    if (const TargetRegistry* target = EmbeddedTarget())
+        kelvd::SaveToTarget(*target, Scalars().Read());
+}
+
+void SettingsSheet::StoreSelection() {
+    kelvd::StoreSelection(Scalars().Read());
+}
+
+void SettingsSheet::LoadFromTarget() {
+    if (const TargetRegistry* target = EmbeddedTarget())
+        if (std::optional<ScalarSettings> settings = kelvd::LoadFromTarget(*target))
+            Scalars().Apply(*settings);
 }
 
 bool SettingsSheet::OnInitDialog() {
@@ -69,12 +90,8 @@ bool SettingsSheet::OnInitDialog() {
     platform::CursorHandle previous = cursor.Set(cursor.Wait());
     // A failed load still shows the sheet, with empty lists.
     LoadModel();
-    std::string vxdConfig;
-    if (!configModel().isWin9x)
-        LoadFromRegistry();
-    else if (VxdConfigPath(&vxdConfig))
-        LoadConfigFile(vxdConfig);
-    LoadHookState();
+    if (std::optional<ScalarSettings> settings = LoadStoredConfiguration(EmbeddedTarget()))
+        Scalars().Apply(*settings);
     bool result = CoolSheet::OnInitDialog();
     drivers_.FillDriverList();
     if (configModel().isWin9x)
@@ -88,36 +105,9 @@ void SettingsSheet::OnOK() {
         platform::messageBoxes().Show(Handle(), TableString(failure), nullptr, platform::kMbOk);
         return;
     }
-    switch (configModel().runMode) {
-    case kLocal:
-        StoreLocalConfiguration();
-        break;
-    case kEmbeddedTarget:
-        SaveToTarget();
-        break;
-    case kFarhandExport:
-        ExportFarhandConfiguration(Scalars(), Handle());
-        break;
-    default: // the sheet only: nothing is stored
-        break;
-    }
+    StoreConfiguration(configModel().runMode, EmbeddedTarget(), Scalars().Read(), Handle());
     ReleaseModel();
     CoolSheet::OnOK();
-}
-
-void SettingsSheet::StoreLocalConfiguration() {
-    std::string vxdConfig;
-    if (configModel().isWin9x) {
-        if (VxdConfigPath(&vxdConfig))
-            SaveConfigFile(vxdConfig);
-        SaveHookState();
-        UpdateSystemIni(general_.GetStart());
-    } else {
-        SaveToRegistry();
-        SaveHookState();
-        if (general_.GetStart() == 0)
-            NotifyControlPanel(Handle());
-    }
 }
 
 void SettingsSheet::OnCancel() {

@@ -5,6 +5,7 @@
 // scalar settings, for the stores.
 #pragma once
 
+#include "framework/cool_sheet.h"
 #include "pages/advanced_settings_page.h"
 #include "pages/driver_settings_page.h"
 #include "pages/general_settings_page.h"
@@ -13,8 +14,8 @@
 #include "pages/select_events_page.h"
 #include "pages/vxd_apis_page.h"
 #include "pages/vxd_settings_page.h"
-#include "sheet/cool_sheet.h"
 #include "sheet/model_loader.h"
+#include "target/target_registry.h"
 
 #include <string>
 
@@ -24,16 +25,21 @@ class SettingsSheet : public CoolSheet {
 public:
     // Sets the process-wide isWin9x from the platform and runMode to mode, and adds the pages:
     // the general page (not in RunMode 2), the driver and event pages, on Windows 9x the VxD
-    // and VxD API pages, then the memory tracking and advanced pages.
-    SettingsSheet(uint32_t titleId, uint32_t mode);
+    // and VxD API pages, then the memory tracking and advanced pages. target is the host's
+    // embedded target, used in RunMode 3 only.
+    SettingsSheet(uint32_t titleId, uint32_t mode, const TargetRegistry* target = nullptr);
 
-    // The stores, reaching the scalar settings through the pages.
+    // The stores, with the scalar settings the pages hold: what is saved is read from them, and
+    // what is loaded is handed to them.
     bool LoadModel();
     void SaveToRegistry();
     void LoadFromRegistry();
     void SaveConfigFile(const std::string& path);
     void LoadConfigFile(const std::string& path);
     void SaveToTarget();
+    void LoadFromTarget();
+    // What SelectAll and SelectNone store (StoreSelection).
+    void StoreSelection();
 
     // Loads the model and the stored configuration (with the wait cursor shown), makes the page
     // windows and fills the driver lists.
@@ -52,8 +58,12 @@ public:
 
 private:
     ScalarPages Scalars() { return {general_, advanced_, memoryTrack_}; }
-    void StoreLocalConfiguration();
+    // The embedded target the configuration lives on in RunMode 3 (a table without functions
+    // when the host handed in none), or null in every other mode: the one place that decides
+    // where the inventory, the stored configuration and OK's store come from and go to.
+    const TargetRegistry* EmbeddedTarget() const;
 
+    const TargetRegistry* target_;
     ModelLoader loader_;
     GeneralSettingsPage general_;
     DriverSettingsPage drivers_;

@@ -3,6 +3,7 @@
 #include "model/config_model.h"
 #include "platform/file_system.h"
 #include "platform/little_endian.h"
+#include "platform/replacing_file.h"
 #include "platform/system_info.h"
 #include "stores/api_category_lookup.h"
 #include "stores/file_path.h"
@@ -228,10 +229,7 @@ void Merge(DriverTable<Capacity>& table, const std::vector<StateEntry>& entries)
     MergeStateList(table, entries.data(), entries.size());
 }
 
-void ApplyConfigFile(const std::string& bytes, const ScalarPages& pages) {
-    SettingsFileHeader header =
-        SettingsFileHeader::Decode(reinterpret_cast<const uint8_t*>(bytes.data()));
-    pages.Apply(header.settings);
+void ApplyConfigFile(const std::string& bytes, const SettingsFileHeader& header) {
     ConfigModel& model = configModel();
     Merge(model.drivers, ReadDriverSection(bytes, header.drivers));
     Merge(model.userDrivers, ReadDriverSection(bytes, header.userDrivers));
@@ -246,9 +244,9 @@ void ApplyConfigFile(const std::string& bytes, const ScalarPages& pages) {
 
 } // namespace
 
-void SaveConfigFile(const std::string& path, const ScalarPages& pages) {
+void SaveConfigFile(const std::string& path, const ScalarSettings& settings) {
     try {
-        std::string bytes = EncodeConfigFile(pages.Read(), configModel());
+        std::string bytes = EncodeConfigFile(settings, configModel());
         // The file replaces the old one only once it is complete.
         std::unique_ptr<platform::File> file = platform::OpenForReplace(path);
         if (!file)
@@ -260,16 +258,25 @@ void SaveConfigFile(const std::string& path, const ScalarPages& pages) {
     }
 }
 
-void LoadConfigFile(const std::string& path, const ScalarPages& pages) {
+std::optional<ScalarSettings> LoadConfigFile(const std::string& path) {
+    std::string bytes;
     try {
-        std::string bytes;
-        if (!platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes) ||
-            bytes.size() < SettingsFileHeader::kSize)
-            return;
-        ApplyConfigFile(bytes, pages);
+        if (!platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes))
+            return std::nullopt;
     } catch (const std::bad_alloc&) {
-        // A file too large to hold is left partly applied or not at all; nothing is broken.
+        // A file too large to hold is as one that cannot be read.
+        return std::nullopt;
     }
+    if (bytes.size() < SettingsFileHeader::kSize)
+        return std::nullopt;
+    SettingsFileHeader header =
+        SettingsFileHeader::Decode(reinterpret_cast<const uint8_t*>(bytes.data()));
+    try {
+        ApplyConfigFile(bytes, header);
+    } catch (const std::bad_alloc&) {
+        // Sections too large to hold are left partly applied or not at all; nothing is broken.
+    }
+    return header.settings;
 }
 
 bool VxdConfigPath(std::string* path) {

@@ -9,8 +9,9 @@
 // The display drivers are not part of it.
 #pragma once
 
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
 
+#include <optional>
 #include <string>
 
 namespace kelvd {
@@ -20,11 +21,12 @@ namespace kelvd {
 bool VxdConfigPath(std::string* path);
 
 // Writes the file, replacing it; nothing is reported when it cannot be created.
-void SaveConfigFile(const std::string& path, const ScalarPages& pages);
+void SaveConfigFile(const std::string& path, const ScalarSettings& settings);
 
-// Reads the file: the settings go to the pages, the rows' states are merged into the driver and
-// VxD tables (rows that are not there are added), the flags go to the categories of the same
-// name. Nothing changes when the file cannot be opened or is shorter than its header.
-void LoadConfigFile(const std::string& path, const ScalarPages& pages);
+// Reads the file: the rows' states are merged into the driver and VxD tables (rows that are not
+// there are added), the flags go to the categories of the same name, and the file's settings are
+// returned. Nothing changes, and nothing is returned, when the file cannot be opened or is
+// shorter than its header.
+std::optional<ScalarSettings> LoadConfigFile(const std::string& path);
 
 } // namespace kelvd

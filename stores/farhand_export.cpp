@@ -1,8 +1,9 @@
 #include "stores/farhand_export.h"
 
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "res/string_table.h"
-#include "stores/checker_values.h"
+#include "stores/checker_value_names.h"
 #include "stores/config_file.h"
 #include "stores/file_path.h"
 #include "stores/install_dirs.h"
@@ -117,7 +118,7 @@ void AppendHexStateList(std::string& text, const DriverEntry* rows, size_t count
     }
 }
 
-void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
+void WriteExportRegFile(const std::string& path, const ScalarSettings& settings,
                         platform::WindowHandle owner) {
     // The export replaces the old one only once it is complete.
     std::unique_ptr<platform::File> file = platform::OpenForReplace(path);
@@ -127,7 +128,6 @@ void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
     }
     for (const char* line : kFixedLines)
         file->Write(line, std::strlen(line));
-    ScalarSettings settings = pages.Read();
     for (const ScalarValue& value : kScalarValues)
         if (value.field != &ScalarSettings::start)
             Write(*file, DwordLine(value.name, settings.*value.field));
@@ -140,17 +140,20 @@ void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
     file->Close();
 }
 
-void ExportFarhandConfiguration(const ScalarPages& pages, platform::WindowHandle owner) {
+void WriteFarhandExport(const std::string& path, const ScalarSettings& settings,
+                        platform::WindowHandle owner) {
+    if (configModel().isWin9x)
+        SaveConfigFile(path, settings);
+    else
+        WriteExportRegFile(path, settings, owner);
+}
+
+void ExportFarhandConfiguration(const ScalarSettings& settings, platform::WindowHandle owner) {
     std::string path;
-    bool fits = FarhandExportPath(&path);
-    if (configModel().isWin9x) {
-        if (fits)
-            SaveConfigFile(path, pages);
-    } else if (fits) {
-        WriteExportRegFile(path, pages, owner);
-    } else {
+    if (FarhandExportPath(&path))
+        WriteFarhandExport(path, settings, owner);
+    else if (!configModel().isWin9x)
         ReportCannotWrite(owner);
-    }
     platform::messageBoxes().Show(owner, TableString(kStrFarhandCreated), kFarhandSettingsCaption,
                                   platform::kMbOk);
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "model/config_model.h"
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
 #include "platform/message_box.h"
 
 #include <string>
@@ -21,7 +21,7 @@ bool FarhandExportPath(std::string* path);
 
 // Writes the REGEDIT4 script (LF line ends, nothing after the last line), replacing the file.
 // When it cannot be created, message 1516 is shown, owned by owner.
-void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
+void WriteExportRegFile(const std::string& path, const ScalarSettings& settings,
                         platform::WindowHandle owner);
 
 // Appends the bytes of a driver list's state list as two lower-case hex digits each, separated
@@ -30,8 +30,13 @@ void WriteExportRegFile(const std::string& path, const ScalarPages& pages,
 // caller appends the list's end (",00\n", or "00\n" for a table without rows).
 void AppendHexStateList(std::string& text, const DriverEntry* rows, size_t count);
 
+// The export of the platform into path: the REGEDIT4 script on NT (message 1516, owned by owner,
+// when it cannot be created), the VxD configuration file on Windows 9x.
+void WriteFarhandExport(const std::string& path, const ScalarSettings& settings,
+                        platform::WindowHandle owner);
+
 // The export of the sheet's OK in RunMode 2: the file of the platform, then message 1507 with
 // the caption "Farhand Settings", whether or not the file could be written.
-void ExportFarhandConfiguration(const ScalarPages& pages, platform::WindowHandle owner);
+void ExportFarhandConfiguration(const ScalarSettings& settings, platform::WindowHandle owner);
 
 } // namespace kelvd

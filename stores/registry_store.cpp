@@ -3,9 +3,8 @@
 #include "drivers/driver_description.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"
-#include "stores/checker_values.h"
+#include "stores/checker_value_names.h"
 #include "stores/settings_key.h"
-#include "target/target_store.h"
 
 namespace kelvd {
 
@@ -64,27 +63,25 @@ void WriteServiceKey() {
     key.SetDword("Tag", 1);
 }
 
-void SaveToRegistry(const ScalarPages& pages) {
+void SaveToRegistry(const ScalarSettings& settings) {
     WriteServiceKey();
     platform::KeyHandle key;
     if (!key.Create(platform::kLocalMachine, kServiceKey, platform::reg::kAllAccess))
         return;
-    LocalSettingsKey settings(key);
-    WriteSettings(settings, pages.Read(), true);
+    LocalSettingsKey settingsKey(key);
+    WriteSettings(settingsKey, settings, true);
     if (configModel().userDrivers.Count() == 0)
         platform::registry().DeleteValue(key.get(), kUserDriverValue);
 }
 
-void LoadFromRegistry(const ScalarPages& pages) {
-    if (configModel().runMode == kEmbeddedTarget) {
-        LoadFromTarget(pages);
-        return;
-    }
+std::optional<ScalarSettings> LoadFromRegistry() {
     platform::KeyHandle key;
     if (!key.Create(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
-        return;
-    LocalSettingsKey settings(key);
-    ReadSettings(settings, pages, AddLocalUserDriver);
+        return std::nullopt;
+    LocalSettingsKey settingsKey(key);
+    StoredSettings stored = ReadSettings(settingsKey);
+    ApplyStoredLists(stored, AddLocalUserDriver);
+    return stored.scalars;
 }
 
 } // namespace kelvd

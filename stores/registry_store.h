@@ -3,7 +3,9 @@
 // flags and the three driver state lists.
 #pragma once
 
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
+
+#include <optional>
 
 namespace kelvd {
 
@@ -19,11 +21,11 @@ void WriteServiceKey();
 
 // WriteServiceKey, then the settings, the categories and the lists. An empty userDrivers table
 // removes UserDriver. When the key cannot be opened for writing, only the service entries stand.
-void SaveToRegistry(const ScalarPages& pages);
+void SaveToRegistry(const ScalarSettings& settings);
 
-// Reads the settings into the pages and the list states into the rows the inventory made;
-// UserDriver entries that name no drivers row become userDrivers rows. In RunMode 3 the
-// embedded target is read instead. When the key cannot be opened nothing changes.
-void LoadFromRegistry(const ScalarPages& pages);
+// Gives the list states to the rows the inventory made (UserDriver entries that name no drivers
+// row become userDrivers rows) and returns the stored settings. When the key cannot be opened
+// nothing changes and nothing is returned.
+std::optional<ScalarSettings> LoadFromRegistry();
 
 } // namespace kelvd

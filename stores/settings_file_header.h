@@ -3,7 +3,7 @@
 // little-endian. There is no magic number and no version.
 #pragma once
 
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
 
 #include <cstddef>
 #include <cstdint>

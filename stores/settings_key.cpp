@@ -1,7 +1,7 @@
 #include "stores/settings_key.h"
 
 #include "stores/category_value.h"
-#include "stores/checker_values.h"
+#include "stores/checker_value_names.h"
 
 #include <new>
 
@@ -14,23 +14,9 @@ void WriteList(SettingsKey& key, const char* name, const DriverTable<Capacity>& 
     key.SetBinary(name, EncodeStateList(table));
 }
 
-// The lists' states, applied to the rows that exist.
-void ReadLists(SettingsKey& key, AddUserDriver addUserDriver) {
-    ConfigModel& model = configModel();
-    std::vector<uint8_t> data;
-    if (!key.QueryBytes(kDriverValue, &data))
-        return;
-    for (const StateEntry& entry : DecodeStateList(data.data(), data.size()))
-        if (!ApplyStateByFileName(entry.name, model.drivers, entry.state))
-            ApplyStateByFileName(entry.name, model.userDrivers, entry.state);
-    if (key.QueryBytes(kUserDriverValue, &data)) {
-        model.userDrivers.Clear();
-        for (const StateEntry& entry : DecodeStateList(data.data(), data.size()))
-            addUserDriver(entry);
-    }
-    if (key.QueryBytes(kDisplayDriverValue, &data))
-        for (const StateEntry& entry : DecodeStateList(data.data(), data.size()))
-            ApplyStateByFileName(entry.name, model.displayDrivers, entry.state);
+// The entries of a list's bytes.
+std::vector<StateEntry> Entries(const std::vector<uint8_t>& bytes) {
+    return DecodeStateList(bytes.data(), bytes.size());
 }
 
 } // namespace
@@ -48,15 +34,41 @@ void WriteSettings(SettingsKey& key, const ScalarSettings& settings, bool withSt
         WriteList(key, kUserDriverValue, model.userDrivers);
 }
 
-void ReadSettings(SettingsKey& key, const ScalarPages& pages, AddUserDriver addUserDriver) {
-    ScalarSettings settings;
+StoredSettings ReadSettings(SettingsKey& key) {
+    StoredSettings stored;
     for (const ScalarValue& value : kScalarValues)
-        key.QueryDword(value.name, &(settings.*value.field));
-    pages.Apply(settings);
+        key.QueryDword(value.name, &(stored.scalars.*value.field));
     try {
-        ReadLists(key, addUserDriver);
+        stored.hasDrivers = key.QueryBytes(kDriverValue, &stored.drivers);
+        if (stored.hasDrivers) {
+            stored.hasUserDrivers = key.QueryBytes(kUserDriverValue, &stored.userDrivers);
+            stored.hasDisplayDrivers = key.QueryBytes(kDisplayDriverValue, &stored.displayDrivers);
+        }
     } catch (const std::bad_alloc&) {
-        // A list too large to hold in memory ends the read; what was applied stays.
+        // A list too large to hold in memory ends the read; the lists read before it stand.
+    }
+    return stored;
+}
+
+void ApplyStoredLists(const StoredSettings& stored, AddUserDriver addUserDriver) {
+    ConfigModel& model = configModel();
+    if (!stored.hasDrivers)
+        return;
+    try {
+        for (const StateEntry& entry : Entries(stored.drivers))
+            if (!ApplyStateByFileName(entry.name, model.drivers, entry.state))
+                ApplyStateByFileName(entry.name, model.userDrivers, entry.state);
+        if (stored.hasUserDrivers) {
+            model.userDrivers.Clear();
+            for (const StateEntry& entry : Entries(stored.userDrivers))
+                addUserDriver(entry);
+        }
+        if (stored.hasDisplayDrivers)
+            for (const StateEntry& entry : Entries(stored.displayDrivers))
+                ApplyStateByFileName(entry.name, model.displayDrivers, entry.state);
+    } catch (const std::bad_alloc&) {
+        // A list with more entries than memory holds ends the application; what was applied
+        // stays.
     }
 }
 

@@ -3,7 +3,7 @@
 // the same values; a SettingsKey is one of them, open, and these functions write and read them.
 #pragma once
 
-#include "pages/scalar_pages.h"
+#include "model/scalar_settings.h"
 #include "stores/state_list.h"
 
 #include <cstdint>
@@ -28,14 +28,28 @@ public:
 // Driver and InstalledDisplayDrivers lists, and the UserDriver list when userDrivers has rows.
 void WriteSettings(SettingsKey& key, const ScalarSettings& settings, bool withStart);
 
+// What a settings key holds, as read: the scalars (the initial value for one that cannot be
+// read) and the three state lists' bytes, each empty when the key has no such list.
+struct StoredSettings {
+    ScalarSettings scalars;
+    bool hasDrivers = false;
+    bool hasUserDrivers = false;
+    bool hasDisplayDrivers = false;
+    std::vector<uint8_t> drivers;
+    std::vector<uint8_t> userDrivers;
+    std::vector<uint8_t> displayDrivers;
+};
+
+// Reads the key's values; nothing of the model changes. Without a Driver list no list is read.
+StoredSettings ReadSettings(SettingsKey& key);
+
 // How a store turns the entries of a UserDriver list into userDrivers rows (the table has been
 // emptied before).
 using AddUserDriver = void (*)(const StateEntry& entry);
 
-// Reads the scalars into the pages (a value that cannot be read gives the initial value), then
-// the lists: the states of Driver go to the drivers rows of the same file name, else to the
-// userDrivers ones; a UserDriver list replaces userDrivers through addUserDriver; the states of
-// InstalledDisplayDrivers go to displayDrivers. Without a Driver list no list is read.
-void ReadSettings(SettingsKey& key, const ScalarPages& pages, AddUserDriver addUserDriver);
+// Gives the stored lists' states to the model: the states of Driver go to the drivers rows of
+// the same file name, else to the userDrivers ones; a UserDriver list replaces userDrivers through
+// addUserDriver; the states of InstalledDisplayDrivers go to displayDrivers.
+void ApplyStoredLists(const StoredSettings& stored, AddUserDriver addUserDriver);
 
 } // namespace kelvd

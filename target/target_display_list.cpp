@@ -1,5 +1,5 @@
+#include "target/target_display_list.h"
 #include "platform/registry.h"
-#include "target/target_inventory.h"
 
 namespace kelvd {
 

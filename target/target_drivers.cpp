@@ -1,9 +1,10 @@
-#include "app/config_app.h"
+#include "target/target_drivers.h"
+
 #include "drivers/display_drivers.h"
 #include "drivers/excluded_drivers.h"
 #include "model/config_model.h"
 #include "platform/service_manager.h"
-#include "target/target_inventory.h"
+#include "target/target_display_list.h"
 #include "target/target_key.h"
 
 #include <algorithm>
@@ -113,13 +114,10 @@ std::optional<TargetString> ServiceKeyName(const TargetKey& services, uint32_t i
 
 } // namespace
 
-void EnumerateTargetDrivers() {
-    const TargetRegistry* table = configApp().target;
-    if (!table)
-        return;
+void EnumerateTargetDrivers(const TargetRegistry& target) {
     std::string displayList;
     {
-        TargetKey services(*table);
+        TargetKey services(target);
         if (!services.Open(KELVD_TARGET_ROOT, Widen(kServicesKey), platform::reg::kRead))
             return;
         auto inventory = std::make_unique<Inventory>();

@@ -1,6 +1,6 @@
-#include "app/config_app.h"
+#include "target/target_service_key.h"
+
 #include "stores/registry_store.h"
-#include "target/target_inventory.h"
 #include "target/target_key.h"
 
 namespace kelvd {
@@ -21,11 +21,8 @@ void SetText(const TargetKey& key, const char* name, const std::string& text) {
 
 } // namespace
 
-void WriteTargetServiceKey() {
-    const TargetRegistry* table = configApp().target;
-    if (!table)
-        return;
-    TargetKey key(*table);
+void WriteTargetServiceKey(const TargetRegistry& target) {
+    TargetKey key(target);
     const TargetString path = Widen(kTargetServiceKey);
     if (!key.Open(KELVD_TARGET_ROOT, path, platform::reg::kWrite) &&
         !key.Create(KELVD_TARGET_ROOT, path))

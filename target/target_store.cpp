@@ -1,12 +1,11 @@
 #include "target/target_store.h"
 
-#include "app/config_app.h"
 #include "platform/little_endian.h"
 #include "platform/registry.h"
 #include "stores/hook_state_file.h"
 #include "stores/settings_key.h"
-#include "target/target_inventory.h"
 #include "target/target_key.h"
+#include "target/target_service_key.h"
 
 #include <new>
 
@@ -75,31 +74,27 @@ void AddTargetUserDriver(const StateEntry& entry) {
 
 } // namespace
 
-void SaveToTarget(const ScalarPages& pages) {
-    const TargetRegistry* target = configApp().target;
-    if (!target)
-        return;
-    WriteTargetServiceKey();
-    TargetKey key(*target);
+void SaveToTarget(const TargetRegistry& target, const ScalarSettings& settings) {
+    WriteTargetServiceKey(target);
+    TargetKey key(target);
     const TargetString path = Widen(kTargetServiceKey);
     if (!key.Open(KELVD_TARGET_ROOT, path, platform::reg::kWrite) &&
         !key.CreateEx(KELVD_TARGET_ROOT, path, platform::reg::kAllAccess))
         return;
-    TargetSettingsKey settings(key);
-    WriteSettings(settings, pages.Read(), false);
+    TargetSettingsKey settingsKey(key);
+    WriteSettings(settingsKey, settings, false);
     key.Close();
     SaveHookState();
 }
 
-void LoadFromTarget(const ScalarPages& pages) {
-    const TargetRegistry* target = configApp().target;
-    if (!target)
-        return;
-    TargetKey key(*target);
+std::optional<ScalarSettings> LoadFromTarget(const TargetRegistry& target) {
+    TargetKey key(target);
     if (!key.Open(KELVD_TARGET_ROOT, Widen(kTargetServiceKey), platform::reg::kRead))
-        return;
-    TargetSettingsKey settings(key);
-    ReadSettings(settings, pages, AddTargetUserDriver);
+        return std::nullopt;
+    TargetSettingsKey settingsKey(key);
+    StoredSettings stored = ReadSettings(settingsKey);
+    ApplyStoredLists(stored, AddTargetUserDriver);
+    return stored.scalars;
 }
 
 } // namespace kelvd

@@ -21,8 +21,8 @@ for dll in build/win32/bin/kelvdcfg.dll build/win64/bin/kelvdcfg.dll; do
   x86_64-w64-mingw32-objdump -h "$dll" | grep -q '\.rsrc' || { echo "$dll: no resources"; status=1; }
 done
 
-echo "== the 32-bit DLL's exports (its test programs cannot run here)"
-ctest --test-dir build/win32 -L exports --output-on-failure || status=1
+echo "== the 32-bit DLL's files: exports, imports, import libraries, package"
+ctest --test-dir build/win32 -L product --output-on-failure || status=1
 
 echo "== native tests (substitute platform)"
 ctest --test-dir build/linux --output-on-failure || status=1

@@ -1,7 +1,7 @@
 // The open sheet's tree of pages as a host reads it: its items in order and their captions.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <commctrl.h>
 

@@ -7,7 +7,7 @@
 
 #include "host/host_run.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <commctrl.h>
 

@@ -3,7 +3,7 @@
 
 #include "host/png_image.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace kwhost {
 

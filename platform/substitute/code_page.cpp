@@ -1,6 +1,5 @@
-// The substitute's ANSI code page is 1252: Latin-1 with 27 further characters in 0x80 to 0x9F,
-// where its five other bytes stand for the C1 controls of their numbers. What it lacks becomes
-// '?'.
+// The substitute's ANSI code page is 1252: Latin-1 with 27 further characters in 0x80 to 0x9F.
+// What it lacks becomes '?'.
 #include "platform/code_page.h"
 
 namespace platform {
@@ -22,7 +21,21 @@ char ToCodePage(char16_t unit) {
     return '?';
 }
 
+char16_t FromCodePage(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] == 0)
+        return byte;
+    return kHighControls[byte - 0x80];
+}
+
 } // namespace
+
+std::u16string Utf16FromAnsi(const std::string& text) {
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (char c : text)
+        wide += FromCodePage(static_cast<unsigned char>(c));
+    return wide;
+}
 
 std::string AnsiFromUtf16(const std::u16string& text) {
     std::string ansi;
@@ -30,17 +43,6 @@ std::string AnsiFromUtf16(const std::u16string& text) {
     for (char16_t unit : text)
         ansi += ToCodePage(unit);
     return ansi;
-}
-
-std::u16string Utf16FromAnsi(const std::string& text) {
-    std::u16string wide;
-    wide.reserve(text.size());
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        char16_t high = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : 0;
-        wide += high ? high : static_cast<char16_t>(byte);
-    }
-    return wide;
 }
 
 } // namespace platform

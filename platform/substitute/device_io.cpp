@@ -1,5 +1,5 @@
 // The substitute machine has no devices of its own: every open fails.
-#include "platform/simulated_devices.h"
+#include "doubles/simulated_devices.h"
 
 namespace platform {
 

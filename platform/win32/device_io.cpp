@@ -1,7 +1,7 @@
 // Devices through kernel32, one call for one.
 #include "platform/device_io.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

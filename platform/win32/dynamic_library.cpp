@@ -1,6 +1,6 @@
 #include "platform/dynamic_library.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // The runtime's own stdio: its text mode is the Windows text mode.
 #include "platform/stdio_file.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

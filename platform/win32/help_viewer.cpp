@@ -1,6 +1,6 @@
 #include "platform/help_viewer.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

@@ -1,8 +1,11 @@
 #include "platform/message_box.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
+
+static_assert(kMbOk == MB_OK && kMbIconHand == MB_ICONHAND && kIdOk == IDOK &&
+              kIdCancel == IDCANCEL);
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "platform/profile_sections.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

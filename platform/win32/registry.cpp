@@ -1,7 +1,7 @@
 // The registry calls of advapi32, one for one.
 #include "platform/registry.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

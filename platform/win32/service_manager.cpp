@@ -1,8 +1,8 @@
 // The service control manager calls of advapi32, one for one.
 #include "platform/service_manager.h"
 
+#include "platform/win32/windows_support.h"
 #include <cstddef>
-#include <windows.h>
 
 namespace platform {
 

@@ -1,8 +1,10 @@
 #include "platform/system_info.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
+
+static_assert(kPlatformWin9x == VER_PLATFORM_WIN32_WINDOWS && kPlatformNt == VER_PLATFORM_WIN32_NT);
 
 namespace {
 

@@ -2,8 +2,8 @@
 // read is guarded, so an address that the checker reported wrongly fails instead of faulting.
 #include "platform/system_memory.h"
 
+#include "platform/win32/windows_support.h"
 #include <cstring>
-#include <windows.h>
 
 namespace platform {
 

@@ -2,6 +2,7 @@
 // through its pages' controls, closed with OK or Cancel, and what each stored; SelectAll and
 // SelectNone.
 #include "app/config_app.h"
+#include "doubles/memory_target.h"
 #include "include/kelvdcfg.h"
 #include "platform/help_viewer.h"
 #include "platform/registry.h"
@@ -11,7 +12,6 @@
 #include "stores/registry_store.h"
 #include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
-#include "target/memory_target.h"
 #include "target/target_store.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +119,7 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
                      },
                      target.table()));
     EXPECT_EQ(target.table(), configApp().target);
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target.table()));
     EXPECT_EQ(4096u, Held().memUsage);
     EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
     // The next sheet reads the target first: it shows what was stored there.
@@ -131,7 +131,6 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
             }
         },
         target.table());
-    configApp().target = nullptr;
 }
 
 TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
@@ -169,7 +168,6 @@ TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
         0, [](HeadlessSheetWindow& window) { window.PressOk(); }, nullptr, nullptr);
     EXPECT_TRUE(FileExists(HookStateFile()));
     EXPECT_EQ("", configApp().appHelpPath);
-    configApp().target = nullptr;
 }
 
 TEST_P(EntryPoints, SelectAllAndSelectNoneStoreWithoutASheet) {

@@ -1,6 +1,7 @@
 // Display drivers from the video device map, and printer drivers from the spooler's keys, in the
 // platform's own registry (Wine's under Wine).
 #include "drivers/display_drivers.h"
+#include "drivers/printer_drivers.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"

@@ -1,7 +1,8 @@
 // The Windows 9x candidates: the checker's module list and the VxD chain, laid into a sparse image
 // of system memory and reported by a simulated checker device.
 #include "drivers/checker_device.h"
-#include "drivers/win9x_drivers.h"
+#include "drivers/checker_modules.h"
+#include "drivers/loaded_vxds.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
 #include "support/simulated_machine.h"

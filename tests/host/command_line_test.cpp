@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "other.dll",
                  "Z:\\shots"},
         Accepted{{"selectall"}, Action::SelectAll, 1, "", "kelvdcfg.dll", ""},
-        Accepted{{"selectnone", "--library", "a.dll"}, Action::SelectNone, 1, "", "a.dll", ""}));
+        Accepted{{"selectnone", "--library", "a.dll"}, Action::SelectNone, 1, "", "a.dll", ""},
+        Accepted{{"--version"}, Action::Version, 1, "", "kelvdcfg.dll", ""}));
 
 class RefusedCommands : public testing::TestWithParam<std::vector<std::string>> {};
 
@@ -61,18 +62,18 @@ TEST_P(RefusedCommands, GiveAReasonAndLeaveTheCommandAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Host, RefusedCommands,
-    testing::Values(std::vector<std::string>{}, std::vector<std::string>{"configure"},
-                    std::vector<std::string>{"configure", "1x"},
-                    std::vector<std::string>{"configure", "x"},
-                    std::vector<std::string>{"configure", ""},
-                    std::vector<std::string>{"configure", "+1"},
-                    std::vector<std::string>{"configure", "2147483648"},
-                    std::vector<std::string>{"configure", "1", "a.hlp", "extra"},
-                    std::vector<std::string>{"selectall", "1"},
-                    std::vector<std::string>{"--screens", "d", "selectnone"},
-                    std::vector<std::string>{"configure", "1", "--library"},
-                    std::vector<std::string>{"configure", "1", "--screens", ""},
-                    std::vector<std::string>{"show"}));
+    testing::Values(
+        std::vector<std::string>{}, std::vector<std::string>{"configure"},
+        std::vector<std::string>{"configure", "1x"}, std::vector<std::string>{"configure", "x"},
+        std::vector<std::string>{"configure", ""}, std::vector<std::string>{"configure", "+1"},
+        std::vector<std::string>{"configure", "2147483648"},
+        std::vector<std::string>{"configure", "1", "a.hlp", "extra"},
+        std::vector<std::string>{"selectall", "1"},
+        std::vector<std::string>{"--screens", "d", "selectnone"},
+        std::vector<std::string>{"configure", "1", "--library"},
+        std::vector<std::string>{"configure", "1", "--screens", ""},
+        std::vector<std::string>{"show"}, std::vector<std::string>{"--version", "selectall"},
+        std::vector<std::string>{"configure", "1", "--version"}));
 
 } // namespace
 

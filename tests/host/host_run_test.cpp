@@ -1,6 +1,7 @@
 // kwhost against stand-in libraries: which entry point it calls with what, what it reports, and
 // how it fails when the library is missing or incomplete.
 #include "host/host_run.h"
+#include "kelvd_version.h"
 
 #include "platform/dynamic_library.h"
 #include "target/target_key.h"
@@ -141,6 +142,12 @@ TEST_F(HostRun, LibraryThatDoesNotLoadIsNamed) {
     EXPECT_EQ((std::vector<std::string>{"C:\\x\\other.dll"}), libraries_.loads);
     EXPECT_EQ("kwhost: cannot load C:\\x\\other.dll\n", err_.str());
     EXPECT_EQ(0, libraries_.frees);
+}
+
+TEST_F(HostRun, VersionIsTheBuildsAndLoadsNothing) {
+    EXPECT_EQ(kExitDone, Run({"--version"}));
+    EXPECT_EQ("kwhost " KELVD_VERSION_TEXT "\n", out_.str());
+    EXPECT_TRUE(libraries_.loads.empty());
 }
 
 TEST_F(HostRun, UsageErrorLoadsNothing) {

@@ -1,7 +1,8 @@
 #include "pages/advanced_settings_page.h"
 
+#include "doubles/headless/memory_edit.h"
 #include "pages/scalar_pages.h"
-#include "platform/headless/memory_edit.h"
+#include "doubles/headless/memory_edit.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>

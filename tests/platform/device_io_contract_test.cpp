@@ -1,6 +1,6 @@
 // Devices: what the platform's own do with a device that is not there, and the simulated devices
 // that tests put in their place.
-#include "platform/simulated_devices.h"
+#include "doubles/simulated_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // What only the substitute has: keys that refuse changes, and handle bookkeeping.
-#include "platform/memory_registry.h"
+#include "doubles/memory_registry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // A file written for replacement takes the place of the old one only when complete.
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "support/failing_file_system.h"
 #include "support/temp_dir.h"
 
@@ -61,6 +62,20 @@ TEST_F(ReplacingFile, FailedCloseOrRenameLeavesTheOldFile) {
         EXPECT_FALSE(WriteWholeFile(path_, "new"));
         EXPECT_EQ("the good old content", Content(path_));
         EXPECT_FALSE(TemporaryLeft());
+    }
+}
+
+TEST_F(ReplacingFile, PathWhoseTemporaryNameWouldPassThePathLimitIsWrittenInPlace) {
+    failing_.failRename = true; // so only a write in place changes the file
+    for (size_t length : {kMaxPath - 6, kMaxPath - 5}) {
+        std::string path = dir_.File("s");
+        path.resize(length, 's');
+        ASSERT_TRUE(WriteWholeFile(path, "old"));
+        ScopedFileSystem scope(failing_);
+        const bool inPlace = length + 5 >= kMaxPath;
+        EXPECT_EQ(inPlace, WriteWholeFile(path, "new")) << length;
+        EXPECT_EQ(inPlace ? "new" : "old", Content(path)) << length;
+        EXPECT_EQ("<missing>", Content(path + ".new~")) << length;
     }
 }
 

@@ -1,6 +1,6 @@
 // Reads of system memory: the platform's own reader over bytes laid where it finds them, and the
 // sparse image tests use in its place.
-#include "platform/sparse_memory.h"
+#include "doubles/sparse_memory.h"
 #include "support/system_memory_image.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "res/resource.h"
 #include "res/string_table.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 // fails the test and is cancelled, so that the run ends.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <deque>
 #include <functional>

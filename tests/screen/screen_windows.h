@@ -1,7 +1,7 @@
 // Finding this thread's windows, and answering the system's file dialogs.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <string>
 #include <vector>

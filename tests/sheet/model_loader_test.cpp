@@ -1,16 +1,16 @@
 // Loading the model once per sheet for every platform and run mode, and releasing it.
 #include "sheet/model_loader.h"
 
-#include "app/config_app.h"
+#include "doubles/memory_target.h"
 #include "drivers/checker_device.h"
 #include "model/config_model.h"
 #include "platform/file_system.h"
+#include "stores/api_catalogue.h"
 #include "stores/install_dirs.h"
 #include "support/model_reset.h"
 #include "support/simulated_machine.h"
 #include "support/temp_dir.h"
 #include "support/test_drivers.h"
-#include "target/memory_target.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ protected:
 
 TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalogue) {
     configModel().userDrivers.AppendSlot();
-    ASSERT_TRUE(loader_.LoadModel(kSheet));
+    ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(loader_.modelLoaded);
     EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
     EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
@@ -80,7 +80,7 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
     // A second load of the same sheet does nothing; the release frees the events and closes no
     // device.
     configModel().drivers.Clear();
-    EXPECT_TRUE(loader_.LoadModel(kSheet));
+    EXPECT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_EQ(0u, configModel().drivers.Count());
     EXPECT_TRUE(ReleaseModel());
     EXPECT_TRUE(configModel().apiCategories[0].eventNames.empty());
@@ -89,7 +89,7 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
 
 TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     Catalogue("KELVD.API", "FF\n0\n"); // version FF reads as missing
-    EXPECT_FALSE(loader_.LoadModel(kSheet));
+    EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_FALSE(loader_.modelLoaded);
     EXPECT_EQ(255u, configModel().catalogueVersion);
     ASSERT_EQ(1u, shown_.size());
@@ -100,12 +100,13 @@ TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
 }
 
-TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTables) {
+TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCatalogue) {
     configModel().isWin9x = true;
     configModel().vxds.AppendSlot();
-    EXPECT_FALSE(loader_.LoadModel(kSheet));
+    EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
+    EXPECT_EQ(kNoCatalogue, configModel().catalogueVersion); // so the hook-state file stays
 }
 
 TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevice) {
@@ -118,7 +119,7 @@ TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevi
     memory_.Lay(0xC0001000, module, sizeof module);
     memory_.Lay(0xC0003000, "NDIS", 5);
     memory_.Lay(0xC0002000, block, sizeof block);
-    ASSERT_TRUE(loader_.LoadModel(kSheet));
+    ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_EQ(std::vector<std::string>{"NDIS"}, test::Paths(configModel().drivers));
     EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
     EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
@@ -136,10 +137,7 @@ TEST_F(ModelLoad, EmbeddedTargetTakesThePlaceOfTheLocalInventory) {
     target.registry().SetValue(key, "Type", reg::kDword, reinterpret_cast<const uint8_t*>(&type),
                                4);
     target.registry().CloseKey(key);
-    configApp().target = target.table();
-    configModel().runMode = kEmbeddedTarget;
-    EXPECT_TRUE(loader_.LoadModel(kSheet));
-    configApp().target = nullptr;
+    EXPECT_TRUE(loader_.LoadModel(kSheet, target.table()));
     EXPECT_EQ(std::vector<std::string>{"Tgt"}, test::Paths(configModel().drivers));
     EXPECT_EQ(0u, configModel().displayDrivers.Count());
 }

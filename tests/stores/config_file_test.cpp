@@ -56,14 +56,14 @@ class ConfigFile : public StoreFixture {
 protected:
     std::string Path() const { return dir_.File("settings.kwt"); }
     std::string Saved() {
-        SaveConfigFile(Path(), pages_);
+        SaveConfigFile(Path(), settings_);
         std::string content;
         EXPECT_TRUE(platform::ReadWholeFile(Path(), platform::OpenMode::ReadBinary, &content));
         return content;
     }
     void Load(const std::string& content) {
         ASSERT_TRUE(platform::WriteWholeFile(Path(), content));
-        LoadConfigFile(Path(), pages_);
+        Take(LoadConfigFile(Path()));
     }
     // One row or category in every table the file holds, and a display driver it does not.
     void Configure() {
@@ -127,14 +127,14 @@ TEST_F(ConfigFile, SavedFileLoadsBackWhole) {
     Configure();
     AddCategory(model_.apiCategories, "AllOn", {1, 1});
     AddCategory(model_.apiCategories, "AllOff", {0, 0});
-    SaveConfigFile(Path(), pages_);
+    SaveConfigFile(Path(), settings_);
     std::vector<uint32_t> saved = States();
     model_.SetAllChecked(0);
     model_.displayDrivers[0].checkState = 5;
     for (ApiCategory& category : model_.vxdApiCategories)
         category.eventFlags.assign(category.eventFlags.size(), 0);
     Hold(ScalarSettings());
-    LoadConfigFile(Path(), pages_);
+    Take(LoadConfigFile(Path()));
     saved[3] = 5; // display drivers are not part of the file
     EXPECT_EQ(saved, States());
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 16, 0}), Held());
@@ -178,10 +178,10 @@ TEST_F(ConfigFile, EntryInTheSamePlaceAsAnEqualLaterRowGoesToTheFirstEqualRow) {
 
 TEST_F(ConfigFile, FileThatCannotBeOpenedOrIsShortChangesNothing) {
     Hold({4096, 0x800, 2, 3, 16, 0});
-    LoadConfigFile(dir_.File("missing.kwt"), pages_);
+    Take(LoadConfigFile(dir_.File("missing.kwt")));
     Load(EmptyHeader().str().substr(0, 71));
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 16, 0}), Held());
-    SaveConfigFile(dir_.File("missing\\x.kwt"), pages_); // no such directory: nothing happens
+    SaveConfigFile(dir_.File("missing\\x.kwt"), settings_); // no such directory: nothing happens
 }
 
 TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
@@ -273,7 +273,7 @@ TEST_F(DamagedConfigFile, SectionsPastTheEndAreEmptyAndTheSettingsStillApply) {
     for (size_t field = 0; field < 48; field += 8)
         bytes.replace(field, 8, Bytes().U32(0xFFFFFFF0).U32(0xFFFFFFFF).str());
     Load(bytes);
-    EXPECT_EQ(3u, general_.GetStart());
+    EXPECT_EQ(3u, Held().start);
     EXPECT_EQ(2u, model_.drivers.Count());
     EXPECT_EQ(0u, model_.vxds.Count());
 }

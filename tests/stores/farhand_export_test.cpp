@@ -20,7 +20,7 @@ class FarhandExport : public StoreFixture {
 protected:
     std::string Path() const { return dir_.File("KVConfig.Reg"); }
     std::string Exported() {
-        WriteExportRegFile(Path(), pages_, kSheet);
+        WriteExportRegFile(Path(), settings_, kSheet);
         std::string content;
         EXPECT_TRUE(platform::ReadWholeFile(Path(), platform::OpenMode::ReadBinary, &content));
         return content;
@@ -152,14 +152,14 @@ TEST(HexStateList, TwentyPathBytesFillALineBeforeTheirZeroAndState) {
 }
 
 TEST_F(FarhandExport, FileThatCannotBeCreatedShowsMessage1516) {
-    WriteExportRegFile(dir_.File("missing\\KVConfig.Reg"), pages_, kSheet);
+    WriteExportRegFile(dir_.File("missing\\KVConfig.Reg"), settings_, kSheet);
     EXPECT_EQ(std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport)},
               Messages());
 }
 
 TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
     InstallFamily(true);
-    ExportFarhandConfiguration(pages_, kSheet);
+    ExportFarhandConfiguration(settings_, kSheet);
     std::string content;
     EXPECT_TRUE(platform::ReadWholeFile(dir_.File("Farhand\\KVConfig.Reg"),
                                         platform::OpenMode::ReadBinary, &content));
@@ -169,7 +169,7 @@ TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
                                        TableString(kStrFarhandCreated)},
               Messages());
     model_.isWin9x = true; // on Windows 9x the export is the configuration file
-    ExportFarhandConfiguration(pages_, kSheet);
+    ExportFarhandConfiguration(settings_, kSheet);
     EXPECT_TRUE(platform::ReadWholeFile(dir_.File("Farhand\\KELVDVXD.CFG"),
                                         platform::OpenMode::ReadBinary, &content));
     EXPECT_EQ(72u, content.size());
@@ -178,7 +178,7 @@ TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
 
 TEST_F(FarhandExport, WithoutTheFarhandDirectoryBothMessagesShow) {
     InstallFamily(false);
-    ExportFarhandConfiguration(pages_, kSheet);
+    ExportFarhandConfiguration(settings_, kSheet);
     EXPECT_EQ((std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport),
                                         std::string("Farhand Settings|") +
                                             TableString(kStrFarhandCreated)}),
@@ -194,7 +194,7 @@ TEST_F(FarhandExport, InstallDirectoryTooLongForThePathBufferCannotBeWritten) {
     EXPECT_EQ(std::string(490, 'd') + "\\Farhand\\KVConfig.Reg", path);
     PutString(kFamilyKey, kInstallDirValue, std::string(491, 'd'));
     EXPECT_FALSE(FarhandExportPath(&path));
-    ExportFarhandConfiguration(pages_, kSheet);
+    ExportFarhandConfiguration(settings_, kSheet);
     EXPECT_EQ(2u, Messages().size());
     EXPECT_EQ(std::string("|") + TableString(kStrCannotWriteExport), Messages()[0]);
 }

@@ -18,7 +18,7 @@ using kelvd::test::StoreFixture;
 struct FileStore {
     const char* name;
     const char* fileName;
-    std::function<void(const std::string& path, const ScalarPages& pages)> save;
+    std::function<void(const std::string& path, const ScalarSettings& settings)> save;
 };
 
 class InterruptedWrite : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
@@ -50,7 +50,7 @@ protected:
 };
 
 TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
-    GetParam().save(path_, pages_);
+    GetParam().save(path_, settings_);
     const std::string good = Content();
     ASSERT_NE("<missing>", good);
     ChangeEverything();
@@ -58,26 +58,26 @@ TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
         failing_.writeBudget = budget;
         {
             platform::ScopedFileSystem scope(failing_);
-            GetParam().save(path_, pages_);
+            GetParam().save(path_, settings_);
         }
         EXPECT_EQ(good, Content()) << "after " << budget << " bytes";
         EXPECT_FALSE(TemporaryLeft());
     }
-    GetParam().save(path_, pages_); // and a complete write does replace it
+    GetParam().save(path_, settings_); // and a complete write does replace it
     EXPECT_NE(good, Content());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stores, InterruptedWrite,
     ::testing::Values(FileStore{"ConfigurationFile", "saved.kwt",
-                                [](const std::string& path, const ScalarPages& pages) {
-                                    SaveConfigFile(path, pages);
+                                [](const std::string& path, const ScalarSettings& settings) {
+                                    SaveConfigFile(path, settings);
                                 }},
                       FileStore{"HookStateFile", "hookstate.dat",
-                                [](const std::string&, const ScalarPages&) { SaveHookState(); }},
+                                [](const std::string&, const ScalarSettings&) { SaveHookState(); }},
                       FileStore{"FarhandExport", "KVConfig.Reg",
-                                [](const std::string& path, const ScalarPages& pages) {
-                                    WriteExportRegFile(path, pages, 0);
+                                [](const std::string& path, const ScalarSettings& settings) {
+                                    WriteExportRegFile(path, settings, 0);
                                 }}),
     [](const auto& info) { return info.param.name; });
 
@@ -88,14 +88,14 @@ TEST_F(StoreFixture, FailedHookStateLeavesTheOtherStores) {
     AddRow(model_.drivers, "atapi.sys", 1);
     AddCategory(model_.apiCategories, "Memory", {1, 1});
     const std::string saved = dir_.File("saved.kwt");
-    SaveConfigFile(saved, pages_);
+    SaveConfigFile(saved, settings_);
     std::string before;
     ASSERT_TRUE(platform::ReadWholeFile(saved, platform::OpenMode::ReadBinary, &before));
 
     FailingFileSystem failing;
     failing.writeBudget = 3;
     platform::ScopedFileSystem scope(failing);
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     SaveHookState();
 
     platform::KeyHandle key;

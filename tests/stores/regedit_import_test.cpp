@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <map>
 
@@ -77,12 +77,12 @@ TEST_F(RegeditImport, ImportedScriptGivesTheValuesTheRegistryStoreWrites) {
     AddRow(model_.drivers, "caf\xE9.sys", 1);
     AddRow(model_.displayDrivers, "mga64.dll", 2);
     AddRow(model_.userDrivers, "C:\\Projects\\Drivers\\Checked\\build\\mydriver.sys", 1);
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     Values stored = ServiceKeyValues();
     ASSERT_EQ(ERROR_SUCCESS,
               RegDeleteTreeA(HKEY_LOCAL_MACHINE, kServiceKey)); // imported into a fresh key
     std::string script = dir_.File("KVConfig.Reg");
-    WriteExportRegFile(script, pages_, 0);
+    WriteExportRegFile(script, settings_, 0);
     ASSERT_EQ(0u, ImportSilently(script));
     Values imported = ServiceKeyValues();
 

@@ -1,6 +1,6 @@
 #include "stores/registry_store.h"
 
-#include "platform/memory_registry.h"
+#include "doubles/memory_registry.h"
 #include "platform/system_info.h"
 #include "support/store_fixture.h"
 
@@ -59,7 +59,7 @@ protected:
 TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
     platform::ScopedSystemInfo windows2000(windows2000_);
     Configure();
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     using platform::reg::kBinary;
     const std::pair<const char*, uint32_t> dwords[] = {
         {"MemUsage", 4096}, {"StackThreshold", 0x1000}, {"DRPopup", 1},
@@ -93,26 +93,26 @@ TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
 
 TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
     Configure();
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     std::vector<uint32_t> saved = States();
     model_.SetAllChecked(0); // as a fresh inventory leaves the lists, and other settings
     Hold({2000, 0x2000, 2, 0, 32, 1});
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ(saved, States());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\x\\mine.sys", model_.userDrivers[0].path);
     model_.userDrivers.Clear(); // an empty list removes the value
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     EXPECT_EQ(0u, Value("UserDriver").first);
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ(0u, model_.userDrivers.Count());
 }
 
 TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) {
     Configure();
     PutDword(kServiceKey, "Other", 1);
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ(ScalarSettings(), Held());
     EXPECT_EQ((std::vector<uint32_t>{1, 0, 2, 1}), States());
 }
@@ -120,9 +120,9 @@ TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) 
 TEST_F(RegistryStore, DriverEntryMatchingNoRowIsDropped) {
     AddRow(model_.drivers, "a.sys", 0);
     PutBinary("Driver", std::string("gone.sys\0\1a.sys\0\1\0", 18));
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ(1u, model_.drivers[0].checkState);
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     EXPECT_EQ(std::string("a.sys\0\1\0", 8), Value("Driver").second);
 }
 
@@ -130,7 +130,7 @@ TEST_F(RegistryStore, UserDriverNamingADriversRowSetsThatRowAndAddsNone) {
     AddRow(model_.drivers, "a.sys", 0);
     PutBinary("Driver", std::string("a.sys\0\2\0", 8));
     PutBinary("UserDriver", std::string("C:\\A.SYS\0\1c.sys\0\1\0", 18));
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("c.sys", model_.userDrivers[0].path);
     EXPECT_EQ(1u, model_.drivers[0].checkState); // the later UserDriver entry wins
@@ -141,7 +141,7 @@ TEST_F(RegistryStore, WithoutADriverListNoListIsRead) {
     AddRow(model_.displayDrivers, "vga.dll", 0);
     PutBinary("UserDriver", std::string("new.sys\0\1\0", 10));
     PutBinary("InstalledDisplayDrivers", std::string("vga.dll\0\2\0", 10));
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ("u.sys", model_.userDrivers[0].path);
     EXPECT_EQ(0u, model_.displayDrivers[0].checkState);
 }
@@ -152,7 +152,7 @@ TEST_F(RegistryStore, UserDriverListFillsAtMost128Rows) {
         list += "u" + std::to_string(i) + ".sys" + std::string(1, '\0') + '\1';
     PutBinary("Driver", std::string(1, '\0'));
     PutBinary("UserDriver", list + '\0');
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     ASSERT_EQ(128u, model_.userDrivers.Count());
     EXPECT_EQ("u127.sys", model_.userDrivers[127].path);
 }
@@ -161,7 +161,7 @@ TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChec
     PutBinary("MemUsage", "\1\2");                                     // too short
     PutBinary("StackThreshold", std::string("\0\x10\0\0\0\0\0\0", 8)); // too long
     Put(kServiceKey, "DRPopup", platform::reg::kSz, std::string("\2\0\0\0", 4));
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     ScalarSettings expected;
     expected.drPopup = 2;
     EXPECT_EQ(expected, Held());
@@ -172,12 +172,12 @@ TEST_F(RegistryStore, LongListsAndLargeCategoriesAreStoredWhole) {
         AddRow(model_.drivers, "C:\\Some\\Long\\Directory\\driver" + std::to_string(i) + ".sys",
                i % 2);
     AddCategory(model_.apiCategories, "Large", std::vector<uint8_t>(5000, 1));
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     EXPECT_GT(Value("Driver").second.size(), 4096u);
     EXPECT_EQ(5004u, Value("Large").second.size());
     std::vector<uint32_t> saved = States();
     model_.SetAllChecked(0);
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ(saved, States());
 }
 
@@ -196,7 +196,7 @@ TEST_F(LockedRegistryStore, SaveLeavesWhatWasThere) {
     }
     registry_.SetReadOnly(kServiceKey, true);
     Configure();
-    SaveToRegistry(pages_);
+    SaveToRegistry(settings_);
     EXPECT_EQ(Dword(5000), Value("MemUsage").second);
     EXPECT_EQ(0u, Value("Driver").first);
     EXPECT_EQ(0u, registry_.OpenHandleCount());
@@ -205,7 +205,7 @@ TEST_F(LockedRegistryStore, SaveLeavesWhatWasThere) {
 TEST_F(LockedRegistryStore, LoadWithoutAKeyItCanCreateChangesNothing) {
     registry_.SetReadOnly("System", true);
     Configure();
-    LoadFromRegistry(pages_);
+    Take(LoadFromRegistry());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
     EXPECT_EQ(0u, registry_.OpenHandleCount());
 }

@@ -1,6 +1,6 @@
 #include "support/front_end_bench.h"
 
-#include "platform/headless/headless_sheet_window.h"
+#include "doubles/headless/headless_sheet_window.h"
 #include "res/resource.h"
 #include "sheet/headless_templates.h"
 

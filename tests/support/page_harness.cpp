@@ -1,7 +1,7 @@
 #include "support/page_harness.h"
 
+#include "doubles/headless/library_templates.h"
 #include "res/resource.h"
-#include "sheet/headless_templates.h"
 
 namespace kelvd::test {
 

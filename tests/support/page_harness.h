@@ -3,8 +3,8 @@
 // the test acts on that window's controls as the user.
 #pragma once
 
-#include "platform/headless/headless_sheet_window.h"
-#include "sheet/tabbed_dlg_page.h"
+#include "doubles/headless/headless_sheet_window.h"
+#include "framework/tabbed_dlg_page.h"
 
 namespace kelvd::test {
 

@@ -1,12 +1,12 @@
 #include "support/sheet_fixture.h"
 
+#include "doubles/headless/library_templates.h"
 #include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"
 #include "platform/profile_sections.h"
 #include "platform/registry.h"
 #include "res/resource.h"
-#include "sheet/headless_templates.h"
 #include "stores/config_file.h"
 #include "stores/install_dirs.h"
 #include "stores/registry_store.h"
@@ -111,10 +111,7 @@ void SheetFixture::CheckEverything(platform::HeadlessSheetWindow& sheet) {
 
 ScalarSettings SheetFixture::StoredSettings() {
     model_.runMode = kLocal;
-    if (Win9x())
-        LoadConfigFile(dir_.File("KELVDVXD.CFG"), pages_);
-    else
-        LoadFromRegistry(pages_);
+    Take(Win9x() ? LoadConfigFile(dir_.File("KELVDVXD.CFG")) : LoadFromRegistry());
     return Held();
 }
 

@@ -11,7 +11,7 @@
 //     with API "_HeapAllocate", and its system directory, KELVDVXD.CFG and system.ini in dir_.
 #pragma once
 
-#include "platform/headless/headless_front_end.h"
+#include "doubles/headless/headless_front_end.h"
 #include "platform/system_info.h"
 #include "support/simulated_machine.h"
 #include "support/store_fixture.h"

@@ -4,11 +4,11 @@
 // its system facts, registry and message boxes.
 #pragma once
 
-#include "platform/memory_registry.h"
+#include "doubles/memory_registry.h"
+#include "doubles/registry_service_manager.h"
+#include "doubles/simulated_devices.h"
+#include "doubles/sparse_memory.h"
 #include "platform/message_box.h"
-#include "platform/registry_service_manager.h"
-#include "platform/simulated_devices.h"
-#include "platform/sparse_memory.h"
 #include "platform/system_info.h"
 
 namespace kelvd::test {

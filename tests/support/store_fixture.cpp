@@ -7,10 +7,7 @@
 namespace kelvd::test {
 
 StoreFixture::StoreFixture()
-    : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {
-    advanced_.AttachEdits(&stackThresholdEdit_, &memUsageEdit_);
-    advanced_.ShowSettings();
-}
+    : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {}
 
 void StoreFixture::SetUp() {
     RegistryFixture::SetUp();
@@ -34,16 +31,6 @@ ApiCategory& StoreFixture::AddCategory(CategoryTable& table, const std::string& 
         category->eventNames[i] = i < names.size() ? names[i] : "Event" + std::to_string(i);
     category->checkState = category->StateFromFlags();
     return *category;
-}
-
-ScalarSettings StoreFixture::Held() {
-    advanced_.ShowSettings();
-    return pages_.Read();
-}
-
-void StoreFixture::Hold(const ScalarSettings& settings) {
-    pages_.Apply(settings);
-    advanced_.ShowSettings();
 }
 
 void StoreFixture::InstallSuite() {

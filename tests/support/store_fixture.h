@@ -1,16 +1,16 @@
-// Tests of the stores work on the process-wide model, with a fresh set of the three pages that
-// hold the scalar settings (the advanced page bound to in-memory edits) and recorded message
-// boxes. The model is emptied around every test; the registry keys the stores use are removed.
+// Tests of the stores work on the process-wide model, with scalar settings to save and to load
+// into, and recorded message boxes. The model is emptied around every test; the registry keys the
+// stores use are removed.
 #pragma once
 
 #include "model/config_model.h"
-#include "pages/scalar_pages.h"
-#include "platform/headless/memory_edit.h"
+#include "model/scalar_settings.h"
 #include "platform/message_box.h"
 #include "support/registry_fixture.h"
 #include "support/temp_dir.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,21 +36,20 @@ protected:
                                     const std::vector<uint8_t>& flags,
                                     std::vector<std::string> names = {});
 
-    // The settings as the pages hold them, the advanced page's members shown in its edits first.
-    ScalarSettings Held();
-    // Hands settings to the pages and shows them, as a loaded configuration is shown.
-    void Hold(const ScalarSettings& settings);
+    // The settings the test saves, and what the last load gave.
+    ScalarSettings Held() const { return settings_; }
+    void Hold(const ScalarSettings& settings) { settings_ = settings; }
+    // Takes what a load read, as the sheet does: settings it returned replace the held ones.
+    void Take(const std::optional<ScalarSettings>& loaded) {
+        if (loaded)
+            settings_ = *loaded;
+    }
 
     // The suite's install directory for the hook-state file: dir_.
     void InstallSuite();
 
     ConfigModel& model_;
-    GeneralSettingsPage general_;
-    AdvancedSettingsPage advanced_;
-    MemoryTrackPage memoryTrack_;
-    platform::MemoryEditControl stackThresholdEdit_;
-    platform::MemoryEditControl memUsageEdit_;
-    ScalarPages pages_{general_, advanced_, memoryTrack_};
+    ScalarSettings settings_;
     platform::RecordedMessageBoxes messages_;
     TempDir dir_;
 

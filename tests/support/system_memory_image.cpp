@@ -1,10 +1,10 @@
 #include "support/system_memory_image.h"
 
-#include "platform/sparse_memory.h"
+#include "doubles/sparse_memory.h"
 
 #include <cstring>
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 #endif
 
 namespace kelvd::test {

@@ -1,10 +1,9 @@
 // The embedded target's drivers and display drivers, read through the host's table, and the
 // display-driver list recorded locally for the host.
-#include "app/config_app.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"
-#include "target/target_inventory.h"
+#include "target/target_drivers.h"
 #include "test_host.h"
 
 #include <algorithm>
@@ -22,12 +21,10 @@ protected:
     void SetUp() override {
         RegistryFixture::SetUp();
         test::ResetModel();
-        configApp().target = host_.table();
         PutString(kLocalKey, "Other", "x"); // the host made the key
     }
     void TearDown() override {
         EXPECT_EQ(0u, host_.registry().OpenHandleCount());
-        configApp().target = nullptr;
         test::ResetModel();
         RegistryFixture::TearDown();
     }
@@ -62,10 +59,10 @@ protected:
 };
 
 TEST_F(TargetDrivers, NoServicesKeyStoresNoListAndAnEmptyOneStoresAnEmptyList) {
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ("(none)", ListText());
     host_.PutDword("SYSTEM\\ControlSet001\\Services", "Unrelated", 1);
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ("", ListText());
     EXPECT_EQ(0u, configModel().drivers.Count());
 }
@@ -80,7 +77,7 @@ TEST_F(TargetDrivers, DriverServicesAreListedByKeyNameExceptTheExcludedOnes) {
     Service("Spooler", 0x10); // an own-process service
     host_.PutText(kServices + "NoType", "Group", "Base");
     Service("Rec\xE9", 8, 4, "rec.sys");
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ((std::vector<std::string>{"Atdisk", "Fs", "Rec\xE9"}),
               test::Paths(configModel().drivers));
     const DriverEntry& atdisk = configModel().drivers[0];
@@ -101,7 +98,7 @@ TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
     host_.PutText(kServices + "Manual\\Device0", "InstalledDisplayDrivers", "man");
     Service("NoDevice", 1, 1);
     host_.PutText(kServices + "NoDevice", "Group", "Video");
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ(5u, configModel().drivers.Count());
     EXPECT_EQ((std::vector<std::string>{"mga64.dll", "s3.dll"}),
               test::Paths(configModel().displayDrivers));
@@ -129,7 +126,7 @@ TEST_F(TargetDrivers, ListIsStoredAsItsTextWithoutATerminatingZero) {
 TEST_F(TargetDrivers, ListIsNotStoredWhereTheHostHasNoKey) {
     platform::DeleteKeyTree(platform::kLocalMachine, kLocalKey);
     Video("Mga", "Video", "mga64");
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ(1u, configModel().displayDrivers.Count());
     platform::KeyHandle key;
     EXPECT_FALSE(key.Open(platform::kLocalMachine, kLocalKey, platform::reg::kRead));
@@ -140,7 +137,7 @@ TEST_F(TargetDrivers, StringsWithoutTerminatorsAreReadWhole) {
     host_.PutText(kServices + "Mga", "Group", "Video", 1, false);
     host_.PutText(kServices + "Mga", "DisplayName", "Matrox", 1, false);
     host_.PutText(kServices + "Mga\\Device0", "InstalledDisplayDrivers", "mga64", 7, false);
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     EXPECT_EQ("Matrox", configModel().drivers[0].description);
     EXPECT_EQ("mga64;", ListText());
 }
@@ -152,7 +149,7 @@ TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
     host_.PutBytes(kServices + "Odd", "Start", 3, std::string("\x01\0\0\0", 4));
     host_.PutDword(kServices + "Odd", "Group", 1);
     host_.PutDword(kServices + "Odd", "ImagePath", 1);
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     ASSERT_EQ(std::vector<std::string>{"Odd"}, test::Paths(configModel().drivers));
     EXPECT_EQ(0, configModel().drivers[0].startType);
     EXPECT_EQ("", configModel().drivers[0].group);
@@ -161,12 +158,12 @@ TEST_F(TargetDrivers, ValuesOfTheWrongTypeOrSizeCountAsMissing) {
 TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSizeUnit) {
     Service("Long", 1, 3);
     host_.PutText(kServices + "Long", "DisplayName", std::string(5000, 'n'));
-    EnumerateTargetDrivers(); // 10002 bytes do not fit 8193
+    EnumerateTargetDrivers(*host_.table()); // 10002 bytes do not fit 8193
     ASSERT_EQ(1u, configModel().drivers.Count());
     EXPECT_EQ(0u, configModel().drivers[0].description.size());
     test::ResetModel();
     host_.sizesInCharacters = true;
-    EnumerateTargetDrivers(); // 5001 characters fit 8193
+    EnumerateTargetDrivers(*host_.table()); // 5001 characters fit 8193
     ASSERT_EQ(1u, configModel().drivers.Count());
     EXPECT_TRUE(configModel().drivers[0].description == std::string(5000, 'n'));
 }
@@ -174,18 +171,15 @@ TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSi
 TEST_F(TargetDrivers, ThousandsOfServicesFillTheTable) {
     for (int i = 0; i < 3000; ++i)
         Service("S" + std::to_string(10000 + i), 1, 3);
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     ASSERT_EQ(256u, configModel().drivers.Count());
     EXPECT_EQ("S10255", configModel().drivers[255].path);
 }
 
-TEST_F(TargetDrivers, HostWithoutFunctionsOrWithoutTableGivesNothing) {
+TEST_F(TargetDrivers, HostWithoutFunctionsGivesNothing) {
     Service("Atdisk", 1, 3);
     TargetRegistry empty{};
-    configApp().target = &empty;
-    EnumerateTargetDrivers();
-    configApp().target = nullptr;
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(empty);
     EXPECT_EQ(0u, configModel().drivers.Count());
     EXPECT_EQ("(none)", ListText());
 }

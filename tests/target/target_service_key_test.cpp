@@ -1,7 +1,6 @@
 // The checker's service key written on the embedded target.
-#include "app/config_app.h"
 #include "platform/system_info.h"
-#include "target/target_inventory.h"
+#include "target/target_service_key.h"
 #include "test_host.h"
 
 #include <gtest/gtest.h>
@@ -23,11 +22,7 @@ std::string Utf16(const std::string& text) {
 
 class TargetServiceKey : public ::testing::Test {
 protected:
-    void SetUp() override { configApp().target = host_.table(); }
-    void TearDown() override {
-        EXPECT_EQ(0u, host_.registry().OpenHandleCount());
-        configApp().target = nullptr;
-    }
+    void TearDown() override { EXPECT_EQ(0u, host_.registry().OpenHandleCount()); }
 
     platform::FixedSystemInfo system_; // Windows 2000
     platform::ScopedSystemInfo scoped_{system_};
@@ -35,7 +30,7 @@ protected:
 };
 
 TEST_F(TargetServiceKey, CreatesTheKeyWithTheCheckerValuesAndTheWholeGroupName) {
-    WriteTargetServiceKey();
+    WriteTargetServiceKey(*host_.table());
     for (const char* name : {"Type", "ErrorControl", "Tag"})
         EXPECT_EQ(Dword(1), host_.Bytes(kCheckerKey, name)) << name;
     EXPECT_EQ(Dword(0), host_.Bytes(kCheckerKey, "Start"));
@@ -45,24 +40,22 @@ TEST_F(TargetServiceKey, CreatesTheKeyWithTheCheckerValuesAndTheWholeGroupName) 
 TEST_F(TargetServiceKey, ExistingStartTypeStaysAndOtherVersionsUseTheSystemBus) {
     system_.facts.version = 0x05650004; // NT 4
     host_.PutDword(kCheckerKey, "Start", 3);
-    WriteTargetServiceKey();
+    WriteTargetServiceKey(*host_.table());
     EXPECT_EQ(Dword(3), host_.Bytes(kCheckerKey, "Start"));
     EXPECT_EQ(Utf16("System Bus Extender"), host_.Bytes(kCheckerKey, "Group"));
 }
 
 TEST_F(TargetServiceKey, HostCountingCharactersGetsTheNameTerminatedAndNoMore) {
     host_.sizesInCharacters = true;
-    WriteTargetServiceKey();
+    WriteTargetServiceKey(*host_.table());
     EXPECT_EQ(Utf16("Boot Bus Extender") + std::string(36, '\0'),
               host_.Bytes(kCheckerKey, "Group"));
 }
 
 TEST_F(TargetServiceKey, KeyThatCannotBeOpenedOrCreatedGetsNothing) {
     host_.registry().SetReadOnly(kCheckerKey, true);
-    WriteTargetServiceKey();
+    WriteTargetServiceKey(*host_.table());
     EXPECT_EQ("(none)", host_.Bytes(kCheckerKey, "Type"));
-    configApp().target = nullptr;
-    WriteTargetServiceKey();
 }
 
 } // namespace

@@ -1,10 +1,9 @@
 #include "target/target_store.h"
 
-#include "app/config_app.h"
+#include "doubles/memory_target.h"
 #include "platform/file_system.h"
 #include "stores/registry_store.h"
 #include "support/store_fixture.h"
-#include "target/memory_target.h"
 #include "target/target_key.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +18,6 @@ protected:
     void SetUp() override {
         StoreFixture::SetUp();
         InstallSuite();
-        configApp().target = target_.table();
-    }
-    void TearDown() override {
-        configApp().target = nullptr;
-        StoreFixture::TearDown();
     }
 
     // A value of the target's checker key: its bytes, or nothing when it is missing.
@@ -56,7 +50,7 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     AddRow(model_.userDrivers, "C:\\u.sys", 1);
     AddCategory(model_.apiCategories, "Memory", {0, 1});
     Hold({4096, 0x800, 2, 3, 32, 0});
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_EQ(std::string("\0\x10\0\0", 4), Value("MemUsage"));
     // Start comes from the service entries written first (0 when absent), never from the page.
     EXPECT_EQ(std::string(4, '\0'), Value("Start"));
@@ -68,7 +62,7 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     EXPECT_TRUE(HookStateSaved());
     model_.SetAllChecked(0);
     Hold(ScalarSettings());
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held()); // Start as the target has it
     EXPECT_EQ(
         (std::vector<uint32_t>{1, 2, 1}),
@@ -84,29 +78,29 @@ TEST_F(TargetStore, NamesAreConvertedFromTheAnsiCodePage) {
     for (int byte = 0x80; byte < 0xA0; ++byte)
         name += static_cast<char>(byte);
     AddCategory(model_.apiCategories, name, {1});
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_EQ(std::string("\1\0\0\0\1", 5), Value(name.c_str()));
 }
 
 TEST_F(TargetStore, StartIsReadButNotWrittenAndWithoutTheKeyNothingChanges) {
     Hold({4096, 0x800, 2, 0, 32, 0});
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held());
     PutTarget("Start", std::string("\3\0\0\0", 4), platform::reg::kDword);
-    LoadFromTarget(pages_);
-    EXPECT_EQ(3u, general_.GetStart());
-    general_.SetStart(0);
-    SaveToTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
+    EXPECT_EQ(3u, Held().start);
+    settings_.start = 0;
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_EQ(std::string("\3\0\0\0", 4), Value("Start"));
 }
 
 TEST_F(TargetStore, UserDriverIsNeverRemovedAndComesBack) {
     AddRow(model_.userDrivers, "C:\\u.sys", 1);
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     model_.userDrivers.Clear();
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_EQ(std::string("C:\\u.sys\0\1\0", 11), Value("UserDriver"));
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\u.sys", model_.userDrivers[0].path);
 }
@@ -115,7 +109,7 @@ TEST_F(TargetStore, EveryUserDriverEntryBecomesAUserRow) {
     AddRow(model_.drivers, "a.sys", 0);
     PutTarget("Driver", std::string("\0", 1));
     PutTarget("UserDriver", std::string("C:\\A.SYS\0\1\0", 11));
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\A.SYS", model_.userDrivers[0].path);
     EXPECT_EQ(0u, model_.drivers[0].checkState);
@@ -125,40 +119,30 @@ TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
     for (int i = 0; i < 256; ++i)
         AddRow(model_.drivers, "C:\\A\\Long\\Directory\\For\\Every\\Driver\\d" + std::to_string(i),
                1);
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_GT(Value("Driver")->size(), 8192u);
     model_.SetAllChecked(0);
-    LoadFromTarget(pages_);
+    Take(LoadFromTarget(*target_.table()));
     EXPECT_EQ(1u, model_.drivers[255].checkState);
 }
 
 TEST_F(TargetStore, KeyThatCanBeNeitherOpenedNorCreatedGetsNothing) {
     target_.registry().SetReadOnly("System", true);
     AddRow(model_.drivers, "a.sys", 1);
-    SaveToTarget(pages_);
+    SaveToTarget(*target_.table(), settings_);
     EXPECT_FALSE(HookStateSaved());
     EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
 TEST_F(TargetStore, TableWithoutKeyFunctionsWritesNothing) {
-    configApp().target = nullptr;
-    SaveToTarget(pages_);
-    LoadFromTarget(pages_);
     TargetRegistry partial = *target_.table();
     partial.OpenKey = nullptr;
     partial.CreateKey = nullptr;
     partial.CreateKeyEx = nullptr;
-    configApp().target = &partial;
-    SaveToTarget(pages_);
+    SaveToTarget(partial, settings_);
+    Take(LoadFromTarget(partial));
     EXPECT_EQ(std::nullopt, Value("MemUsage"));
     EXPECT_FALSE(HookStateSaved());
-}
-
-TEST_F(TargetStore, LocalLoadReadsTheTargetInRunMode3) {
-    PutTarget("DRPopup", std::string("\2\0\0\0", 4), platform::reg::kDword);
-    model_.runMode = kEmbeddedTarget;
-    LoadFromRegistry(pages_);
-    EXPECT_EQ(2u, general_.GetDRPopup());
 }
 
 // A target whose QueryValue answers are broken in one way at a time.
@@ -190,7 +174,6 @@ protected:
         honest_ = target_.table();
         broken_ = *honest_;
         broken_.QueryValue = &Query;
-        configApp().target = &broken_;
     }
     TargetRegistry broken_{};
 };
@@ -204,7 +187,7 @@ TEST_F(BrokenTarget, AnswersThatDoNotFitTheBufferReadNothing) {
         PutTarget("MemUsage", std::string("\0\x10\0\0", 4), platform::reg::kDword);
         PutTarget("Driver", std::string("a.sys\0\0\0", 8));
         Use(lie);
-        LoadFromTarget(pages_);
+        Take(LoadFromTarget(broken_));
         EXPECT_EQ(ScalarSettings(), Held());
         EXPECT_EQ(1u, model_.drivers[0].checkState);
     }

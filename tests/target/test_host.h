@@ -2,7 +2,8 @@
 // as the host holds it, and a way to misbehave as a careless host might.
 #pragma once
 
-#include "target/memory_target.h"
+#include "doubles/memory_target.h"
+#include "target/target_text.h"
 
 #include <string>
 

@@ -1,7 +1,6 @@
 #include "platform/win32/controls/dialog_init.h"
 
 #include "platform/little_endian.h"
-#include "res/resource.h"
 
 #include <cstring>
 #include <string>
@@ -10,7 +9,7 @@ namespace platform {
 
 void AddDialogInitItems(HMODULE module, uint32_t templateId, HWND dialog) {
     HRSRC found =
-        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(KELVD_RT_DIALOG_INIT));
+        FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogInitType));
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const auto* data = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
     size_t size = data ? SizeofResource(module, found) : 0;
@@ -22,7 +21,7 @@ void AddDialogInitItems(HMODULE module, uint32_t templateId, HWND dialog) {
         if (controlId == 0 || length > size - at - kHeader)
             break;
         const char* text = reinterpret_cast<const char*>(data + at + kHeader);
-        if (message == KELVD_DIALOG_INIT_ADD_STRING)
+        if (message == kDialogInitAddString)
             SendDlgItemMessageA(
                 dialog, controlId, CB_ADDSTRING, 0,
                 reinterpret_cast<LPARAM>(std::string(text, strnlen(text, length)).c_str()));

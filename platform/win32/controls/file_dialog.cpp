@@ -6,6 +6,9 @@
 
 namespace platform {
 
+static_assert(kOfnOverwritePrompt == OFN_OVERWRITEPROMPT && kOfnHideReadOnly == OFN_HIDEREADONLY &&
+              kOfnPathMustExist == OFN_PATHMUSTEXIST && kOfnFileMustExist == OFN_FILEMUSTEXIST);
+
 bool ShowFileDialog(HWND owner, const FileDialogRequest& request, std::string* path) {
     // The filter's '|' separators become the NULs the dialog expects; the trailing "||" ends it.
     std::string filter = request.filter + std::string(2, '\0');

@@ -3,7 +3,7 @@
 
 #include "platform/controls/file_dialog.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 #include <string>
 

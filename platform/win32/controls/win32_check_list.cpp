@@ -1,8 +1,7 @@
 #include "platform/win32/controls/win32_check_list.h"
 
 #include "platform/controls/control_events.h"
-
-#include <commctrl.h>
+#include "platform/win32/controls/window_subclass.h"
 
 #include <vector>
 
@@ -10,7 +9,6 @@ namespace platform {
 
 namespace {
 
-constexpr UINT_PTR kBoxesId = 1;
 constexpr int kTextGap = 3;
 
 // The first selected item (the current one in a single-selection list), or kNoSelection.
@@ -21,8 +19,7 @@ int FirstSelected(Win32CheckList& list) {
     return list.GetCurSel();
 }
 
-LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                       DWORD_PTR) {
+LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32CheckList list(window);
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
         LRESULT hit = SendMessageA(window, LB_ITEMFROMPOINT, 0, lParam);
@@ -44,13 +41,13 @@ LRESULT CALLBACK Boxes(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
     } else if (message == WM_CHAR && wParam == ' ') {
         return 0;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallReplacedProcedure(window, message, wParam, lParam);
 }
 
 } // namespace
 
 void Win32CheckList::InstallBoxes(HWND list) {
-    SetWindowSubclass(list, Boxes, kBoxesId, 0);
+    SubclassWindow(list, Boxes);
 }
 
 void Win32CheckList::Measure(HWND dialog, MEASUREITEMSTRUCT& measure) {

@@ -2,7 +2,7 @@
 // (EnableWindow, IsWindowEnabled). Base is the control interface the wrapper implements.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

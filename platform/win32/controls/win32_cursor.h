@@ -3,7 +3,7 @@
 
 #include "platform/controls/cursor_control.h"
 
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 
 namespace platform {
 

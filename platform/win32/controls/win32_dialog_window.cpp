@@ -8,6 +8,11 @@
 
 namespace platform {
 
+static_assert(kBnClicked == BN_CLICKED && kCbnSelChange == CBN_SELCHANGE &&
+              kLbnSelChange == LBN_SELCHANGE);
+static_assert(kUnchecked == BST_UNCHECKED && kChecked == BST_CHECKED && kNoSelection == LB_ERR &&
+              kNoSelection == CB_ERR);
+
 namespace {
 
 BOOL CALLBACK PrepareControl(HWND control, LPARAM) {

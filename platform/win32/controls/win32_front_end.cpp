@@ -5,17 +5,17 @@
 
 #include <commctrl.h>
 
+// The start of the image this code is linked into, placed there by the linker: the library's DLL,
+// or the program a test links this code into. A module's handle is the address it is loaded at.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
 namespace platform {
 
 namespace {
 
 // The module holding this code, whose resources hold the templates.
 HMODULE OwnModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&OwnModule), &module);
-    return module;
+    return reinterpret_cast<HMODULE>(&__ImageBase);
 }
 
 } // namespace
@@ -30,6 +30,11 @@ int Win32FrontEnd::RunModal(const std::string& title, const SheetLayout& layout,
                         Win32SheetWindow::Procedure, reinterpret_cast<LPARAM>(&window));
     // A sheet that cannot be shown (its template missing) is as one the user cancelled.
     return result == -1 ? kIdCancel : static_cast<int>(result);
+}
+
+SheetFrontEnd& nativeSheetFrontEnd() {
+    static Win32FrontEnd instance;
+    return instance;
 }
 
 } // namespace platform

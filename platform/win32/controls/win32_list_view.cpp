@@ -1,11 +1,23 @@
 #include "platform/win32/controls/win32_list_view.h"
 
+#include "platform/controls/control_events.h"
+
 #include <commctrl.h>
 
 #include <cstring>
 #include <vector>
 
 namespace platform {
+
+static_assert(kLvisFocused == LVIS_FOCUSED && kLvisSelected == LVIS_SELECTED &&
+              kLvisCut == LVIS_CUT && kLvisDropHilited == LVIS_DROPHILITED);
+static_assert(kLvsExCheckBoxes == LVS_EX_CHECKBOXES && kLvsExFullRowSelect == LVS_EX_FULLROWSELECT);
+static_assert(kLvhtNowhere == LVHT_NOWHERE && kLvhtOnItemLabel == LVHT_ONITEMLABEL &&
+              kLvhtOnItemStateIcon == LVHT_ONITEMSTATEICON);
+// The notification codes are negative numbers that the SDK writes as unsigned ones.
+static_assert(kNmClick == static_cast<int>(NM_CLICK) &&
+              kLvnColumnClick == static_cast<int>(LVN_COLUMNCLICK) &&
+              kLvnKeyDown == static_cast<int>(LVN_KEYDOWN) && kVkSpace == VK_SPACE);
 
 namespace {
 

@@ -1,0 +1,56 @@
+#include "doubles/memory_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+char* MemoryFile::ReadLine(char* buffer, int size) {
+    if (size <= 0 || position_ >= content_.size())
+        return nullptr;
+    size_t limit = std::min(content_.size() - position_, static_cast<size_t>(size - 1));
+    const char* start = content_.data() + position_;
+    const void* lineFeed = std::memchr(start, '\n', limit);
+    size_t length = lineFeed ? static_cast<const char*>(lineFeed) - start + 1 : limit;
+    std::memcpy(buffer, start, length);
+    buffer[length] = '\0';
+    position_ += length;
+    return buffer;
+}
+
+size_t MemoryFile::Read(void* buffer, size_t size) {
+    size_t length = std::min(size, content_.size() - std::min(position_, content_.size()));
+    std::memcpy(buffer, content_.data() + position_, length);
+    position_ += length;
+    return length;
+}
+
+size_t MemoryFile::Write(const void* data, size_t size) {
+    if (content_.size() < position_ + size)
+        content_.resize(position_ + size);
+    content_.replace(position_, size, static_cast<const char*>(data), size);
+    position_ += size;
+    return size;
+}
+
+bool MemoryFile::Seek(long offset) {
+    if (offset < 0)
+        return false;
+    position_ = static_cast<size_t>(offset);
+    return true;
+}
+
+std::string ToTextMode(const std::string& raw) {
+    std::string text;
+    text.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\x1A')
+            break;
+        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')
+            continue;
+        text += raw[i];
+    }
+    return text;
+}
+
+} // namespace platform

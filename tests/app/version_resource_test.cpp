@@ -1,0 +1,81 @@
+// The version resource of the library's DLL (KELVD_PRODUCT_DLL: the i686 product in the native
+// trees, the tree's own DLL in a Windows tree), read through the library's own reader: the
+// names of the suite and the one version number of the build.
+#include "kelvd_version.h"
+#include "platform/file_system.h"
+#include "platform/little_endian.h"
+#include "platform/pe_version_resource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint32_t kFixedInfoSignature = 0xFEEF04BD;
+constexpr uint32_t kFileOsWindows32 = 4; // VOS__WINDOWS32: Windows 9x and NT alike
+constexpr uint32_t kFileTypeDll = 2;
+
+class ProductVersionResource : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string file;
+        ASSERT_TRUE(
+            platform::ReadWholeFile(KELVD_PRODUCT_DLL, platform::OpenMode::ReadBinary, &file))
+            << KELVD_PRODUCT_DLL << " cannot be read: build it first (make tree-win32)";
+        const Bytes image(file.begin(), file.end());
+        ASSERT_TRUE(platform::FindVersionResource(image.data(), image.size(), &resource_));
+    }
+
+    std::string Text(const std::string& key) const {
+        std::u16string value;
+        const std::string subBlock = "\\StringFileInfo\\040904B0\\" + key;
+        if (!platform::FindVersionString(resource_.data(), resource_.size(), subBlock.c_str(),
+                                         &value))
+            return "(none)";
+        return std::string(value.begin(), value.end());
+    }
+
+    // The 32-bit field at offset of VS_FIXEDFILEINFO, which starts with its signature.
+    uint32_t Fixed(size_t offset) const {
+        const uint8_t signature[] = {0xBD, 0x04, 0xEF, 0xFE};
+        auto at = std::search(resource_.begin(), resource_.end(), std::begin(signature),
+                              std::end(signature));
+        const size_t start = static_cast<size_t>(at - resource_.begin());
+        if (at == resource_.end() || start + offset + 4 > resource_.size())
+            return 0;
+        return platform::LoadUint32(resource_.data() + start + offset);
+    }
+
+    Bytes resource_;
+};
+
+TEST_F(ProductVersionResource, NamesTheLibraryAndItsSuite) {
+    const std::pair<std::string, std::string> names[] = {
+        {"CompanyName", "Ostrand"},
+        {"ProductName", "Kitwright"},
+        {"FileDescription", "Kelvarin configuration library"},
+        {"InternalName", "kelvdcfg"},
+        {"OriginalFilename", "kelvdcfg.dll"}};
+    for (const auto& [key, value] : names)
+        EXPECT_EQ(value, Text(key)) << key;
+}
+
+TEST_F(ProductVersionResource, CarriesTheVersionOfTheBuild) {
+    EXPECT_EQ(KELVD_VERSION_TEXT, Text("FileVersion"));
+    EXPECT_EQ(KELVD_VERSION_TEXT, Text("ProductVersion"));
+    const uint32_t high = KELVD_VERSION_MAJOR << 16 | KELVD_VERSION_MINOR;
+    const uint32_t low = KELVD_VERSION_PATCH << 16;
+    EXPECT_EQ(kFixedInfoSignature, Fixed(0));
+    EXPECT_EQ(high, Fixed(8));  // dwFileVersionMS
+    EXPECT_EQ(low, Fixed(12));  // dwFileVersionLS
+    EXPECT_EQ(high, Fixed(16)); // dwProductVersionMS
+    EXPECT_EQ(low, Fixed(20));  // dwProductVersionLS
+    EXPECT_EQ(kFileOsWindows32, Fixed(32));
+    EXPECT_EQ(kFileTypeDll, Fixed(36));
+}
+
+} // namespace
