@@ -81,7 +81,7 @@ struct MemoryTarget::Calls {
         int32_t result = Registry().EnumKey(key, index, narrow, &length);
         if (result != platform::reg::kSuccess)
             return result;
-        const TargetString wide = Widen(std::string(narrow, length));
+        const std::u16string wide = platform::Utf16FromAnsi(std::string(narrow, length));
         std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, name);
         *nameLength = static_cast<uint32_t>(wide.size());
         if (lastWrite)

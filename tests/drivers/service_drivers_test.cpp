@@ -114,24 +114,6 @@ TEST_F(RegisteredServices, DriverWithVersionResourceIsListedAndOneWithoutIsNot) 
     EXPECT_EQ(paths.end(), std::find(paths.begin(), paths.end(), TestDriver("PLAIN.SYS")));
 }
 
-// More driver services than one enumeration call of 720 bytes holds: the substitute's service
-// manager answers over several calls, and every service is listed.
-class ManyServices : public test::ModelFixture {};
-
-TEST_F(ManyServices, AreListedOverAsManyEnumerationCallsAsTheyTake) {
-    test::SimulatedMachine machine(test::TestSystemFacts());
-    const std::string image = Image("@DESCRIBED.SYS", true);
-    ScHandle manager = machine.services.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
-    for (int i = 0; i < 40; ++i) {
-        const std::string name = "KvtService" + std::to_string(i);
-        machine.services.Close(machine.services.Create(
-            manager, {name.c_str(), nullptr, svc::kAllAccess, svc::kKernelDriver, svc::kDemandStart,
-                      svc::kErrorIgnore, image.c_str()}));
-    }
-    EnumerateServiceDrivers();
-    EXPECT_EQ(40u, configModel().drivers.Count());
-}
-
 // A service manager whose enumeration a test scripts; it has no configurations.
 class ScriptedServices final : public ServiceManager {
 public:

@@ -1,8 +1,8 @@
 #include "support/front_end_bench.h"
 
 #include "doubles/headless/headless_sheet_window.h"
+#include "doubles/headless/library_templates.h"
 #include "res/resource.h"
-#include "sheet/headless_templates.h"
 
 namespace kelvd::test {
 

@@ -114,7 +114,7 @@ TEST_F(TargetDrivers, ListIsStoredAsItsTextWithoutATerminatingZero) {
     ASSERT_TRUE(key.Create(platform::kLocalMachine, kLocalKey, platform::reg::kAllAccess));
     Video("Mga", "Video", "mga64");
     Video("S3", "Video", "s3");
-    EnumerateTargetDrivers();
+    EnumerateTargetDrivers(*host_.table());
     uint32_t type = 0, size = 0;
     EXPECT_EQ(0, local.QueryValue(key.get(), "InstalledDisplayDrivers", &type, nullptr, &size));
     EXPECT_EQ(platform::reg::kSz, type);
