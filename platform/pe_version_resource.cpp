@@ -430,6 +430,13 @@ bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource, uint3
     return FindIn(source, SIZE_MAX, resource, largestSize);
 }
 
+bool IsSoundVersionBlock(const uint8_t* block, size_t size) {
+    MemorySource source(block, size);
+    const Bytes bytes(source, 0, size);
+    std::optional<uint16_t> length = bytes.U16(0);
+    return length && VersionBlockSize(*length) <= size && IsSoundTree(bytes, *length);
+}
+
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
                        std::u16string* value) {
     value->clear();
