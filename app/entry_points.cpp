@@ -5,7 +5,6 @@
 #include "model/config_model.h"
 #include "res/string_table.h"
 #include "sheet/settings_sheet.h"
-#include "stores/config_file.h"
 
 #include <memory>
 #include <new>
@@ -34,11 +33,7 @@ void StoreAllChecked(uint32_t state) {
     SettingsSheet sheet(kStrSheetTitle, kLocal);
     sheet.LoadModel();
     configModel().SetAllChecked(state);
-    std::string vxdConfig;
-    if (!configModel().isWin9x)
-        sheet.SaveToRegistry();
-    else if (VxdConfigPath(&vxdConfig))
-        sheet.SaveConfigFile(vxdConfig);
+    sheet.StoreSelection();
     ReleaseModel();
 }
 

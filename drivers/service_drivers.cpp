@@ -20,17 +20,31 @@ using platform::ScHandle;
 using platform::ServiceConfig;
 
 constexpr uint32_t kEnumerationSize = 720;
+// A service manager that asks for more than this in one answer is not given it.
+constexpr uint32_t kMaxEnumerationSize = 1 << 20;
 constexpr size_t kDisplayNameFallbackSize = 38;
 // The service manager's configurations are at most 8 KiB; a larger size is not believed.
 constexpr uint32_t kMaxConfigSize = 64 * 1024;
 
-// What one enumeration call is given: 720 bytes. The storage behind them is twice that and is
+// What one enumeration call is given: size bytes. The storage behind them is twice that and is
 // zeroed before each call, because a service manager that converts a wide enumeration into
 // narrow text may write as much as it fetched at twice the size, and may count entries it never
 // filled in (their pointers stay null here).
-struct EnumerationBuffer {
-    static constexpr size_t kEntries = 2 * kEnumerationSize / sizeof(EnumServiceStatus);
-    EnumServiceStatus entries[kEntries];
+class EnumerationBuffer {
+public:
+    void Reset(uint32_t size) {
+        entries_.assign((2 * size_t{size} + sizeof(EnumServiceStatus) - 1) /
+                            sizeof(EnumServiceStatus),
+                        EnumServiceStatus{});
+    }
+    EnumServiceStatus* entries() { return entries_.data(); }
+    const EnumServiceStatus& operator[](size_t i) const { return entries_[i]; }
+
+    // How many of the first count entries, in order, lie in the storage with their strings.
+    uint32_t Usable(uint32_t count) const;
+
+private:
+    std::vector<EnumServiceStatus> entries_;
 };
 
 const char* OrEmpty(const char* text) {
@@ -52,6 +66,16 @@ bool ConfigLiesIn(const ServiceConfig& config, size_t size) {
            LiesIn(config.displayName, &config, size);
 }
 
+uint32_t EnumerationBuffer::Usable(uint32_t count) const {
+    const size_t bytes = entries_.size() * sizeof(EnumServiceStatus);
+    uint32_t usable = 0;
+    while (usable < std::min<size_t>(count, entries_.size()) && entries_[usable].serviceName &&
+           LiesIn(entries_[usable].serviceName, entries_.data(), bytes) &&
+           LiesIn(entries_[usable].displayName, entries_.data(), bytes))
+        ++usable;
+    return usable;
+}
+
 // Reads the configuration of the entry's service and offers the service.
 void AddEnumeratedService(ScHandle manager, const EnumServiceStatus& entry) {
     platform::ServiceManager& services = platform::serviceManager();
@@ -70,16 +94,32 @@ void AddEnumeratedService(ScHandle manager, const EnumServiceStatus& entry) {
     services.Close(service);
 }
 
-// Offers the entries of one enumeration call, as long as they lie in the buffer and the table
-// has room.
+// Offers the first count entries of an enumeration call, as long as the table has room.
 void AddEntries(ScHandle manager, const EnumerationBuffer& buffer, uint32_t count) {
-    for (uint32_t i = 0; i < std::min<size_t>(count, EnumerationBuffer::kEntries); ++i) {
-        const EnumServiceStatus& entry = buffer.entries[i];
-        if (configModel().drivers.IsFull() || !entry.serviceName ||
-            !LiesIn(entry.serviceName, &buffer, sizeof buffer) ||
-            !LiesIn(entry.displayName, &buffer, sizeof buffer))
-            return;
-        AddEnumeratedService(manager, entry);
+    for (uint32_t i = 0; i < count && !configModel().drivers.IsFull(); ++i)
+        AddEnumeratedService(manager, buffer[i]);
+}
+
+// One enumeration call from *resume on, into buffer; the number of usable entries. A service
+// manager that reports more entries than it wrote whose strings lie in the buffer, or that
+// reports more data without delivering an entry, is asked again from the same place with the
+// size it said it needs (or twice the size, when it said no more), up to a bound; then what the
+// last answer holds is taken. A service manager that answers well is called once, with 720 bytes.
+uint32_t Enumerate(ScHandle manager, EnumerationBuffer& buffer, uint32_t* resume) {
+    platform::ServiceManager& services = platform::serviceManager();
+    const uint32_t from = *resume;
+    for (uint32_t size = kEnumerationSize;;) {
+        buffer.Reset(size);
+        uint32_t needed = 0, returned = 0;
+        *resume = from;
+        const bool complete =
+            services.EnumStatus(manager, platform::svc::kDriver, platform::svc::kStateAll,
+                                buffer.entries(), size, &needed, &returned, resume);
+        const bool moreData = !complete && services.LastError() == platform::svc::kErrorMoreData;
+        const uint32_t usable = buffer.Usable(returned);
+        if ((usable == returned && (usable != 0 || !moreData)) || size == kMaxEnumerationSize)
+            return usable;
+        size = std::min(kMaxEnumerationSize, needed > size ? needed : 2 * size);
     }
 }
 
@@ -90,17 +130,15 @@ void EnumerateServiceDrivers() {
     ScHandle manager = services.OpenManager(nullptr, nullptr, platform::svc::kGenericRead);
     if (!manager)
         return;
-    auto buffer = std::make_unique<EnumerationBuffer>();
-    // The resume handle says where the next call goes on; a call that returns nothing, leaves it
-    // 0 or leaves it where it was ends the enumeration, as does a full table.
+    EnumerationBuffer buffer;
+    // The resume handle says where the next call goes on; a call that delivers nothing, leaves
+    // it 0 or leaves it where it was ends the enumeration, as does a full table.
     uint32_t resume = 0;
     for (;;) {
-        *buffer = EnumerationBuffer{};
-        uint32_t needed = 0, returned = 0, previous = resume;
-        services.EnumStatus(manager, platform::svc::kDriver, platform::svc::kStateAll,
-                            buffer->entries, kEnumerationSize, &needed, &returned, &resume);
-        AddEntries(manager, *buffer, returned);
-        if (returned == 0 || resume == 0 || resume == previous || configModel().drivers.IsFull())
+        const uint32_t previous = resume;
+        const uint32_t usable = Enumerate(manager, buffer, &resume);
+        AddEntries(manager, buffer, usable);
+        if (usable == 0 || resume == 0 || resume == previous || configModel().drivers.IsFull())
             break;
     }
     services.Close(manager);

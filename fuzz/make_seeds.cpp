@@ -1,9 +1,15 @@
 // Writes the fuzzers' seed corpora, each made by the library's own writers: the hook-state file,
-// configuration files, the registry store's values, and a recording of a real session with an
-// in-memory embedded target in the target fuzzer's answer format. The memory lists of Windows 9x
-// have no writer in the library; their seeds are laid out here as the checker lays them.
+// configuration files, the registry store's values, a recording of a real session with an
+// in-memory embedded target in the target fuzzer's answer format, and a SYSTEM hive holding driver
+// services and the checker's key as the embedded target store writes it. The memory lists of
+// Windows 9x have no writer in the library; their seeds are laid out here as the checker lays them.
+// The image reader's seeds are the images of the tests' builder, sound ones and every damaged one.
 //   make_seeds <directory>   writes <directory>/<fuzzer>/<seed>
+#include "cli/hive.h"
+#include "cli/hive_target.h"
 #include "doubles/memory_target.h"
+#include "doubles/pe_images.h"
+#include "doubles/system_hive.h"
 #include "drivers/checker_device.h"
 #include "fuzz/fuzz_support.h"
 #include "model/config_model.h"
@@ -12,6 +18,7 @@
 #include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
 #include "target/target_drivers.h"
+#include "target/target_key.h"
 #include "target/target_store.h"
 
 #include <cstdio>
@@ -159,6 +166,31 @@ void TargetSeed(World& world) {
     WriteSeed("target", "session", recording);
 }
 
+void HiveSeed(World& world) {
+    const std::string path = (root / "system.hive").string();
+    if (!platform::WriteSystemHive(path))
+        return;
+    {
+        std::unique_ptr<kelvcfg::Hive> hive =
+            kelvcfg::Hive::Open(path, kelvcfg::Hive::Mode::Change);
+        kelvcfg::HiveTarget target(*hive, nullptr);
+        for (const char* service : {"ATAPI", "CDROM", "MGA"}) {
+            TargetKey key(*target.table());
+            key.Create(KELVD_TARGET_ROOT,
+                       Widen(std::string("System\\ControlSet001\\Services\\") + service));
+            key.SetDword("Type", 1);
+            key.SetDword("Start", 0);
+        }
+        MarkSome(false);
+        SaveToTarget(*target.table(), world.settings);
+        hive->Commit();
+    }
+    std::ifstream file(path, std::ios::binary);
+    WriteSeed("hive_target", "system",
+              std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    std::filesystem::remove(path);
+}
+
 // A module list of two entries and a VxD chain of two blocks, as the checker reports them.
 void Win9xSeed() {
     std::string seed;
@@ -192,6 +224,18 @@ void Win9xSeed() {
     WriteSeed("win9x_lists", "two_each", seed);
 }
 
+void ImageSeeds() {
+    using namespace platform;
+    const ImageBytes block = VersionBlock({VersionText(u"FileDescription", u"Seed driver"),
+                                           VersionText(u"ProductName", u"Seed product")});
+    std::vector<NamedImage> images = DamagedVersionImages();
+    images.push_back({"Pe32PlusImage", VersionImage({block})});
+    images.push_back({"Pe32Image", VersionImage({block}, false)});
+    images.push_back({"TwoLanguages", VersionImage({block, block})});
+    for (const NamedImage& image : images)
+        WriteSeed("pe_version", image.name, std::string(image.bytes.begin(), image.bytes.end()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -204,6 +248,8 @@ int main(int argc, char** argv) {
     FileSeeds(world);
     RegistrySeed(world);
     TargetSeed(world);
+    HiveSeed(world);
     Win9xSeed();
+    ImageSeeds();
     return 0;
 }

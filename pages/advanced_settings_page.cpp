@@ -1,7 +1,6 @@
 #include "pages/advanced_settings_page.h"
 
 #include "res/resource.h"
-#include "res/string_table.h"
 
 namespace kelvd {
 
@@ -57,11 +56,8 @@ void AdvancedSettingsPage::SetStackThreshold(uint32_t value) {
 }
 
 uint32_t AdvancedSettingsPage::FirstValidationFailure() {
-    if (!IsValidMemUsage(GetMemUsage()))
-        return kStrSmallEventBuffer;
-    if (!IsValidStackThreshold(GetStackThreshold()))
-        return kStrBadStackThreshold;
-    return 0;
+    const uint32_t memUsage = GetMemUsage();
+    return kelvd::FirstValidationFailure(memUsage, GetStackThreshold());
 }
 
 } // namespace kelvd

@@ -1,6 +1,7 @@
 #include "pages/advanced_settings_text.h"
 
 #include "model/runtime_numbers.h"
+#include "res/string_table.h"
 
 #include <cstdio>
 
@@ -40,6 +41,14 @@ bool IsValidMemUsage(uint32_t value) {
 
 bool IsValidStackThreshold(uint32_t value) {
     return value >= kMinStackThreshold && value <= kMaxStackThreshold;
+}
+
+uint32_t FirstValidationFailure(uint32_t memUsage, uint32_t stackThreshold) {
+    if (!IsValidMemUsage(memUsage))
+        return kStrSmallEventBuffer;
+    if (!IsValidStackThreshold(stackThreshold))
+        return kStrBadStackThreshold;
+    return 0;
 }
 
 } // namespace kelvd

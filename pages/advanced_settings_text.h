@@ -25,4 +25,9 @@ uint32_t ParseStackThreshold(const std::string& text);
 bool IsValidMemUsage(uint32_t value);
 bool IsValidStackThreshold(uint32_t value);
 
+// The check of OK, in its order: the string id of the first rule the values break
+// (kStrSmallEventBuffer for the event buffer size, then kStrBadStackThreshold), or 0 when both
+// pass.
+uint32_t FirstValidationFailure(uint32_t memUsage, uint32_t stackThreshold);
+
 } // namespace kelvd

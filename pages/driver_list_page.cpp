@@ -140,10 +140,9 @@ void DriverListPage::OnDeselectAll() {
 }
 
 void DriverListPage::OnAdd() {
-    const ListedTable& userTable = tables_.back();
     // The table cannot grow: when it is full the user is told so before choosing a file, and
     // nothing changes.
-    if (userTable.count() >= userTable.capacity) {
+    if (AddTableFull()) {
         Tell(kStrUserListFull);
         return;
     }
@@ -152,19 +151,39 @@ void DriverListPage::OnAdd() {
                                platform::kOfnFileMustExist},
                               &path))
         return;
-    std::string name = ListedDriverName(path);
-    if (List().FindItemByText(name) >= 0) {
-        Tell(kStrDuplicateDriver);
+    if (uint32_t refusal = AddRefusal(path)) {
+        Tell(refusal);
         return;
     }
     std::string description;
     GetDriverDescription(path, false, &description);
+    AppendAddedRow(path);
+    AppendRow(ListedDriverName(path), description, std::string(), "", true);
+}
+
+uint32_t DriverListPage::AddRefusal(const std::string& path) const {
+    if (AddTableFull())
+        return kStrUserListFull;
+    // The list holds a row for every row of the tables, named as they are listed.
+    const std::string name = ListedDriverName(path);
+    for (const ListedTable& table : tables_)
+        for (uint32_t index = 0; index < table.count(); ++index)
+            if (platform::MbsICmp(ListedDriverName(table.row(index).path).c_str(), name.c_str()) ==
+                0)
+                return kStrDuplicateDriver;
+    return 0;
+}
+
+bool DriverListPage::AddTableFull() const {
+    return tables_.back().count() >= tables_.back().capacity;
+}
+
+void DriverListPage::AppendAddedRow(const std::string& path) const {
     // The slot may hold an earlier row's texts: the new row has its path and state only.
     DriverEntry added;
     added.path = path;
     added.checkState = 1;
-    userTable.append(added);
-    AppendRow(name, description, std::string(), "", true);
+    tables_.back().append(added);
 }
 
 intptr_t DriverListPage::OnClickList(const platform::ControlNotification&) {

@@ -54,6 +54,16 @@ public:
     int CompareRows(uintptr_t key1, uintptr_t key2) const;
     int SortColumn() const { return sortColumn_; }
 
+    // The model's tables the list shows, in the order of its keys; the last is the one a file is
+    // added to. They can be used without the page's window.
+    const std::vector<ListedTable>& Tables() const { return tables_; }
+    // Why a file cannot be added as a row of the last table: kStrUserListFull when the table is
+    // full, kStrDuplicateDriver when a row of any table has the file's "Driver Name" (compared
+    // ignoring case); 0 when it can be added.
+    uint32_t AddRefusal(const std::string& path) const;
+    // Appends path to the last table as a checked row; its other fields stay empty.
+    void AppendAddedRow(const std::string& path) const;
+
 protected:
     DriverListPage(const DriverListLayout& layout, std::vector<ListedTable> tables);
 
@@ -77,6 +87,7 @@ private:
                    const std::string& group, const char* startup, bool checked);
     void SortRows();
     void Tell(uint32_t stringId) const;
+    bool AddTableFull() const;
 
     DriverListLayout layout_;
     std::vector<ListedTable> tables_;

@@ -33,6 +33,10 @@ void ShowChoice(platform::DialogWindow& window, Choices choices, uint32_t value)
 
 } // namespace
 
+uint32_t StartAsShown(uint32_t start) {
+    return start == kStartDisabled ? kStartDemand : start;
+}
+
 GeneralSettingsPage::GeneralSettingsPage() : TabbedDlgPage(IDD_GENERAL_SETTINGS) {}
 
 uint32_t GeneralSettingsPage::GetDRPopup() const {
@@ -52,8 +56,7 @@ void GeneralSettingsPage::SetStart(uint32_t value) {
 }
 
 bool GeneralSettingsPage::OnInitDialog() {
-    if (start_ == kStartDisabled)
-        start_ = kStartDemand;
+    start_ = StartAsShown(start_);
     ShowChoice(*Window(), kPopupChoices, drPopup_);
     ShowChoice(*Window(), kStartChoices, start_);
     return true;

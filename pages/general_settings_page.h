@@ -12,6 +12,10 @@
 
 namespace kelvd {
 
+// The start type as the page shows and keeps it once initialised: the service manager's
+// "disabled" (4) becomes the page's "Disabled" (3); every other value stays.
+uint32_t StartAsShown(uint32_t start);
+
 class GeneralSettingsPage : public TabbedDlgPage {
 public:
     GeneralSettingsPage();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -10,12 +11,21 @@ namespace {
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr uint32_t kResourceDirectoryIndex = 2;
-constexpr uint32_t kVersionType = 16;
-constexpr uint32_t kVersionName = 1;
+constexpr size_t kSizeOfHeadersField = 60; // in the optional header, PE32 and PE32+ alike
+constexpr uint16_t kVersionType = 16;
+constexpr uint16_t kVersionName = 1;
 constexpr uint32_t kSubdirectoryBit = 0x80000000;
 constexpr size_t kSectionHeaderSize = 40;
+constexpr size_t kDirectoryHeaderSize = 16;
+constexpr size_t kDirectoryEntrySize = 8;
+constexpr size_t kDataEntrySize = 16;
 constexpr size_t kNodeHeaderSize = 6; // wLength, wValueLength, wType
 constexpr uint16_t kTextValue = 1;
+// Images carry one version resource, or one per language (a few dozen for some system files);
+// a directory offering more, or a walk reading more directory entries than any image has, is not
+// believed: checking them all would cost more than any driver's description is worth.
+constexpr size_t kMaxVersionResources = 256;
+constexpr size_t kMaxEntriesRead = 1 << 16;
 
 // Bytes whose every read is checked against their end.
 class Bytes {
@@ -44,7 +54,11 @@ private:
     size_t size_;
 };
 
-// A PE image's section table and resource directory entry.
+// A PE image's section table and resource directory entry. A loader reads an address inside
+// the headers at its file offset and any other through the section holding it; an image whose
+// resource directory lies in its headers, or whose sections run past 4 GiB (where a loader's
+// sum of address and size wraps), could be read differently by another reader, so it counts as
+// damaged.
 class PeImage {
 public:
     explicit PeImage(const Bytes& file) : file_(file) {}
@@ -58,7 +72,8 @@ public:
         std::optional<uint16_t> optionalSize = file_.U16(coff + 16);
         const size_t optional = coff + 20;
         std::optional<uint16_t> magic = file_.U16(optional);
-        if (!sectionCount || !optionalSize || !magic)
+        std::optional<uint32_t> headersSize = file_.U32(optional + kSizeOfHeadersField);
+        if (!sectionCount || !optionalSize || !magic || !headersSize)
             return false;
         size_t directories;
         if (*magic == kPe32Magic)
@@ -73,67 +88,99 @@ public:
             entry + 8 > *optionalSize)
             return false;
         std::optional<uint32_t> rva = file_.U32(optional + entry);
-        if (!rva)
+        if (!rva || *rva < *headersSize)
             return false;
         resourceRva_ = *rva;
         sections_ = optional + *optionalSize;
         sectionCount_ = *sectionCount;
-        return file_.Has(sections_, sectionCount_ * kSectionHeaderSize);
+        return file_.Has(sections_, sectionCount_ * kSectionHeaderSize) && SectionsEndBelow4GiB();
     }
 
-    uint32_t resourceRva() const { return resourceRva_; }
+    // The resource directory: the bytes from its address to the end of its section as loaded;
+    // nothing when no section holds it in the file.
+    std::optional<Bytes> Resources() const { return FromRva(resourceRva_); }
 
-    // The bytes of the file from rva to the end of the section's raw data; nothing when no
-    // section holds rva in the file.
-    std::optional<Bytes> FromRva(uint32_t rva) const {
-        for (size_t i = 0; i < sectionCount_; ++i) {
-            const size_t header = sections_ + i * kSectionHeaderSize;
-            uint32_t address = *file_.U32(header + 12), rawSize = *file_.U32(header + 16),
-                     rawOffset = *file_.U32(header + 20);
-            if (rva < address || rva - address >= rawSize)
-                continue;
-            const size_t offset = size_t{rawOffset} + (rva - address);
-            if (!file_.Has(offset, 0))
-                return std::nullopt;
-            size_t available = std::min<size_t>(rawSize - (rva - address), file_.size() - offset);
-            return Bytes(file_.At(offset), available);
-        }
-        return std::nullopt;
+    // The size bytes at rva, when one section holds them all in the file.
+    std::optional<Bytes> Data(uint32_t rva, uint32_t size) const {
+        std::optional<Bytes> bytes = FromRva(rva);
+        if (!bytes || !bytes->Has(0, size))
+            return std::nullopt;
+        return Bytes(bytes->At(0), size);
     }
 
 private:
+    uint32_t Field(size_t section, size_t offset) const {
+        return *file_.U32(sections_ + section * kSectionHeaderSize + offset);
+    }
+
+    uint32_t Extent(size_t section) const {
+        return std::max(Field(section, 8), Field(section, 16));
+    }
+
+    bool SectionsEndBelow4GiB() const {
+        for (size_t i = 0; i < sectionCount_; ++i)
+            if (uint64_t{Field(i, 12)} + Extent(i) > UINT32_MAX)
+                return false;
+        return true;
+    }
+
+    // The bytes from rva to the end of the section holding it, as far as they are both in the
+    // file and in the section as loaded: its raw data, and its virtual size when it gives one.
+    // Loaders differ in which size bounds a section, so an address that two sections claim by
+    // either size has no bytes.
+    std::optional<Bytes> FromRva(uint32_t rva) const {
+        std::optional<size_t> holder;
+        for (size_t i = 0; i < sectionCount_; ++i) {
+            const uint32_t address = Field(i, 12);
+            if (rva < address || rva - address >= Extent(i))
+                continue;
+            if (holder)
+                return std::nullopt;
+            holder = i;
+        }
+        if (!holder)
+            return std::nullopt;
+        const uint32_t into = rva - Field(*holder, 12), virtualSize = Field(*holder, 8);
+        const uint32_t loaded =
+            virtualSize ? std::min(virtualSize, Field(*holder, 16)) : Field(*holder, 16);
+        const size_t offset = size_t{Field(*holder, 20)} + into;
+        if (into >= loaded || !file_.Has(offset, 0))
+            return std::nullopt;
+        return Bytes(file_.At(offset), std::min<size_t>(loaded - into, file_.size() - offset));
+    }
+
     const Bytes& file_;
     uint32_t resourceRva_ = 0;
     size_t sections_ = 0;
     size_t sectionCount_ = 0;
 };
 
-// The OffsetToData of the entry of the resource directory at offset whose id is id (or of its
-// first entry when id is none); nothing when there is none.
-std::optional<uint32_t> DirectoryEntry(const Bytes& resources, uint32_t offset,
-                                       std::optional<uint32_t> id) {
+// The entries of the resource directory at offset that a loader may take, appended to found as
+// the OffsetToData of each: with an id, those among the id entries whose id (the low 16 bits, as
+// a loader compares it) is id, each of which must lead to a subdirectory; without one, every
+// entry, each of which must be a data entry. False when the directory or one of its entries lies
+// outside the resources, when an entry is of the wrong kind, when found grows too long or when
+// the directory has more entries than budget has left.
+bool TakeEntries(const Bytes& resources, uint32_t offset, std::optional<uint16_t> id,
+                 std::vector<uint32_t>* found, size_t* budget) {
     std::optional<uint16_t> named = resources.U16(size_t{offset} + 12);
     std::optional<uint16_t> ids = resources.U16(size_t{offset} + 14);
-    if (!named || !ids)
-        return std::nullopt;
-    const size_t entries = size_t{offset} + 16;
-    for (size_t i = 0; i < size_t{*named} + *ids; ++i) {
-        std::optional<uint32_t> name = resources.U32(entries + 8 * i);
-        std::optional<uint32_t> data = resources.U32(entries + 8 * i + 4);
-        if (!name || !data)
-            return std::nullopt;
-        // Named entries come first; an id is sought among the others.
-        if (!id || (i >= *named && *name == *id))
-            return data;
+    const size_t entries = size_t{offset} + kDirectoryHeaderSize;
+    const size_t count = named && ids ? size_t{*named} + *ids : 0;
+    if (!named || !ids || !resources.Has(entries, count * kDirectoryEntrySize) || count > *budget)
+        return false;
+    *budget -= count;
+    for (size_t i = id ? *named : 0; i < count; ++i) {
+        const uint32_t name = *resources.U32(entries + kDirectoryEntrySize * i);
+        const uint32_t data = *resources.U32(entries + kDirectoryEntrySize * i + 4);
+        if (id && static_cast<uint16_t>(name) != *id)
+            continue;
+        if (id.has_value() != ((data & kSubdirectoryBit) != 0) ||
+            found->size() == kMaxVersionResources)
+            return false;
+        found->push_back(data & ~kSubdirectoryBit);
     }
-    return std::nullopt;
-}
-
-// The offset of the subdirectory that the entry points to; nothing for a data entry.
-std::optional<uint32_t> Subdirectory(std::optional<uint32_t> entry) {
-    if (!entry || !(*entry & kSubdirectoryBit))
-        return std::nullopt;
-    return *entry & ~kSubdirectoryBit;
+    return true;
 }
 
 size_t Align4(size_t offset) {
@@ -149,27 +196,56 @@ struct Node {
     size_t children = 0;
 };
 
+// The node at offset, when it is whole within limit (its parent's end): a length covering its
+// header and its key's terminator, a type of text (1) or binary (0), the key ended and the value
+// held within the node. Whatever reads the node, by this reader or by the system's, stays
+// inside it.
 std::optional<Node> ReadNode(const Bytes& block, size_t offset, size_t limit) {
     std::optional<uint16_t> length = block.U16(offset), valueLength = block.U16(offset + 2),
                             type = block.U16(offset + 4);
-    if (!length || !valueLength || !type || *length < kNodeHeaderSize)
+    if (!length || !valueLength || !type || *type > kTextValue || offset + *length > limit)
         return std::nullopt;
     Node node;
-    node.end = std::min(offset + *length, limit);
+    node.end = offset + *length;
     size_t at = offset + kNodeHeaderSize;
     for (;; at += 2) {
-        std::optional<uint16_t> unit = block.U16(at);
-        if (!unit || at + 2 > node.end)
+        if (at + 2 > node.end)
             return std::nullopt;
-        if (*unit == 0)
+        const uint16_t unit = *block.U16(at);
+        if (unit == 0)
             break;
-        node.key += static_cast<char16_t>(*unit);
+        node.key += static_cast<char16_t>(unit);
     }
     node.value = Align4(at + 2);
     const size_t valueBytes = *type == kTextValue ? size_t{*valueLength} * 2 : *valueLength;
+    if (valueBytes != 0 && node.value + valueBytes > node.end)
+        return std::nullopt;
     node.valueUnits = *type == kTextValue ? *valueLength : *valueLength / 2;
     node.children = Align4(node.value + valueBytes);
     return node;
+}
+
+// True when the first size bytes of block hold one node whose every descendant is whole within
+// its parent. Each node takes at least 8 bytes, so every step moves on.
+bool IsSoundTree(const Bytes& block, size_t size) {
+    std::optional<Node> root = ReadNode(block, 0, size);
+    if (!root)
+        return false;
+    // The nodes being walked: where each one's next child begins, and where the node ends.
+    std::vector<std::pair<size_t, size_t>> open{{root->children, root->end}};
+    while (!open.empty()) {
+        const auto [next, end] = open.back();
+        if (next >= end) {
+            open.pop_back();
+            continue;
+        }
+        std::optional<Node> child = ReadNode(block, next, end);
+        if (!child)
+            return false;
+        open.back().first = Align4(child->end);
+        open.emplace_back(child->children, child->end);
+    }
+    return true;
 }
 
 char16_t FoldAscii(char16_t unit) {
@@ -197,32 +273,49 @@ std::optional<Node> FindChild(const Bytes& block, const Node& parent, const std:
 
 } // namespace
 
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource) {
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
+                         uint32_t* largestSize) {
     resource->clear();
     const Bytes file(image, size);
     PeImage pe(file);
     if (!pe.ReadHeaders())
         return false;
-    std::optional<Bytes> resources = pe.FromRva(pe.resourceRva());
-    if (!resources)
-        return false;
+    std::optional<Bytes> resources = pe.Resources();
     // Type, name and language: three levels, so a directory that points back at itself cannot
     // make the walk go round.
-    std::optional<uint32_t> names = Subdirectory(DirectoryEntry(*resources, 0, kVersionType));
-    std::optional<uint32_t> languages =
-        names ? Subdirectory(DirectoryEntry(*resources, *names, kVersionName)) : std::nullopt;
-    std::optional<uint32_t> data =
-        languages ? DirectoryEntry(*resources, *languages, std::nullopt) : std::nullopt;
-    if (!data || (*data & kSubdirectoryBit))
+    std::vector<uint32_t> names, languages, entries;
+    size_t budget = kMaxEntriesRead;
+    if (!resources || !TakeEntries(*resources, 0, kVersionType, &names, &budget))
         return false;
-    std::optional<uint32_t> rva = resources->U32(*data), length = resources->U32(*data + 4);
-    if (!rva || !length)
+    for (uint32_t directory : names)
+        if (!TakeEntries(*resources, directory, kVersionName, &languages, &budget))
+            return false;
+    for (uint32_t directory : languages)
+        if (!TakeEntries(*resources, directory, std::nullopt, &entries, &budget))
+            return false;
+    uint32_t largest = 0;
+    for (uint32_t entry : entries) {
+        std::optional<uint32_t> rva = resources->U32(entry), length = resources->U32(entry + 4);
+        std::optional<Bytes> bytes =
+            resources->Has(entry, kDataEntrySize) ? pe.Data(*rva, *length) : std::nullopt;
+        if (!bytes || !IsSoundTree(*bytes, bytes->size()))
+            return false;
+        largest = std::max(largest, *length);
+    }
+    if (entries.empty())
         return false;
-    std::optional<Bytes> bytes = pe.FromRva(*rva);
-    if (!bytes || !bytes->Has(0, *length))
-        return false;
-    resource->assign(bytes->At(0), bytes->At(0) + *length);
+    std::optional<Bytes> first =
+        pe.Data(*resources->U32(entries[0]), *resources->U32(entries[0] + 4));
+    resource->assign(first->At(0), first->At(0) + first->size());
+    if (largestSize)
+        *largestSize = largest;
     return true;
+}
+
+bool IsSoundVersionBlock(const uint8_t* block, size_t size) {
+    const Bytes bytes(block, size);
+    std::optional<uint16_t> length = bytes.U16(0);
+    return length && VersionBlockSize(*length) <= size && IsSoundTree(bytes, *length);
 }
 
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
@@ -245,10 +338,10 @@ bool FindVersionString(const uint8_t* resource, size_t size, const char* subBloc
     if (!node)
         return false;
     for (size_t i = 0; i < node->valueUnits; ++i) {
-        std::optional<uint16_t> unit = block.U16(node->value + 2 * i);
-        if (!unit || node->value + 2 * i + 2 > node->end || *unit == 0)
+        const uint16_t unit = *block.U16(node->value + 2 * i);
+        if (unit == 0)
             break;
-        *value += static_cast<char16_t>(*unit);
+        *value += static_cast<char16_t>(unit);
     }
     return true;
 }

@@ -1,7 +1,8 @@
 // The version resource of a Windows image file, read from the file's bytes: what
 // GetFileVersionInfoA finds in a PE32 or PE32+ file, and what VerQueryValueA answers from it.
 // Every offset and length in the file is checked, so a damaged file gives false, never a read
-// outside the bytes given.
+// outside the bytes given. The same checks decide whether an image may be handed to the
+// system's version functions at all, which trust what they read.
 #pragma once
 
 #include <cstddef>
@@ -11,14 +12,32 @@
 
 namespace platform {
 
-// The VS_VERSIONINFO resource (type 16, name 1, its first language) of the image, copied out;
-// false when the image has none or its headers or resource tree do not hold together.
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource);
+// The VS_VERSIONINFO resource (type 16, name 1, its first language) of the image, copied out.
+// False when the image has none, or when any version resource a loader could take from it
+// (every entry of type 16 and name 1, in every language) is not sound: the headers, section
+// table and resource directory entries on the way must lie within the file, and the resource
+// must lie within the file and hold a tree of nodes each whole within its parent (see
+// IsSoundVersionBlock). largestSize, when given, receives the largest size that one of those
+// resources declares.
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
+                         uint32_t* largestSize = nullptr);
+
+// What a buffer for a version resource of resourceSize bytes must hold for VerQueryValueA: the
+// resource, 4 bytes, and as much again for the narrow copies of its texts.
+constexpr size_t VersionBlockSize(size_t resourceSize) {
+    return 2 * resourceSize + 4;
+}
+
+// True when block starts with a sound version resource and holds VersionBlockSize of its length:
+// every node has a length covering its header and its key's terminator, a type of text (1) or
+// binary (0), its key and value inside it, and lies whole within its parent, the first within
+// its own length.
+bool IsSoundVersionBlock(const uint8_t* block, size_t size);
 
 // The text value at subBlock ("\StringFileInfo\040904B0\FileDescription"; keys compare without
 // regard to the case of their ASCII letters) in a resource that FindVersionResource gave; false
-// when there is no such value. The text ends at its first zero, at its stated length or at the
-// end of its block, whichever comes first.
+// when there is no such value or a node on the way is not sound. The text ends at its first zero
+// or at its stated length.
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
                        std::u16string* value);
 

@@ -56,6 +56,8 @@ private:
 
 std::unique_ptr<File> OpenForReplace(const std::string& path) {
     std::string temporaryPath = path + ".new~";
+    if (temporaryPath.size() >= kMaxPath)
+        return fileSystem().Open(path.c_str(), OpenMode::WriteBinary);
     std::unique_ptr<File> temporary =
         fileSystem().Open(temporaryPath.c_str(), OpenMode::WriteBinary);
     if (!temporary)

@@ -43,10 +43,25 @@ bool ModelLoader::LoadModel(platform::WindowHandle owner, const TargetRegistry* 
         return true;
     ConfigModel& model = configModel();
     ClearDriverTables(model);
+    // Until the catalogue is read the model holds none, so a load that ends early leaves the
+    // hook-state file to the stores as it was.
+    model.catalogueVersion = kNoCatalogue;
     // On Windows 9x the lists come from the running checker, so it must be there first.
     if (model.isWin9x && !ConnectChecker())
         return false;
     EnumerateDrivers(model, target);
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::LoadCatalogueOnly(platform::WindowHandle owner) {
+    if (modelLoaded)
+        return true;
+    ClearDriverTables(configModel());
+    return ReadCatalogue(owner);
+}
+
+bool ModelLoader::ReadCatalogue(platform::WindowHandle owner) {
+    ConfigModel& model = configModel();
     model.catalogueVersion = ReadApiCatalogue();
     // The number itself is tested, so a catalogue whose version is FF counts as missing.
     if (model.catalogueVersion == kNoCatalogue) {

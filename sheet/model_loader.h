@@ -14,8 +14,14 @@ public:
     // only true). False, with message 1510 shown (owned by owner), when the catalogue is
     // missing; false without a message when the checker cannot be reached on Windows 9x.
     bool LoadModel(platform::WindowHandle owner, const TargetRegistry* target);
+    // The model of a configuration file, which brings its own drivers: every driver table empty
+    // and the API catalogue read, as LoadModel reads it (with message 1510 when it is missing).
+    bool LoadCatalogueOnly(platform::WindowHandle owner);
 
     bool modelLoaded = false;
+
+private:
+    bool ReadCatalogue(platform::WindowHandle owner);
 };
 
 // Frees the events of every API category and closes the checker device; always true.

@@ -1,13 +1,11 @@
 #include "sheet/settings_sheet.h"
 
-#include "drivers/host_integration.h"
 #include "framework/message_map.h"
 #include "platform/system_info.h"
 #include "res/resource.h"
 #include "res/string_table.h"
+#include "sheet/stored_configuration.h"
 #include "stores/config_file.h"
-#include "stores/farhand_export.h"
-#include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
 #include "target/target_store.h"
 
@@ -77,22 +75,14 @@ void SettingsSheet::SaveToTarget() {
         kelvd::SaveToTarget(*target, Scalars().Read());
 }
 
+void SettingsSheet::StoreSelection() {
+    kelvd::StoreSelection(Scalars().Read());
+}
+
 void SettingsSheet::LoadFromTarget() {
     if (const TargetRegistry* target = EmbeddedTarget())
         if (std::optional<ScalarSettings> settings = kelvd::LoadFromTarget(*target))
             Scalars().Apply(*settings);
-}
-
-void SettingsSheet::LoadStoredConfiguration() {
-    std::string vxdConfig;
-    if (configModel().isWin9x) {
-        if (VxdConfigPath(&vxdConfig))
-            LoadConfigFile(vxdConfig);
-    } else if (EmbeddedTarget()) {
-        LoadFromTarget();
-    } else {
-        LoadFromRegistry();
-    }
 }
 
 bool SettingsSheet::OnInitDialog() {
@@ -100,8 +90,8 @@ bool SettingsSheet::OnInitDialog() {
     platform::CursorHandle previous = cursor.Set(cursor.Wait());
     // A failed load still shows the sheet, with empty lists.
     LoadModel();
-    LoadStoredConfiguration();
-    LoadHookState();
+    if (std::optional<ScalarSettings> settings = LoadStoredConfiguration(EmbeddedTarget()))
+        Scalars().Apply(*settings);
     bool result = CoolSheet::OnInitDialog();
     drivers_.FillDriverList();
     if (configModel().isWin9x)
@@ -115,31 +105,9 @@ void SettingsSheet::OnOK() {
         platform::messageBoxes().Show(Handle(), TableString(failure), nullptr, platform::kMbOk);
         return;
     }
-    if (EmbeddedTarget()) {
-        SaveToTarget();
-    } else if (configModel().runMode == kLocal) {
-        StoreLocalConfiguration();
-    } else if (configModel().runMode == kFarhandExport) {
-        ExportFarhandConfiguration(Scalars().Read(), Handle());
-    }
-    // Any other mode, the sheet only among them, stores nothing.
+    StoreConfiguration(configModel().runMode, EmbeddedTarget(), Scalars().Read(), Handle());
     ReleaseModel();
     CoolSheet::OnOK();
-}
-
-void SettingsSheet::StoreLocalConfiguration() {
-    std::string vxdConfig;
-    if (configModel().isWin9x) {
-        if (VxdConfigPath(&vxdConfig))
-            SaveConfigFile(vxdConfig);
-        SaveHookState();
-        UpdateSystemIni(general_.GetStart());
-    } else {
-        SaveToRegistry();
-        SaveHookState();
-        if (general_.GetStart() == 0)
-            NotifyControlPanel(Handle());
-    }
 }
 
 void SettingsSheet::OnCancel() {

@@ -38,6 +38,8 @@ public:
     void LoadConfigFile(const std::string& path);
     void SaveToTarget();
     void LoadFromTarget();
+    // What SelectAll and SelectNone store (StoreSelection).
+    void StoreSelection();
 
     // Loads the model and the stored configuration (with the wait cursor shown), makes the page
     // windows and fills the driver lists.
@@ -60,8 +62,6 @@ private:
     // when the host handed in none), or null in every other mode: the one place that decides
     // where the inventory, the stored configuration and OK's store come from and go to.
     const TargetRegistry* EmbeddedTarget() const;
-    void LoadStoredConfiguration();
-    void StoreLocalConfiguration();
 
     const TargetRegistry* target_;
     ModelLoader loader_;

@@ -140,17 +140,20 @@ void WriteExportRegFile(const std::string& path, const ScalarSettings& settings,
     file->Close();
 }
 
+void WriteFarhandExport(const std::string& path, const ScalarSettings& settings,
+                        platform::WindowHandle owner) {
+    if (configModel().isWin9x)
+        SaveConfigFile(path, settings);
+    else
+        WriteExportRegFile(path, settings, owner);
+}
+
 void ExportFarhandConfiguration(const ScalarSettings& settings, platform::WindowHandle owner) {
     std::string path;
-    bool fits = FarhandExportPath(&path);
-    if (configModel().isWin9x) {
-        if (fits)
-            SaveConfigFile(path, settings);
-    } else if (fits) {
-        WriteExportRegFile(path, settings, owner);
-    } else {
+    if (FarhandExportPath(&path))
+        WriteFarhandExport(path, settings, owner);
+    else if (!configModel().isWin9x)
         ReportCannotWrite(owner);
-    }
     platform::messageBoxes().Show(owner, TableString(kStrFarhandCreated), kFarhandSettingsCaption,
                                   platform::kMbOk);
 }

@@ -30,6 +30,11 @@ void WriteExportRegFile(const std::string& path, const ScalarSettings& settings,
 // caller appends the list's end (",00\n", or "00\n" for a table without rows).
 void AppendHexStateList(std::string& text, const DriverEntry* rows, size_t count);
 
+// The export of the platform into path: the REGEDIT4 script on NT (message 1516, owned by owner,
+// when it cannot be created), the VxD configuration file on Windows 9x.
+void WriteFarhandExport(const std::string& path, const ScalarSettings& settings,
+                        platform::WindowHandle owner);
+
 // The export of the sheet's OK in RunMode 2: the file of the platform, then message 1507 with
 // the caption "Farhand Settings", whether or not the file could be written.
 void ExportFarhandConfiguration(const ScalarSettings& settings, platform::WindowHandle owner);

@@ -4,6 +4,7 @@
 #include "model/runtime_numbers.h"
 #include "platform/file_system.h"
 #include "platform/replacing_file.h"
+#include "stores/api_catalogue.h"
 #include "stores/file_path.h"
 #include "stores/install_dirs.h"
 #include "stores/text_line.h"
@@ -117,10 +118,13 @@ void LoadHookState() {
 }
 
 void SaveHookState() {
+    const ConfigModel& model = configModel();
+    // Without a catalogue there are no events to write: the choices the file holds stay.
+    if (model.catalogueVersion == kNoCatalogue)
+        return;
     std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::WriteBinary);
     if (!file)
         return;
-    const ConfigModel& model = configModel();
     WriteLines(*file, model.apiCategories);
     if (model.isWin9x)
         WriteLines(*file, model.vxdApiCategories);

@@ -26,7 +26,8 @@ std::unique_ptr<platform::File> OpenHookStateFile(platform::OpenMode mode);
 void LoadHookState();
 
 // Writes one "%s=%d\n" line per event of apiCategories (and, on Windows 9x, vxdApiCategories),
-// replacing the file. When it cannot be created nothing is written.
+// replacing the file. When it cannot be created nothing is written; when the model holds no
+// catalogue (catalogueVersion is kNoCatalogue) the file is left as it is.
 void SaveHookState();
 
 // The process-wide map LoadHookState collects the file into; empty between calls.

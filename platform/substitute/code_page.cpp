@@ -21,7 +21,21 @@ char ToCodePage(char16_t unit) {
     return '?';
 }
 
+char16_t FromCodePage(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] == 0)
+        return byte;
+    return kHighControls[byte - 0x80];
+}
+
 } // namespace
+
+std::u16string Utf16FromAnsi(const std::string& text) {
+    std::u16string wide;
+    wide.reserve(text.size());
+    for (char c : text)
+        wide += FromCodePage(static_cast<unsigned char>(c));
+    return wide;
+}
 
 std::string AnsiFromUtf16(const std::u16string& text) {
     std::string ansi;

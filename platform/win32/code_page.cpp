@@ -16,4 +16,16 @@ std::string AnsiFromUtf16(const std::u16string& text) {
     return ansi;
 }
 
+std::u16string Utf16FromAnsi(const std::string& text) {
+    if (text.empty())
+        return std::u16string();
+    const int length = static_cast<int>(text.size());
+    int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::u16string wide(size > 0 ? size : 0, u'\0');
+    if (size > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), length,
+                              reinterpret_cast<wchar_t*>(wide.data()), size);
+    return wide;
+}
+
 } // namespace platform

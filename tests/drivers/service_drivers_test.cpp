@@ -1,5 +1,5 @@
 // The kernel-driver services as candidates: the row of one service, and the enumeration through
-// the platform's own service manager, a large in-memory one and a misbehaving one.
+// the platform's own service manager and through scripted ones, well-behaved and misbehaving.
 #include "drivers/service_drivers.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -122,8 +123,9 @@ public:
     bool Start(ScHandle) override { return false; }
     bool Delete(ScHandle) override { return false; }
     bool EnumStatus(ScHandle, uint32_t, uint32_t, EnumServiceStatus* services, uint32_t size,
-                    uint32_t*, uint32_t* returned, uint32_t* resume) override {
-        ++enumerations;
+                    uint32_t* bytesNeeded, uint32_t* returned, uint32_t* resume) override {
+        calls.emplace_back(size, *resume);
+        *bytesNeeded = needed;
         return enumerate(services, size, returned, resume);
     }
     bool QueryConfig(ScHandle, ServiceConfig*, uint32_t, uint32_t* needed) override {
@@ -134,8 +136,22 @@ public:
     uint32_t LastError() override { return svc::kErrorMoreData; }
 
     std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*)> enumerate;
-    int enumerations = 0, opens = 0;
+    int opens = 0;
+    uint32_t needed = 0;                              // what every call says it needs
+    std::vector<std::pair<uint32_t, uint32_t>> calls; // the buffer size and resume handle of each
 };
+
+// Writes entries of the given names with their strings after them, as a well-behaved service
+// manager fills its buffer; their number.
+uint32_t Deliver(EnumServiceStatus* services, std::initializer_list<const char*> names) {
+    char* strings = reinterpret_cast<char*>(services + names.size());
+    uint32_t count = 0;
+    for (const char* name : names) {
+        services[count++] = {strings, strings, {svc::kKernelDriver, svc::kStopped, 0, 0, 0, 0, 0}};
+        strings = std::strcpy(strings, name) + std::strlen(name) + 1;
+    }
+    return count;
+}
 
 class MisbehavingServices : public test::ModelFixture {
 protected:
@@ -143,18 +159,47 @@ protected:
     ScopedServiceManager scoped_{services_};
 };
 
-TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreNotRead) {
-    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes.
-    services_.enumerate = [](EnumServiceStatus*, uint32_t size, uint32_t* returned,
+using Calls = std::vector<std::pair<uint32_t, uint32_t>>;
+
+TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResumeHandle) {
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t, uint32_t* returned,
                              uint32_t* resume) {
-        EXPECT_EQ(720u, size);
-        EXPECT_EQ(0u, *resume);
+        *returned = Deliver(services, {"One", "Two"});
+        *resume = *resume == 2 ? 0 : *resume + 1;
+        return *resume == 0;
+    };
+    EnumerateServiceDrivers();
+    EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
+    EXPECT_EQ(6, services_.opens);
+}
+
+TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreAskedForAgainWithTheSizeNeeded) {
+    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes: entries
+    // counted, none written, the size of them all needed, the resume handle left as it was.
+    services_.needed = 5000;
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t size, uint32_t* returned,
+                             uint32_t*) {
+        *returned = size < 5000 ? 13 : Deliver(services, {"One", "Two", "Three"});
+        return size >= 5000;
+    };
+    EnumerateServiceDrivers();
+    EXPECT_EQ((Calls{{720, 0}, {5000, 0}}), services_.calls);
+    EXPECT_EQ(3, services_.opens);
+}
+
+TEST_F(MisbehavingServices, AnswerThatNeverDeliversIsAskedForWithDoubledBuffersUpToABound) {
+    services_.enumerate = [](EnumServiceStatus* services, uint32_t, uint32_t* returned, uint32_t*) {
         *returned = 100000;
+        Deliver(services, {"Written"}); // and the rest never
         return false;
     };
     EnumerateServiceDrivers();
-    EXPECT_EQ(1, services_.enumerations);
-    EXPECT_EQ(0, services_.opens);
+    Calls expected;
+    for (uint32_t size = 720; size < (1u << 20); size *= 2)
+        expected.emplace_back(size, 0);
+    expected.emplace_back(1u << 20, 0);
+    EXPECT_EQ(expected, services_.calls);
+    EXPECT_EQ(1, services_.opens); // what the last answer holds
 }
 
 } // namespace

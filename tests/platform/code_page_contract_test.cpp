@@ -1,4 +1,4 @@
-// UTF-16 into the ANSI code page (1252 on the substitute and in the test prefix).
+// UTF-16 and the ANSI code page (1252 on the substitute and in the test prefix).
 #include "platform/code_page.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +13,14 @@ TEST(CodePageContract, CharactersConvertOneForOneOutsideTheCodePageToo) {
     ASSERT_EQ(3u, converted.size());
     EXPECT_EQ('a', converted[0]);
     EXPECT_EQ('b', converted[2]);
+}
+
+TEST(CodePageContract, EveryByteComesBackAsItsCharacter) {
+    EXPECT_EQ(u"caf\u00E9 \u20AC \u0178 \u0081", platform::Utf16FromAnsi("caf\xE9 \x80 \x9F \x81"));
+    std::string all;
+    for (int byte = 1; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    EXPECT_EQ(all, platform::AnsiFromUtf16(platform::Utf16FromAnsi(all)));
 }
 
 } // namespace

@@ -65,6 +65,20 @@ TEST_F(ReplacingFile, FailedCloseOrRenameLeavesTheOldFile) {
     }
 }
 
+TEST_F(ReplacingFile, PathWhoseTemporaryNameWouldPassThePathLimitIsWrittenInPlace) {
+    failing_.failRename = true; // so only a write in place changes the file
+    for (size_t length : {kMaxPath - 6, kMaxPath - 5}) {
+        std::string path = dir_.File("s");
+        path.resize(length, 's');
+        ASSERT_TRUE(WriteWholeFile(path, "old"));
+        ScopedFileSystem scope(failing_);
+        const bool inPlace = length + 5 >= kMaxPath;
+        EXPECT_EQ(inPlace, WriteWholeFile(path, "new")) << length;
+        EXPECT_EQ(inPlace ? "new" : "old", Content(path)) << length;
+        EXPECT_EQ("<missing>", Content(path + ".new~")) << length;
+    }
+}
+
 TEST_F(ReplacingFile, AbandonedWriteLeavesTheOldFileAndAMissingDirectoryCannotBeWritten) {
     {
         std::unique_ptr<File> file = OpenForReplace(path_);

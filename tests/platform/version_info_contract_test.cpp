@@ -1,5 +1,6 @@
 // Version resources of the driver images the build makes, read by the platform's own reader:
 // the real version.dll under Wine, the PE reader of the substitute natively.
+#include "platform/pe_version_resource.h"
 #include "platform/version_info.h"
 #include "support/test_drivers.h"
 
@@ -47,10 +48,17 @@ INSTANTIATE_TEST_SUITE_P(
         Lookup{"PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
         Lookup{"MISSING.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
 
-TEST(VersionInfoSize, IsZeroWithoutAVersionResource) {
+TEST(VersionInfoSize, IsZeroWithoutAVersionResourceAndElseHoldsItsNarrowTexts) {
     EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("PLAIN.SYS").c_str()));
     EXPECT_EQ(0u, versionInfo().InfoSize(kelvd::test::TestDriver("MISSING.SYS").c_str()));
-    EXPECT_NE(0u, versionInfo().InfoSize(kelvd::test::TestDriver("DESCRIBED.SYS").c_str()));
+    const std::string described = kelvd::test::TestDriver("DESCRIBED.SYS");
+    std::vector<uint8_t> resource;
+    uint32_t largest = 0;
+    ASSERT_TRUE(ReadVersionResource(described.c_str(), &resource, &largest));
+    EXPECT_GE(versionInfo().InfoSize(described.c_str()), VersionBlockSize(largest));
+    // A block smaller than that is not filled.
+    std::vector<uint8_t> block(VersionBlockSize(largest) - 1);
+    EXPECT_FALSE(versionInfo().Info(described.c_str(), &block));
 }
 
 } // namespace

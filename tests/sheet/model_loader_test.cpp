@@ -5,6 +5,7 @@
 #include "drivers/checker_device.h"
 #include "model/config_model.h"
 #include "platform/file_system.h"
+#include "stores/api_catalogue.h"
 #include "stores/install_dirs.h"
 #include "support/model_reset.h"
 #include "support/simulated_machine.h"
@@ -99,12 +100,13 @@ TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
 }
 
-TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTables) {
+TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCatalogue) {
     configModel().isWin9x = true;
     configModel().vxds.AppendSlot();
     EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
+    EXPECT_EQ(kNoCatalogue, configModel().catalogueVersion); // so the hook-state file stays
 }
 
 TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevice) {

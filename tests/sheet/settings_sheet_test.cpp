@@ -1,5 +1,6 @@
 // The settings sheet as a host runs it: which pages it shows for the run mode and platform, the
-// wait cursor while it loads, the validation at OK, and "Save As..." and "Load...".
+// wait cursor while it loads, what OK keeps when the catalogue could not be read, the validation
+// at OK, and "Save As..." and "Load...".
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"
 #include "res/resource.h"
@@ -52,6 +53,19 @@ TEST_P(SheetPages, LoadWithTheWaitCursorAndMissingCatalogueStillOpens) {
         EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
         EXPECT_EQ(0, Page(sheet, EventsPage()).CheckList(CategoryList()).GetCount());
     });
+}
+
+TEST_P(SheetPages, OkAfterARejectedCatalogueLeavesTheHookStateFileByteForByte) {
+    const std::string choices = "ExAllocatePool=1\n_HeapAllocate=0\r\nUnknown=7";
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(HookStateFile()), choices));
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(Win9x() ? "KELVD9X.API" : "KELVD.API"), "1\n"));
+    Configure(KELVD_RUN_LOCAL, [](HeadlessSheetWindow& sheet) {
+        sheet.PressOk();
+        EXPECT_TRUE(sheet.Ended());
+    });
+    ASSERT_FALSE(messages_.shown.empty());
+    EXPECT_EQ(TableString(kStrNoCatalogue), messages_.shown[0].text);
+    EXPECT_EQ(choices, FileText(HookStateFile()));
 }
 
 TEST_P(SheetPages, OkValidatesTheBufferSizeThenTheThresholdBeforeStoringAnything) {

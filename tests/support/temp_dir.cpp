@@ -1,8 +1,14 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+
+#ifdef _WIN32
+#include "platform/win32/windows_support.h"
+#include <cwchar>
+#endif
 
 namespace kelvd::test {
 
@@ -35,6 +41,33 @@ TempDir::TempDir() {
                    ("kelvd-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
     fs::create_directories(dir);
     path_ = LibrarySpelling(dir);
+}
+
+void TempDir::MakeDirectories(const std::string& path) {
+    fs::create_directories(NativePath(path));
+}
+
+std::vector<std::string> TempDir::FileNames(const std::string& path) {
+    std::vector<std::string> names;
+#ifdef _WIN32
+    // The runtime's directory iterator cuts paths at MAX_PATH; the system's own search, given
+    // the "\\?\" form, takes any length. The tests' names are ASCII.
+    const std::string pattern = "\\\\?\\" + path + "\\*";
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(std::wstring(pattern.begin(), pattern.end()).c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(search, &found))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.emplace_back(found.cFileName, found.cFileName + std::wcslen(found.cFileName));
+    if (search != INVALID_HANDLE_VALUE)
+        ::FindClose(search);
+#else
+    std::error_code missing;
+    for (const fs::directory_entry& entry : fs::directory_iterator(NativePath(path), missing))
+        if (entry.is_regular_file())
+            names.push_back(entry.path().filename().string());
+#endif
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 TempDir::~TempDir() {

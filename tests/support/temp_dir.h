@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kelvd::test {
 
@@ -16,6 +17,11 @@ public:
     const std::string& path() const { return path_; }
     // path() joined with name by a backslash, as the library joins install directories.
     std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+    // Makes the directory of the library's spelling path, with its parents.
+    static void MakeDirectories(const std::string& path);
+    // The names of the files in the directory of the library's spelling path, sorted.
+    static std::vector<std::string> FileNames(const std::string& path);
 
 private:
     std::string path_;

@@ -2,8 +2,8 @@
 
 namespace kelvd::test {
 
-std::string TestSystemDirectory() {
-    std::string path = KELVD_TEST_SYSTEM;
+std::string LibraryPath(const std::string& hostPath) {
+    std::string path = hostPath;
 #ifdef _WIN32
     for (char& c : path)
         if (c == '/')
@@ -11,6 +11,10 @@ std::string TestSystemDirectory() {
     path = "Z:" + path;
 #endif
     return path;
+}
+
+std::string TestSystemDirectory() {
+    return LibraryPath(KELVD_TEST_SYSTEM);
 }
 
 std::string TestDriver(const std::string& fileName) {

@@ -9,8 +9,10 @@
 
 namespace kelvd::test {
 
-// The directory as the library spells paths (on Windows, through drive Z:, which Wine maps to
-// the Linux root).
+// A path of the build machine as the library spells paths (on Windows, through drive Z:, which
+// Wine maps to the Linux root).
+std::string LibraryPath(const std::string& hostPath);
+// The directory, spelt so.
 std::string TestSystemDirectory();
 // The full path of a driver image in its DRIVERS directory.
 std::string TestDriver(const std::string& fileName);

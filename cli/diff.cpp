@@ -1,0 +1,134 @@
+#include "cli/diff.h"
+
+#include "cli/listing.h"
+#include "cli/settings_text.h"
+#include "cli/unicode.h"
+#include "platform/multibyte.h"
+#include "stores/checker_value_names.h"
+
+#include <map>
+
+namespace kelvcfg {
+
+namespace {
+
+// Names compare ignoring case, as the library matches rows and categories.
+struct NoCase {
+    bool operator()(const std::string& a, const std::string& b) const {
+        return platform::MbsICmp(a.c_str(), b.c_str()) < 0;
+    }
+};
+
+template <typename Row> using ByName = std::map<std::string, Row, NoCase>;
+
+ByName<const kelvd::DriverEntry*> DriversByName(const kelvd::ConfigModel& model) {
+    ByName<const kelvd::DriverEntry*> rows;
+    for (const ListedDriver& driver : ListDrivers(model))
+        rows.emplace(std::string(driver.table) + " " + driver.row->path, driver.row);
+    return rows;
+}
+
+ByName<const kelvd::ApiCategory*> CategoriesByName(const kelvd::ConfigModel& model) {
+    ByName<const kelvd::ApiCategory*> rows;
+    for (const ListedCategory& listed : ListCategories(model))
+        rows.emplace(std::string(listed.table) + " " + listed.category->name, listed.category);
+    return rows;
+}
+
+std::map<std::string, uint8_t> EventFlags(const kelvd::ApiCategory& category) {
+    std::map<std::string, uint8_t> flags;
+    for (size_t event = 0; event < category.eventNames.size(); ++event)
+        flags.emplace(category.eventNames[event], category.eventFlags[event]);
+    return flags;
+}
+
+// Walks the names of both maps in order: compare(name, a or null, b or null).
+template <typename Map, typename Compare> void Merge(const Map& a, const Map& b, Compare compare) {
+    auto left = a.begin(), right = b.begin();
+    const auto less = a.key_comp();
+    while (left != a.end() || right != b.end()) {
+        if (right == b.end() || (left != a.end() && less(left->first, right->first))) {
+            compare(left->first, &left->second, nullptr);
+            ++left;
+        } else if (left == a.end() || less(right->first, left->first)) {
+            compare(right->first, nullptr, &right->second);
+            ++right;
+        } else {
+            compare(left->first, &left->second, &right->second);
+            ++left;
+            ++right;
+        }
+    }
+}
+
+class Report {
+public:
+    explicit Report(std::ostream& out) : out_(out) {}
+    void Line(const std::string& what, const std::string& a, const std::string& b) {
+        out_ << ConsoleFromModel(what) << ": " << a << " | " << b << "\n";
+        differ_ = true;
+    }
+    bool differ() const { return differ_; }
+
+private:
+    std::ostream& out_;
+    bool differ_ = false;
+};
+
+constexpr const char* kMissing = "-";
+
+void CompareSettings(const Snapshot& a, const Snapshot& b, Report& report) {
+    for (const kelvd::ScalarValue& setting : kelvd::kScalarValues) {
+        const uint32_t left = a.settings.*(setting.field), right = b.settings.*(setting.field);
+        if (left != right)
+            report.Line(std::string("setting ") + setting.name, SettingText(setting.name, left),
+                        SettingText(setting.name, right));
+    }
+}
+
+void CompareDrivers(const Snapshot& a, const Snapshot& b, Report& report) {
+    Merge(DriversByName(*a.model), DriversByName(*b.model),
+          [&](const std::string& name, const kelvd::DriverEntry* const* left,
+              const kelvd::DriverEntry* const* right) {
+              if (!left || !right || (*left)->checkState != (*right)->checkState)
+                  report.Line(name, left ? StateText((*left)->checkState) : kMissing,
+                              right ? StateText((*right)->checkState) : kMissing);
+          });
+}
+
+void CompareCategories(const Snapshot& a, const Snapshot& b, Report& report) {
+    Merge(CategoriesByName(*a.model), CategoriesByName(*b.model),
+          [&](const std::string& name, const kelvd::ApiCategory* const* left,
+              const kelvd::ApiCategory* const* right) {
+              if (!left || !right) {
+                  report.Line(name, left ? CategoryStateText((*left)->checkState) : kMissing,
+                              right ? CategoryStateText((*right)->checkState) : kMissing);
+                  return;
+              }
+              Merge(EventFlags(**left), EventFlags(**right),
+                    [&](const std::string& event, const uint8_t* l, const uint8_t* r) {
+                        if (!l || !r || *l != *r)
+                            report.Line(name + " / " + event, l ? StateText(*l) : kMissing,
+                                        r ? StateText(*r) : kMissing);
+                    });
+          });
+}
+
+} // namespace
+
+Snapshot TakeSnapshot(const std::string& place, const kelvd::ScalarSettings& settings) {
+    return {place, std::make_unique<kelvd::ConfigModel>(kelvd::configModel()), settings};
+}
+
+bool PrintDifferences(const Snapshot& a, const Snapshot& b, std::ostream& out) {
+    out << "A: " << a.place << "\nB: " << b.place << "\n";
+    Report report(out);
+    CompareSettings(a, b, report);
+    CompareDrivers(a, b, report);
+    CompareCategories(a, b, report);
+    if (!report.differ())
+        out << "no differences\n";
+    return report.differ();
+}
+
+} // namespace kelvcfg

@@ -1,0 +1,73 @@
+// An offline SYSTEM hive, as RunMode 3 of the library has an embedded target: its driver services
+// are the drivers, its checker key under ControlSet001 the stored configuration, and the hook-state
+// file is the one named beside it.
+#include "cli/command_error.h"
+#include "cli/hive.h"
+#include "cli/hive_target.h"
+#include "cli/place.h"
+
+#include "model/config_model.h"
+#include "pages/general_settings_page.h"
+#include "sheet/stored_configuration.h"
+
+namespace kelvcfg {
+
+namespace {
+
+Hive::Mode HiveMode(Access access) {
+    switch (access) {
+    case Access::Change:
+        return Hive::Mode::Change;
+    case Access::TryChange:
+        return Hive::Mode::TryChange;
+    case Access::Read:
+        break;
+    }
+    return Hive::Mode::Read;
+}
+
+class HivePlace final : public Place {
+public:
+    HivePlace(const std::string& path, Access access, Journal& journal, bool hookStateNamed)
+        : hive_(Hive::Open(path, HiveMode(access))), target_(*hive_, &journal),
+          hookStateNamed_(hookStateNamed) {}
+
+    std::string Description() const override { return "hive " + hive_->path(); }
+
+    kelvd::ScalarSettings Load(kelvd::ModelLoader& loader) override {
+        LoadDrivers(loader);
+        kelvd::ScalarSettings settings =
+            kelvd::LoadStoredConfiguration(target_.table()).value_or(kelvd::ScalarSettings());
+        settings.start = kelvd::StartAsShown(settings.start);
+        return settings;
+    }
+
+    void LoadDrivers(kelvd::ModelLoader& loader) override { loader.LoadModel(0, target_.table()); }
+
+    // The target's store writes the hook-state file too, also for a selection.
+    void Store(const kelvd::ScalarSettings& settings) override {
+        kelvd::StoreConfiguration(kelvd::kEmbeddedTarget, target_.table(), settings, 0);
+    }
+
+    void StoreSelection(const kelvd::ScalarSettings& settings) override { Store(settings); }
+
+    std::string LossWithoutCatalogue(bool) const override {
+        return hookStateNamed_ ? HookStateLoss() : std::string();
+    }
+
+    void Commit() override { hive_->Commit(); }
+
+private:
+    std::unique_ptr<Hive> hive_;
+    HiveTarget target_;
+    bool hookStateNamed_;
+};
+
+} // namespace
+
+std::unique_ptr<Place> OpenHivePlace(const std::string& path, Access access, Journal& journal,
+                                     bool hookStateNamed) {
+    return std::make_unique<HivePlace>(path, access, journal, hookStateNamed);
+}
+
+} // namespace kelvcfg

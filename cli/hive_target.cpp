@@ -1,0 +1,224 @@
+#include "cli/hive_target.h"
+
+#include "cli/unicode.h"
+#include "platform/multibyte.h"
+#include "platform/registry.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace kelvcfg {
+
+HiveTarget* HiveTarget::current_ = nullptr;
+
+namespace reg = platform::reg;
+
+namespace {
+
+constexpr const char* kHiveKey = "SYSTEM";
+constexpr const char* kCurrentControlSet = "CurrentControlSet";
+
+std::string Utf8Of(const KelvdTargetChar* text) {
+    std::u16string units;
+    for (; text && *text; ++text)
+        units += static_cast<char16_t>(*text);
+    return Utf8FromUtf16(units);
+}
+
+bool SameName(const std::string& a, const char* b) {
+    return platform::MbsICmp(a.c_str(), b) == 0;
+}
+
+std::vector<std::string> Components(const std::string& path) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at; (at = path.find('\\', start)) != std::string::npos; start = at + 1)
+        if (at > start)
+            parts.push_back(path.substr(start, at - start));
+    if (start < path.size())
+        parts.push_back(path.substr(start));
+    return parts;
+}
+
+// What hivex allocates, freed when it goes.
+struct Freed {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T> using HivexPtr = std::unique_ptr<T, Freed>;
+
+} // namespace
+
+struct HiveTarget::Calls {
+    static HiveTarget& Target() { return *current_; }
+
+    static int32_t Open(KelvdTargetKey parent, const KelvdTargetChar* subKey, bool create,
+                        KelvdTargetKey* key) {
+        std::string path;
+        hive_node_h node = Target().Walk(parent, Utf8Of(subKey), create, &path);
+        if (!node)
+            return create ? reg::kAccessDenied : reg::kFileNotFound;
+        return Target().Issue(node, path, key);
+    }
+
+    static int32_t KELVD_TARGET_API OpenKey(uint32_t, KelvdTargetKey parent,
+                                            const KelvdTargetChar* subKey, uint32_t, uint32_t,
+                                            KelvdTargetKey* key) {
+        return Open(parent, subKey, false, key);
+    }
+
+    static int32_t KELVD_TARGET_API CreateKey(KelvdTargetKey parent, const KelvdTargetChar* subKey,
+                                              KelvdTargetKey* key) {
+        return Open(parent, subKey, true, key);
+    }
+
+    static int32_t KELVD_TARGET_API CreateKeyEx(KelvdTargetKey parent,
+                                                const KelvdTargetChar* subKey, uint32_t,
+                                                KelvdTargetChar*, uint32_t, uint32_t, void*,
+                                                KelvdTargetKey* key, uint32_t* disposition) {
+        if (disposition)
+            *disposition = 0;
+        return Open(parent, subKey, true, key);
+    }
+
+    static int32_t KELVD_TARGET_API SetValue(KelvdTargetKey key, const KelvdTargetChar* name,
+                                             uint32_t, uint32_t type, const uint8_t* data,
+                                             uint32_t size) {
+        Key* opened = Target().Find(key);
+        if (!opened)
+            return reg::kInvalidHandle;
+        std::string utf8Name = Utf8Of(name);
+        hive_set_value value{utf8Name.data(), static_cast<hive_type>(type), size,
+                             const_cast<char*>(reinterpret_cast<const char*>(data))};
+        if (hivex_node_set_value(Target().hive_.handle(), opened->node, &value, 0) != 0)
+            return reg::kAccessDenied;
+        if (Target().journal_)
+            Target().journal_->Add({JournalEntry::Kind::HiveValue, opened->path,
+                                    ModelFromUtf8(utf8Name), type,
+                                    std::string(reinterpret_cast<const char*>(data), size)});
+        return reg::kSuccess;
+    }
+
+    static int32_t KELVD_TARGET_API QueryValue(KelvdTargetKey key, const KelvdTargetChar* name,
+                                               uint32_t*, uint32_t* type, uint8_t* data,
+                                               uint32_t* size) {
+        Key* opened = Target().Find(key);
+        if (!opened)
+            return reg::kInvalidHandle;
+        hive_h* handle = Target().hive_.handle();
+        hive_value_h value = hivex_node_get_value(handle, opened->node, Utf8Of(name).c_str());
+        uint32_t stored = 0;
+        size_t length = 0;
+        if (!value)
+            return reg::kFileNotFound;
+        HivexPtr<char> bytes(HiveValueData(handle, value, &stored, &length));
+        if (!bytes || length > UINT32_MAX)
+            return reg::kFileNotFound;
+        if (type)
+            *type = stored;
+        const bool fits = size && *size >= length;
+        if (size)
+            *size = static_cast<uint32_t>(length);
+        if (!data)
+            return reg::kSuccess;
+        if (!fits)
+            return reg::kMoreData;
+        std::memcpy(data, bytes.get(), length);
+        return reg::kSuccess;
+    }
+
+    static int32_t KELVD_TARGET_API EnumKey(KelvdTargetKey key, uint32_t index,
+                                            KelvdTargetChar* name, uint32_t* nameLength, uint32_t*,
+                                            KelvdTargetChar*, uint32_t*,
+                                            KelvdTargetFileTime* lastWrite) {
+        Key* opened = Target().Find(key);
+        if (!opened)
+            return reg::kInvalidHandle;
+        hive_h* handle = Target().hive_.handle();
+        if (!opened->childrenRead) {
+            HivexPtr<hive_node_h> children(hivex_node_children(handle, opened->node));
+            for (size_t i = 0; children && children.get()[i]; ++i)
+                opened->children.push_back(children.get()[i]);
+            opened->childrenRead = true;
+        }
+        if (index >= opened->children.size())
+            return reg::kNoMoreItems;
+        HivexPtr<char> childName(hivex_node_name(handle, opened->children[index]));
+        const std::u16string units = Utf16FromUtf8(childName ? childName.get() : "");
+        if (units.size() + 1 > *nameLength)
+            return reg::kMoreData;
+        std::copy(units.begin(), units.end(), name);
+        name[units.size()] = 0;
+        *nameLength = static_cast<uint32_t>(units.size());
+        if (lastWrite)
+            *lastWrite = KelvdTargetFileTime{0, 0};
+        return reg::kSuccess;
+    }
+
+    static int32_t KELVD_TARGET_API CloseKey(KelvdTargetKey key) {
+        return Target().keys_.erase(key) ? reg::kSuccess : reg::kInvalidHandle;
+    }
+};
+
+HiveTarget::HiveTarget(Hive& hive, Journal* journal)
+    : previous_(current_), hive_(hive), journal_(journal) {
+    // In slot order; the slots the library never calls stay empty.
+    table_ = TargetRegistry{0x48495645, // "HIVE"
+                            &Calls::OpenKey,   nullptr,
+                            &Calls::CreateKey, &Calls::CreateKeyEx,
+                            &Calls::SetValue,  &Calls::QueryValue,
+                            nullptr,           &Calls::EnumKey,
+                            nullptr,           nullptr,
+                            &Calls::CloseKey};
+    current_ = this;
+}
+
+HiveTarget::~HiveTarget() {
+    current_ = previous_;
+}
+
+HiveTarget::Key* HiveTarget::Find(KelvdTargetKey key) {
+    auto found = keys_.find(key);
+    return found == keys_.end() ? nullptr : &found->second;
+}
+
+int32_t HiveTarget::Issue(hive_node_h node, std::string path, KelvdTargetKey* key) {
+    *key = nextKey_++;
+    keys_[*key] = Key{node, std::move(path), {}, false};
+    return reg::kSuccess;
+}
+
+hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, bool create,
+                             std::string* path) const {
+    std::vector<std::string> parts = Components(subKey);
+    hive_node_h node = 0;
+    if (parent == KELVD_TARGET_ROOT) {
+        // Only SYSTEM of HKEY_LOCAL_MACHINE is in the hive.
+        if (parts.empty() || !SameName(parts.front(), kHiveKey))
+            return 0;
+        node = hive_.root();
+        *path = parts.front();
+        parts.erase(parts.begin());
+    } else {
+        auto found = keys_.find(parent);
+        if (found == keys_.end())
+            return 0;
+        node = found->second.node;
+        *path = found->second.path;
+    }
+    hive_h* handle = hive_.handle();
+    for (const std::string& part : parts) {
+        const bool current = node == hive_.root() && SameName(part, kCurrentControlSet);
+        const std::string name = current ? hive_.currentControlSet() : part;
+        hive_node_h child = hivex_node_get_child(handle, node, name.c_str());
+        if (!child && create)
+            child = hivex_node_add_child(handle, node, name.c_str());
+        if (!child)
+            return 0;
+        node = child;
+        *path += "\\" + ModelFromUtf8(part);
+    }
+    return node;
+}
+
+} // namespace kelvcfg

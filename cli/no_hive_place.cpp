@@ -1,0 +1,11 @@
+// The Windows builds reach no offline hive: the hive library is Linux's.
+#include "cli/command_error.h"
+#include "cli/place.h"
+
+namespace kelvcfg {
+
+std::unique_ptr<Place> OpenHivePlace(const std::string& path, Access, Journal&, bool) {
+    throw CommandError(kUsage, "hive " + path + ": offline hives are for the Linux build");
+}
+
+} // namespace kelvcfg

@@ -1,0 +1,43 @@
+// Everything a command does to this machine, held back: while a Staging is in force the library's
+// registry, files, profile sections and control panel calls go into its journal. Ended, the
+// journal can be printed or carried out.
+#pragma once
+
+#include "cli/journal.h"
+#include "cli/staged_control_panel.h"
+#include "cli/staged_files.h"
+#include "cli/staged_profile_sections.h"
+#include "cli/staged_registry.h"
+
+#include <memory>
+
+namespace kelvcfg {
+
+class Staging {
+public:
+    Staging();
+    ~Staging();
+    Staging(const Staging&) = delete;
+    Staging& operator=(const Staging&) = delete;
+
+    Journal& journal() { return journal_; }
+
+    // The library reaches this machine directly again; the journal stays.
+    void End();
+    // Checks that every file can be replaced, then writes the files, the registry values, the
+    // profile sections and the control panel's call, in that order. Throws a CommandError
+    // naming the first thing that cannot be written.
+    void Commit();
+
+private:
+    struct Scopes;
+
+    Journal journal_;
+    std::unique_ptr<StagedRegistry> registry_;
+    std::unique_ptr<StagedFiles> files_;
+    std::unique_ptr<StagedProfileSections> profiles_;
+    std::unique_ptr<StagedControlPanel> controlPanel_;
+    std::unique_ptr<Scopes> scopes_;
+};
+
+} // namespace kelvcfg

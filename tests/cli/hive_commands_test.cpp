@@ -1,0 +1,133 @@
+// kelvcfg on an offline hive: each command leaves in the hive exactly the values the library's
+// RunMode 3 stores on an in-memory target with the same services, and the same hook-state file;
+// with --dry-run it leaves every byte as it was.
+#include "offline_hive.h"
+
+#include "model/config_model.h"
+#include "stores/config_file.h"
+#include "support/test_drivers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kelvd::ScalarSettings;
+using Edit = std::function<void(ScalarSettings&)>;
+
+kelvd::DriverEntry& Row(kelvd::DriverTable<256>& table, const std::string& path) {
+    for (kelvd::DriverEntry& row : table)
+        if (row.path == path)
+            return row;
+    throw std::out_of_range(path);
+}
+
+void SetFlag(const char* category, size_t event, uint8_t flag) {
+    for (kelvd::ApiCategory& row : kelvd::configModel().apiCategories)
+        if (row.name == category)
+            row.eventFlags[event] = flag;
+}
+
+struct HiveCommand {
+    const char* name;
+    std::vector<std::string> args;
+    Edit edit;
+    bool selection;
+};
+
+class HiveCommands : public kelvcfg::test::OfflineHive,
+                     public ::testing::WithParamInterface<HiveCommand> {};
+
+TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
+    const HiveCommand& command = GetParam();
+    const std::string hive = Bytes(HivePath()), hookState = Bytes(Native("hookstate.dat"));
+    std::vector<std::string> args = {"--hive", HivePath()};
+    args.insert(args.end(), command.args.begin(), command.args.end());
+    args.push_back("--dry-run");
+    ASSERT_EQ(0, Kelvcfg(args)) << err_;
+    EXPECT_EQ(hive, Bytes(HivePath()));
+    EXPECT_EQ(hookState, Bytes(Native("hookstate.dat")));
+    const std::string dryRun = out_;
+
+    args.pop_back();
+    ASSERT_EQ(0, Kelvcfg(args)) << err_;
+    StoreReference(command.edit, command.selection);
+    const std::vector<std::string> expected = TargetValues();
+    EXPECT_EQ(expected, HiveValues());
+    EXPECT_EQ(Bytes(Native("reference/hookstate.dat")), Bytes(Native("hookstate.dat")));
+    for (const std::string& value : expected)
+        EXPECT_NE(std::string::npos,
+                  dryRun.find("  " + value.substr(1, value.find('"', 1) - 1) + "  "))
+            << value;
+    EXPECT_NE(std::string::npos, dryRun.find("hookstate.dat"));
+}
+
+const HiveCommand kCommands[] = {
+    {"SelectAll",
+     {"select-all"},
+     [](ScalarSettings&) { kelvd::configModel().SetAllChecked(1); },
+     true},
+    {"SelectNone",
+     {"select-none"},
+     [](ScalarSettings&) { kelvd::configModel().SetAllChecked(0); },
+     true},
+    {"DriversOnByNameIgnoringCase",
+     {"driver", "on", "atdisk", "KWVGA.DLL"},
+     [](ScalarSettings&) {
+         Row(kelvd::configModel().drivers, "Atdisk").checkState = 1;
+         Row(kelvd::configModel().displayDrivers, "kwvga.dll").checkState = 2;
+     },
+     false},
+    {"DriverAdded",
+     {"driver", "add", "C:\\Tools\\probe.sys"},
+     [](ScalarSettings&) {
+         kelvd::DriverEntry row;
+         row.path = "C:\\Tools\\probe.sys";
+         row.checkState = 1;
+         kelvd::configModel().userDrivers.Append(row);
+     },
+     false},
+    {"EventsAndCategories",
+     {"event", "on", "ExFreePool", "IoCreateDevice"},
+     [](ScalarSettings&) {
+         SetFlag("Memory", 1, 1);
+         SetFlag("Io", 0, 1);
+     },
+     false},
+    {"CategoryOff",
+     {"category", "off", "memory"},
+     [](ScalarSettings&) { SetFlag("Memory", 0, 0); },
+     false},
+    {"Settings",
+     {"set", "MemUsage=4096", "StackThreshold=800", "DRPopup=2", "NumGuardBytes=32",
+      "MemTrackingOn=off", "Start=disabled"},
+     [](ScalarSettings& settings) { settings = {4096, 0x800, 2, 3, 32, 0}; },
+     false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class HiveFiles : public kelvcfg::test::OfflineHive {};
+
+TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
+    const std::string file = Native("a.kwt");
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", file})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--config", file, "driver", "on", "Serial"})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--config", file, "set", "MemUsage=2048"})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "load", file})) << err_;
+    StoreReference(
+        [&](ScalarSettings& settings) { settings = *kelvd::LoadConfigFile(dir_.File("a.kwt")); });
+    EXPECT_EQ(TargetValues(), HiveValues());
+    EXPECT_EQ(6, Kelvcfg({"diff", "--hive", HivePath(), "--config", file}));
+    EXPECT_NE(std::string::npos, out_.find("display kwvga.dll: off | -")) << out_;
+    EXPECT_EQ(0, Kelvcfg({"diff", "--config", file, "--config", file})) << out_;
+}
+
+TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "export-farhand", Native("KVConfig.Reg")}));
+    const std::string exported = Bytes(Native("KVConfig.Reg"));
+    EXPECT_EQ(0u, exported.find("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet"));
+    EXPECT_NE(std::string::npos, exported.find("\"Driver\"=hex:41,74,64,69,73,6b,00,00"));
+}
+
+} // namespace

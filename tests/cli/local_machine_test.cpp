@@ -1,0 +1,90 @@
+// kelvcfg on this machine stores what the library stores there: select-all what SelectAll stores,
+// set what the settings sheet stores when the same values are chosen on its pages and OK is
+// pressed. Natively against the substitute, and under Wine against its registry and files.
+#include "cli/request.h"
+#include "cli/session.h"
+#include "include/kelvdcfg.h"
+#include "platform/file_system.h"
+#include "res/resource.h"
+#include "stores/registry_store.h"
+#include "support/sheet_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using kelvd::test::Platform;
+
+class LocalMachine : public kelvd::test::SheetFixture {
+protected:
+    // What the platform's local store and the hook-state file hold: the checker's key value by
+    // value (NT), or KELVDVXD.CFG and system.ini (Windows 9x).
+    std::string Stored() {
+        std::string stored = FileExists(HookStateFile()) ? FileText(HookStateFile()) : "(none)";
+        if (Win9x())
+            return stored + "|" + FileText("KELVDVXD.CFG") + "|" + SystemIniSection();
+        platform::KeyHandle key;
+        if (!key.Open(platform::kLocalMachine, kelvd::kServiceKey, platform::reg::kRead))
+            return stored;
+        for (const char* name : {"Type", "Start", "ErrorControl", "Group", "Tag", "MemUsage",
+                                 "StackThreshold", "DRPopup", "NumGuardBytes", "MemTrackingOn",
+                                 "Memory", "Driver", "InstalledDisplayDrivers", "UserDriver"}) {
+            std::vector<uint8_t> bytes;
+            stored +=
+                std::string("|") + name + "=" +
+                (key.QueryBytes(name, &bytes) ? std::string(bytes.begin(), bytes.end()) : "(none)");
+        }
+        return stored;
+    }
+
+    // Removes what the store wrote, as the machine was before.
+    void Forget() {
+        platform::DeleteKeyTree(platform::kLocalMachine, kelvd::kServiceKey);
+        for (const std::string& name : {HookStateFile(), std::string("KELVDVXD.CFG")})
+            platform::fileSystem().Remove(dir_.File(name).c_str());
+        SetSystemIniSection("woafont=dosapp.fon|");
+    }
+
+    int Kelvcfg(kelvcfg::Command command, std::vector<std::string> arguments = {}) {
+        kelvcfg::Request request;
+        request.command = command;
+        request.arguments = std::move(arguments);
+        std::ostringstream out, notes;
+        return kelvcfg::RunCommand(request, out, notes);
+    }
+};
+
+TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
+    for (auto [command, library] : {std::pair{kelvcfg::Command::SelectAll, &SelectAll},
+                                    std::pair{kelvcfg::Command::SelectNone, &SelectNone}}) {
+        library();
+        const std::string stored = Stored();
+        Forget();
+        ASSERT_EQ(0, Kelvcfg(command));
+        EXPECT_EQ(stored, Stored());
+        Forget();
+    }
+}
+
+TEST_P(LocalMachine, SetStoresWhatTheSheetStoresForTheSameChoices) {
+    Configure(KELVD_RUN_LOCAL, [](platform::HeadlessSheetWindow& sheet) {
+        Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("2048");
+        Page(sheet, IDD_ADVANCED).Edit(IDC_STACK_THRESHOLD).SetText("800");
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_POPUP_ERRORS);
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+        Page(sheet, IDD_MEMORY_TRACKING).ComboBox(IDC_GUARD_BYTES).Choose(3);
+        sheet.PressOk();
+    });
+    const std::string stored = Stored();
+    Forget();
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"MemUsage=2048", "StackThreshold=800", "DRPopup=1",
+                                                 "Start=disabled", "NumGuardBytes=32"}));
+    EXPECT_EQ(stored, Stored());
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, LocalMachine, ::testing::Values(Platform::Nt, Platform::Win9x),
+                         kelvd::test::PlatformName);
+
+} // namespace
