@@ -22,8 +22,8 @@ std::string NameOf(const KelvdTargetChar* name) {
 
 } // namespace
 
-// The table's functions: names are narrowed and the calls passed to the current target's
-// registry, which answers with Win32's result codes.
+// The table's functions: names are converted between UTF-16 and the ANSI code page and the calls
+// passed to the current target's registry, which answers with Win32's result codes.
 struct MemoryTarget::Calls {
     static platform::MemoryRegistry& Registry() { return current_->registry_; }
 
@@ -81,9 +81,9 @@ struct MemoryTarget::Calls {
         int32_t result = Registry().EnumKey(key, index, narrow, &length);
         if (result != platform::reg::kSuccess)
             return result;
-        for (uint32_t i = 0; i <= length; ++i)
-            name[i] = static_cast<unsigned char>(narrow[i]);
-        *nameLength = length;
+        const std::u16string wide = platform::Utf16FromAnsi(std::string(narrow, length));
+        std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, name);
+        *nameLength = static_cast<uint32_t>(wide.size());
         if (lastWrite)
             *lastWrite = KelvdTargetFileTime{0, 0};
         return result;

@@ -107,12 +107,6 @@ DriverEntry* DriverListPage::ModelRow(uintptr_t key, uint32_t* checkedState) con
     return nullptr;
 }
 
-bool DriverListPage::WasChecked(int row) const {
-    uint32_t checkedState = 0;
-    const DriverEntry* entry = ModelRow(List().GetItemData(row), &checkedState);
-    return entry ? entry->checkState != 0 : List().GetCheck(row);
-}
-
 void DriverListPage::SetRowCheck(int row, bool checked) {
     List().SetCheck(row, checked);
     uint32_t checkedState = 0;
@@ -196,8 +190,8 @@ intptr_t DriverListPage::OnClickList(const platform::ControlNotification&) {
             List().SetItemState(row, 0, platform::kLvisSelected);
         List().SetItemState(hit.row, platform::kLvisSelected, platform::kLvisSelected);
     }
-    SetSelectedRows(!WasChecked(hit.row));
-    return 1;
+    SetSelectedRows(!List().GetCheck(hit.row));
+    return layout_.clickResult;
 }
 
 intptr_t DriverListPage::OnKeyDownList(const platform::ControlNotification& notification) {
@@ -205,7 +199,7 @@ intptr_t DriverListPage::OnKeyDownList(const platform::ControlNotification& noti
         return 0;
     for (int row = 0; row < List().GetItemCount(); ++row) {
         if (List().GetItemState(row, platform::kLvisSelected)) {
-            SetSelectedRows(!WasChecked(row));
+            SetSelectedRows(!List().GetCheck(row));
             break;
         }
     }

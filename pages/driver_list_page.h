@@ -21,6 +21,7 @@ struct DriverListLayout {
     int addButtonId;
     uint32_t filterId;            // the string of the add dialog's file types
     const char* defaultExtension; // of the add dialog
+    intptr_t clickResult;         // what a click on a box answers the list (1: handled)
 };
 
 // The "Driver Name" of a path: the text after its last backslash, unless that backslash is the
@@ -43,7 +44,8 @@ public:
     // name is listed already or the user table is full.
     void OnAdd();
     // A click on a row's box sets every selected row (the clicked one alone when it was not
-    // selected) to the opposite of the clicked row's state.
+    // selected) to the opposite of the clicked row's state. The list changes no box by itself,
+    // so what the handler reads is what the user saw, and what it writes stays.
     intptr_t OnClickList(const platform::ControlNotification& notification);
     // The space bar sets every selected row to the opposite of the first one's state.
     intptr_t OnKeyDownList(const platform::ControlNotification& notification);
@@ -76,9 +78,6 @@ private:
     // The model row of a key and the state that stands for checked there; null for a key
     // beyond the tables.
     DriverEntry* ModelRow(uintptr_t key, uint32_t* checkedState) const;
-    // What the row showed before the user acted: its model row's state (the box itself may have
-    // been toggled by the list already).
-    bool WasChecked(int row) const;
     void SetRowCheck(int row, bool checked);
     void SetSelectedRows(bool checked);
     void SetAllRows(bool checked);

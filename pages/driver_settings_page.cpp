@@ -7,7 +7,7 @@ namespace kelvd {
 
 DriverSettingsPage::DriverSettingsPage()
     : DriverListPage(
-          {IDD_SELECT_DRIVERS, IDC_DRIVER_LIST, IDC_ADD_DRIVER, kStrDriverFileFilter, "sys"},
+          {IDD_SELECT_DRIVERS, IDC_DRIVER_LIST, IDC_ADD_DRIVER, kStrDriverFileFilter, "sys", 1},
           {Listed(configModel().drivers, 1), Listed(configModel().displayDrivers, 2),
            Listed(configModel().userDrivers, 1)}) {}
 

@@ -6,7 +6,7 @@
 namespace kelvd {
 
 VxDSettingsPage::VxDSettingsPage()
-    : DriverListPage({IDD_SELECT_VXDS, IDC_VXD_LIST, IDC_ADD_VXD, kStrVxdFileFilter, "vxd"},
+    : DriverListPage({IDD_SELECT_VXDS, IDC_VXD_LIST, IDC_ADD_VXD, kStrVxdFileFilter, "vxd", 0},
                      {Listed(configModel().vxds, 1), Listed(configModel().userVxds, 1)}) {}
 
 } // namespace kelvd

@@ -1,5 +1,5 @@
 // The "Select VxDs" page (Windows 9x): the loaded VxDs and the VxDs the user added by file, in
-// that order of keys.
+// that order of keys. A click on a box is not reported back to the list as handled.
 #pragma once
 
 #include "pages/driver_list_page.h"

@@ -7,10 +7,8 @@
 namespace kelvd {
 
 TargetString Widen(const std::string& text) {
-    TargetString wide;
-    for (char c : text)
-        wide += static_cast<KelvdTargetChar>(static_cast<unsigned char>(c));
-    return wide;
+    std::u16string wide = platform::Utf16FromAnsi(text);
+    return TargetString(wide.begin(), wide.end());
 }
 
 TargetString TextOfUnits(const KelvdTargetChar* units, size_t count) {

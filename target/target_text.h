@@ -10,7 +10,7 @@ namespace kelvd {
 
 using TargetString = std::basic_string<KelvdTargetChar>;
 
-// Widens narrow (code page 1252) text, one unit per byte.
+// Model text (the system's ANSI code page) as the target takes it.
 TargetString Widen(const std::string& text);
 
 // The text of a buffer of units: up to its first zero unit, or all units when there is none.

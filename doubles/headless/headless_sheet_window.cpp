@@ -31,7 +31,7 @@ void HeadlessSheetWindow::PressHelp() {
 }
 
 void HeadlessSheetWindow::ChoosePage(size_t index) {
-    if (!ended_ && index < pages_.size())
+    if (!ended_ && index < pages_.size() && index != shownPage_)
         host_.OnSelectPage(index);
 }
 

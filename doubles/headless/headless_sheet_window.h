@@ -1,7 +1,8 @@
 // The window of a sheet run by the headless front end: its pages' windows in the order they were
 // made, the page shown, and the end of the run. A test or script acts on it as the user would:
-// OK, Cancel, the sheet's own buttons, F1, choosing a page in the tree; and on the pages'
-// controls through Page(). Once the sheet has ended it ignores the user.
+// OK, Cancel, the sheet's own buttons, F1, choosing a page in the tree (the page shown is the one
+// chosen, so choosing it again tells the sheet nothing); and on the pages' controls through
+// Page(). Once the sheet has ended it ignores the user.
 #pragma once
 
 #include "doubles/headless/headless_window.h"
@@ -11,7 +12,7 @@
 
 namespace platform {
 
-class HeadlessSheetWindow final : public HeadlessWindow<SheetWindow> {
+class HeadlessSheetWindow final : public HeadlessWindow<SheetWindow>, public SheetInput {
 public:
     static constexpr WindowHandle kSheetHandle = 0x1000; // its pages follow: 0x1001, 0x1002, ...
 
@@ -26,8 +27,9 @@ public:
     void PressOk() { PressButton(kIdOk); }
     void PressCancel() { PressButton(kIdCancel); }
     void PressButton(int controlId);
-    void PressHelp();
-    void ChoosePage(size_t index);
+    void PressHelp() override;
+    void PressEscape() override { PressCancel(); }
+    void ChoosePage(size_t index) override;
 
     const std::string& Title() const { return title_; }
     // The page windows' templates, in the order the pages were made (the tree's order).

@@ -1,7 +1,7 @@
 // A dialog window without a screen: its controls are in-memory ones, made the first time the
 // dialog's code (or a test acting as the user) asks for them, with the behaviour their template
-// gives them, and reporting to the dialog's ControlEvents. Base is DialogWindow for a page and
-// SheetWindow for the sheet.
+// gives them, and reporting to the dialog's ControlEvents. Each control is also the user's input
+// to it. Base is DialogWindow for a page and SheetWindow for the sheet.
 #pragma once
 
 #include "doubles/headless/headless_template.h"
@@ -26,7 +26,7 @@ struct HeadlessDesktop {
     ScriptedFileDialog fileDialog;
 };
 
-template <typename Base> class HeadlessWindow : public Base {
+template <typename Base> class HeadlessWindow : public Base, public DialogInput {
 public:
     HeadlessWindow(HeadlessTemplate facts, WindowHandle handle, ControlEvents& events,
                    HeadlessDesktop& desktop)

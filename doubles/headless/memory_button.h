@@ -6,6 +6,7 @@
 
 #include "doubles/headless/control_reporter.h"
 #include "platform/controls/button_control.h"
+#include "platform/controls/user_input.h"
 
 #include <vector>
 
@@ -13,7 +14,9 @@ namespace platform {
 
 enum class ButtonKind { Push, AutoCheckBox, AutoRadioButton };
 
-class MemoryButton final : public Enablable<ButtonControl>, public ControlReporter {
+class MemoryButton final : public Enablable<ButtonControl>,
+                           public ButtonInput,
+                           public ControlReporter {
 public:
     MemoryButton(int controlId, ControlEvents& events, ButtonKind kind)
         : ControlReporter(controlId, events), kind_(kind) {}
@@ -24,8 +27,7 @@ public:
     // The other auto radio buttons of this one's group.
     void JoinGroup(MemoryButton& other) { group_.push_back(&other); }
 
-    // What the user does.
-    void Click();
+    void Click() override;
 
 private:
     ButtonKind kind_;

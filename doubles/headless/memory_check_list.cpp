@@ -33,20 +33,17 @@ bool MemoryCheckList::GetSel(int index) const {
     return IsItem(index) && items_[index].selected;
 }
 
-bool MemoryCheckList::SelectOnly(int index) {
-    bool changed = current_ != index;
-    for (int other = 0; other < GetCount(); ++other) {
-        bool selected = other == index;
-        changed |= items_[other].selected != selected;
-        items_[other].selected = selected;
-    }
+void MemoryCheckList::SelectOnly(int index) {
+    for (int other = 0; other < GetCount(); ++other)
+        items_[other].selected = other == index;
     current_ = index;
-    return changed;
 }
 
 void MemoryCheckList::ClickItem(int index) {
-    if (IsItem(index) && SelectOnly(index))
-        Command(kLbnSelChange);
+    if (!IsItem(index))
+        return;
+    SelectOnly(index);
+    Command(kLbnSelChange);
 }
 
 void MemoryCheckList::ControlClickItem(int index) {
@@ -67,6 +64,11 @@ void MemoryCheckList::ClickCheckBox(int index) {
     if (!GetSel(index))
         ClickItem(index);
     ToggleSelected(index);
+}
+
+void MemoryCheckList::DoubleClickCheckBox(int index) {
+    ClickCheckBox(index);
+    ClickCheckBox(index);
 }
 
 void MemoryCheckList::PressSpace() {

@@ -5,13 +5,14 @@
 
 #include "doubles/headless/control_reporter.h"
 #include "platform/controls/check_list_control.h"
+#include "platform/controls/user_input.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MemoryCheckList final : public CheckListControl, public ControlReporter {
+class MemoryCheckList final : public CheckListControl, public BoxListInput, public ControlReporter {
 public:
     MemoryCheckList(int controlId, ControlEvents& events, bool extendedSelection)
         : ControlReporter(controlId, events), extendedSelection_(extendedSelection) {}
@@ -26,16 +27,17 @@ public:
     void SetCurSel(int index) override;
     bool GetSel(int index) const override;
 
-    // What the user does.
-    // A click on an item's text: it becomes the only selected item (LBN_SELCHANGE).
-    void ClickItem(int index);
+    // A click on an item's text: it becomes the only selected item (LBN_SELCHANGE, even when it
+    // was already).
+    void ClickItem(int index) override;
     // A control-click (extended selection): toggles the item's selection (LBN_SELCHANGE).
-    void ControlClickItem(int index);
-    // A click on an item's box.
-    void ClickCheckBox(int index);
-    // The space bar: toggles the boxes of the selected items (of the current one in a
-    // single-selection list), as a click on the first one's box would.
-    void PressSpace();
+    void ControlClickItem(int index) override;
+    void ClickCheckBox(int index) override;
+    // Two clicks on the box: two toggles.
+    void DoubleClickCheckBox(int index) override;
+    // Toggles the boxes of the selected items (of the current one in a single-selection list),
+    // as a click on the first one's box would.
+    void PressSpace() override;
 
     // Every box, in order.
     std::vector<int> Checks() const;
@@ -48,8 +50,8 @@ private:
     };
 
     bool IsItem(int index) const { return index >= 0 && index < GetCount(); }
-    // Selects index alone; true when that changed the selection.
-    bool SelectOnly(int index);
+    // Selects index alone.
+    void SelectOnly(int index);
     // The list's own cycle: clear becomes checked, checked and mixed become clear.
     static int Toggled(int state) { return state == kBoxClear ? kBoxChecked : kBoxClear; }
     // Sets every selected item's box to the toggle of index's and reports it.

@@ -3,7 +3,7 @@
 namespace platform {
 
 void MemoryComboBox::Choose(int index) {
-    if (!IsEnabled())
+    if (!IsEnabled() || index < 0 || index >= GetCount())
         return;
     SetCurSel(index);
     Command(kCbnSelChange);

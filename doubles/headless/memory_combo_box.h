@@ -1,16 +1,20 @@
 // A drop-down list combo box without a window, holding the items its template gives it. The
-// user's choice of an item selects it and reports CBN_SELCHANGE; a disabled box ignores it.
+// user's choice of an item selects it and reports CBN_SELCHANGE, even when it was selected; a
+// disabled box drops no list to choose from.
 #pragma once
 
 #include "doubles/headless/control_reporter.h"
 #include "platform/controls/combo_box_control.h"
+#include "platform/controls/user_input.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MemoryComboBox final : public Enablable<ComboBoxControl>, public ControlReporter {
+class MemoryComboBox final : public Enablable<ComboBoxControl>,
+                             public ComboBoxInput,
+                             public ControlReporter {
 public:
     MemoryComboBox(int controlId, ControlEvents& events, std::vector<std::string> items)
         : ControlReporter(controlId, events), items_(std::move(items)) {}
@@ -22,8 +26,7 @@ public:
     }
     const std::vector<std::string>& Items() const { return items_; }
 
-    // What the user does: picks the item at index.
-    void Choose(int index);
+    void Choose(int index) override;
 
 private:
     std::vector<std::string> items_;

@@ -96,35 +96,62 @@ void MemoryListView::SortItems(const Compare& compare) {
     rows_ = std::move(sorted);
 }
 
-void MemoryListView::ReportClick(int row, int x) {
-    cursor_.MoveTo({x, row * kRowHeight + kRowHeight / 2});
+Point MemoryListView::PointIn(int row, int x) {
+    return {x, row * kRowHeight + kRowHeight / 2};
+}
+
+void MemoryListView::ReportClick(int row, int x, int code) {
+    cursor_.MoveTo(PointIn(row, x));
     ControlNotification click{};
-    click.code = kNmClick;
+    click.code = code;
     lastResult_ = Notify(click);
 }
 
-void MemoryListView::ClickRow(int row) {
-    for (int other = 0; other < GetItemCount(); ++other)
-        SetItemState(other, 0, kLvisSelected | kLvisFocused);
-    SetItemState(row, kLvisSelected | kLvisFocused, kLvisSelected | kLvisFocused);
-    ReportClick(row, kStateIconWidth + 1);
-}
-
-void MemoryListView::ControlClickRow(int row) {
-    SetItemState(row, GetItemState(row, kLvisSelected) ^ kLvisSelected, kLvisSelected);
-    ReportClick(row, kStateIconWidth + 1);
-}
-
-void MemoryListView::ClickCheckBox(int row) {
-    SetCheck(row, !GetCheck(row));
-    ReportClick(row, kStateIconWidth / 2);
-}
-
-void MemoryListView::PressKey(uint16_t key) {
+void MemoryListView::ReportKey(uint16_t key) {
     ControlNotification keyDown{};
     keyDown.code = kLvnKeyDown;
     keyDown.key = key;
     lastResult_ = Notify(keyDown);
+}
+
+void MemoryListView::SelectAlone(int row) {
+    for (int other = 0; other < GetItemCount(); ++other)
+        SetItemState(other, 0, kLvisSelected | kLvisFocused);
+    SetItemState(row, kLvisSelected | kLvisFocused, kLvisSelected | kLvisFocused);
+}
+
+void MemoryListView::ClickItem(int row) {
+    SelectAlone(row);
+    ReportClick(row, kStateIconWidth + 1);
+}
+
+void MemoryListView::ControlClickItem(int row) {
+    cursor_.MoveTo(PointIn(row, kStateIconWidth + 1));
+    ReportKey(kVkControl);
+    for (int other = 0; other < GetItemCount(); ++other)
+        SetItemState(other, 0, kLvisFocused);
+    SetItemState(row, (GetItemState(row, kLvisSelected) ^ kLvisSelected) | kLvisFocused,
+                 kLvisSelected | kLvisFocused);
+    ReportClick(row, kStateIconWidth + 1);
+}
+
+void MemoryListView::ClickCheckBox(int row) {
+    ReportClick(row, kStateIconWidth / 2);
+}
+
+void MemoryListView::DoubleClickCheckBox(int row) {
+    ClickCheckBox(row);
+    ReportClick(row, kStateIconWidth / 2, kNmDblClk);
+}
+
+void MemoryListView::PressSpace() {
+    ReportKey(kVkSpace);
+    for (int row = 0; row < GetItemCount(); ++row) {
+        if (GetItemState(row, kLvisFocused)) {
+            SelectAlone(row);
+            return;
+        }
+    }
 }
 
 void MemoryListView::ClickColumn(int column) {

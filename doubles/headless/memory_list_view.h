@@ -1,11 +1,13 @@
 // A report-view list view without a window. Rows are kRowHeight pixels high from the top of the
 // client area, which lies at the screen's origin; the first kStateIconWidth pixels of a row are
-// its check box. What the user does moves the cursor to the point clicked, does what the real
-// control does by itself, then reports:
-//   a click on a row's text selects that row alone and focuses it; a control-click toggles the
-//   row's selection; a click on a row's check box toggles the box and leaves the selection as
-//   it was. Each reports NM_CLICK.
-//   a key press reports LVN_KEYDOWN and changes nothing by itself;
+// its check box. What the user does moves the cursor to the point clicked and does what the real
+// control does, in its order:
+//   a click on a row's text selects that row alone and focuses it, then reports NM_CLICK;
+//   a control-click reports the control key (LVN_KEYDOWN) with the cursor on the row, toggles
+//   the row's selection and focuses it, then reports NM_CLICK;
+//   a click on a row's box reports NM_CLICK and changes nothing; a double click on it reports
+//   NM_CLICK, then NM_DBLCLK;
+//   the space bar reports LVN_KEYDOWN, then leaves the focused row the only selected one;
 //   a click on a column heading reports LVN_COLUMNCLICK.
 // The result of the last notification is kept.
 #pragma once
@@ -13,13 +15,14 @@
 #include "doubles/headless/control_reporter.h"
 #include "doubles/headless/memory_cursor.h"
 #include "platform/controls/list_view_control.h"
+#include "platform/controls/user_input.h"
 
 #include <string>
 #include <vector>
 
 namespace platform {
 
-class MemoryListView final : public ListViewControl, public ControlReporter {
+class MemoryListView final : public ListViewControl, public ListViewInput, public ControlReporter {
 public:
     static constexpr int kRowHeight = 16;
     static constexpr int kStateIconWidth = 16;
@@ -55,12 +58,12 @@ public:
     int FindItemByData(uintptr_t data) const override;
     void SortItems(const Compare& compare) override;
 
-    // What the user does.
-    void ClickRow(int row);
-    void ControlClickRow(int row);
-    void ClickCheckBox(int row);
-    void PressKey(uint16_t key);
-    void ClickColumn(int column);
+    void ClickItem(int row) override;
+    void ControlClickItem(int row) override;
+    void ClickCheckBox(int row) override;
+    void DoubleClickCheckBox(int row) override;
+    void PressSpace() override;
+    void ClickColumn(int column) override;
 
     const std::vector<Column>& Columns() const { return columns_; }
     uint32_t ExtendedStyle() const { return extendedStyle_; }
@@ -77,8 +80,12 @@ private:
     };
 
     bool IsRow(int row) const { return row >= 0 && row < GetItemCount(); }
-    // Moves the cursor to x pixels into row and reports NM_CLICK.
-    void ReportClick(int row, int x);
+    // The point x pixels into row, halfway down.
+    static Point PointIn(int row, int x);
+    // Moves the cursor to x pixels into row and reports code (NM_CLICK, NM_DBLCLK).
+    void ReportClick(int row, int x, int code = kNmClick);
+    void ReportKey(uint16_t key);
+    void SelectAlone(int row);
 
     MemoryCursor& cursor_;
     std::vector<Column> columns_;

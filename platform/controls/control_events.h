@@ -13,9 +13,11 @@ constexpr int kLbnSelChange = 1;
 constexpr int kClbnChkChange = 40; // a check list's box changed
 // WM_NOTIFY codes of a list view.
 constexpr int kNmClick = -2;
+constexpr int kNmDblClk = -3;
 constexpr int kLvnColumnClick = -108;
 constexpr int kLvnKeyDown = -155;
 
+constexpr uint16_t kVkControl = 0x11;
 constexpr uint16_t kVkSpace = 0x20;
 
 struct ControlNotification {

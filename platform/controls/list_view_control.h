@@ -3,10 +3,9 @@
 // testing, finding and sorting. Rows are addressed by their index in list order; a row that
 // does not exist (-1 among them) reads as empty, unchecked and unselected, and is not changed.
 //
-// A box changes through SetCheck; besides that, the control itself may toggle the box of a row
-// whose box the user clicked, before it reports the click (NM_CLICK). It changes no box on its
-// own at any other moment: a key such as the space bar is reported (LVN_KEYDOWN) and left to
-// the page.
+// A box changes through SetCheck alone: when the user clicks a box or presses the space bar, the
+// control reports it (NM_CLICK, LVN_KEYDOWN) and leaves the boxes to the page, so what the page
+// reads in its handler is what the user saw, and what it writes is what the list shows after.
 #pragma once
 
 #include "platform/controls/geometry.h"

@@ -2,6 +2,7 @@
 
 #include "doubles/headless/memory_edit.h"
 #include "pages/scalar_pages.h"
+#include "doubles/headless/memory_edit.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>

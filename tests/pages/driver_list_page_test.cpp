@@ -37,6 +37,7 @@ struct DriverPageKind {
     static constexpr int kAdd = IDC_ADD_DRIVER;
     static constexpr uint32_t kFilter = kStrDriverFileFilter;
     static constexpr const char* kExtension = "sys";
+    static constexpr intptr_t kClickResult = 1;
     static DriverTable<256>& Listed() { return configModel().drivers; }
     static DriverTable<128>& User() { return configModel().userDrivers; }
     static void Fill(Page& page) { page.FillDriverList(); }
@@ -48,6 +49,7 @@ struct VxdPageKind {
     static constexpr int kAdd = IDC_ADD_VXD;
     static constexpr uint32_t kFilter = kStrVxdFileFilter;
     static constexpr const char* kExtension = "vxd";
+    static constexpr intptr_t kClickResult = 0;
     static DriverTable<256>& Listed() { return configModel().vxds; }
     static DriverTable<256>& User() { return configModel().userVxds; }
     static void Fill(Page& page) { page.FillVxdList(); }
@@ -103,9 +105,9 @@ protected:
         }
     }
     void Select(std::initializer_list<const char*> names) {
-        list_->ClickRow(Row(*names.begin()));
+        list_->ClickItem(Row(*names.begin()));
         for (auto name = names.begin() + 1; name != names.end(); ++name)
-            list_->ControlClickRow(Row(*name));
+            list_->ControlClickItem(Row(*name));
     }
 
     typename Kind::Page page_;
@@ -140,7 +142,7 @@ TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfTha
     MemoryListView& list = *this->list_;
     this->Select({"B.SYS", "D.SYS", "C.SYS"});
     list.ClickCheckBox(this->Row("D.SYS")); // D was checked
-    EXPECT_EQ(1, list.LastResult());
+    EXPECT_EQ(TypeParam::kClickResult, list.LastResult());
     EXPECT_EQ((std::vector<bool>{false, false, false, false, true}), this->Checks());
     this->ExpectAgreement();
     EXPECT_EQ(3u, list.SelectedRows().size());
@@ -150,7 +152,7 @@ TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfTha
     EXPECT_EQ((std::vector<bool>{true, false, false, false, true}), this->Checks());
     this->ExpectAgreement();
     // A click beside the box changes no state and is left to the list.
-    list.ClickRow(this->Row("E.SYS"));
+    list.ClickItem(this->Row("E.SYS"));
     EXPECT_EQ(0, list.LastResult());
     this->ExpectAgreement();
 }
@@ -159,16 +161,14 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
     this->Open();
     MemoryListView& list = *this->list_;
     this->Select({"E.SYS", "B.SYS"}); // E checked, B clear; B is first in list order
-    list.PressKey(platform::kVkSpace);
+    list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
     EXPECT_TRUE(this->Model("E.SYS").checkState && this->Model("B.SYS").checkState);
     this->ExpectAgreement();
-    list.PressKey('A');
-    EXPECT_EQ(0, list.LastResult());
-    list.ControlClickRow(this->Row("E.SYS"));
-    list.ControlClickRow(this->Row("B.SYS"));
-    list.PressKey(platform::kVkSpace); // nothing selected
+    list.ControlClickItem(this->Row("B.SYS")); // the list left B alone selected: now none is
+    list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
+    EXPECT_EQ(0, this->page_.OnKeyDownList({TypeParam::kList, platform::kLvnKeyDown, -1, 'A'}));
     this->ExpectAgreement();
 }
 
@@ -184,15 +184,15 @@ TYPED_TEST(DriverList, SelectAllAndDeselectAllSetEveryRow) {
 }
 
 TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
-    this->AddRow(TypeParam::Listed(), "z.sys", 0);
+    this->AddRow(TypeParam::Listed(), "0.sys", 0);
     TypeParam::Listed()[0].description = "zeta";
     this->Open();
     ASSERT_EQ(6, this->list_->GetItemCount());
     this->list_->ClickColumn(1);
     EXPECT_EQ(1, this->page_.SortColumn());
     EXPECT_EQ(0, this->list_->LastResult());
-    EXPECT_EQ("Z.SYS", this->Names().back()); // the only row with a description: "zeta"
-    this->list_->ClickCheckBox(this->Row("Z.SYS"));
+    EXPECT_EQ("0.SYS", this->Names().back()); // first by name, the only one with a description
+    this->list_->ClickCheckBox(this->Row("0.SYS"));
     EXPECT_EQ(1u, TypeParam::Listed()[0].checkState);
     this->ExpectAgreement();
 }

@@ -101,11 +101,13 @@ TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
 TEST_F(MemoryPage, PickedItemsGiveTheirCountsAndNoSelectionGivesEight) {
     platform::MemoryComboBox& guardBytes = Open(1, 12).ComboBox(IDC_GUARD_BYTES);
     EXPECT_EQ(12u, page_.GetNumGuardBytes());
-    for (auto [item, count] :
-         {std::pair{2, 16u}, {0, 0u}, {3, 32u}, {platform::kNoSelection, 8u}}) {
+    for (auto [item, count] : {std::pair{2, 16u}, {0, 0u}, {3, 32u}}) {
         guardBytes.Choose(item);
         EXPECT_EQ(count, page_.GetNumGuardBytes()) << item;
     }
+    guardBytes.SetCurSel(platform::kNoSelection); // the user cannot choose that
+    page_.OnGuardBytesSelChange();
+    EXPECT_EQ(8u, page_.GetNumGuardBytes());
 }
 
 TEST_F(MemoryPage, TrackingCheckBoxEnablesTheListAndKeepsTheCount) {

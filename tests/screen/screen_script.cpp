@@ -9,12 +9,13 @@ namespace kelvd::test {
 namespace {
 
 constexpr UINT kTickMs = 20;
-constexpr int kMaxTicks = 1500; // 30 seconds
+constexpr int kMaxTicks = 3000; // 60 seconds
 ScreenScript* current = nullptr;
 
 } // namespace
 
-ScreenScript::ScreenScript() : timer_(SetTimer(nullptr, 0, kTickMs, Tick)) {
+ScreenScript::ScreenScript(std::function<void(HWND sheet)> actions)
+    : actions_(std::move(actions)), timer_(SetTimer(nullptr, 0, kTickMs, Tick)) {
     current = this;
 }
 
@@ -23,44 +24,25 @@ ScreenScript::~ScreenScript() {
     current = nullptr;
 }
 
-ScreenScript& ScreenScript::Then(Step step) {
-    steps_.push_back(std::move(step));
-    return *this;
-}
-
-ScreenScript& ScreenScript::Do(std::function<void()> action) {
-    return Then([action = std::move(action)] {
-        action();
-        return true;
-    });
-}
-
-bool ScreenScript::Completed() {
-    while (!Finished() && steps_[next_]())
-        ++next_;
-    return Finished();
-}
-
 void CALLBACK ScreenScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (current && !current->running_)
-        current->RunNext();
+    if (current)
+        current->OnTick();
 }
 
-void ScreenScript::RunNext() {
-    running_ = true;
-    if (++ticks_ > kMaxTicks) {
-        if (ticks_ == kMaxTicks + 1)
-            ADD_FAILURE() << "the script stopped at step " << next_ + 1 << " of " << steps_.size();
-        CancelEveryDialog();
-    } else if (!Finished() && steps_[next_]()) {
-        ++next_;
+void ScreenScript::OnTick() {
+    HWND fileDialog = FindFileDialog();
+    if (fileDialog && !answers_.empty()) {
+        kelvd::test::AnswerFileDialog(fileDialog, answers_.front());
+        answers_.pop_front();
+    } else if (++ticks_ == kMaxTicks) {
+        ADD_FAILURE() << "the sheet is still open";
+        for (HWND dialog : ThreadDialogs())
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    } else if (HWND sheet = FindSheet(); sheet && !running_ && !done_) {
+        running_ = true; // the actions run this thread's messages, and so this timer, again
+        actions_(sheet);
+        done_ = true;
     }
-    running_ = false;
-}
-
-void ScreenScript::CancelEveryDialog() {
-    for (HWND dialog : ThreadDialogs())
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 } // namespace kelvd::test

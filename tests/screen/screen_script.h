@@ -1,45 +1,39 @@
-// Acts on the windows of this thread as a user would, from a thread timer: the timer fires inside
-// whichever modal loop is running (the sheet's, a message box's, a file dialog's), and each tick
-// runs the next step. A step returns false to be tried again on the next tick (a window it waits
-// for is not there yet). Steps that open a modal window post their messages rather than send
-// them, so that the next tick is not held up. A script that has not finished in time fails the
-// test and cancels every dialog of the thread, so that the run ends.
+// Acts on the sheet that ConfigureKELVD puts on the screen as a user would, from a thread timer:
+// the timer fires inside whichever modal loop is running (the sheet's, a file dialog's), and once
+// the sheet is up it runs the user's actions, which end with a click that closes the sheet. A file
+// dialog opened meanwhile takes the next path queued for it. A sheet still open after a while
+// fails the test and is cancelled, so that the run ends.
 #pragma once
 
 #include "platform/win32/windows_support.h"
 
+#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace kelvd::test {
 
 class ScreenScript {
 public:
-    using Step = std::function<bool()>;
-
-    ScreenScript();
+    explicit ScreenScript(std::function<void(HWND sheet)> actions);
     ~ScreenScript();
     ScreenScript(const ScreenScript&) = delete;
     ScreenScript& operator=(const ScreenScript&) = delete;
 
-    ScreenScript& Then(Step step);
-    // A step that does action and is done.
-    ScreenScript& Do(std::function<void()> action);
-    // Whether every step has run, after running those left once more (a step waiting for the
-    // windows to go is done once the run has returned).
-    bool Completed();
+    // The path the next file dialog is answered with.
+    void AnswerFileDialog(std::string path) { answers_.push_back(std::move(path)); }
+    // Whether the actions have run to their end.
+    bool Done() const { return done_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    void RunNext();
-    bool Finished() const { return next_ == steps_.size(); }
-    static void CancelEveryDialog();
+    void OnTick();
 
-    std::vector<Step> steps_;
-    size_t next_ = 0;
+    std::function<void(HWND)> actions_;
+    std::deque<std::string> answers_;
     int ticks_ = 0;
     bool running_ = false;
+    bool done_ = false;
     UINT_PTR timer_;
 };
 

@@ -3,13 +3,10 @@
 #include "host/win32/page_tree.h"
 #include "res/resource.h"
 
-#include <commctrl.h>
-
 namespace kelvd::test {
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;
 constexpr int kFileNameCombo = 0x47C; // cmb13
 constexpr int kFileNameEdit = 0x480;  // edt1
 
@@ -37,13 +34,6 @@ HWND FileNameField(HWND fileDialog) {
     return combo ? combo : GetDlgItem(fileDialog, kFileNameEdit);
 }
 
-HTREEITEM TreeItem(HWND sheet, size_t index) {
-    HTREEITEM item = kwhost::NextPage(sheet, nullptr);
-    for (; item && index > 0; --index)
-        item = kwhost::NextPage(sheet, item);
-    return item;
-}
-
 } // namespace
 
 std::vector<HWND> ThreadDialogs() {
@@ -56,10 +46,6 @@ HWND FindSheet() {
     return DialogWith(IDC_PAGE_TREE);
 }
 
-HWND FindMessageBox() {
-    return DialogWith(kMessageTextId);
-}
-
 HWND FindFileDialog() {
     for (HWND dialog : ThreadDialogs())
         if (FileNameField(dialog))
@@ -67,14 +53,10 @@ HWND FindFileDialog() {
     return nullptr;
 }
 
-std::string WindowText(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string ControlText(HWND dialog, int controlId) {
-    return WindowText(GetDlgItem(dialog, controlId));
+    char text[1024] = "";
+    GetDlgItemTextA(dialog, controlId, text, sizeof text);
+    return text;
 }
 
 HWND FindPage(HWND sheet, const std::string& caption) {
@@ -89,70 +71,10 @@ std::vector<std::string> TreeCaptions(HWND sheet) {
     return captions;
 }
 
-void ChooseTreeItem(HWND sheet, size_t index) {
-    SendDlgItemMessageA(sheet, IDC_PAGE_TREE, TVM_SELECTITEM, TVGN_CARET,
-                        reinterpret_cast<LPARAM>(TreeItem(sheet, index)));
-}
-
-void PressButton(HWND dialog, int controlId) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
-}
-
-void ClickButton(HWND dialog, int controlId) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
-}
-
-void TypeText(HWND dialog, int controlId, const std::string& text) {
-    SetDlgItemTextA(dialog, controlId, text.c_str());
-}
-
 void AnswerFileDialog(HWND fileDialog, const std::string& path) {
     SetWindowTextA(FileNameField(fileDialog), path.c_str());
-    PressButton(fileDialog, IDOK);
-}
-
-void SpaceOnListRows(HWND listView, const std::vector<int>& rows) {
-    LVITEMA clear{};
-    clear.stateMask = LVIS_SELECTED;
-    SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&clear));
-    for (int row : rows) {
-        LVITEMA select{};
-        select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        select.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&select));
-    }
-    SendMessageA(listView, WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageA(listView, WM_KEYUP, VK_SPACE, 0);
-}
-
-bool ListRowChecked(HWND listView, int row) {
-    auto state = static_cast<UINT>(
-        SendMessageA(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK));
-    return (state >> 12) == 2;
-}
-
-int FindListRow(HWND listView, const std::string& text) {
-    LVFINDINFOA find{};
-    find.flags = LVFI_STRING;
-    find.psz = text.c_str();
-    return static_cast<int>(SendMessageA(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(&find)));
-}
-
-void ClickCheckListBox(HWND list, int item) {
-    RECT rect{};
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect));
-    LPARAM point = MAKELPARAM(rect.left + 2, rect.top + 2);
-    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageA(list, WM_LBUTTONUP, 0, point);
-}
-
-int CheckListBox(HWND list, int item) {
-    return static_cast<int>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(item), 0));
+    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
 }
 
 } // namespace kelvd::test

@@ -1,334 +1,205 @@
-// The settings sheet on the screen, opened through ConfigureKELVD and driven through its windows
-// with window messages only, as a user (or a host's automation) acts on it; what it stored
-// afterwards.
-#include "doubles/memory_target.h"
+// The settings sheet on the screen, opened through ConfigureKELVD and used with the real mouse
+// where a user uses it: the pages chosen in the tree, the boxes of the driver lists (kernel,
+// display and user-added rows, alone and within a selection), the category and event boxes, the
+// radio buttons, the check box and the list of the memory page, and the OK and Cancel buttons;
+// then what was stored.
 #include "include/kelvdcfg.h"
+#include "pages/driver_list_page.h"
+#include "platform/win32/controls/win32_list_view.h"
+#include "platform/win32/controls/win32_user_input.h"
 #include "res/resource.h"
-#include "res/string_table.h"
 #include "screen/screen_script.h"
 #include "screen/screen_windows.h"
-#include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
-#include "target/target_store.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
+#include <algorithm>
+#include <map>
 
 namespace {
 
 using namespace kelvd;
 using namespace kelvd::test;
 
-constexpr int kMessageTextId = 0xFFFF;
+constexpr const char* kPrinters =
+    "SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\Drivers\\Version-3";
+using States = std::map<std::string, uint32_t>;
 
 class SheetOnScreen : public SheetFixture {
 protected:
-    // A step that waits for the sheet and keeps it in sheet_.
-    ScreenScript::Step SheetOpen() {
-        return [this] { return (sheet_ = FindSheet()) != nullptr; };
-    }
-    // A step that waits for a message box, notes its text and answers it with OK.
-    ScreenScript::Step Answer() {
-        return [this] {
-            HWND box = FindMessageBox();
-            if (box) {
-                answered_.push_back(ControlText(box, kMessageTextId));
-                PressButton(box, IDOK);
-            }
-            return box != nullptr;
-        };
-    }
-    // A step that answers every message box with OK, noting its text, until the sheet has gone.
-    ScreenScript::Step AnswerUntilClosed() {
-        return [this] {
-            if (FindMessageBox())
-                Answer()();
-            return FindSheet() == nullptr;
-        };
-    }
-    // A step that waits for a file dialog and answers it with path.
-    static ScreenScript::Step ChooseFile(std::string path) {
-        return [path] {
-            HWND dialog = FindFileDialog();
-            if (dialog)
-                AnswerFileDialog(dialog, path);
-            return dialog != nullptr;
-        };
+    // A printer driver, listed among the display drivers.
+    SheetOnScreen() { AlsoClean(kPrinters); }
+    void SetUp() override {
+        SheetFixture::SetUp();
+        PutString((std::string(kPrinters) + "\\Kelvarin Test Printer").c_str(), "Driver",
+                  "PRINTER.DLL");
     }
 
-    HWND Page(const char* caption) const { return FindPage(sheet_, caption); }
-    HWND Control(const char* page, int controlId) const {
-        return GetDlgItem(Page(page), controlId);
+    HWND Page(const std::string& caption) const { return FindPage(sheet_, caption); }
+    platform::Win32DialogInput User(const std::string& page) {
+        return platform::Win32DialogInput(Page(page));
+    }
+    // A click on a button that closes the sheet, left to the sheet's loop.
+    static void Press(HWND dialog, int button) {
+        platform::Win32DialogInput(dialog, platform::Delivery::Queued).Button(button).Click();
+    }
+    // A click on the page in the tree; the sheet shows it, with its caption above it.
+    void ShowPage(const std::string& caption) {
+        std::vector<std::string> captions = TreeCaptions(sheet_);
+        auto found = std::find(captions.begin(), captions.end(), caption);
+        ASSERT_NE(captions.end(), found) << caption;
+        platform::Win32SheetInput(sheet_, IDC_PAGE_TREE).ChoosePage(found - captions.begin());
+        EXPECT_TRUE(IsWindowVisible(Page(caption))) << caption;
+        EXPECT_EQ(caption, ControlText(sheet_, IDC_PAGE_CAPTION));
     }
     const char* EventsCaption() const { return Win9x() ? "Select VxD APIs" : "Select Driver APIs"; }
-    HWND Drivers() const { return Control("Select Drivers", IDC_DRIVER_LIST); }
-    int ListedDriver() const { return FindListRow(Drivers(), DriverName()); }
-    std::vector<int> AllDrivers() const {
-        std::vector<int> rows(static_cast<size_t>(ListView_GetItemCount(Drivers())));
-        for (size_t row = 0; row < rows.size(); ++row)
-            rows[row] = static_cast<int>(row);
-        return rows;
+
+    // A driver list page of the platform, with the rows whose boxes are clicked: a listed row,
+    // on NT a display driver, and last the row the user adds from that file.
+    struct ListPage {
+        const char* caption;
+        int list, add;
+        std::vector<std::string> rows;
+    };
+    std::vector<ListPage> ListPages() const {
+        if (!Win9x())
+            return {{"Select Drivers",
+                     IDC_DRIVER_LIST,
+                     IDC_ADD_DRIVER,
+                     {"DESCRIBED.SYS", "PRINTER.DLL", "PLAIN.SYS"}}};
+        return {{"Select Drivers", IDC_DRIVER_LIST, IDC_ADD_DRIVER, {"NDIS", "PLAIN.SYS"}},
+                {"Select VxDs", IDC_VXD_LIST, IDC_ADD_VXD, {"VCOMM   ", "PRODUCT.SYS"}}};
     }
-    // How many driver rows are checked.
-    int CheckedDrivers() const {
-        int checked = 0;
-        for (int row : AllDrivers())
-            checked += ListRowChecked(Drivers(), row);
-        return checked;
-    }
-    void TypeAdvanced(int controlId, const char* text) {
-        TypeText(Page("Advanced"), controlId, text);
-    }
-    // The steps that type size into the event buffer size, press OK and answer what follows.
-    void TypeBufferSizeAndOk(ScreenScript& script, const char* size) {
-        script.Then(SheetOpen())
-            .Do([this, size] {
-                TypeAdvanced(IDC_EVENT_BUFFER_SIZE, size);
-                PressButton(sheet_, IDOK);
-            })
-            .Then(AnswerUntilClosed());
+    platform::Win32ListView List(const ListPage& page) const {
+        return platform::Win32ListView(GetDlgItem(Page(page.caption), page.list));
     }
 
-    // Messages go to real message boxes, which the script answers.
-    platform::ScopedMessageBoxes realBoxes_{platform::nativeMessageBoxes()};
+    // Clicks the box of each row three times: every click turns what it shows over.
+    void ClickEachBoxThrice(const ListPage& page) {
+        platform::Win32ListView list = List(page);
+        for (const std::string& name : page.rows) {
+            int row = list.FindItemByText(name);
+            ASSERT_LE(0, row) << name;
+            for (int click = 0; click < 3; ++click) {
+                bool before = list.GetCheck(row);
+                User(page.caption).ListView(page.list).ClickCheckBox(row);
+                EXPECT_NE(before, list.GetCheck(row)) << name << ", click " << click + 1;
+            }
+        }
+    }
+    // Selects the rows (the first by a click, the others by control-clicks) and clicks the box
+    // of the last: all of them show the opposite of what it showed. Then the first alone.
+    void ClickBoxesInASelection(const ListPage& page) {
+        platform::Win32ListView list = List(page);
+        platform::Win32DialogInput input(Page(page.caption));
+        platform::ListViewInput& user = input.ListView(page.list);
+        const std::vector<std::string>& names = page.rows;
+        user.ClickItem(list.FindItemByText(names[0]));
+        for (size_t i = 1; i < names.size(); ++i)
+            user.ControlClickItem(list.FindItemByText(names[i]));
+        bool last = list.GetCheck(list.FindItemByText(names.back()));
+        user.ClickCheckBox(list.FindItemByText(names.back()));
+        for (const std::string& name : names)
+            EXPECT_EQ(!last, list.GetCheck(list.FindItemByText(name))) << name;
+        user.ClickItem(list.FindItemByText(names[0]));
+        user.ClickCheckBox(list.FindItemByText(names[0]));
+        EXPECT_EQ(last, list.GetCheck(list.FindItemByText(names[0])));
+    }
+
+    // What OK is to store for every row shown: "caption/NAME" and 0, or 1 (2 for display
+    // drivers) when its box is checked.
+    States ShownStates() const {
+        States states;
+        for (const ListPage& page : ListPages()) {
+            platform::Win32ListView list = List(page);
+            for (int row = 0; row < list.GetItemCount(); ++row) {
+                bool display = list.GetItemText(row, 2, 255) == "Installed display drivers";
+                states[page.caption + ("/" + list.GetItemText(row, 0, 255))] =
+                    list.GetCheck(row) ? (display ? 2 : 1) : 0;
+            }
+        }
+        return states;
+    }
+    // The states the local store holds, read back onto the rows the sheet listed.
+    States StatesReadBack() {
+        for (DriverTable<256>* table : {&model_.drivers, &model_.displayDrivers, &model_.vxds})
+            for (DriverEntry& row : *table)
+                row.checkState = 0xFF;
+        model_.userDrivers.Clear();
+        model_.userVxds.Clear();
+        StoredSettings();
+        States states;
+        auto note = [&states](const char* caption, const auto& table) {
+            for (const DriverEntry& row : table)
+                states[caption + ("/" + ListedDriverName(row.path))] = row.checkState;
+        };
+        note("Select Drivers", model_.drivers);
+        note("Select Drivers", model_.displayDrivers);
+        note("Select Drivers", model_.userDrivers);
+        note("Select VxDs", model_.vxds);
+        note("Select VxDs", model_.userVxds);
+        return states;
+    }
+
     HWND sheet_ = nullptr;
-    std::vector<std::string> answered_;
 };
 
-TEST_P(SheetOnScreen, WalkingTheTreeShowsEachPageWithItsCaptionAndOkStores) {
-    std::vector<std::string> captions, shown;
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            EXPECT_EQ("Kelvarin Settings", WindowText(sheet_));
-            captions = TreeCaptions(sheet_);
-            for (size_t index = 0; index < captions.size(); ++index) {
-                ChooseTreeItem(sheet_, index);
-                HWND page = Page(captions[index].c_str());
-                EXPECT_TRUE(page && IsWindowVisible(page)) << captions[index];
-                shown.push_back(ControlText(sheet_, IDC_PAGE_CAPTION));
-            }
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
+TEST_P(SheetOnScreen, EveryClickOnADriverBoxTurnsItOverAndOkStoresWhatIsShown) {
+    States shown;
+    ScreenScript script([&](HWND sheet) {
+        sheet_ = sheet;
+        for (const ListPage& page : ListPages()) {
+            ShowPage(page.caption);
+            User(page.caption).Button(page.add).Click();
+            ClickEachBoxThrice(page);
+            ClickBoxesInASelection(page);
+        }
+        shown = ShownStates();
+        Press(sheet_, IDOK);
+    });
+    for (const ListPage& page : ListPages())
+        script.AnswerFileDialog(TestDriver(page.rows.back()));
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    std::vector<std::string> expected = {"General Settings", "Select Drivers", "Select Driver APIs",
-                                         "Memory Tracking", "Advanced"};
-    if (Win9x())
-        expected.insert(expected.begin() + 3, {"Select VxDs", "Select VxD APIs"});
-    EXPECT_EQ(expected, captions);
-    EXPECT_EQ(captions, shown);
-    EXPECT_EQ(0u, StoredSettings().start);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(shown, StatesReadBack());
 }
 
-TEST_P(SheetOnScreen, OkValidatesTheTypedBufferSizeThenTheThreshold) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "10");
-            TypeAdvanced(IDC_STACK_THRESHOLD, "1");
-            PressButton(sheet_, IDOK);
-        })
-        .Then(Answer())
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "2048");
-            PressButton(sheet_, IDOK);
-        })
-        .Then(Answer())
-        .Do([&] { TypeAdvanced(IDC_STACK_THRESHOLD, "800"); });
-    TypeBufferSizeAndOk(script, "2048");
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    ASSERT_LE(2u, answered_.size());
-    EXPECT_EQ(TableString(kStrSmallEventBuffer), answered_[0]);
-    EXPECT_EQ(TableString(kStrBadStackThreshold), answered_[1]);
-    ScalarSettings stored = StoredSettings();
-    EXPECT_EQ(2048u, stored.memUsage);
-    EXPECT_EQ(0x800u, stored.stackThreshold);
-}
-
-TEST_P(SheetOnScreen, DriversAreCheckedBySpaceOneOrSeveralAndBySelectAll) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            ASSERT_LE(0, ListedDriver());
-            SpaceOnListRows(Drivers(), {ListedDriver()});
-            EXPECT_TRUE(ListRowChecked(Drivers(), ListedDriver()));
-            EXPECT_EQ(1, CheckedDrivers());
-            SpaceOnListRows(Drivers(), {ListedDriver()});
-            EXPECT_EQ(0, CheckedDrivers());
-            ClickButton(Page("Select Drivers"), IDC_SELECT_ALL);
-            EXPECT_EQ(static_cast<int>(AllDrivers().size()), CheckedDrivers());
-            ClickButton(Page("Select Drivers"), IDC_DESELECT_ALL);
-            EXPECT_EQ(0, CheckedDrivers());
-            SpaceOnListRows(Drivers(), AllDrivers());
-            EXPECT_EQ(static_cast<int>(AllDrivers().size()), CheckedDrivers());
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_TRUE(StoredDriverState('\1'));
-}
-
-TEST_P(SheetOnScreen, CategoryBoxesFollowTheirEvents) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            HWND categories = Control(EventsCaption(), CategoryList());
-            HWND events = Control(EventsCaption(), Win9x() ? IDC_VXD_API_LIST : IDC_EVENT_LIST);
-            ClickCheckListBox(categories, 0);
-            EXPECT_EQ(platform::kBoxChecked, CheckListBox(categories, 0));
-            EXPECT_EQ(platform::kBoxChecked, CheckListBox(events, 0));
-            ClickCheckListBox(events, 0);
-            EXPECT_EQ(platform::kBoxClear, CheckListBox(events, 0));
-            EXPECT_EQ(platform::kBoxClear, CheckListBox(categories, 0));
-            SendMessageA(events, WM_KEYDOWN, VK_SPACE, 0);
-            EXPECT_EQ(platform::kBoxChecked, CheckListBox(events, 0));
-            EXPECT_EQ(platform::kBoxChecked, CheckListBox(categories, 0));
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_EQ(std::string(EventName()) + "=1\n", FileText(HookStateFile()));
-}
-
-TEST_P(SheetOnScreen, SavedConfigurationLoadsBack) {
-    const std::string saved = dir_.File("saved.kwt");
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "4096");
-            PressButton(sheet_, IDC_SAVE_CONFIG_AS);
-        })
-        .Then(ChooseFile(saved))
-        .Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "1024");
-            PressButton(sheet_, IDC_LOAD_CONFIG);
-        })
-        .Then(ChooseFile(saved))
-        .Do([&] {
-            EXPECT_EQ("4096", ControlText(Page("Advanced"), IDC_EVENT_BUFFER_SIZE));
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_TRUE(FileExists("saved.kwt"));
-    EXPECT_EQ(4096u, StoredSettings().memUsage);
-}
-
-TEST_P(SheetOnScreen, DriverAddedByFileIsListedChecked) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] { PressButton(Page("Select Drivers"), IDC_ADD_DRIVER); })
-        .Then(ChooseFile(TestDriver("PLAIN.SYS")))
-        .Do([&] {
-            int row = FindListRow(Drivers(), "PLAIN.SYS");
-            EXPECT_LE(0, row);
-            EXPECT_TRUE(ListRowChecked(Drivers(), row));
-            PressButton(sheet_, IDCANCEL);
+// Cancel first, which stores nothing; then the same choices, and OK.
+TEST_P(SheetOnScreen, ButtonsCategoriesAndEventsChosenWithTheMouseAreStoredByOkNotByCancel) {
+    for (int button : {IDCANCEL, IDOK}) {
+        ScreenScript script([&](HWND sheet) {
+            sheet_ = sheet;
+            ShowPage("General Settings");
+            User("General Settings").Button(IDC_START_DISABLED).Click();
+            User("General Settings").Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
+            ShowPage(EventsCaption());
+            platform::Win32DialogInput events(Page(EventsCaption()));
+            events.CheckList(CategoryList()).ClickCheckBox(0); // hooks its one event
+            events.CheckList(Win9x() ? IDC_VXD_API_LIST : IDC_EVENT_LIST).ClickCheckBox(0);
+            events.CheckList(CategoryList()).ClickCheckBox(0);
+            ShowPage("Memory Tracking");
+            platform::Win32DialogInput memory(Page("Memory Tracking"));
+            memory.Button(IDC_MEMORY_TRACKING).Click();
+            memory.ComboBox(IDC_GUARD_BYTES).Choose(3); // tracking is off: not taken
+            memory.Button(IDC_MEMORY_TRACKING).Click();
+            memory.ComboBox(IDC_GUARD_BYTES).Choose(3);
+            Press(sheet_, button);
         });
-    EXPECT_EQ(KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Completed());
+        EXPECT_EQ(button == IDOK ? 0 : KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL));
+        EXPECT_TRUE(script.Done());
+        EXPECT_EQ(button == IDOK, FileExists(HookStateFile()));
+    }
+    ScalarSettings stored = StoredSettings();
+    EXPECT_EQ(3u, stored.start);
+    EXPECT_EQ(2u, stored.drPopup);
+    EXPECT_EQ(1u, stored.memTrackingOn);
+    EXPECT_EQ(32u, stored.numGuardBytes);
+    EXPECT_EQ(std::string(EventName()) + "=1\n", FileText(HookStateFile()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, SheetOnScreen, ::testing::Values(Platform::Nt, Platform::Win9x),
                          PlatformName);
-
-// The ways a user closes the sheet without OK: each cancels and stores nothing.
-struct CloseWay {
-    const char* name;
-    void (*close)(HWND sheet);
-};
-
-class SheetClosedOnScreen : public SheetOnScreen {};
-
-const CloseWay kCloseWays[] = {
-    {"CancelButton", [](HWND sheet) { PressButton(sheet, IDCANCEL); }},
-    {"Escape",
-     [](HWND sheet) { PostMessageA(GetDlgItem(sheet, IDC_PAGE_TREE), WM_KEYDOWN, VK_ESCAPE, 0); }},
-    {"CloseBox", [](HWND sheet) { PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-};
-
-TEST_P(SheetClosedOnScreen, EveryWayButOkCancels) {
-    for (const CloseWay& way : kCloseWays) {
-        ScreenScript script;
-        script.Then(SheetOpen()).Do([&] {
-            TypeAdvanced(IDC_EVENT_BUFFER_SIZE, "2048");
-            way.close(sheet_);
-        });
-        EXPECT_EQ(KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL)) << way.name;
-        EXPECT_TRUE(script.Completed()) << way.name;
-        EXPECT_FALSE(SettingsStored()) << way.name;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Platforms, SheetClosedOnScreen, ::testing::Values(Platform::Nt),
-                         PlatformName);
-
-// The other run modes, on NT.
-class RunModesOnScreen : public SheetOnScreen {};
-
-TEST_P(RunModesOnScreen, FarhandExportIsWrittenAndAnnounced) {
-    ScreenScript script;
-    script.Then(SheetOpen())
-        .Do([&] {
-            EXPECT_EQ("Configure Kelvarin Settings for use with Farhand", WindowText(sheet_));
-            PressButton(sheet_, IDOK);
-        })
-        .Then(AnswerUntilClosed());
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_FARHAND_EXPORT));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_EQ(std::vector<std::string>{TableString(kStrFarhandCreated)}, answered_);
-    EXPECT_EQ(0u, FileText("Farhand\\KVConfig.Reg").find("REGEDIT4\n"));
-    EXPECT_FALSE(SettingsStored());
-}
-
-TEST_P(RunModesOnScreen, EmbeddedTargetGetsWhatWasTyped) {
-    MemoryTarget target;
-    ScreenScript script;
-    TypeBufferSizeAndOk(script, "4096");
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_EMBEDDED_TARGET, target.table()));
-    EXPECT_TRUE(script.Completed());
-    Take(LoadFromTarget(*target.table()));
-    EXPECT_EQ(4096u, Held().memUsage);
-}
-
-TEST_P(RunModesOnScreen, SheetOnlyStoresNothing) {
-    ScreenScript script;
-    TypeBufferSizeAndOk(script, "4096");
-    EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_SHEET_ONLY));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_FALSE(SettingsStored());
-    EXPECT_FALSE(FileExists(HookStateFile()));
-}
-
-// F1 on the sheet, or on a page (whose window passes it on to the sheet), shows the host's help
-// file, owned by the sheet.
-TEST_P(RunModesOnScreen, HelpReachesTheSheetFromItselfAndFromAPage) {
-    RecordedHelp help;
-    platform::ScopedHelpViewer scope(help);
-    std::string sheet;
-    ScreenScript script;
-    script.Then(SheetOpen()).Do([&] {
-        sheet = std::to_string(reinterpret_cast<uintptr_t>(sheet_));
-        HELPINFO info{};
-        info.cbSize = sizeof info;
-        SendMessageA(sheet_, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-        SendMessageA(Page("Advanced"), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-        PressButton(sheet_, IDCANCEL);
-    });
-    EXPECT_EQ(KELVD_CANCELLED, ConfigureOnScreen(KELVD_RUN_LOCAL_WITH_HELP));
-    EXPECT_TRUE(script.Completed());
-    EXPECT_EQ((std::vector<std::string>{"win:kelvd.hlp@" + sheet, "win:kelvd.hlp@" + sheet}),
-              help.shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(Nt, RunModesOnScreen, ::testing::Values(Platform::Nt), PlatformName);
 
 } // namespace

@@ -107,6 +107,22 @@ TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
     EXPECT_EQ("mga64;s3;", ListText());
 }
 
+TEST_F(TargetDrivers, ListIsStoredAsItsTextWithoutATerminatingZero) {
+    platform::MemoryRegistry local;
+    platform::ScopedRegistry scope(local);
+    platform::KeyHandle key;
+    ASSERT_TRUE(key.Create(platform::kLocalMachine, kLocalKey, platform::reg::kAllAccess));
+    Video("Mga", "Video", "mga64");
+    Video("S3", "Video", "s3");
+    EnumerateTargetDrivers(*host_.table());
+    uint32_t type = 0, size = 0;
+    EXPECT_EQ(0, local.QueryValue(key.get(), "InstalledDisplayDrivers", &type, nullptr, &size));
+    EXPECT_EQ(platform::reg::kSz, type);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(key.QueryBytes("InstalledDisplayDrivers", &bytes));
+    EXPECT_EQ("mga64;s3;", std::string(bytes.begin(), bytes.end()));
+}
+
 TEST_F(TargetDrivers, ListIsNotStoredWhereTheHostHasNoKey) {
     platform::DeleteKeyTree(platform::kLocalMachine, kLocalKey);
     Video("Mga", "Video", "mga64");

@@ -71,6 +71,17 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
+// Names reach the target converted from the ANSI code page (1252 here), where 0x80 to 0x9F are
+// characters such as the euro sign, not the C1 controls of Latin-1.
+TEST_F(TargetStore, NamesAreConvertedFromTheAnsiCodePage) {
+    std::string name;
+    for (int byte = 0x80; byte < 0xA0; ++byte)
+        name += static_cast<char>(byte);
+    AddCategory(model_.apiCategories, name, {1});
+    SaveToTarget(*target_.table(), settings_);
+    EXPECT_EQ(std::string("\1\0\0\0\1", 5), Value(name.c_str()));
+}
+
 TEST_F(TargetStore, StartIsReadButNotWrittenAndWithoutTheKeyNothingChanges) {
     Hold({4096, 0x800, 2, 0, 32, 0});
     Take(LoadFromTarget(*target_.table()));

@@ -11,7 +11,11 @@ public:
     using Win32Enablable::Win32Enablable;
     int GetCount() const override { return static_cast<int>(Send(CB_GETCOUNT)); }
     int GetCurSel() const override { return static_cast<int>(Send(CB_GETCURSEL)); }
-    void SetCurSel(int index) override { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+    // An index beyond the items clears the selection, as -1 does; not every version of the
+    // control does that by itself.
+    void SetCurSel(int index) override {
+        Send(CB_SETCURSEL, static_cast<WPARAM>(index >= 0 && index < GetCount() ? index : -1));
+    }
 };
 
 } // namespace platform

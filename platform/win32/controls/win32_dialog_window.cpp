@@ -19,9 +19,7 @@ BOOL CALLBACK PrepareControl(HWND control, LPARAM) {
     char kind[32] = "";
     GetClassNameA(control, kind, sizeof kind);
     LONG style = GetWindowLongA(control, GWL_STYLE);
-    if (lstrcmpiA(kind, WC_LISTVIEWA) == 0)
-        Win32ListView::InstallKeyFilter(control);
-    else if (lstrcmpiA(kind, "ListBox") == 0 && (style & LBS_OWNERDRAWFIXED))
+    if (lstrcmpiA(kind, "ListBox") == 0 && (style & LBS_OWNERDRAWFIXED))
         Win32CheckList::InstallBoxes(control);
     return TRUE;
 }
@@ -40,6 +38,9 @@ bool Win32Window<Base>::ChooseFile(const FileDialogRequest& request, std::string
 }
 
 template <typename Base> intptr_t Win32Window<Base>::Notify(const NMHDR& header, LPARAM lParam) {
+    if (header.code == LVN_ITEMCHANGING)
+        return Find(listViews_, static_cast<int>(header.idFrom))
+            .RefusesChange(*reinterpret_cast<const NMLISTVIEW*>(lParam));
     ControlNotification notification{static_cast<int>(header.idFrom),
                                      static_cast<int>(header.code)};
     if (notification.code == kLvnColumnClick)

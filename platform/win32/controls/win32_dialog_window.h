@@ -1,6 +1,7 @@
 // A dialog window on the screen (the sheet or one of its pages) as its code sees it: wrappers of
 // its template's controls, made the first time they are asked for, and the routing of what its
-// controls report (WM_COMMAND, WM_NOTIFY) to its ControlEvents. It draws its check lists' items.
+// controls report (WM_COMMAND, WM_NOTIFY) to its ControlEvents. It draws its check lists' items
+// and answers its list views' LVN_ITEMCHANGING for them (see Win32ListView).
 // Base is DialogWindow for a page and SheetWindow for the sheet.
 #pragma once
 

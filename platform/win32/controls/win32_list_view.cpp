@@ -1,10 +1,10 @@
 #include "platform/win32/controls/win32_list_view.h"
 
 #include "platform/controls/control_events.h"
-#include "platform/win32/controls/window_subclass.h"
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <vector>
 
 namespace platform {
@@ -23,22 +23,6 @@ namespace {
 
 constexpr UINT kStateImageChecked = 2; // state image 1 is the clear box, 2 the checked one
 
-LRESULT CALLBACK KeyFilter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN && wParam == VK_SPACE) {
-        NMLVKEYDOWN keyDown{};
-        keyDown.hdr.hwndFrom = window;
-        keyDown.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(window));
-        keyDown.hdr.code = LVN_KEYDOWN;
-        keyDown.wVKey = VK_SPACE;
-        SendMessageA(GetParent(window), WM_NOTIFY, keyDown.hdr.idFrom,
-                     reinterpret_cast<LPARAM>(&keyDown));
-        return 0;
-    }
-    if (message == WM_CHAR && wParam == ' ')
-        return 0;
-    return CallReplacedProcedure(window, message, wParam, lParam);
-}
-
 int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
     return (*reinterpret_cast<const ListViewControl::Compare*>(compare))(
         static_cast<uintptr_t>(first), static_cast<uintptr_t>(second));
@@ -46,8 +30,9 @@ int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM compare) {
 
 } // namespace
 
-void Win32ListView::InstallKeyFilter(HWND listView) {
-    SubclassWindow(listView, KeyFilter);
+bool Win32ListView::RefusesChange(const NMLISTVIEW& change) const {
+    return (change.uChanged & LVIF_STATE) != 0 && !settingCheck_ &&
+           ((change.uOldState ^ change.uNewState) & LVIS_STATEIMAGEMASK) != 0;
 }
 
 void Win32ListView::InsertColumn(int column, const std::string& heading, int width) {
@@ -97,7 +82,8 @@ std::string Win32ListView::GetItemText(int row, int column, size_t maxLength) co
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(text.size());
     Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text.data();
+    // Some versions fill the whole buffer and leave no terminator.
+    return std::string(text.data(), strnlen(text.data(), maxLength));
 }
 
 void Win32ListView::SetItemData(int row, uintptr_t data) {
@@ -129,7 +115,9 @@ bool Win32ListView::GetCheck(int row) const {
 }
 
 void Win32ListView::SetCheck(int row, bool checked) {
+    settingCheck_ = true;
     SetItemState(row, INDEXTOSTATEIMAGEMASK(checked ? kStateImageChecked : 1), LVIS_STATEIMAGEMASK);
+    settingCheck_ = false;
 }
 
 uint32_t Win32ListView::GetItemState(int row, uint32_t mask) const {

@@ -1,6 +1,7 @@
-// A report-view list view window (SysListView32) through its LVM_* messages. The space bar's
-// toggle of the focused row's box, which the window would do by itself, is left to the page:
-// InstallKeyFilter makes the window report the key (LVN_KEYDOWN) and do nothing else with it.
+// A report-view list view window (SysListView32) through its LVM_* messages. Its boxes change
+// through SetCheck alone: the window would toggle a box by itself when the user clicks it or
+// presses the space bar, before or after it reports that (NM_CLICK, LVN_KEYDOWN), but it asks its
+// dialog first (LVN_ITEMCHANGING), and the dialog refuses every change RefusesChange names.
 #pragma once
 
 #include "platform/controls/list_view_control.h"
@@ -14,8 +15,9 @@ class Win32ListView final : public ListViewControl, private Win32Control {
 public:
     using Win32Control::Win32Control;
 
-    // Makes listView report the space bar without toggling a box.
-    static void InstallKeyFilter(HWND listView);
+    // Whether the dialog refuses a change of a row's state that the window is about to make: a
+    // change of a box that SetCheck is not making.
+    bool RefusesChange(const NMLISTVIEW& change) const;
 
     void InsertColumn(int column, const std::string& heading, int width) override;
     void SetExtendedStyle(uint32_t style) override;
@@ -43,6 +45,8 @@ public:
 private:
     bool IsRow(int row) const { return row >= 0 && row < GetItemCount(); }
     int Find(LVFINDINFOA& find) const;
+
+    bool settingCheck_ = false;
 };
 
 } // namespace platform

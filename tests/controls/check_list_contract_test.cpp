@@ -1,0 +1,116 @@
+// The check lists of the event pages: what a click on a box, on an item's text, a double click
+// and the space bar report and in which order, and what both lists show at that moment: a box is
+// toggled before it is reported, and the toggled items are selected by then.
+#include "controls/control_contract.h"
+#include "res/resource.h"
+
+namespace kelvd::test {
+
+namespace {
+
+using Says = std::vector<std::string>;
+using platform::kBoxChecked;
+using platform::kBoxClear;
+using platform::kBoxMixed;
+
+class CheckListContract : public ControlContract {
+protected:
+    // Categories Memory (mixed, selected), Io (checked) and Sync; events E0 (checked) to E3.
+    void SetUp() override {
+        Open({IDD_SELECT_EVENTS});
+        categories_ = &Page().CheckList(IDC_CATEGORY_LIST);
+        events_ = &Page().CheckList(IDC_EVENT_LIST);
+        int state = kBoxMixed;
+        for (const char* name : {"Memory", "Io", "Sync"})
+            categories_->SetCheck(categories_->AddString(name), state--);
+        categories_->SetCurSel(0);
+        for (const char* name : {"E0", "E1", "E2", "E3"})
+            events_->AddString(name);
+        events_->SetCheck(0, kBoxChecked);
+        note = [this] { return Shown(*categories_) + " | " + Shown(*events_); };
+    }
+
+    platform::BoxListInput& Categories() { return Input().CheckList(IDC_CATEGORY_LIST); }
+    platform::BoxListInput& Events() { return Input().CheckList(IDC_EVENT_LIST); }
+    static std::string Shown(const platform::CheckListControl& list) {
+        return ItemStates(
+            list.GetCount(), [&](int item) { return list.GetCheck(item); },
+            [&](int item) { return list.GetSel(item); });
+    }
+    std::string Shown() const { return note(); }
+
+    platform::CheckListControl* categories_ = nullptr;
+    platform::CheckListControl* events_ = nullptr;
+};
+
+TEST_P(CheckListContract, BoxOfAnUnselectedItemSelectsItThenTogglesIt) {
+    Categories().ClickCheckBox(2);
+    EXPECT_EQ(
+        (Says{"1509 selchange: m- x- os | x- o- o- o-", "1509 chkchange: m- x- xs | x- o- o- o-"}),
+        Heard());
+    EXPECT_EQ(2, categories_->GetCurSel());
+}
+
+TEST_P(CheckListContract, MixedBoxTurnsClearAndAClearOneChecked) {
+    Categories().ClickCheckBox(0);
+    Categories().ClickCheckBox(0);
+    EXPECT_EQ(
+        (Says{"1509 chkchange: os x- o- | x- o- o- o-", "1509 chkchange: xs x- o- | x- o- o- o-"}),
+        Heard());
+}
+
+TEST_P(CheckListContract, BoxOfASelectedItemTogglesEverySelectedItemAsItself) {
+    Events().ClickItem(0);
+    Events().ControlClickItem(1);
+    Events().ControlClickItem(3);
+    Heard();
+    Events().ClickCheckBox(1);
+    EXPECT_EQ(Says{"1510 chkchange: ms x- o- | xs xs o- xs"}, Heard());
+}
+
+TEST_P(CheckListContract, TextBesideTheBoxSelectsTheItemAndLeavesTheBoxes) {
+    Categories().ClickItem(0);
+    Categories().ControlClickItem(1); // a single-selection list takes it as a click
+    Events().ClickItem(2);
+    Events().ControlClickItem(0);
+    EXPECT_EQ(
+        (Says{"1509 selchange: ms x- o- | x- o- o- o-", "1509 selchange: m- xs o- | x- o- o- o-",
+              "1510 selchange: m- xs o- | x- o- os o-", "1510 selchange: m- xs o- | xs o- os o-"}),
+        Heard());
+}
+
+TEST_P(CheckListContract, SpaceTogglesTheSelectedItemsAsTheFirstOne) {
+    Events().ClickItem(2);
+    Events().ControlClickItem(0);
+    Heard();
+    Events().PressSpace();
+    Categories().PressSpace();
+    EXPECT_EQ(
+        (Says{"1510 chkchange: ms x- o- | os o- os o-", "1509 chkchange: os x- o- | os o- os o-"}),
+        Heard());
+}
+
+TEST_P(CheckListContract, DoubleClickOnABoxTogglesItTwice) {
+    Events().DoubleClickCheckBox(3);
+    EXPECT_EQ(
+        (Says{"1510 selchange: ms x- o- | x- o- o- os", "1510 chkchange: ms x- o- | x- o- o- xs",
+              "1510 chkchange: ms x- o- | x- o- o- os"}),
+        Heard());
+}
+
+TEST_P(CheckListContract, EveryBoxSetAfterAClickStays) {
+    Events().ClickCheckBox(2);
+    for (int item = 0; item < events_->GetCount(); ++item)
+        events_->SetCheck(item, kBoxChecked);
+    categories_->SetCheck(0, kBoxChecked);
+    EXPECT_EQ("xs x- o- | x- x- xs x-", Shown());
+    categories_->ResetContent();
+    EXPECT_EQ(platform::kNoSelection, categories_->GetCurSel());
+    EXPECT_EQ(kBoxClear, categories_->GetCheck(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(FrontEnds, CheckListContract, ::testing::ValuesIn(Benches()), BenchName);
+
+} // namespace
+
+} // namespace kelvd::test

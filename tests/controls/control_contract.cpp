@@ -1,0 +1,78 @@
+#include "controls/control_contract.h"
+
+#include "platform/controls/control_events.h"
+
+#include <utility>
+
+namespace kelvd::test {
+
+void ControlContract::Open(std::initializer_list<uint32_t> templates) {
+    templates_ = templates;
+    sheet_ = &bench_->Open(*this);
+    Heard();
+}
+
+std::vector<std::string> ControlContract::Heard() {
+    return std::exchange(heard_, {});
+}
+
+bool ControlContract::OnInitSheet(platform::SheetWindow& window) {
+    for (uint32_t templateId : templates_)
+        pages_.push_back(&window.CreatePage(templateId, *this));
+    window.ShowPage(0);
+    return true;
+}
+
+bool ControlContract::OnCommand(int controlId, int code) {
+    const char* what = code == platform::kBnClicked       ? "clicked"
+                       : code == platform::kLbnSelChange  ? "selchange"
+                       : code == platform::kClbnChkChange ? "chkchange"
+                                                          : nullptr;
+    if (what)
+        Hear(std::to_string(controlId) + " " + what);
+    return true;
+}
+
+intptr_t ControlContract::OnNotify(const platform::ControlNotification& notification) {
+    const int code = notification.code;
+    std::string what = code == platform::kNmClick      ? "click"
+                       : code == platform::kNmDblClk   ? "double click"
+                       : code == platform::kLvnKeyDown ? "key " + std::to_string(notification.key)
+                       : code == platform::kLvnColumnClick
+                           ? "column " + std::to_string(notification.column)
+                           : "";
+    if (what.empty())
+        return 0;
+    Hear(std::to_string(notification.controlId) + " " + what);
+    if (react)
+        react(notification);
+    return 0;
+}
+
+void ControlContract::OnHelp() {
+    Hear("help");
+}
+
+void ControlContract::OnSelectPage(size_t index) {
+    Hear("page " + std::to_string(index));
+    if (showChosenPage)
+        sheet_->ShowPage(index);
+}
+
+void ControlContract::Hear(const std::string& what) {
+    std::string noted = note ? note() : std::string();
+    heard_.push_back(noted.empty() ? what : what + ": " + noted);
+}
+
+std::string ItemStates(int count, const std::function<int(int)>& box,
+                       const std::function<bool(int)>& selected) {
+    std::string states;
+    for (int item = 0; item < count; ++item) {
+        states += item ? " " : "";
+        states += "oxm"[box(item) % 3];
+        states += selected(item) ? 's' : '-';
+    }
+    return states;
+}
+
+} // namespace kelvd::test
