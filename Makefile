@@ -3,16 +3,30 @@ JOBS ?= $(shell nproc)
 TREES := linux asan fuzz win32 win64
 FUZZ_SECONDS ?= 60
 MODE ?= 1
+BENCH_RUNS ?= 5
 
-.PHONY: test run fuzz dist build deps format clean $(addprefix tree-,$(TREES))
+.PHONY: test run demo-reset bench fuzz dist build deps format clean $(addprefix tree-,$(TREES))
 
 test: build
 	tools/run-tests.sh
 
-# The settings sheet in RunMode MODE through kwhost.exe in a demonstration Wine prefix; without a
-# display, pictures of its pages in out/screens/.
-run: tree-win64
-	tools/run-demo.sh $(MODE)
+# The settings sheet in RunMode MODE through kwhost.exe in a demonstration Wine prefix (RESET=1:
+# set up afresh first); without a display, pictures of its pages in out/screens/mode-MODE/. Only
+# what it runs is built: the library, kwhost and the demonstration's driver images.
+run: deps
+	@tools/build-quietly.sh win64 kwhost kelvd_demo_drivers
+	@tools/run-demo.sh $(if $(RESET),--reset) $(MODE)
+
+# Removes the demonstration prefix, so that the next make run starts afresh.
+demo-reset:
+	@tools/demo-reset.sh
+
+# The native benchmark beside its floors, then the sheet timed under Wine at full capacity
+# (BENCH_RUNS runs, default 5): one summary of medians.
+bench: deps
+	@tools/build-quietly.sh linux kelvd-bench
+	@tools/build-quietly.sh win64 kwhost kelvd-fullset
+	@tools/run-bench.sh $(BENCH_RUNS)
 
 # Every fuzzer for FUZZ_SECONDS seconds each.
 fuzz: tree-fuzz
@@ -31,7 +45,7 @@ $(addprefix tree-,$(TREES)): tree-%: deps
 	cmake --build --preset $* -j $(JOBS)
 
 deps:
-	tools/install-deps.sh
+	@tools/install-deps.sh
 
 format:
 	git ls-files '*.h' '*.cpp' | xargs clang-format -i

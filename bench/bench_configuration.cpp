@@ -1,11 +1,15 @@
 #include "bench_configuration.h"
 
+#include "full_capacity.h"
+
 #include "model/config_model.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "res/string_table.h"
+#include "sheet/settings_sheet.h"
+#include "stores/hook_state_file.h"
 #include "stores/install_dirs.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -14,24 +18,12 @@ namespace kelvd::bench {
 
 namespace {
 
-constexpr int kCategories = 50;
-constexpr int kEventsPerCategory = 1020;
-
-std::string Numbered(const char* format, int a, int b = 0) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, a, b);
-    return text;
-}
-
+// The rows' paths that name files (a display driver's names none).
 template <size_t Capacity>
-void Fill(DriverTable<Capacity>& table, const char* format, uint32_t state) {
-    table.Clear();
-    for (int i = 0; !table.IsFull(); ++i) {
-        DriverEntry row;
-        row.path = Numbered(format, i, i);
-        row.checkState = static_cast<uint32_t>(i) % 2 ? state : 0;
-        table.Append(row);
-    }
+void AddFiles(const DriverTable<Capacity>& table, std::vector<std::string>* files) {
+    for (const DriverEntry& row : table)
+        if (platform::fileSystem().Open(row.path.c_str(), platform::OpenMode::ReadBinary))
+            files->push_back(row.path);
 }
 
 } // namespace
@@ -41,21 +33,48 @@ BenchConfiguration::BenchConfiguration() {
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a scratch directory");
     dir_ = pattern;
+    system_.facts.systemDirectory = dir_ + "\\system32";
+    NameSuiteDirectory();
+    std::string error;
+    if (!fullset::InstallFullCapacity(KELVD_FULLSET_IMAGE, &error) ||
+        !fullset::StoreFullCapacitySettings(&error))
+        throw std::runtime_error(error);
+    LoadModelAsTheSheetDoes();
+    const ConfigModel& model = configModel();
+    AddFiles(model.drivers, &driverFiles_);
+    AddFiles(model.displayDrivers, &driverFiles_);
+    AddFiles(model.userDrivers, &driverFiles_);
+    for (const ApiCategory& category : model.apiCategories)
+        eventNames_.insert(eventNames_.end(), category.eventNames.begin(),
+                           category.eventNames.end());
+}
+
+void BenchConfiguration::NameSuiteDirectory() const {
     platform::KeyHandle suite;
     suite.Create(platform::kLocalMachine, kSuiteKey, platform::reg::kAllAccess);
     suite.SetString(kInstallDirValue, dir_);
-    FillModel();
+}
+
+void BenchConfiguration::Restore() const {
+    NameSuiteDirectory();
+    ConfigModel& model = configModel();
+    model.isWin9x = false;
+    model.runMode = kLocal;
+    LoadModelAsTheSheetDoes();
 }
 
 BenchConfiguration::~BenchConfiguration() {
-    ConfigModel& model = configModel();
-    ReleaseCategories(model.apiCategories);
+    ReleaseCategories(configModel().apiCategories);
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
 }
 
 std::string BenchConfiguration::hookStatePath() const {
     return dir_ + "/hookstate.dat";
+}
+
+std::string BenchConfiguration::cataloguePath() const {
+    return dir_ + "/KELVD.API";
 }
 
 std::string BenchConfiguration::configPath() const {
@@ -66,23 +85,11 @@ std::string BenchConfiguration::exportPath() const {
     return dir_ + "/KVConfig.Reg";
 }
 
-void BenchConfiguration::FillModel() {
-    ConfigModel& model = configModel();
-    Fill(model.drivers, "\\SystemRoot\\System32\\DRIVERS\\kdriver%03d.sys", 1);
-    Fill(model.displayDrivers, "display%03d.dll", 2);
-    Fill(model.userDrivers, "C:\\Projects\\Driver%03d\\objchk\\i386\\driver%03d.sys", 1);
-    ReleaseCategories(model.apiCategories);
-    for (int c = 0; c < kCategories; ++c) {
-        ApiCategory* category = model.apiCategories.AppendSlot();
-        category->name = Numbered("Kernel API Category %02d", c);
-        category->AllocateEvents(kEventsPerCategory);
-        for (int e = 0; e < kEventsPerCategory; ++e) {
-            category->eventNames[e] = Numbered("KeCategory%02dRoutine%04d", c, e);
-            category->eventFlags[e] = e % 3 == 0;
-            eventNames_.push_back(category->eventNames[e]);
-        }
-        category->checkState = category->StateFromFlags();
-    }
+void LoadModelAsTheSheetDoes() {
+    SettingsSheet sheet(kStrSheetTitle, kLocal);
+    sheet.LoadModel();
+    sheet.LoadFromRegistry();
+    LoadHookState();
 }
 
 std::vector<std::string> FileLines(const std::string& path) {

@@ -1,9 +1,12 @@
 // kelvd-bench: the stores' file operations on full-capacity tables, each measured beside its
-// floor (the same bytes read from or written to the same file, text files line by line), and
-// the hook-state map beside std::unordered_map on the 51,000 event names.
+// floor (the same bytes read from or written to the same file, text files line by line), the
+// hook-state map beside std::unordered_map on the 51,000 event names, and the model load and
+// SelectAll at full capacity beside theirs (bench_model_load.h).
 //   kelvd-bench            Google Benchmark's own report
 //   kelvd-bench --summary  one line per operation: "NAME: T us, floor F us, ratio R"
 #include "bench_configuration.h"
+#include "bench_model_load.h"
+#include "bench_support.h"
 #include "summary_reporter.h"
 
 #include "platform/file_system.h"
@@ -11,10 +14,10 @@
 #include "stores/farhand_export.h"
 #include "stores/hook_state_file.h"
 #include "stores/string_int_map.h"
-#include "stores/text_line.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
@@ -22,34 +25,9 @@ namespace {
 
 using namespace kelvd;
 using kelvd::bench::BenchConfiguration;
-
-void ReadLines(const std::string& path) {
-    std::unique_ptr<platform::File> file =
-        platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
-    char line[kTextLineSize];
-    while (file->ReadLine(line, sizeof line))
-        benchmark::DoNotOptimize(line);
-}
-
-void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::unique_ptr<platform::File> file =
-        platform::fileSystem().Open(path.c_str(), platform::OpenMode::WriteBinary);
-    for (const std::string& line : lines)
-        file->Write(line.data(), line.size());
-    file->Close();
-}
-
-template <typename Operation> void Register(const std::string& name, Operation operation) {
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [operation](benchmark::State& state) {
-                                     for (auto _ : state)
-                                         operation();
-                                 })
-        ->Unit(benchmark::kMicrosecond)
-        ->UseRealTime()
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
-}
+using kelvd::bench::ReadLines;
+using kelvd::bench::Register;
+using kelvd::bench::WriteLines;
 
 void Insert(StringIntMap& map, const std::string& key, int32_t value) {
     map.SetAt(key, value);
@@ -79,7 +57,6 @@ template <typename Map> void InsertThenLookUp(const std::vector<std::string>& ke
 void RegisterAll(const BenchConfiguration& config) {
     const ScalarSettings& settings = config.settings();
 
-    SaveHookState();
     Register("LoadHookState", [] { LoadHookState(); });
     Register("LoadHookState/floor", [path = config.hookStatePath()] { ReadLines(path); });
 
@@ -123,6 +100,10 @@ void RegisterAll(const BenchConfiguration& config) {
 int main(int argc, char** argv) {
     bool summary = false;
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0)
+            std::printf("kelvd-bench [--summary] [Google Benchmark's options, below]\n"
+                        "  --summary  one line per operation: \"NAME: T us, floor F us, "
+                        "ratio R\" (medians of 5 repetitions)\n");
         if (std::strcmp(argv[i], "--summary") == 0) {
             summary = true;
             std::memmove(argv + i, argv + i + 1, (argc - i) * sizeof *argv);
@@ -132,7 +113,9 @@ int main(int argc, char** argv) {
     }
     benchmark::Initialize(&argc, argv);
     BenchConfiguration config;
+    kelvd::bench::PrepareEveryRun([&config] { config.Restore(); });
     RegisterAll(config);
+    kelvd::bench::RegisterModelLoad(config);
     if (summary) {
         kelvd::bench::SummaryReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -178,10 +178,15 @@ bool RegistryServiceManager::EnumStatus(ScHandle manager, uint32_t serviceType,
     *servicesReturned = 0;
     if (!IsManager(manager))
         return Fail(svc::kErrorInvalidHandle);
-    std::vector<Service> matching;
-    for (Service& service : ReadAll())
-        if ((service.type & serviceType) && StateMatches(StateOf(service.name), serviceState))
-            matching.push_back(std::move(service));
+    // An enumeration goes on through the services it found at its start, as the real service
+    // manager goes through its database; the registry is read again when one starts.
+    std::vector<Service>& matching = enumerations_[manager];
+    if (*resumeHandle == 0 || matching.empty()) {
+        matching.clear();
+        for (Service& service : ReadAll())
+            if ((service.type & serviceType) && StateMatches(StateOf(service.name), serviceState))
+                matching.push_back(std::move(service));
+    }
 
     StringPacker strings(services, bufferSize);
     size_t index = *resumeHandle;
@@ -238,6 +243,7 @@ bool RegistryServiceManager::QueryConfig(ScHandle handle, ServiceConfig* config,
 }
 
 bool RegistryServiceManager::Close(ScHandle handle) {
+    enumerations_.erase(handle);
     return handles_.erase(handle) ? true : Fail(svc::kErrorInvalidHandle);
 }
 

@@ -1,9 +1,10 @@
 // A service manager whose services are the keys below "System\CurrentControlSet\Services" of the
 // active registry, as the real one finds them: a key with a "Type" and a "Start" is a service,
 // with its "ImagePath", "Group", "ErrorControl" and "DisplayName" (the key name when missing).
-// The keys are read at every call; a service opened by another spelling of its name goes by that
-// spelling. Current states live here: every service is stopped until it
-// is started or a test sets another state. It is the Linux substitute's service manager; it
+// The keys are read at every call, but for an enumeration, which goes on through the services
+// read at its first call; a service opened by another spelling of its name goes by that
+// spelling. Current states live here: every service is stopped until it is started or a test
+// sets another state. It is the Linux substitute's service manager; it
 // serves only the local machine's active database and does not check access rights.
 #pragma once
 
@@ -63,7 +64,8 @@ private:
     std::optional<Service> ServiceOf(ScHandle handle);
     bool IsManager(ScHandle handle) const;
 
-    std::map<ScHandle, std::string> handles_; // a manager handle names no service
+    std::map<ScHandle, std::string> handles_;               // a manager handle names no service
+    std::map<ScHandle, std::vector<Service>> enumerations_; // by manager: what its last one found
     std::map<std::string, uint32_t, NameLess> states_;
     ScHandle nextHandle_ = 0x100;
     uint32_t lastError_ = 0;

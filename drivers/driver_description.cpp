@@ -12,17 +12,13 @@ namespace {
 constexpr uint32_t kSystemDirectorySize = 512;
 } // namespace
 
-bool QueryVersionString(const std::string& path, const char* key, std::string* value) {
-    platform::VersionInfo& versions = platform::versionInfo();
-    std::vector<uint8_t> block(versions.InfoSize(path.c_str()));
-    if (!versions.Info(path.c_str(), &block))
-        return false;
+bool QueryVersionString(const std::vector<uint8_t>& block, const char* key, std::string* value) {
     // Only the table of the user's language with the Unicode code page is consulted.
     char language[9];
     std::snprintf(language, sizeof language, "%04X04B0",
                   platform::systemInfo().UserDefaultLangId());
     std::string subBlock = std::string("\\StringFileInfo\\") + language + "\\" + key;
-    return versions.QueryString(block, subBlock.c_str(), value);
+    return platform::QueryVersionValue(block, subBlock.c_str(), value);
 }
 
 bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
@@ -32,10 +28,12 @@ bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                            ? platform::systemInfo().SystemDirectory(kSystemDirectorySize) +
                                  "\\DRIVERS\\" + fileName
                            : fileName;
-    if (platform::versionInfo().InfoSize(path.c_str()) == 0)
+    // The file's version resource is read once; both values are looked for in that block.
+    std::vector<uint8_t> block;
+    if (!platform::ReadVersionBlock(path.c_str(), &block))
         return false;
-    if (QueryVersionString(path, "FileDescription", description) ||
-        QueryVersionString(path, "ProductName", description))
+    if (QueryVersionString(block, "FileDescription", description) ||
+        QueryVersionString(block, "ProductName", description))
         description->resize(std::min(description->size(), kMaxDescriptionLength));
     return true;
 }

@@ -1,7 +1,9 @@
 // A driver file's description, from its version resource.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvd {
 
@@ -14,8 +16,8 @@ constexpr size_t kMaxDescriptionLength = 37;
 bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                           std::string* description);
 
-// The string value key of the version resource of path, in the user's default language with the
-// Unicode code page; false when there is none.
-bool QueryVersionString(const std::string& path, const char* key, std::string* value);
+// The string value key of a version block (ReadVersionBlock), in the user's default language with
+// the Unicode code page; false when there is none.
+bool QueryVersionString(const std::vector<uint8_t>& block, const char* key, std::string* value);
 
 } // namespace kelvd

@@ -23,7 +23,9 @@ constexpr uint32_t kEnumerationSize = 720;
 // A service manager that asks for more than this in one answer is not given it.
 constexpr uint32_t kMaxEnumerationSize = 1 << 20;
 constexpr size_t kDisplayNameFallbackSize = 38;
-// The service manager's configurations are at most 8 KiB; a larger size is not believed.
+// The service manager's configurations are at most 8 KiB, so that much is asked for first; a size
+// beyond 64 KiB is not believed.
+constexpr uint32_t kConfigSize = 8 * 1024;
 constexpr uint32_t kMaxConfigSize = 64 * 1024;
 
 // What one enumeration call is given: size bytes. The storage behind them is twice that and is
@@ -76,21 +78,27 @@ uint32_t EnumerationBuffer::Usable(uint32_t count) const {
     return usable;
 }
 
-// Reads the configuration of the entry's service and offers the service.
+std::vector<ServiceConfig> ConfigStorage(uint32_t size) {
+    return std::vector<ServiceConfig>((size + sizeof(ServiceConfig) - 1) / sizeof(ServiceConfig));
+}
+
+// Reads the configuration of the entry's service and offers the service. Each call is a trip to
+// the service manager: a configuration that fits the first buffer takes one, any other the
+// second with the size it needs.
 void AddEnumeratedService(ScHandle manager, const EnumServiceStatus& entry) {
     platform::ServiceManager& services = platform::serviceManager();
     ScHandle service = services.Open(manager, entry.serviceName, platform::svc::kGenericRead);
     if (!service)
         return;
+    std::vector<ServiceConfig> storage = ConfigStorage(kConfigSize);
     uint32_t needed = 0;
-    services.QueryConfig(service, nullptr, 0, &needed);
-    if (needed >= sizeof(ServiceConfig) && needed <= kMaxConfigSize) {
-        std::vector<ServiceConfig> storage((needed + sizeof(ServiceConfig) - 1) /
-                                           sizeof(ServiceConfig));
-        if (services.QueryConfig(service, storage.data(), needed, &needed) &&
-            ConfigLiesIn(storage[0], storage.size() * sizeof(ServiceConfig)))
-            AddServiceDriver(entry, storage[0]);
+    bool read = services.QueryConfig(service, storage.data(), kConfigSize, &needed);
+    if (!read && needed > kConfigSize && needed <= kMaxConfigSize) {
+        storage = ConfigStorage(needed);
+        read = services.QueryConfig(service, storage.data(), needed, &needed);
     }
+    if (read && ConfigLiesIn(storage[0], storage.size() * sizeof(ServiceConfig)))
+        AddServiceDriver(entry, storage[0]);
     services.Close(service);
 }
 

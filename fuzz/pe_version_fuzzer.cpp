@@ -1,11 +1,17 @@
-// The version-resource reader of image files over arbitrary bytes: finding the resource, then
-// the strings a driver's description is taken from.
+// The version-resource reader of image files over arbitrary bytes: finding the resource in the
+// bytes and reading it from them as a file (the two must agree), then the strings a driver's
+// description is taken from.
+#include "doubles/memory_file.h"
 #include "fuzz/fuzz_check.h"
 #include "platform/pe_version_resource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<uint8_t> resource;
-    if (!platform::FindVersionResource(data, size, &resource))
+    std::vector<uint8_t> resource, read;
+    const bool found = platform::FindVersionResource(data, size, &resource);
+    platform::MemoryFile file(std::string(reinterpret_cast<const char*>(data), size));
+    FUZZ_CHECK(found == platform::ReadImageVersionResource(file, &read));
+    FUZZ_CHECK(resource == read);
+    if (!found)
         return 0;
     for (const char* key :
          {"\\StringFileInfo\\040904B0\\FileDescription", "\\StringFileInfo\\040904b0\\ProductName",

@@ -29,6 +29,10 @@ bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
                  std::vector<std::string>* words, std::string* error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--time") {
+            command->timed = true;
+            continue;
+        }
         if (arg != "--library" && arg != "--screens") {
             words->push_back(arg);
             continue;
@@ -47,6 +51,12 @@ bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
 bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command,
                       std::string* error) {
     HostCommand parsed;
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        parsed.action = Action::Help;
+        *command = parsed;
+        return true;
+    }
     if (std::find(args.begin(), args.end(), "--version") != args.end()) {
         if (args.size() != 1) {
             *error = "--version takes nothing else";
@@ -65,7 +75,7 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
     }
     const std::string& verb = words[0];
     if (verb == "selectall" || verb == "selectnone") {
-        if (words.size() != 1 || !parsed.screensDir.empty()) {
+        if (words.size() != 1 || !parsed.screensDir.empty() || parsed.timed) {
             *error = verb + " takes no arguments and shows no sheet";
             return false;
         }
@@ -87,13 +97,17 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
 }
 
 const char* HostUsage() {
-    return "usage: kwhost [--library DLL] [--screens DIR] configure MODE [HELPFILE]\n"
+    return "usage: kwhost [--library DLL] [--screens DIR] [--time] configure MODE [HELPFILE]\n"
            "       kwhost [--library DLL] selectall\n"
            "       kwhost [--library DLL] selectnone\n"
            "       kwhost --version\n"
+           "       kwhost --help\n"
            "MODE: 0 local with help, 1 local, 2 Farhand export, 3 in-memory embedded target,\n"
-           "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR,\n"
-           "then presses OK. DLL defaults to kelvdcfg.dll.\n";
+           "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR (made\n"
+           "when missing), then presses OK; --time selects every page and another category\n"
+           "of events, presses OK and prints how long each took. DLL defaults to kelvdcfg.dll.\n"
+           "Exit codes: 0 done, 1 command line not understood, 2 library not loaded or\n"
+           "incomplete, 3 sheet not shown or pictures not saved.\n";
 }
 
 std::string HostVersion() {

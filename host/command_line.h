@@ -7,7 +7,7 @@
 
 namespace kwhost {
 
-enum class Action { Configure, SelectAll, SelectNone, Version };
+enum class Action { Configure, SelectAll, SelectNone, Version, Help };
 
 struct HostCommand {
     Action action = Action::Configure;
@@ -15,6 +15,7 @@ struct HostCommand {
     std::string helpFile; // configure: the help file name, empty when not given
     std::string library = "kelvdcfg.dll";
     std::string screensDir; // configure: where to save a picture of every page; empty for none
+    bool timed = false;     // configure: time the sheet's showing, its pages and OK
 };
 
 // The arguments after the program name. False, with the reason in *error, when they do not

@@ -21,8 +21,9 @@ std::string Outcome(int32_t result) {
     return "an unknown result";
 }
 
-void Configure(const KelvdLibrary& library, const HostCommand& command, std::ostream& out,
-               const SheetCompanionFactory& companions) {
+// Shows the sheet; the exit code.
+int Configure(const KelvdLibrary& library, const HostCommand& command, std::ostream& out,
+              std::ostream& err, const SheetCompanionFactory& companions) {
     const bool embedded = command.mode == KELVD_RUN_EMBEDDED_TARGET;
     kelvd::MemoryTarget target;
     if (embedded)
@@ -30,26 +31,33 @@ void Configure(const KelvdLibrary& library, const HostCommand& command, std::ost
     const std::string title =
         kelvd::TableString(command.mode == KELVD_RUN_FARHAND_EXPORT ? kelvd::kStrFarhandSheetTitle
                                                                     : kelvd::kStrSheetTitle);
-    int32_t result;
-    {
-        std::unique_ptr<SheetCompanion> companion =
-            companions ? companions(command, title, out) : nullptr;
-        result = library.configure(command.helpFile.c_str(), command.mode,
-                                   embedded ? target.table() : nullptr);
+    std::unique_ptr<SheetCompanion> companion =
+        companions ? companions(command, title, out) : nullptr;
+    if (companion && !companion->Obstacle().empty()) {
+        err << "kwhost: " << companion->Obstacle() << "\n";
+        return kExitSheet;
     }
+    const int32_t result = library.configure(command.helpFile.c_str(), command.mode,
+                                             embedded ? target.table() : nullptr);
+    const std::string failure = companion ? companion->Finish(out) : std::string();
+    companion.reset();
     out << "ConfigureKELVD returned " << result << ": " << Outcome(result) << "\n";
-    if (!embedded)
-        return;
-    out << "Stored on the target:\n";
-    PrintTargetKey(target.registry(), kTargetCheckerKey, out);
+    if (embedded) {
+        out << "Stored on the target:\n";
+        PrintTargetKey(target.registry(), kTargetCheckerKey, out);
+    }
+    if (failure.empty())
+        return kExitDone;
+    err << "kwhost: " << failure << "\n";
+    return kExitSheet;
 }
 
 } // namespace
 
 int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
             const SheetCompanionFactory& companions) {
-    if (command.action == Action::Version) {
-        out << HostVersion();
+    if (command.action == Action::Help || command.action == Action::Version) {
+        out << (command.action == Action::Help ? HostUsage() : HostVersion());
         return kExitDone;
     }
     KelvdLibrary library(command.library);
@@ -64,8 +72,7 @@ int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
         return kExitLibrary;
     switch (command.action) {
     case Action::Configure:
-        Configure(library, command, out, companions);
-        break;
+        return Configure(library, command, out, err, companions);
     case Action::SelectAll:
         library.selectAll();
         out << "SelectAll returned\n";
@@ -74,6 +81,7 @@ int RunHost(const HostCommand& command, std::ostream& out, std::ostream& err,
         library.selectNone();
         out << "SelectNone returned\n";
         break;
+    case Action::Help:
     case Action::Version: // answered without the library
         break;
     }

@@ -15,12 +15,21 @@ namespace kwhost {
 constexpr int kExitDone = 0;    // the entry point was called (whatever ConfigureKELVD returned)
 constexpr int kExitUsage = 1;   // the command line was not understood
 constexpr int kExitLibrary = 2; // the library did not load or lacks an entry point
+constexpr int kExitSheet = 3;   // the sheet was not shown, or what was asked beside it failed
 
 // Something that runs beside the sheet on the host's thread while ConfigureKELVD shows it (the
-// walk that takes a picture of every page); it lives from just before the call to just after.
+// walk that watches for the sheet, takes a picture of every page or times them); it lives from
+// just before the call to just after.
 class SheetCompanion {
 public:
     virtual ~SheetCompanion() = default;
+    // Why the sheet must not be shown at all (a folder for the pictures that cannot be made);
+    // empty when it may.
+    virtual std::string Obstacle() const { return {}; }
+    // Called once ConfigureKELVD has returned: what the companion has to report goes to out,
+    // and what failed beside the sheet (it never appeared, a picture could not be saved) is
+    // returned; empty when nothing did.
+    virtual std::string Finish(std::ostream& out) = 0;
 };
 // Makes the companion for a configure command, given the caption the sheet will have; null for
 // none.

@@ -70,20 +70,4 @@ const char* FileNamePart(const char* path) {
     return backslash ? backslash + 1 : path;
 }
 
-template <size_t Capacity>
-bool ApplyStateByFileName(const char* name, DriverTable<Capacity>& table, uint32_t state) {
-    const char* fileName = FileNamePart(name);
-    bool matched = false;
-    for (DriverEntry& row : table) {
-        if (platform::MbsICmp(FileNamePart(row.path.c_str()), fileName) == 0) {
-            row.checkState = state;
-            matched = true;
-        }
-    }
-    return matched;
-}
-
-template bool ApplyStateByFileName(const char*, DriverTable<128>&, uint32_t);
-template bool ApplyStateByFileName(const char*, DriverTable<256>&, uint32_t);
-
 } // namespace kelvd

@@ -51,9 +51,4 @@ ConfigModel& configModel();
 // The file-name part of a path: the text after its last backslash, or the whole text.
 const char* FileNamePart(const char* path);
 
-// Sets checkState on every row of table whose file name equals name's file name (compared
-// case-insensitively); true when at least one row matched.
-template <size_t Capacity>
-bool ApplyStateByFileName(const char* name, DriverTable<Capacity>& table, uint32_t state);
-
 } // namespace kelvd

@@ -1,6 +1,7 @@
 #include "pages/category_list_page.h"
 
 #include "framework/message_map.h"
+#include "platform/controls/batched_update.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -45,24 +46,36 @@ bool CategoryListPage::OnCommand(int controlId, int code) {
 void CategoryListPage::FillCategoryList() {
     if (!Window())
         return;
-    Categories().ResetContent();
-    Events().ResetContent();
-    for (const ApiCategory& category : table_) {
-        int item = Categories().AddString(category.name);
-        Categories().SetCheck(item, static_cast<int>(category.checkState));
+    {
+        platform::BatchedUpdate<platform::CheckListControl> update(
+            Categories(), static_cast<int>(table_.Count()));
+        Categories().ResetContent();
+        for (const ApiCategory& category : table_) {
+            int item = Categories().AddString(category.name);
+            Categories().SetCheck(item, static_cast<int>(category.checkState));
+        }
+        Categories().SetCurSel(0);
     }
-    Categories().SetCurSel(0);
-    if (const ApiCategory* first = Current())
-        FillEventList(*first);
+    FillEventList(Current());
 }
 
-void CategoryListPage::FillEventList(const ApiCategory& category) {
-    for (const std::string& name : category.eventNames)
+void CategoryListPage::FillEventList(const ApiCategory* category) {
+    int events = category ? static_cast<int>(category->eventNames.size()) : 0;
+    platform::BatchedUpdate<platform::CheckListControl> update(Events(), events);
+    Events().ResetContent();
+    if (!category)
+        return;
+    for (const std::string& name : category->eventNames)
         Events().AddString(name);
-    ShowEventChecks(category);
+    SetEventChecks(*category);
 }
 
 void CategoryListPage::ShowEventChecks(const ApiCategory& category) {
+    platform::BatchedUpdate<platform::CheckListControl> update(Events(), 0);
+    SetEventChecks(category);
+}
+
+void CategoryListPage::SetEventChecks(const ApiCategory& category) {
     for (size_t event = 0; event < category.eventFlags.size(); ++event)
         Events().SetCheck(static_cast<int>(event), category.eventFlags[event] != 0
                                                        ? platform::kBoxChecked
@@ -70,9 +83,7 @@ void CategoryListPage::ShowEventChecks(const ApiCategory& category) {
 }
 
 void CategoryListPage::OnCategorySelChange() {
-    Events().ResetContent();
-    if (const ApiCategory* category = Current())
-        FillEventList(*category);
+    FillEventList(Current());
 }
 
 void CategoryListPage::OnEventCheckChange() {
@@ -115,6 +126,7 @@ void CategoryListPage::OnDeselectAll() {
 void CategoryListPage::SetEverything(uint8_t flag) {
     const ApiCategory* current = Current();
     int box = flag ? platform::kBoxChecked : platform::kBoxClear;
+    platform::BatchedUpdate<platform::CheckListControl> update(Categories(), 0);
     for (uint32_t index = 0; index < table_.Count(); ++index) {
         ApiCategory& category = table_[index];
         Categories().SetCheck(static_cast<int>(index), box);

@@ -47,8 +47,11 @@ private:
     platform::CheckListControl& Events() const;
     // The current category, or null when none is selected.
     ApiCategory* Current() const;
-    void FillEventList(const ApiCategory& category);
+    // Empties the event list and adds the events of category (none when null) with their boxes.
+    void FillEventList(const ApiCategory* category);
+    // The event boxes show the category's flags; ShowEventChecks as one update of the list.
     void ShowEventChecks(const ApiCategory& category);
+    void SetEventChecks(const ApiCategory& category);
     void SetEverything(uint8_t flag);
 
     CategoryListLayout layout_;

@@ -2,6 +2,7 @@
 
 #include "drivers/driver_description.h"
 #include "framework/message_map.h"
+#include "platform/controls/batched_update.h"
 #include "platform/multibyte.h"
 #include "res/resource.h"
 #include "res/string_table.h"
@@ -69,6 +70,10 @@ intptr_t DriverListPage::OnNotify(const platform::ControlNotification& notificat
 void DriverListPage::FillList() {
     if (!Window())
         return;
+    int rows = 0;
+    for (const ListedTable& table : tables_)
+        rows += static_cast<int>(table.count());
+    platform::BatchedUpdate<platform::ListViewControl> update(List(), rows);
     List().DeleteAllItems();
     for (const ListedTable& table : tables_) {
         for (uint32_t index = 0; index < table.count(); ++index) {
@@ -121,6 +126,7 @@ void DriverListPage::SetSelectedRows(bool checked) {
 }
 
 void DriverListPage::SetAllRows(bool checked) {
+    platform::BatchedUpdate<platform::ListViewControl> update(List(), 0);
     for (int row = 0; row < List().GetItemCount(); ++row)
         SetRowCheck(row, checked);
 }
@@ -212,14 +218,29 @@ intptr_t DriverListPage::OnColumnClick(const platform::ControlNotification& noti
     return 0;
 }
 
+// Each row's text in the sort column is read once, by its key, before the sort: the comparisons
+// then need not search the list for the rows of their keys.
 void DriverListPage::SortRows() {
+    sortTexts_.assign(static_cast<size_t>(List().GetItemCount()), std::string());
+    for (int row = 0; row < List().GetItemCount(); ++row) {
+        uintptr_t key = List().GetItemData(row);
+        if (key < sortTexts_.size())
+            sortTexts_[key] = List().GetItemText(row, sortColumn_, kMaxSortText);
+    }
     List().SortItems([this](uintptr_t key1, uintptr_t key2) { return CompareRows(key1, key2); });
+    sortTexts_.clear();
+}
+
+const char* DriverListPage::SortText(uintptr_t key, std::string* read) const {
+    if (key < sortTexts_.size())
+        return sortTexts_[key].c_str();
+    *read = List().GetItemText(List().FindItemByData(key), sortColumn_, kMaxSortText);
+    return read->c_str();
 }
 
 int DriverListPage::CompareRows(uintptr_t key1, uintptr_t key2) const {
-    std::string text1 = List().GetItemText(List().FindItemByData(key1), sortColumn_, kMaxSortText);
-    std::string text2 = List().GetItemText(List().FindItemByData(key2), sortColumn_, kMaxSortText);
-    return platform::MbsICmp(text1.c_str(), text2.c_str());
+    std::string read1, read2;
+    return platform::MbsICmp(SortText(key1, &read1), SortText(key2, &read2));
 }
 
 void DriverListPage::Tell(uint32_t stringId) const {

@@ -85,12 +85,16 @@ private:
     void AppendRow(const std::string& name, const std::string& description,
                    const std::string& group, const char* startup, bool checked);
     void SortRows();
+    // The text of key's row in the sort column: the one read for the sort in progress, else the
+    // list's, read into *read.
+    const char* SortText(uintptr_t key, std::string* read) const;
     void Tell(uint32_t stringId) const;
     bool AddTableFull() const;
 
     DriverListLayout layout_;
     std::vector<ListedTable> tables_;
     int sortColumn_ = 0;
+    std::vector<std::string> sortTexts_; // while sorting: each key's text in the sort column
 };
 
 } // namespace kelvd

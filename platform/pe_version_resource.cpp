@@ -1,6 +1,10 @@
 #include "platform/pe_version_resource.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -27,18 +31,91 @@ constexpr uint16_t kTextValue = 1;
 constexpr size_t kMaxVersionResources = 256;
 constexpr size_t kMaxEntriesRead = 1 << 16;
 
-// Bytes whose every read is checked against their end.
+// Where an image's bytes come from: memory, or a file read a page at a time as they are needed.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Copies length bytes from offset to out; false when the source does not hold them all.
+    virtual bool Read(size_t offset, size_t length, uint8_t* out) = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool Read(size_t offset, size_t length, uint8_t* out) override {
+        if (offset > size_ || length > size_ - offset)
+            return false;
+        std::copy_n(data_ + offset, length, out);
+        return true;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+};
+
+// A file's pages as the reader touches them, each read once.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(File& file) : file_(file) {}
+    bool Read(size_t offset, size_t length, uint8_t* out) override {
+        for (size_t done = 0; done < length;) {
+            const size_t at = offset + done, within = at % kPageSize;
+            const Page& page = PageAt(at / kPageSize);
+            if (within >= page.size)
+                return false;
+            const size_t part = std::min(length - done, page.size - within);
+            std::copy_n(page.bytes.get() + within, part, out + done);
+            done += part;
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kPageSize = 4096;
+
+    struct Page {
+        std::unique_ptr<uint8_t[]> bytes;
+        size_t size = 0; // less than a page at the end of the file, 0 past it
+    };
+
+    // The walk reads a few bytes at a time, mostly from the page it read last.
+    const Page& PageAt(size_t index) {
+        if (last_ && lastIndex_ == index)
+            return *last_;
+        auto [at, isNew] = pages_.try_emplace(index);
+        Page& page = at->second;
+        const size_t offset = index * kPageSize;
+        if (isNew && offset <= size_t{LONG_MAX} && file_.Seek(static_cast<long>(offset))) {
+            page.bytes.reset(new uint8_t[kPageSize]);
+            page.size = file_.Read(page.bytes.get(), kPageSize);
+        }
+        last_ = &page;
+        lastIndex_ = index;
+        return page;
+    }
+
+    File& file_;
+    std::map<size_t, Page> pages_;
+    const Page* last_ = nullptr;
+    size_t lastIndex_ = 0;
+};
+
+// At most size bytes of a source from base on, whose every read is checked against their end
+// (a file's end is found when a read reaches it).
 class Bytes {
 public:
-    Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    Bytes(ByteSource& source, size_t base, size_t size)
+        : source_(&source), base_(base), size_(size) {}
 
     bool Has(size_t offset, size_t length) const {
         return offset <= size_ && length <= size_ - offset;
     }
     std::optional<uint16_t> U16(size_t offset) const {
-        if (!Has(offset, 2))
+        uint8_t bytes[2];
+        if (!Read(offset, 2, bytes))
             return std::nullopt;
-        return static_cast<uint16_t>(data_[offset] | data_[offset + 1] << 8);
+        return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
     }
     std::optional<uint32_t> U32(size_t offset) const {
         std::optional<uint16_t> low = U16(offset), high = U16(offset + 2);
@@ -46,11 +123,31 @@ public:
             return std::nullopt;
         return static_cast<uint32_t>(*low | static_cast<uint32_t>(*high) << 16);
     }
-    const uint8_t* At(size_t offset) const { return data_ + offset; }
+    // Whether the source holds all the bytes: its last one is read.
+    bool Whole() const {
+        uint8_t last;
+        return size_ == 0 || Read(size_ - 1, 1, &last);
+    }
+    // All the bytes, into out; false when the source does not hold them.
+    bool Copy(std::vector<uint8_t>* out) const {
+        if (!Whole())
+            return false;
+        out->resize(size_);
+        return Read(0, size_, out->data());
+    }
+    // The bytes from offset on, at most size of them.
+    Bytes From(size_t offset, size_t size) const {
+        return Bytes(*source_, base_ + offset, std::min(size, size_ - offset));
+    }
     size_t size() const { return size_; }
 
 private:
-    const uint8_t* data_;
+    bool Read(size_t offset, size_t length, uint8_t* out) const {
+        return Has(offset, length) && source_->Read(base_ + offset, length, out);
+    }
+
+    ByteSource* source_;
+    size_t base_;
     size_t size_;
 };
 
@@ -105,7 +202,7 @@ public:
         std::optional<Bytes> bytes = FromRva(rva);
         if (!bytes || !bytes->Has(0, size))
             return std::nullopt;
-        return Bytes(bytes->At(0), size);
+        return bytes->From(0, size);
     }
 
 private:
@@ -146,7 +243,7 @@ private:
         const size_t offset = size_t{Field(*holder, 20)} + into;
         if (into >= loaded || !file_.Has(offset, 0))
             return std::nullopt;
-        return Bytes(file_.At(offset), std::min<size_t>(loaded - into, file_.size() - offset));
+        return file_.From(offset, loaded - into);
     }
 
     const Bytes& file_;
@@ -273,10 +370,12 @@ std::optional<Node> FindChild(const Bytes& block, const Node& parent, const std:
 
 } // namespace
 
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
-                         uint32_t* largestSize) {
+namespace {
+
+bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource,
+            uint32_t* largestSize) {
     resource->clear();
-    const Bytes file(image, size);
+    const Bytes file(source, 0, size);
     PeImage pe(file);
     if (!pe.ReadHeaders())
         return false;
@@ -294,26 +393,46 @@ bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>
         if (!TakeEntries(*resources, directory, std::nullopt, &entries, &budget))
             return false;
     uint32_t largest = 0;
-    for (uint32_t entry : entries) {
+    // Each resource is taken out whole, then walked in memory; the first is the one given.
+    std::vector<uint8_t> first, copy;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const uint32_t entry = entries[i];
         std::optional<uint32_t> rva = resources->U32(entry), length = resources->U32(entry + 4);
         std::optional<Bytes> bytes =
             resources->Has(entry, kDataEntrySize) ? pe.Data(*rva, *length) : std::nullopt;
-        if (!bytes || !IsSoundTree(*bytes, bytes->size()))
+        if (!bytes || !bytes->Copy(&copy))
             return false;
+        MemorySource taken(copy.data(), copy.size());
+        if (!IsSoundTree(Bytes(taken, 0, copy.size()), copy.size()))
+            return false;
+        if (i == 0)
+            first.swap(copy);
         largest = std::max(largest, *length);
     }
     if (entries.empty())
         return false;
-    std::optional<Bytes> first =
-        pe.Data(*resources->U32(entries[0]), *resources->U32(entries[0] + 4));
-    resource->assign(first->At(0), first->At(0) + first->size());
+    resource->swap(first);
     if (largestSize)
         *largestSize = largest;
     return true;
 }
 
+} // namespace
+
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
+                         uint32_t* largestSize) {
+    MemorySource source(image, size);
+    return FindIn(source, size, resource, largestSize);
+}
+
+bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource, uint32_t* largestSize) {
+    FileSource source(image);
+    return FindIn(source, SIZE_MAX, resource, largestSize);
+}
+
 bool IsSoundVersionBlock(const uint8_t* block, size_t size) {
-    const Bytes bytes(block, size);
+    MemorySource source(block, size);
+    const Bytes bytes(source, 0, size);
     std::optional<uint16_t> length = bytes.U16(0);
     return length && VersionBlockSize(*length) <= size && IsSoundTree(bytes, *length);
 }
@@ -321,7 +440,8 @@ bool IsSoundVersionBlock(const uint8_t* block, size_t size) {
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
                        std::u16string* value) {
     value->clear();
-    const Bytes block(resource, size);
+    MemorySource source(resource, size);
+    const Bytes block(source, 0, size);
     std::optional<Node> node = ReadNode(block, 0, size);
     std::string name;
     for (const char* p = subBlock;; ++p) {

@@ -1,9 +1,11 @@
 // The version resource of a Windows image file, read from the file's bytes: what
 // GetFileVersionInfoA finds in a PE32 or PE32+ file, and what VerQueryValueA answers from it.
 // Every offset and length in the file is checked, so a damaged file gives false, never a read
-// outside the bytes given. The same checks decide whether an image may be handed to the
-// system's version functions at all, which trust what they read.
+// outside the bytes given. Every driver file's version resource is checked this way before the
+// system's version functions, which trust what they read, are given the file.
 #pragma once
+
+#include "platform/file_system.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,11 +18,18 @@ namespace platform {
 // False when the image has none, or when any version resource a loader could take from it
 // (every entry of type 16 and name 1, in every language) is not sound: the headers, section
 // table and resource directory entries on the way must lie within the file, and the resource
-// must lie within the file and hold a tree of nodes each whole within its parent (see
-// IsSoundVersionBlock). largestSize, when given, receives the largest size that one of those
-// resources declares.
+// must lie within the file and hold a tree of nodes each whole within its parent (every node
+// with a length covering its header and its key's terminator, a type of text (1) or binary (0),
+// its key and value inside it). largestSize, when given, receives the largest size that one of
+// those resources declares.
 bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
                          uint32_t* largestSize = nullptr);
+
+// The same, read from an open image file: only the pages the walk touches (the headers, the
+// resource directory's entries on the way, the version resources themselves) are read, each
+// once.
+bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource,
+                              uint32_t* largestSize = nullptr);
 
 // What a buffer for a version resource of resourceSize bytes must hold for VerQueryValueA: the
 // resource, 4 bytes, and as much again for the narrow copies of its texts.

@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include <memory>
+
 #include "platform/little_endian.h"
 
 #include <cstring>
@@ -58,15 +60,16 @@ bool KeyHandle::QueryDword(const char* name, uint32_t* value) const {
 
 bool KeyHandle::QueryString(const char* name, uint32_t bufferSize, std::string* out) const {
     out->clear();
-    std::vector<char> buffer(bufferSize);
+    // Only the bytes the read writes are looked at, so the buffer is not cleared first.
+    std::unique_ptr<char[]> buffer(new char[bufferSize]);
     uint32_t size = bufferSize;
-    if (registry().QueryValue(key_, name, nullptr, reinterpret_cast<uint8_t*>(buffer.data()),
+    if (registry().QueryValue(key_, name, nullptr, reinterpret_cast<uint8_t*>(buffer.get()),
                               &size) != reg::kSuccess)
         return false;
-    size_t length = strnlen(buffer.data(), size);
+    size_t length = strnlen(buffer.get(), size);
     if (length == bufferSize)
         return false;
-    out->assign(buffer.data(), length);
+    out->assign(buffer.get(), length);
     return true;
 }
 

@@ -11,35 +11,64 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace kelvd {
 
 namespace {
 
+// The map's entries of the file's lines, in the file's order.
+using CollectedLines = std::vector<StringIntMap::Stored>;
+
 // Collects the file's lines into map: the key is the text before the last "=", the value the
 // text after it as atoi reads it; a line without "=" is ignored. Lines are read by the shared
 // line reader: a line over 255 characters comes in pieces, each taken as a line of its own.
-void CollectLines(platform::File& file, StringIntMap& map) {
+CollectedLines CollectLines(platform::File& file, StringIntMap& map, size_t expected) {
+    CollectedLines lines;
+    lines.reserve(expected);
     char line[kTextLineSize];
     size_t length;
     while (ReadTextLine(file, line, &length)) {
         std::string_view text(line, length);
         size_t equals = text.rfind('=');
         if (equals != std::string_view::npos)
-            map.SetAt(text.substr(0, equals), ParseDecimal(line + equals + 1));
+            lines.push_back(map.SetAt(text.substr(0, equals), ParseDecimal(line + equals + 1)));
     }
+    return lines;
+}
+
+size_t EventCount(const CategoryTable& table) {
+    size_t events = 0;
+    for (const ApiCategory& category : table)
+        events += category.eventNames.size();
+    return events;
+}
+
+// The map's value for the name of the next event in catalogue order. A file written from the
+// same catalogue has that event's line next: when that line's key is the name, its entry is the
+// name's, and no lookup is needed.
+bool NextValue(const StringIntMap& map, const CollectedLines& lines, size_t* next,
+               const std::string& name, int32_t* value) {
+    const size_t line = (*next)++;
+    if (line < lines.size() && lines[line].key == name) {
+        *value = *lines[line].value;
+        return true;
+    }
+    return map.Lookup(name, value);
 }
 
 // Gives every event the flag the map holds for its name (0 when it holds none) and every
 // category the state the map's entries give it: 2 for selected and unselected ones, 1 for
-// selected ones only, else 0. A name the map does not hold counts as neither.
-void ApplyStates(CategoryTable& table, const StringIntMap& map) {
+// selected ones only, else 0. A name the map does not hold counts as neither. next is the line
+// where the table's events are expected to begin.
+void ApplyStates(CategoryTable& table, const StringIntMap& map, const CollectedLines& lines,
+                 size_t* next) {
     for (ApiCategory& category : table) {
         bool selected = false, unselected = false;
         size_t events = std::min(category.eventNames.size(), category.eventFlags.size());
         for (size_t i = 0; i < events; ++i) {
             int32_t value = 0;
-            bool found = map.Lookup(category.eventNames[i], &value);
+            bool found = NextValue(map, lines, next, category.eventNames[i], &value);
             category.eventFlags[i] = static_cast<uint8_t>(value);
             if (found)
                 (value != 0 ? selected : unselected) = true;
@@ -103,17 +132,22 @@ void LoadHookState() {
         return;
     ConfigModel& model = configModel();
     StringIntMap& map = hookStateMap();
+    CollectedLines lines;
     try {
-        CollectLines(*file, map);
+        // A file written from the catalogue has a line for every event.
+        lines = CollectLines(*file, map,
+                             EventCount(model.apiCategories) +
+                                 (model.isWin9x ? EventCount(model.vxdApiCategories) : 0));
     } catch (const std::bad_alloc&) {
         // A file too large to collect is treated as no file: every flag stays as it was.
         map.RemoveAll();
         return;
     }
     file->Close();
-    ApplyStates(model.apiCategories, map);
+    size_t next = 0;
+    ApplyStates(model.apiCategories, map, lines, &next);
     if (model.isWin9x)
-        ApplyStates(model.vxdApiCategories, map);
+        ApplyStates(model.vxdApiCategories, map, lines, &next);
     map.RemoveAll();
 }
 

@@ -31,9 +31,9 @@ private:
 
 // An entry of the local UserDriver list that names no drivers row becomes a user row, with the
 // description of its file; at most the table's 128 rows are added.
-void AddLocalUserDriver(const StateEntry& entry) {
+void AddLocalUserDriver(const StateEntry& entry, FileNameRows<256>& drivers) {
     ConfigModel& model = configModel();
-    if (ApplyStateByFileName(entry.name, model.drivers, entry.state))
+    if (drivers.ApplyStateByFileName(entry.name, entry.state))
         return;
     DriverEntry row;
     row.path = entry.name;

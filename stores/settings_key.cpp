@@ -55,17 +55,23 @@ void ApplyStoredLists(const StoredSettings& stored, AddUserDriver addUserDriver)
     if (!stored.hasDrivers)
         return;
     try {
-        for (const StateEntry& entry : Entries(stored.drivers))
-            if (!ApplyStateByFileName(entry.name, model.drivers, entry.state))
-                ApplyStateByFileName(entry.name, model.userDrivers, entry.state);
+        FileNameRows<256> drivers(model.drivers);
+        {
+            FileNameRows<128> userDrivers(model.userDrivers);
+            for (const StateEntry& entry : Entries(stored.drivers))
+                if (!drivers.ApplyStateByFileName(entry.name, entry.state))
+                    userDrivers.ApplyStateByFileName(entry.name, entry.state);
+        }
         if (stored.hasUserDrivers) {
             model.userDrivers.Clear();
             for (const StateEntry& entry : Entries(stored.userDrivers))
-                addUserDriver(entry);
+                addUserDriver(entry, drivers);
         }
-        if (stored.hasDisplayDrivers)
+        if (stored.hasDisplayDrivers) {
+            FileNameRows<256> displayDrivers(model.displayDrivers);
             for (const StateEntry& entry : Entries(stored.displayDrivers))
-                ApplyStateByFileName(entry.name, model.displayDrivers, entry.state);
+                displayDrivers.ApplyStateByFileName(entry.name, entry.state);
+        }
     } catch (const std::bad_alloc&) {
         // A list with more entries than memory holds ends the application; what was applied
         // stays.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/scalar_settings.h"
+#include "stores/file_name_rows.h"
 #include "stores/state_list.h"
 
 #include <cstdint>
@@ -44,8 +45,8 @@ struct StoredSettings {
 StoredSettings ReadSettings(SettingsKey& key);
 
 // How a store turns the entries of a UserDriver list into userDrivers rows (the table has been
-// emptied before).
-using AddUserDriver = void (*)(const StateEntry& entry);
+// emptied before); drivers are the drivers rows by file name.
+using AddUserDriver = void (*)(const StateEntry& entry, FileNameRows<256>& drivers);
 
 // Gives the stored lists' states to the model: the states of Driver go to the drivers rows of
 // the same file name, else to the userDrivers ones; a UserDriver list replaces userDrivers through

@@ -48,11 +48,19 @@ void Mark(std::vector<uint64_t>& filter, uint32_t hash) {
 
 } // namespace
 
+// The remainder is the top of the 96-bit product of the fraction (inverse * hash mod 2^64) and the
+// count, taken in two 32-bit halves.
+uint32_t StringIntMap::Remainder(uint32_t hash, uint32_t count, uint64_t inverse) {
+    const uint64_t fraction = inverse * hash;
+    return static_cast<uint32_t>(
+        ((fraction >> 32) * count + ((fraction & 0xFFFFFFFF) * count >> 32)) >> 32);
+}
+
 StringIntMap::Entry* StringIntMap::Find(std::string_view key, uint32_t hash) const {
     size_t bit = FilterBit(presence_, hash);
     if (!(presence_[bit / 64] >> bit % 64 & 1))
         return nullptr;
-    for (Entry* entry = buckets_[hash % bucketCount_]; entry; entry = entry->next)
+    for (Entry* entry = buckets_[BucketOf(hash)]; entry; entry = entry->next)
         if (entry->hash == hash && entry->length == key.size() &&
             std::memcmp(entry->key, key.data(), key.size()) == 0)
             return entry;
@@ -64,6 +72,7 @@ StringIntMap::Entry* StringIntMap::Find(std::string_view key, uint32_t hash) con
 // rather than chain by chain: the order within a chain is nowhere visible, and memory order is
 // much faster for a large map. Nothing changes when the arrays cannot be allocated.
 void StringIntMap::Rebuild(uint32_t bucketCount) {
+    const uint64_t inverse = Inverse(bucketCount);
     std::vector<Entry*> buckets(bucketCount);
     size_t filterWords = 1;
     while (filterWords * 64 < size_t{kFilterBitsPerBucket} * bucketCount)
@@ -73,7 +82,7 @@ void StringIntMap::Rebuild(uint32_t bucketCount) {
         for (Entry& entry : block->entries) {
             if (!entry.key)
                 continue; // still free
-            Entry*& head = buckets[entry.hash % bucketCount];
+            Entry*& head = buckets[Remainder(entry.hash, bucketCount, inverse)];
             entry.next = head;
             head = &entry;
             Mark(presence, entry.hash);
@@ -82,6 +91,7 @@ void StringIntMap::Rebuild(uint32_t bucketCount) {
     buckets_.swap(buckets);
     presence_.swap(presence);
     bucketCount_ = bucketCount;
+    bucketInverse_ = inverse;
 }
 
 void StringIntMap::Grow() {
@@ -107,9 +117,19 @@ const char* StringIntMap::KeepKey(std::string_view key) {
     return kept;
 }
 
+StringIntMap::Block* StringIntMap::TakeBlock() {
+    constexpr size_t kFirstChunk = 4, kLargestChunk = 1024;
+    if (blocksLeft_ == 0) {
+        chunkSize_ = blockChunks_.empty() ? kFirstChunk : std::min(kLargestChunk, 2 * chunkSize_);
+        blockChunks_.push_back(std::make_unique<Block[]>(chunkSize_));
+        blocksLeft_ = chunkSize_;
+    }
+    return &blockChunks_.back()[chunkSize_ - blocksLeft_--];
+}
+
 StringIntMap::Entry* StringIntMap::NewEntry(std::string_view key, uint32_t hash) {
     if (!freeList_) {
-        Block* block = new Block;
+        Block* block = TakeBlock();
         block->next = blocks_;
         blocks_ = block;
         for (Entry& entry : block->entries) {
@@ -125,7 +145,7 @@ StringIntMap::Entry* StringIntMap::NewEntry(std::string_view key, uint32_t hash)
     return entry;
 }
 
-void StringIntMap::SetAt(std::string_view key, int32_t value) {
+StringIntMap::Stored StringIntMap::SetAt(std::string_view key, int32_t value) {
     if (count_ > bucketCount_)
         Grow();
     if (buckets_.empty())
@@ -134,13 +154,14 @@ void StringIntMap::SetAt(std::string_view key, int32_t value) {
     Entry* entry = Find(key, hash);
     if (!entry) {
         entry = NewEntry(key, hash);
-        Entry*& head = buckets_[hash % bucketCount_];
+        Entry*& head = buckets_[BucketOf(hash)];
         entry->next = head;
         head = entry;
         Mark(presence_, hash);
         ++count_;
     }
     entry->value = value;
+    return {std::string_view(entry->key, entry->length), &entry->value};
 }
 
 bool StringIntMap::Lookup(std::string_view key, int32_t* value) const {
@@ -158,11 +179,9 @@ void StringIntMap::RemoveAll() {
     presence_ = {};
     count_ = 0;
     freeList_ = nullptr;
-    while (blocks_) {
-        Block* next = blocks_->next;
-        delete blocks_;
-        blocks_ = next;
-    }
+    blocks_ = nullptr;
+    blockChunks_.clear();
+    blocksLeft_ = 0;
     keyText_.clear();
     keySpace_ = nullptr;
     keySpaceLeft_ = 0;

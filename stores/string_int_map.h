@@ -21,9 +21,16 @@ public:
     StringIntMap(const StringIntMap&) = delete;
     StringIntMap& operator=(const StringIntMap&) = delete;
 
+    // An entry as SetAt leaves it: the map's own copy of its key, and where its value is kept
+    // (which every later SetAt of the key changes). Both stay valid until RemoveAll.
+    struct Stored {
+        std::string_view key;
+        const int32_t* value;
+    };
+
     // Stores value under key, adding the key when it is absent. Throws std::bad_alloc when memory
     // runs out, with the map as it was before the call.
-    void SetAt(std::string_view key, int32_t value);
+    Stored SetAt(std::string_view key, int32_t value);
     // True, with *value set, when key is present. Keys compare byte for byte.
     bool Lookup(std::string_view key, int32_t* value) const;
     // Removes every entry and gives back all memory but the bucket count reached so far.
@@ -57,14 +64,29 @@ private:
     Entry* NewEntry(std::string_view key, uint32_t hash);
     // A copy of key's bytes, kept until RemoveAll.
     const char* KeepKey(std::string_view key);
+    // A block for ten more entries, from the chunk being handed out.
+    Block* TakeBlock();
+
+    // hash % count without a division, by the count's inverse (Inverse(count)): exact for every
+    // 32-bit hash and count, and faster, for a map filled with a whole file.
+    static uint64_t Inverse(uint32_t count) { return UINT64_MAX / count + 1; }
+    static uint32_t Remainder(uint32_t hash, uint32_t count, uint64_t inverse);
+    uint32_t BucketOf(uint32_t hash) const { return Remainder(hash, bucketCount_, bucketInverse_); }
 
     std::vector<Entry*> buckets_; // empty until the first insertion
+    uint64_t bucketInverse_ = Inverse(kPrimes[0]);
     std::vector<uint64_t> presence_;
     uint32_t bucketCount_ = kPrimes[0];
     uint32_t count_ = 0;
     Entry* freeList_ = nullptr;
     Block* blocks_ = nullptr;
     uint32_t growthStep_ = 0; // index into kPrimes; doubling from kPrimeCount on
+
+    // The blocks, taken from chunks that grow as the map does and are freed together (one
+    // allocation per block would cost more than the map's other work for a large file).
+    std::vector<std::unique_ptr<Block[]>> blockChunks_;
+    size_t chunkSize_ = 0;
+    size_t blocksLeft_ = 0;
 
     // The keys' bytes, packed into chunks that are freed together.
     std::vector<std::unique_ptr<char[]>> keyText_;

@@ -65,7 +65,7 @@ private:
 };
 
 // Every entry of the target's UserDriver list becomes a user row, at most the table's 128.
-void AddTargetUserDriver(const StateEntry& entry) {
+void AddTargetUserDriver(const StateEntry& entry, FileNameRows<256>&) {
     DriverEntry row;
     row.path = entry.name;
     row.checkState = entry.state;

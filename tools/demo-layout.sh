@@ -16,3 +16,16 @@ kelvd_windows_path() {
   local path=$1
   echo "Z:${path//\//\\}"
 }
+
+# Copies into DIR what a run of the sheet may change in the prefix that kelvd_demo_layout named
+# (through the Wine of wine-settings.sh): the checker's service key as "reg query" prints it
+# (key.txt, absent when there is no such key), the hook-state file and the Farhand export (each
+# only when it exists).
+kelvd_demo_snapshot() {
+  local dir=$1
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  "$kelvd_wine" reg query 'HKLM\System\CurrentControlSet\Services\Kelvd' >"$dir/key.txt" 2>/dev/null ||
+    rm -f "$dir/key.txt"
+  cp "$demo_kitwright_dir/hookstate.dat" "$demo_farhand_dir/KVConfig.Reg" "$dir/" 2>/dev/null || true
+}

@@ -1,6 +1,7 @@
 # Sourced: how this project runs Wine (64-bit loader, quiet, no Mono or Gecko installs).
 kelvd_wine=/usr/lib/wine/wine64
 kelvd_wineserver=/usr/lib/wine/wineserver64
+kelvd_wine_fonts=/usr/share/wine/fonts
 export WINEDEBUG=-all
 # The prefix takes its user language from the locale: US English, as the version-resource tests
 # expect, whatever the developer's own.

@@ -1,10 +1,17 @@
 #include "doubles/headless/memory_check_list.h"
 
+#include <algorithm>
+
 namespace platform {
 
 void MemoryCheckList::ResetContent() {
     items_.clear();
     current_ = kNoSelection;
+}
+
+void MemoryCheckList::BeginUpdate(int added) {
+    updating_ = true;
+    items_.reserve(items_.size() + static_cast<size_t>(std::max(added, 0)));
 }
 
 int MemoryCheckList::AddString(const std::string& text) {

@@ -18,6 +18,8 @@ public:
         : ControlReporter(controlId, events), extendedSelection_(extendedSelection) {}
 
     void ResetContent() override;
+    void BeginUpdate(int added) override;
+    void EndUpdate() override { updating_ = false; }
     int AddString(const std::string& text) override;
     int GetCount() const override { return static_cast<int>(items_.size()); }
     std::string GetText(int index) const override;
@@ -41,6 +43,8 @@ public:
 
     // Every box, in order.
     std::vector<int> Checks() const;
+    // Whether the list shows its changes (no BeginUpdate without its EndUpdate).
+    bool Redrawing() const { return !updating_; }
 
 private:
     struct Item {
@@ -60,6 +64,7 @@ private:
     bool extendedSelection_;
     std::vector<Item> items_;
     int current_ = kNoSelection;
+    bool updating_ = false;
 };
 
 } // namespace platform

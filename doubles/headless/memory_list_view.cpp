@@ -12,6 +12,11 @@ void MemoryListView::InsertColumn(int column, const std::string& heading, int wi
     columns_.insert(columns_.begin() + at, {heading, width});
 }
 
+void MemoryListView::BeginUpdate(int added) {
+    updating_ = true;
+    rows_.reserve(rows_.size() + static_cast<size_t>(std::max(added, 0)));
+}
+
 int MemoryListView::InsertItem(int row, const std::string& text) {
     int at = std::clamp(row, 0, GetItemCount());
     Row inserted;

@@ -40,6 +40,8 @@ public:
 
     int GetItemCount() const override { return static_cast<int>(rows_.size()); }
     void DeleteAllItems() override { rows_.clear(); }
+    void BeginUpdate(int added) override;
+    void EndUpdate() override { updating_ = false; }
     int InsertItem(int row, const std::string& text) override;
     void SetItemText(int row, int column, const std::string& text) override;
     std::string GetItemText(int row, int column, size_t maxLength) const override;
@@ -70,6 +72,8 @@ public:
     // The rows in the selected state, in list order.
     std::vector<int> SelectedRows() const;
     intptr_t LastResult() const { return lastResult_; }
+    // Whether the list shows its changes (no BeginUpdate without its EndUpdate).
+    bool Redrawing() const { return !updating_; }
 
 private:
     struct Row {
@@ -92,6 +96,7 @@ private:
     uint32_t extendedStyle_ = 0;
     std::vector<Row> rows_;
     intptr_t lastResult_ = 0;
+    bool updating_ = false;
 };
 
 } // namespace platform

@@ -24,6 +24,12 @@ public:
     virtual ~CheckListControl() = default;
 
     virtual void ResetContent() = 0;
+    // Many items are about to change, and added more to be added: the list makes room for them
+    // and shows nothing of the changes until EndUpdate, which shows the items as they are then
+    // (WM_SETREDRAW, LB_INITSTORAGE). The items themselves change at once, as without the pair;
+    // pairs do not nest.
+    virtual void BeginUpdate(int added) = 0;
+    virtual void EndUpdate() = 0;
     // Appends an item with a clear box; its index.
     virtual int AddString(const std::string& text) = 0;
     virtual int GetCount() const = 0;

@@ -46,6 +46,12 @@ public:
 
     virtual int GetItemCount() const = 0;
     virtual void DeleteAllItems() = 0;
+    // Many rows are about to change, and added more to be added: the list makes room for them
+    // and shows nothing of the changes until EndUpdate, which shows the rows as they are then
+    // (WM_SETREDRAW, LVM_SETITEMCOUNT). The rows themselves change at once, as without the
+    // pair; pairs do not nest.
+    virtual void BeginUpdate(int added) = 0;
+    virtual void EndUpdate() = 0;
     // Inserts a row with text at row (the end when row is the count); its index.
     virtual int InsertItem(int row, const std::string& text) = 0;
     virtual void SetItemText(int row, int column, const std::string& text) = 0;

@@ -3,62 +3,40 @@
 // sound, with a buffer of at least what the largest of them declares, and a block reaches
 // VerQueryValueA only when it is sound itself.
 #include "platform/version_info.h"
-#include "platform/pe_version_resource.h"
 
+#include "platform/pe_version_resource.h"
 #include "platform/win32/windows_support.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace platform {
 
-namespace {
-
-// What the largest version resource of the image at path declares, when every one is sound.
-bool SoundImage(const char* path, uint32_t* largestSize) {
-    std::vector<uint8_t> resource;
-    return ReadVersionResource(path, &resource, largestSize);
+bool SystemVersionBlock(const char* path, const std::vector<uint8_t>&, uint32_t largestSize,
+                        std::vector<uint8_t>* block) {
+    DWORD handle = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0)
+        return false;
+    block->assign(std::max<size_t>(size, VersionBlockSize(largestSize)), 0);
+    return ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(block->size()), block->data());
 }
 
-class Win32VersionInfo final : public VersionInfo {
-public:
-    uint32_t InfoSize(const char* path) override {
-        uint32_t largest = 0;
-        if (!SoundImage(path, &largest))
-            return 0;
-        DWORD handle = 0;
-        const DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
-        return size == 0 ? 0 : std::max<uint32_t>(size, VersionBlockSize(largest));
-    }
-
-    bool Info(const char* path, std::vector<uint8_t>* block) override {
-        uint32_t largest = 0;
-        return SoundImage(path, &largest) && block->size() >= VersionBlockSize(largest) &&
-               ::GetFileVersionInfoA(path, 0, static_cast<DWORD>(block->size()), block->data());
-    }
-
-    bool QueryString(const std::vector<uint8_t>& block, const char* subBlock,
-                     std::string* value) override {
-        void* text = nullptr;
-        UINT length = 0;
-        if (!IsSoundVersionBlock(block.data(), block.size()) ||
-            !::VerQueryValueA(block.data(), subBlock, &text, &length) || !text)
-            return false;
-        // The value lies inside the block; its length counts characters with the terminator.
-        const char* begin = static_cast<const char*>(text);
-        const char* end = reinterpret_cast<const char*>(block.data()) + block.size();
-        if (begin < reinterpret_cast<const char*>(block.data()) || begin >= end)
-            return false;
-        size_t available = static_cast<size_t>(end - begin);
-        value->assign(begin, strnlen(begin, length < available ? length : available));
-        return true;
-    }
-};
-
-} // namespace
-
-VersionInfo& nativeVersionInfo() {
-    static Win32VersionInfo instance;
-    return instance;
+bool QueryVersionValue(const std::vector<uint8_t>& block, const char* subBlock,
+                       std::string* value) {
+    void* text = nullptr;
+    UINT length = 0;
+    if (!IsSoundVersionBlock(block.data(), block.size()) ||
+        !::VerQueryValueA(const_cast<uint8_t*>(block.data()), subBlock, &text, &length) || !text)
+        return false;
+    // The value lies inside the block; its length counts characters with the terminator.
+    const char* begin = static_cast<const char*>(text);
+    const char* end = reinterpret_cast<const char*>(block.data()) + block.size();
+    if (begin < reinterpret_cast<const char*>(block.data()) || begin >= end)
+        return false;
+    const size_t available = static_cast<size_t>(end - begin);
+    value->assign(begin, strnlen(begin, std::min<size_t>(length, available)));
+    return true;
 }
 
 } // namespace platform

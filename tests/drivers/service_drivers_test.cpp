@@ -128,8 +128,9 @@ public:
         *bytesNeeded = needed;
         return enumerate(services, size, returned, resume);
     }
-    bool QueryConfig(ScHandle, ServiceConfig*, uint32_t, uint32_t* needed) override {
-        *needed = 1u << 30; // not believed
+    bool QueryConfig(ScHandle, ServiceConfig*, uint32_t size, uint32_t* needed) override {
+        querySizes.push_back(size);
+        *needed = configSize;
         return false;
     }
     bool Close(ScHandle) override { return true; }
@@ -139,6 +140,8 @@ public:
     int opens = 0;
     uint32_t needed = 0;                              // what every call says it needs
     std::vector<std::pair<uint32_t, uint32_t>> calls; // the buffer size and resume handle of each
+    uint32_t configSize = 1u << 30;                   // what a configuration needs: not believed
+    std::vector<uint32_t> querySizes;                 // the buffer size of each configuration query
 };
 
 // Writes entries of the given names with their strings after them, as a well-behaved service
@@ -171,6 +174,17 @@ TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResume
     EnumerateServiceDrivers();
     EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
     EXPECT_EQ(6, services_.opens);
+    // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
+    // it needs; one beyond 64 KiB not again.
+    EXPECT_EQ(std::vector<uint32_t>(6, 8192), services_.querySizes);
+    services_.calls.clear();
+    services_.querySizes.clear();
+    services_.configSize = 10000;
+    EnumerateServiceDrivers();
+    EXPECT_EQ(12u, services_.querySizes.size());
+    EXPECT_EQ(
+        (std::vector<uint32_t>{8192, 10000}),
+        std::vector<uint32_t>(services_.querySizes.begin(), services_.querySizes.begin() + 2));
 }
 
 TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreAskedForAgainWithTheSizeNeeded) {

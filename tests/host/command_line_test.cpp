@@ -14,6 +14,7 @@ struct Accepted {
     std::string helpFile;
     std::string library;
     std::string screensDir;
+    bool timed = false;
 };
 
 class AcceptedCommands : public testing::TestWithParam<Accepted> {};
@@ -28,6 +29,7 @@ TEST_P(AcceptedCommands, ParseIntoTheirParts) {
     EXPECT_EQ(want.helpFile, command.helpFile);
     EXPECT_EQ(want.library, command.library);
     EXPECT_EQ(want.screensDir, command.screensDir);
+    EXPECT_EQ(want.timed, command.timed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,6 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  "other.dll",
                  "Z:\\shots"},
+        Accepted{{"configure", "1", "--time"}, Action::Configure, 1, "", "kelvdcfg.dll", "", true},
+        // A request for help anywhere is answered with the usage alone.
+        Accepted{{"configure", "1", "-h"}, Action::Help, 1, "", "kelvdcfg.dll", ""},
+        Accepted{{"--help", "show"}, Action::Help, 1, "", "kelvdcfg.dll", ""},
         Accepted{{"selectall"}, Action::SelectAll, 1, "", "kelvdcfg.dll", ""},
         Accepted{{"selectnone", "--library", "a.dll"}, Action::SelectNone, 1, "", "a.dll", ""},
         Accepted{{"--version"}, Action::Version, 1, "", "kelvdcfg.dll", ""}));
@@ -72,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<std::string>{"--screens", "d", "selectnone"},
         std::vector<std::string>{"configure", "1", "--library"},
         std::vector<std::string>{"configure", "1", "--screens", ""},
-        std::vector<std::string>{"show"}, std::vector<std::string>{"--version", "selectall"},
+        std::vector<std::string>{"show"}, std::vector<std::string>{"--time", "selectall"},
+        std::vector<std::string>{"--version", "selectall"},
         std::vector<std::string>{"configure", "1", "--version"}));
 
 } // namespace

@@ -156,25 +156,70 @@ TEST_F(HostRun, UsageErrorLoadsNothing) {
     EXPECT_NE(std::string::npos, err_.str().find("usage: kwhost"));
 }
 
-// Records when it is made and when it goes, around the call.
+TEST_F(HostRun, HelpPrintsTheUsageAndLoadsNothing) {
+    EXPECT_EQ(kExitDone, Run({"--help"}));
+    EXPECT_TRUE(libraries_.loads.empty());
+    EXPECT_EQ(HostUsage(), out_.str());
+    EXPECT_EQ("", err_.str());
+}
+
+// Records when it is made, what it is told and when it goes, around the call; reports what a
+// test gives it.
 class RecordingCompanion final : public SheetCompanion {
 public:
-    explicit RecordingCompanion(const std::string& title) { calls.push_back("up " + title); }
+    RecordingCompanion(const std::string& title, std::string obstacle, std::string failure)
+        : obstacle_(std::move(obstacle)), failure_(std::move(failure)) {
+        calls.push_back("up " + title);
+    }
     ~RecordingCompanion() override { calls.push_back("down"); }
+    std::string Obstacle() const override { return obstacle_; }
+    std::string Finish(std::ostream& out) override {
+        calls.push_back("finish");
+        out << "Time to something: 1.0 ms\n";
+        return failure_;
+    }
+
+private:
+    std::string obstacle_, failure_;
 };
 
-TEST_F(HostRun, CompanionLivesAroundTheSheetAndKnowsItsCaption) {
-    const SheetCompanionFactory companions = [](const HostCommand&, const std::string& title,
-                                                std::ostream&) {
-        return std::make_unique<RecordingCompanion>(title);
+SheetCompanionFactory Companions(std::string obstacle = "", std::string failure = "") {
+    return [=](const HostCommand&, const std::string& title, std::ostream&) {
+        return std::make_unique<RecordingCompanion>(title, obstacle, failure);
     };
-    Run({"configure", "2"}, companions);
-    Run({"configure", "1"}, companions);
-    Run({"selectall"}, companions);
-    EXPECT_EQ((std::vector<std::string>{"up Configure Kelvarin Settings for use with Farhand",
-                                        "ConfigureKELVD(,2)", "down", "up Kelvarin Settings",
-                                        "ConfigureKELVD(,1)", "down", "SelectAll"}),
-              calls);
+}
+
+TEST_F(HostRun, CompanionLivesAroundTheSheetAndKnowsItsCaption) {
+    EXPECT_EQ(kExitDone, Run({"configure", "2"}, Companions()));
+    EXPECT_EQ(kExitDone, Run({"configure", "1"}, Companions()));
+    EXPECT_EQ(kExitDone, Run({"selectall"}, Companions()));
+    EXPECT_EQ(
+        (std::vector<std::string>{"up Configure Kelvarin Settings for use with Farhand",
+                                  "ConfigureKELVD(,2)", "finish", "down", "up Kelvarin Settings",
+                                  "ConfigureKELVD(,1)", "finish", "down", "SelectAll"}),
+        calls);
+    // What the companion reports comes before what the call returned.
+    EXPECT_EQ(0u, out_.str().find("Time to something: 1.0 ms\n"
+                                  "ConfigureKELVD returned 0: the sheet was closed with OK\n"));
+}
+
+// A sheet that never appeared, or pictures that were not saved: the call is reported, then the
+// failure in one line, and kwhost fails.
+TEST_F(HostRun, FailureBesideTheSheetFailsAfterTheReport) {
+    EXPECT_EQ(kExitSheet, Run({"configure", "1"}, Companions("", "no sheet appeared")));
+    EXPECT_EQ(
+        (std::vector<std::string>{"up Kelvarin Settings", "ConfigureKELVD(,1)", "finish", "down"}),
+        calls);
+    EXPECT_EQ(
+        "Time to something: 1.0 ms\nConfigureKELVD returned 0: the sheet was closed with OK\n",
+        out_.str());
+    EXPECT_EQ("kwhost: no sheet appeared\n", err_.str());
+}
+
+TEST_F(HostRun, ObstacleShowsNoSheet) {
+    EXPECT_EQ(kExitSheet, Run({"configure", "1"}, Companions("cannot make the folder X")));
+    EXPECT_EQ((std::vector<std::string>{"up Kelvarin Settings", "down"}), calls);
+    EXPECT_EQ("kwhost: cannot make the folder X\n", err_.str());
 }
 
 } // namespace

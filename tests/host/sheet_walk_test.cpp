@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -26,6 +27,10 @@ struct StandIn {
     SIZE size{};
 } standIn;
 
+// The stand-in's second page holds a category list and an event list: choosing a category
+// fills the event list with as many events as the category's number.
+constexpr const char* kListPage = "Select Drivers";
+
 HWND Tree(HWND sheet) {
     return GetDlgItem(sheet, IDC_PAGE_TREE);
 }
@@ -41,6 +46,26 @@ void FillTree(HWND sheet) {
     }
 }
 
+void MakeLists(HWND sheet) {
+    for (int id : {IDC_CATEGORY_LIST, IDC_EVENT_LIST})
+        CreateWindowA("LISTBOX", "", WS_CHILD | LBS_NOTIFY, 0, 0, 100, 100, sheet,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    for (const char* category : {"1", "5"})
+        SendDlgItemMessageA(sheet, IDC_CATEGORY_LIST, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(category));
+}
+
+void ChooseCategory(HWND sheet) {
+    char text[8] = "";
+    HWND categories = GetDlgItem(sheet, IDC_CATEGORY_LIST);
+    SendMessageA(categories, LB_GETTEXT, SendMessageA(categories, LB_GETCURSEL, 0, 0),
+                 reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(sheet, IDC_EVENT_LIST, LB_RESETCONTENT, 0, 0);
+    for (int event = 0; event < atoi(text); ++event)
+        SendDlgItemMessageA(sheet, IDC_EVENT_LIST, LB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>("event"));
+}
+
 void NoteSelection(HWND sheet, const NMTREEVIEWA& change) {
     char text[64] = "";
     TVITEMA item{};
@@ -51,6 +76,8 @@ void NoteSelection(HWND sheet, const NMTREEVIEWA& change) {
     SendMessageA(Tree(sheet), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     standIn.selected.push_back(text);
     SetDlgItemTextA(sheet, IDC_PAGE_CAPTION, text);
+    for (int id : {IDC_CATEGORY_LIST, IDC_EVENT_LIST})
+        ShowWindow(GetDlgItem(sheet, id), std::string(text) == kListPage ? SW_SHOW : SW_HIDE);
 }
 
 INT_PTR CALLBACK StandInSheet(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,6 +85,7 @@ INT_PTR CALLBACK StandInSheet(HWND sheet, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: {
         SetWindowTextA(sheet, kTitle);
         FillTree(sheet);
+        MakeLists(sheet);
         RECT rect;
         GetWindowRect(sheet, &rect);
         standIn.size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
@@ -75,7 +103,9 @@ INT_PTR CALLBACK StandInSheet(HWND sheet, UINT message, WPARAM wParam, LPARAM lP
         return TRUE;
     }
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK && standIn.refuseOk) {
+        if (LOWORD(wParam) == IDC_CATEGORY_LIST && HIWORD(wParam) == LBN_SELCHANGE) {
+            ChooseCategory(sheet);
+        } else if (LOWORD(wParam) == IDOK && standIn.refuseOk) {
             MessageBoxA(sheet, "Not now.", nullptr, MB_OK);
         } else if (LOWORD(wParam) == IDOK) {
             MessageBoxA(sheet, "Stored.", "Farhand Settings", MB_OK);
@@ -127,8 +157,9 @@ protected:
 TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
     std::vector<std::string> pictures;
     {
-        SheetWalk walk(kTitle, dir_.path(), out_, timing_);
+        SheetWalk walk(kTitle, {dir_.path(), false}, out_, timing_);
         EXPECT_EQ(IDOK, ShowStandIn());
+        EXPECT_EQ("", walk.Finish(out_));
         pictures = walk.pictures();
     }
     EXPECT_EQ(kPages, standIn.selected);
@@ -150,7 +181,7 @@ TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
 TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
     standIn.refuseOk = true;
     {
-        SheetWalk walk(kTitle, dir_.path(), out_, timing_);
+        SheetWalk walk(kTitle, {dir_.path(), false}, out_, timing_);
         EXPECT_EQ(IDCANCEL, ShowStandIn());
     }
     const std::string said = out_.str();
@@ -159,14 +190,56 @@ TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
         << said;
 }
 
-TEST_F(SheetWalkTest, WindowOfAnotherCaptionIsLeftAlone) {
+TEST_F(SheetWalkTest, WindowOfAnotherCaptionIsLeftAloneAndTheSheetReportedMissing) {
     standIn.closesItself = true;
-    {
-        SheetWalk walk("Kelvarin Settings", dir_.path(), out_, timing_);
-        EXPECT_EQ(IDCANCEL, ShowStandIn());
-        EXPECT_TRUE(walk.pictures().empty());
-    }
-    EXPECT_EQ("No sheet titled \"Kelvarin Settings\" appeared\n", out_.str());
+    SheetWalk walk("Kelvarin Settings", {dir_.path(), false}, out_, timing_);
+    EXPECT_EQ(IDCANCEL, ShowStandIn());
+    EXPECT_TRUE(walk.pictures().empty());
+    EXPECT_EQ("no sheet titled \"Kelvarin Settings\" appeared: it could not be shown",
+              walk.Finish(out_));
+    EXPECT_EQ("", out_.str());
+}
+
+TEST_F(SheetWalkTest, FolderForThePicturesIsMade) {
+    const std::string folder = dir_.File("new") + "\\pictures";
+    SheetWalk walk(kTitle, {folder, false}, out_, timing_);
+    EXPECT_EQ("", walk.Obstacle());
+    EXPECT_EQ(IDOK, ShowStandIn());
+    EXPECT_EQ("", walk.Finish(out_));
+    EXPECT_GT(PngSize(folder + "\\01-general-settings.png").cx, 0);
+}
+
+TEST_F(SheetWalkTest, FolderThatCannotBeMadeIsAnObstacle) {
+    std::ofstream(dir_.File("file")) << "a file, not a folder";
+    SheetWalk walk(kTitle, {dir_.File("file") + "\\pictures", false}, out_, timing_);
+    EXPECT_NE(std::string::npos, walk.Obstacle().find("cannot make the folder")) << walk.Obstacle();
+}
+
+// Without pictures: the first paint, the pages after the first, the refill on the page with
+// the lists, and OK, in that order; only a watch without either.
+TEST_F(SheetWalkTest, TimedWalkTimesThePagesTheRefillAndOk) {
+    SheetWalk walk(kTitle, {"", true}, out_, timing_);
+    EXPECT_EQ(IDOK, ShowStandIn());
+    EXPECT_EQ("", walk.Finish(out_));
+    EXPECT_TRUE(walk.pictures().empty());
+    std::vector<std::string> timed;
+    std::istringstream lines(out_.str());
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("Time ", 0) == 0)
+            timed.push_back(line.substr(0, line.find(": ")));
+    EXPECT_EQ((std::vector<std::string>{"Time to the sheet's first paint",
+                                        "Time to show \"Select Drivers\"",
+                                        "Time to refill the event list with 5 events",
+                                        "Time to show \"Advanced\"", "Time from OK to the return"}),
+              timed);
+}
+
+TEST_F(SheetWalkTest, WatchAloneLeavesTheSheetToTheUser) {
+    standIn.closesItself = true;
+    SheetWalk walk(kTitle, {"", false}, out_, timing_);
+    EXPECT_EQ(IDCANCEL, ShowStandIn());
+    EXPECT_EQ("", walk.Finish(out_));
+    EXPECT_EQ("", out_.str());
 }
 
 } // namespace

@@ -63,28 +63,6 @@ TEST_P(SetAllCheckedTest, VxdTablesChangeOnlyOnWindows9x) {
 INSTANTIATE_TEST_SUITE_P(Platforms, SetAllCheckedTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Win9x" : "NT"; });
 
-TEST(ApplyStateByFileName, MatchesEveryRowByFileNameIgnoringCaseAndDirectory) {
-    auto table = std::make_unique<DriverTable<256>>();
-    table->Append(Row("foo.sys"));
-    table->Append(Row("C:\\WINNT\\System32\\drivers\\Foo.sys"));
-    table->Append(Row("bar.sys"));
-    EXPECT_TRUE(ApplyStateByFileName("D:\\elsewhere\\FOO.SYS", *table, 1));
-    EXPECT_EQ(1u, (*table)[0].checkState);
-    EXPECT_EQ(1u, (*table)[1].checkState);
-    EXPECT_EQ(0u, (*table)[2].checkState);
-}
-
-TEST(ApplyStateByFileName, NoMatchOrARowBeyondTheCountChangesNothing) {
-    auto table = std::make_unique<DriverTable<128>>();
-    table->Append(Row("foo.sys", 1));
-    EXPECT_FALSE(ApplyStateByFileName("foo.sy", *table, 0));
-    EXPECT_FALSE(ApplyStateByFileName("dir\\", *table, 0));
-    EXPECT_EQ(1u, (*table)[0].checkState);
-    table->Clear();
-    EXPECT_FALSE(ApplyStateByFileName("foo.sys", *table, 2));
-    EXPECT_EQ(1u, (*table)[0].checkState);
-}
-
 TEST(FixedTable, RefusesRowsAtItsCapacity) {
     auto table = std::make_unique<DriverTable<128>>();
     for (int i = 0; i < 128; ++i)

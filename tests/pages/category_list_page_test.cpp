@@ -82,6 +82,21 @@ TYPED_TEST(CategoryList, FillShowsTheStoredStatesAndTheFirstCategorysEvents) {
     EXPECT_EQ((Boxes{kBoxChecked, kBoxChecked, kBoxChecked, kBoxChecked}), this->events_->Checks());
 }
 
+// The lists are filled and changed as updates of their own, each of which has ended.
+TYPED_TEST(CategoryList, ListsRedrawAfterEveryRefill) {
+    this->Open();
+    auto redrawing = [this] {
+        return this->categories_->Redrawing() && this->events_->Redrawing();
+    };
+    EXPECT_TRUE(redrawing());
+    this->categories_->ClickItem(1);
+    EXPECT_TRUE(redrawing());
+    this->categories_->ClickCheckBox(1);
+    EXPECT_TRUE(redrawing());
+    this->window_->Click(IDC_SELECT_ALL);
+    EXPECT_TRUE(redrawing());
+}
+
 TYPED_TEST(CategoryList, ToggledEventsAmongTheSelectedOnesSetTheFlagsAndTheCategoryBox) {
     this->Open();
     this->events_->ClickItem(1);

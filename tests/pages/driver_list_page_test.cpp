@@ -135,6 +135,10 @@ TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
     EXPECT_EQ(0, this->page_.SortColumn());
     // Keys are positions in the tables: the user row comes after the four listed ones.
     EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
+    // Filled as one update, which has ended; so has the one of Select All.
+    EXPECT_TRUE(list.Redrawing());
+    this->window_->Click(IDC_SELECT_ALL);
+    EXPECT_TRUE(list.Redrawing());
 }
 
 TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfThatRow) {

@@ -1,5 +1,6 @@
 // The PE version-resource reader on images made byte by byte, so that every link of the headers
 // and of the resource tree can be broken, and on an image the build makes.
+#include "doubles/memory_file.h"
 #include "doubles/pe_images.h"
 #include "platform/file_system.h"
 #include "platform/pe_version_resource.h"
@@ -15,8 +16,42 @@ using namespace platform;
 
 const ImageBytes kTiny = VersionBlock({VersionText(u"FileDescription", u"Tiny")});
 
+// An image held in memory, read as a file, counting what is read.
+class CountingFile final : public File {
+public:
+    explicit CountingFile(const ImageBytes& bytes)
+        : file_(std::string(bytes.begin(), bytes.end())) {}
+    char* ReadLine(char*, int) override { return nullptr; }
+    size_t Read(void* buffer, size_t size) override {
+        ++reads;
+        const size_t read = file_.Read(buffer, size);
+        bytesRead += read;
+        return read;
+    }
+    size_t Write(const void*, size_t) override { return 0; }
+    bool Seek(long offset) override { return file_.Seek(offset); }
+    long Tell() override { return file_.Tell(); }
+    bool Close() override { return true; }
+
+    int reads = 0;
+    size_t bytesRead = 0;
+
+private:
+    MemoryFile file_;
+};
+
+// The resource as found in the bytes, and as read from them as a file: both must agree.
 bool Find(const ImageBytes& image, ImageBytes* resource, uint32_t* largest = nullptr) {
-    return FindVersionResource(image.data(), image.size(), resource, largest);
+    const bool found = FindVersionResource(image.data(), image.size(), resource, largest);
+    CountingFile file(image);
+    ImageBytes read{1};
+    uint32_t readLargest = 0;
+    EXPECT_EQ(found, ReadImageVersionResource(file, &read, &readLargest));
+    EXPECT_EQ(*resource, read);
+    if (found && largest) {
+        EXPECT_EQ(*largest, readLargest);
+    }
+    return found;
 }
 
 TEST(PeVersionResource, FindsTheFirstLanguagesBlockInPe32AndPe32PlusImages) {
@@ -40,6 +75,23 @@ TEST_P(DamagedImage, HasNoVersionResource) {
 
 INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersionImages()),
                          [](const auto& info) { return info.param.name; });
+
+// A file is read a page at a time, each page once, and only the pages the walk reaches: a large
+// image whose resources lie at its start costs one page, and so does a file that is no image.
+TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
+    ImageBytes image = VersionImage({kTiny});
+    image.resize(1 << 20);
+    CountingFile file(image);
+    ImageBytes resource;
+    EXPECT_TRUE(ReadImageVersionResource(file, &resource));
+    EXPECT_EQ(kTiny, resource);
+    EXPECT_EQ(1, file.reads);
+    EXPECT_LE(file.bytesRead, 4096u);
+    CountingFile notAnImage(ImageBytes(100000, 'x'));
+    EXPECT_FALSE(ReadImageVersionResource(notAnImage, &resource));
+    EXPECT_EQ(1, notAnImage.reads);
+    EXPECT_TRUE(resource.empty());
+}
 
 TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
     std::string file;

@@ -102,13 +102,15 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"Beta=0\nAlpha=1\n", {1, 0}, 2},
                       LoadCase{"Alpha=1\n", {1, 0}, 1}, // a missing name is not unselected
                       LoadCase{"", {0, 0}, 0}, LoadCase{"Alpha=0\nBeta=0\n", {0, 0}, 0},
-                      LoadCase{"alpha=1\nBeta=1\n", {0, 1}, 1},     // keys are case-sensitive
-                      LoadCase{"Alpha = 1\nBeta=1\n", {0, 1}, 1},   // "Alpha " is another key
-                      LoadCase{"Alpha=\nBeta=1\n", {0, 1}, 2},      // no digits: 0
-                      LoadCase{"[Cat]\nAlpha=1\n", {1, 0}, 1},      // no "=": ignored
-                      LoadCase{"Alpha=2\nBeta=256\n", {2, 0}, 1},   // low byte; 256 is selected
-                      LoadCase{"Alpha=1\nAlpha=0\n", {0, 0}, 0},    // the last line wins
-                      LoadCase{"Alpha=1\r\nBeta=0\r\n", {1, 0}, 2}, // text mode drops the CR
+                      LoadCase{"alpha=1\nBeta=1\n", {0, 1}, 1},   // keys are case-sensitive
+                      LoadCase{"Alpha = 1\nBeta=1\n", {0, 1}, 1}, // "Alpha " is another key
+                      LoadCase{"Alpha=\nBeta=1\n", {0, 1}, 2},    // no digits: 0
+                      LoadCase{"[Cat]\nAlpha=1\n", {1, 0}, 1},    // no "=": ignored
+                      LoadCase{"Alpha=2\nBeta=256\n", {2, 0}, 1}, // low byte; 256 is selected
+                      LoadCase{"Alpha=1\nAlpha=0\n", {0, 0}, 0},  // the last line wins
+                      LoadCase{"Alpha=0\nBeta=1\nAlpha=1\n", {1, 1}, 1}, // also in place
+                      LoadCase{"Beta=1\nAlpha=0\n", {0, 1}, 2},          // out of catalogue order
+                      LoadCase{"Alpha=1\r\nBeta=0\r\n", {1, 0}, 2},      // text mode drops the CR
                       LoadCase{"Alpha=  -1x\nBeta=1", {255, 1}, 1}));
 
 TEST_F(HookStateFile, KeyIsTheTextBeforeTheLastEquals) {

@@ -92,6 +92,19 @@ void Win32CheckList::Draw(const DRAWITEMSTRUCT& draw) {
         DrawFocusRect(draw.hDC, &text);
 }
 
+void Win32CheckList::BeginUpdate(int added) {
+    Send(WM_SETREDRAW, FALSE);
+    // Room for the items and their texts, taken to be about as long as event names are.
+    constexpr int kTextBytes = 32;
+    if (added > 0)
+        Send(LB_INITSTORAGE, static_cast<WPARAM>(added), static_cast<LPARAM>(added) * kTextBytes);
+}
+
+void Win32CheckList::EndUpdate() {
+    Send(WM_SETREDRAW, TRUE);
+    InvalidateRect(Window(), nullptr, TRUE);
+}
+
 int Win32CheckList::AddString(const std::string& text) {
     auto index = static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     if (index >= 0)
@@ -114,12 +127,16 @@ int Win32CheckList::GetCheck(int index) const {
 }
 
 void Win32CheckList::SetCheck(int index, int state) {
-    if (!IsItem(index))
+    if (!IsItem(index) || GetCheck(index) == state)
         return;
     Send(LB_SETITEMDATA, static_cast<WPARAM>(index), state);
-    RECT item{};
+    // Only an item in view is painted again: asking for a paint is a trip to the window server
+    // on some systems, and a filled list sets every box.
+    RECT item{}, client{};
     Send(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    InvalidateRect(Window(), &item, FALSE);
+    GetClientRect(Window(), &client);
+    if (item.bottom > client.top && item.top < client.bottom)
+        InvalidateRect(Window(), &item, FALSE);
 }
 
 bool Win32CheckList::IsExtended() const {

@@ -20,6 +20,8 @@ public:
     static void Draw(const DRAWITEMSTRUCT& draw);
 
     void ResetContent() override { Send(LB_RESETCONTENT); }
+    void BeginUpdate(int added) override;
+    void EndUpdate() override;
     int AddString(const std::string& text) override;
     int GetCount() const override { return static_cast<int>(Send(LB_GETCOUNT)); }
     std::string GetText(int index) const override;

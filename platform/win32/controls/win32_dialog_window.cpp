@@ -56,11 +56,15 @@ bool Win32Window<Base>::Route(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     case WM_COMMAND:
         *result = events_.OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
         return true;
-    case WM_NOTIFY:
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT,
-                          Notify(*reinterpret_cast<const NMHDR*>(lParam), lParam));
+    case WM_NOTIFY: {
+        // Setting the result is a trip to the window server on some systems, and a list that
+        // is filled reports every row: the result is set only when it is not already there.
+        const LONG_PTR notified = Notify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+        if (GetWindowLongPtrA(window_, DWLP_MSGRESULT) != notified)
+            SetWindowLongPtrA(window_, DWLP_MSGRESULT, notified);
         *result = TRUE;
         return true;
+    }
     case WM_MEASUREITEM:
         Win32CheckList::Measure(window_, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         *result = TRUE;

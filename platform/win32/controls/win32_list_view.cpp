@@ -56,6 +56,17 @@ void Win32ListView::DeleteAllItems() {
     Send(LVM_DELETEALLITEMS);
 }
 
+void Win32ListView::BeginUpdate(int added) {
+    Send(WM_SETREDRAW, FALSE);
+    if (added > 0)
+        Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(GetItemCount() + added), LVSICF_NOINVALIDATEALL);
+}
+
+void Win32ListView::EndUpdate() {
+    Send(WM_SETREDRAW, TRUE);
+    InvalidateRect(Window(), nullptr, TRUE);
+}
+
 int Win32ListView::InsertItem(int row, const std::string& text) {
     LVITEMA item{};
     item.mask = LVIF_TEXT;

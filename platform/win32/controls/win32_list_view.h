@@ -24,6 +24,8 @@ public:
 
     int GetItemCount() const override;
     void DeleteAllItems() override;
+    void BeginUpdate(int added) override;
+    void EndUpdate() override;
     int InsertItem(int row, const std::string& text) override;
     void SetItemText(int row, int column, const std::string& text) override;
     std::string GetItemText(int row, int column, size_t maxLength) const override;

@@ -1,33 +1,38 @@
 #include "platform/win32/controls/window_subclass.h"
 
+#include <map>
+
 namespace platform {
 
 namespace {
 
-constexpr const char* kReplacedProcedure = "KelvdReplacedProcedure";
-
-WNDPROC ReplacedProcedure(HWND window) {
-    return reinterpret_cast<WNDPROC>(GetPropA(window, kReplacedProcedure));
+// The replaced procedure of every subclassed window, until the window is destroyed (its handle
+// may then be given to another window).
+std::map<HWND, WNDPROC>& ReplacedProcedures() {
+    static std::map<HWND, WNDPROC> procedures;
+    return procedures;
 }
 
 } // namespace
 
 void SubclassWindow(HWND window, WNDPROC procedure) {
-    if (ReplacedProcedure(window))
+    if (ReplacedProcedures().count(window))
         return;
     auto replaced = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
-    if (!replaced || !SetPropA(window, kReplacedProcedure, reinterpret_cast<HANDLE>(replaced)))
+    if (!replaced)
         return;
+    ReplacedProcedures()[window] = replaced;
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }
 
 LRESULT CallReplacedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    WNDPROC replaced = ReplacedProcedure(window);
-    if (!replaced)
+    auto found = ReplacedProcedures().find(window);
+    if (found == ReplacedProcedures().end())
         return DefWindowProcA(window, message, wParam, lParam);
+    const WNDPROC replaced = found->second;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(replaced));
-        RemovePropA(window, kReplacedProcedure);
+        ReplacedProcedures().erase(found);
     }
     return CallWindowProcA(replaced, window, message, wParam, lParam);
 }

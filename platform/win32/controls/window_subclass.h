@@ -1,7 +1,10 @@
 // Subclassing a control window in the way every Windows version since Windows 95 and NT 3.1
 // allows: the window's procedure is replaced (SetWindowLongPtrA with GWLP_WNDPROC), and the
-// replaced one is kept in a property of the window, to which the new procedure hands on every
-// message it leaves alone (CallWindowProcA).
+// replaced one is kept, by window, in a table of this module, to which the new procedure hands
+// on every message it leaves alone (CallWindowProcA). The table is the library's own memory: a
+// window property (or the common controls' SetWindowSubclass, which keeps one) would be looked
+// up at every message, which under Wine is a trip to the window server and made every message to
+// a list cost as much as a paint.
 #pragma once
 
 #include "platform/win32/windows_support.h"

@@ -1,0 +1,27 @@
+// What every benchmark of kelvd-bench is made of: an operation registered with its repetitions,
+// and the floors' plain reads and writes of files.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kelvd::bench {
+
+// Registers operation under name, timed in microseconds of real time, five repetitions of which
+// the summary takes the median. Before each repetition, untimed, the preparation of every run
+// (PrepareEveryRun) and then prepare, when given.
+void Register(const std::string& name, std::function<void()> operation,
+              std::function<void()> prepare = {});
+// What every repetition registered here starts with: the program's other benchmarks may change
+// process-wide state in between.
+void PrepareEveryRun(std::function<void()> prepare);
+
+// Reads a text file line by line, as the library's line reader does.
+void ReadLines(const std::string& path);
+// Writes the lines one write each.
+void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+
+} // namespace kelvd::bench

@@ -1,0 +1,49 @@
+// Driver rows found by the file name of their path, as the stores give a stored list's states to
+// the rows.
+#include "stores/file_name_rows.h"
+
+#include "support/store_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace kelvd;
+
+class FileNameRowsTest : public test::StoreFixture {
+protected:
+    std::vector<uint32_t> States() const {
+        std::vector<uint32_t> states;
+        for (const DriverEntry& row : *table_)
+            states.push_back(row.checkState);
+        return states;
+    }
+
+    std::unique_ptr<DriverTable<256>> table_ = std::make_unique<DriverTable<256>>();
+};
+
+TEST_F(FileNameRowsTest, EveryRowOfTheFileNameIgnoringCaseAndDirectory) {
+    for (const char* path : {"foo.sys", "C:\\WINNT\\System32\\drivers\\Foo.sys", "bar.sys",
+                             "\\??\\D:\\x\\FOO.SYS", "foo.sys.old"})
+        AddRow(*table_, path, 0);
+    FileNameRows<256> rows(*table_);
+    EXPECT_TRUE(rows.ApplyStateByFileName("D:\\elsewhere\\FOO.SYS", 1));
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 0, 1, 0}), States());
+    EXPECT_TRUE(rows.ApplyStateByFileName("BAR.SYS", 2));
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 2, 1, 0}), States());
+}
+
+TEST_F(FileNameRowsTest, NoMatchOrAnEmptyTableChangesNothing) {
+    AddRow(*table_, "foo.sys", 1);
+    FileNameRows<256> rows(*table_);
+    EXPECT_FALSE(rows.ApplyStateByFileName("foo.sy", 0));
+    EXPECT_FALSE(rows.ApplyStateByFileName("dir\\", 0));
+    EXPECT_EQ((std::vector<uint32_t>{1}), States());
+    table_->Clear();
+    FileNameRows<256> none(*table_);
+    EXPECT_FALSE(none.ApplyStateByFileName("foo.sys", 2));
+}
+
+} // namespace
