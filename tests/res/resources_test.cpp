@@ -10,7 +10,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,8 +62,10 @@ Control Label(const char* text, int id = IDC_UNNAMED) {
 
 // The driver and VxD pages: the list, its add button and the select-all buttons.
 std::vector<Control> ListPage(int list, int add, const char* addText) {
-    return {{list, "SysListView32", "", kListViewKind, LVS_REPORT}, Push(add, addText),
-            Push(IDC_SELECT_ALL, "&Select All"), Push(IDC_DESELECT_ALL, "Dese&lect All")};
+    return {{list, "SysListView32", "", kListViewKind, LVS_REPORT},
+            Push(add, addText),
+            Push(IDC_SELECT_ALL, "&Select All"),
+            Push(IDC_DESELECT_ALL, "Dese&lect All")};
 }
 
 // The event and VxD API pages: a single-selection category list and an extended-selection event
@@ -98,7 +99,8 @@ const Dialog kDialogs[] = {
       Radio(IDC_POPUP_ERRORS_AND_WARNINGS, "Pop up Drovik for errors and warnings"),
       // The frame starts a group of its own, which ends the pop-up radio group.
       Frame(IDC_POPUP_FRAME, "Kelvarin Errors", WS_GROUP), Frame(IDC_START_FRAME, "Startup")}},
-    {IDD_SELECT_DRIVERS, "Select Drivers", ListPage(IDC_DRIVER_LIST, IDC_ADD_DRIVER, "A&dd Driver...")},
+    {IDD_SELECT_DRIVERS, "Select Drivers",
+     ListPage(IDC_DRIVER_LIST, IDC_ADD_DRIVER, "A&dd Driver...")},
     {IDD_SELECT_EVENTS, "Select Driver APIs",
      CheckListPage("Category", IDC_CATEGORY_LIST, "Events", IDC_EVENT_LIST)},
     {IDD_ADVANCED,
@@ -120,10 +122,6 @@ const Dialog kDialogs[] = {
     {IDD_SELECT_VXD_APIS, "Select VxD APIs",
      CheckListPage("Group", IDC_VXD_GROUP_LIST, "APIs", IDC_VXD_API_LIST)},
 };
-
-void PrintTo(const Dialog& dialog, std::ostream* out) {
-    *out << "dialog " << dialog.id;
-}
 
 std::string WindowText(HWND window) {
     char text[256] = "";
@@ -182,7 +180,8 @@ TEST_P(DialogTemplates, ControlsInOrderWithTheirClassStylesAndTexts) {
         GetClassNameA(control, windowClass, sizeof windowClass);
         EXPECT_EQ(0, lstrcmpiA(want.windowClass, windowClass)) << windowClass;
         EXPECT_EQ(want.id & 0xFFFF, GetDlgCtrlID(control) & 0xFFFF);
-        EXPECT_EQ(want.style, static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE)) & want.mask);
+        EXPECT_EQ(want.style,
+                  static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE)) & want.mask);
         EXPECT_EQ(want.text, WindowText(control));
         control = GetWindow(control, GW_HWNDNEXT);
     }
