@@ -73,18 +73,23 @@ TEST_P(EntryPoints, BootStartBringsTheHostInLine) {
     EXPECT_EQ(0u, StoredSettings().start);
 }
 
-TEST_P(EntryPoints, CancelStoresNothing) {
+// Cancel, a sheet nobody closes, and OK on the sheet alone store nothing.
+TEST_P(EntryPoints, CancelAndTheSheetOnlyModeStoreNothing) {
     EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
                   Choose(sheet);
                   sheet.PressCancel();
                   sheet.PressOk(); // the sheet has gone
               }));
+    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
+    EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
+                  Choose(sheet);
+                  sheet.PressOk();
+                  EXPECT_TRUE(sheet.Ended());
+              }));
     EXPECT_FALSE(FileExists(HookStateFile()));
     EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
     EXPECT_FALSE(SettingsStored());
     EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
-    // A sheet nobody closes is cancelled as well.
-    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
 }
 
 TEST_P(EntryPoints, FarhandExportWritesOnlyTheExportAndSaysSo) {
@@ -133,18 +138,6 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
                   },
                   target.table()));
     EXPECT_EQ(Win9x() ? "1024" : "4096", shown);
-}
-
-TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
-    EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
-                  Choose(sheet);
-                  sheet.PressOk();
-                  EXPECT_TRUE(sheet.Ended());
-              }));
-    EXPECT_FALSE(FileExists(HookStateFile()));
-    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
-    EXPECT_FALSE(SettingsStored());
-    EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
 }
 
 TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
