@@ -3,6 +3,7 @@
 // SelectNone.
 #include "app/config_app.h"
 #include "doubles/memory_target.h"
+#include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
 #include "platform/help_viewer.h"
 #include "platform/registry.h"
@@ -81,6 +82,7 @@ TEST_P(EntryPoints, CancelAndTheSheetOnlyModeStoreNothing) {
                   sheet.PressOk(); // the sheet has gone
               }));
     EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
+    EXPECT_EQ(platform::kInvalidDevice, checkerDevice); // the cancel released the model
     EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
                   Choose(sheet);
                   sheet.PressOk();

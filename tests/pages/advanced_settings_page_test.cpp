@@ -72,6 +72,9 @@ TEST_F(AdvancedPage, ShowSettingsFillsTheEditsWhichTheGettersReadAndSettersDoNot
     page_.ShowSettings(); // the getters kept what they read
     EXPECT_EQ("1024", memUsage_.GetText());
     EXPECT_EQ("0x00000400", stackThreshold_.GetText());
+    page_.PostNcDestroy(); // the window has gone: its edits are no longer read
+    memUsage_.SetText("5000");
+    EXPECT_EQ(1024u, page_.GetMemUsage());
 }
 
 TEST_F(AdvancedPage, OnlyTheFirstBrokenRuleIsReported) {

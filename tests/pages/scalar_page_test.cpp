@@ -101,7 +101,7 @@ TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
 TEST_F(MemoryPage, PickedItemsGiveTheirCountsAndNoSelectionGivesEight) {
     platform::MemoryComboBox& guardBytes = Open(1, 12).ComboBox(IDC_GUARD_BYTES);
     EXPECT_EQ(12u, page_.GetNumGuardBytes());
-    for (auto [item, count] : {std::pair{2, 16u}, {0, 0u}, {3, 32u}}) {
+    for (auto [item, count] : {std::pair{2, 16u}, {0, 0u}, {1, 8u}, {3, 32u}}) {
         guardBytes.Choose(item);
         EXPECT_EQ(count, page_.GetNumGuardBytes()) << item;
     }
