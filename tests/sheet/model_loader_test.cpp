@@ -118,6 +118,7 @@ TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevi
     EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
     EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
     EXPECT_TRUE(ReleaseModel());
+    EXPECT_TRUE(configModel().vxdApiCategories[0].eventNames.empty());
     EXPECT_EQ(1u, devices_.closes.size());
     EXPECT_EQ(kInvalidDevice, checkerDevice);
 }

@@ -36,6 +36,10 @@ TEST_P(SheetPages, FollowTheRunModeAndPlatform) {
             continue;
         Configure(order.mode, [&](HeadlessSheetWindow& sheet) {
             EXPECT_EQ(order.pages, sheet.PageTemplates()) << order.mode;
+            // On Windows 9x the VxD page lists the checker's VxDs.
+            platform::HeadlessDialogWindow* vxds = sheet.Page(IDD_SELECT_VXDS);
+            EXPECT_EQ(Win9x(),
+                      vxds && vxds->ListView(IDC_VXD_LIST).FindItemByText("VCOMM   ") == 0);
             EXPECT_EQ(0u, sheet.ShownPage());
             sheet.ChoosePage(2);
             EXPECT_EQ(2u, sheet.ShownPage());
