@@ -3,6 +3,7 @@
 // SelectNone.
 #include "app/config_app.h"
 #include "doubles/memory_target.h"
+#include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
 #include "platform/help_viewer.h"
 #include "platform/registry.h"
@@ -73,18 +74,24 @@ TEST_P(EntryPoints, BootStartBringsTheHostInLine) {
     EXPECT_EQ(0u, StoredSettings().start);
 }
 
-TEST_P(EntryPoints, CancelStoresNothing) {
+// Cancel, a sheet nobody closes, and OK on the sheet alone store nothing.
+TEST_P(EntryPoints, CancelAndTheSheetOnlyModeStoreNothing) {
     EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
                   Choose(sheet);
                   sheet.PressCancel();
                   sheet.PressOk(); // the sheet has gone
               }));
+    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
+    EXPECT_EQ(platform::kInvalidDevice, checkerDevice); // the cancel released the model
+    EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
+                  Choose(sheet);
+                  sheet.PressOk();
+                  EXPECT_TRUE(sheet.Ended());
+              }));
     EXPECT_FALSE(FileExists(HookStateFile()));
     EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
     EXPECT_FALSE(SettingsStored());
     EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
-    // A sheet nobody closes is cancelled as well.
-    EXPECT_EQ(KELVD_CANCELLED, Configure(KELVD_RUN_LOCAL, nullptr));
 }
 
 TEST_P(EntryPoints, FarhandExportWritesOnlyTheExportAndSaysSo) {
@@ -133,18 +140,6 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
                   },
                   target.table()));
     EXPECT_EQ(Win9x() ? "1024" : "4096", shown);
-}
-
-TEST_P(EntryPoints, SheetOnlyModeStoresNothingAndStillCloses) {
-    EXPECT_EQ(0, Configure(KELVD_RUN_SHEET_ONLY, [this](HeadlessSheetWindow& sheet) {
-                  Choose(sheet);
-                  sheet.PressOk();
-                  EXPECT_TRUE(sheet.Ended());
-              }));
-    EXPECT_FALSE(FileExists(HookStateFile()));
-    EXPECT_FALSE(FileExists("KELVDVXD.CFG"));
-    EXPECT_FALSE(SettingsStored());
-    EXPECT_EQ("woafont=dosapp.fon|", SystemIniSection());
 }
 
 TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
