@@ -47,14 +47,35 @@ protected:
         SetSystemIniSection("woafont=dosapp.fon|");
     }
 
-    int Kelvcfg(kelvcfg::Command command, std::vector<std::string> arguments = {}) {
+    // kelvcfg's command; out_ gets what it prints.
+    int Kelvcfg(kelvcfg::Command command, std::vector<std::string> arguments = {},
+                bool dryRun = false) {
         kelvcfg::Request request;
         request.command = command;
         request.arguments = std::move(arguments);
+        request.dryRun = dryRun;
         std::ostringstream out, notes;
-        return kelvcfg::RunCommand(request, out, notes);
+        const int code = kelvcfg::RunCommand(request, out, notes);
+        out_ = out.str();
+        return code;
     }
+
+    std::string out_;
 };
+
+// show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); a
+// dry run names what would be written and writes nothing.
+TEST_P(LocalMachine, ShowAndDryRunOfThePlatform) {
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
+    for (const char* shown : {DriverName(), EventName()})
+        EXPECT_NE(std::string::npos, out_.find(shown)) << out_;
+    const std::string stored = Stored();
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::SelectAll, {}, true));
+    EXPECT_EQ(stored, Stored());
+    EXPECT_NE(std::string::npos,
+              out_.find(Win9x() ? "KELVDVXD.CFG  (" : "Kelvd  MemUsage  REG_DWORD  0x00000400\n"))
+        << out_;
+}
 
 TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
     for (auto [command, library] : {std::pair{kelvcfg::Command::SelectAll, &SelectAll},
