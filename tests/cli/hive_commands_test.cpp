@@ -114,6 +114,9 @@ class HiveFiles : public kelvcfg::test::OfflineHive {};
 TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
     const std::string file = Native("a.kwt");
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", file})) << err_;
+    EXPECT_EQ(4, Kelvcfg({"--config", file, "select-none"}, false));
+    EXPECT_NE(std::string::npos, err_.find("the 2 API categories of " + file + " would be lost"))
+        << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "driver", "on", "Serial"})) << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "set", "MemUsage=2048"})) << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "event", "off", "ExAllocatePool"})) << err_;

@@ -6,6 +6,7 @@
 #include "cli/journal.h"
 #include "cli/listing.h"
 #include "cli/settings_text.h"
+#include "cli/staged_registry.h"
 #include "cli/unicode.h"
 #include "platform/file_system.h"
 #include "res/string_table.h"
@@ -194,6 +195,24 @@ TEST(KelvcfgTexts, ByteForByte) {
         EXPECT_EQ(text, SettingText(name, value)) << name;
     EXPECT_EQ("on (2)", StateText(2));
     EXPECT_EQ("off", StateText(0));
+}
+
+// Values staged under one key read back each as it was written, their names ignoring case.
+TEST(KelvcfgStaging, ValuesOfOneKeyReadBackApart) {
+    platform::MemoryRegistry base;
+    kelvcfg::Journal journal;
+    kelvcfg::StagedRegistry staged(base, journal);
+    platform::RegKey key = 0;
+    ASSERT_EQ(0,
+              staged.CreateKey(platform::kLocalMachine, "S\\K", platform::reg::kAllAccess, &key));
+    for (const uint8_t value : {1, 2})
+        staged.SetValue(key, value == 1 ? "A" : "B", platform::reg::kBinary, &value, 1);
+    for (const uint8_t value : {1, 2}) {
+        uint8_t data = 0;
+        uint32_t type = 0, size = 1;
+        EXPECT_EQ(0, staged.QueryValue(key, value == 1 ? "a" : "b", &type, &data, &size));
+        EXPECT_EQ(value, data);
+    }
 }
 
 } // namespace

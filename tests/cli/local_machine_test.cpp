@@ -94,14 +94,14 @@ TEST_P(LocalMachine, SetStoresWhatTheSheetStoresForTheSameChoices) {
         Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("2048");
         Page(sheet, IDD_ADVANCED).Edit(IDC_STACK_THRESHOLD).SetText("800");
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_POPUP_ERRORS);
-        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_BOOT);
         Page(sheet, IDD_MEMORY_TRACKING).ComboBox(IDC_GUARD_BYTES).Choose(3);
         sheet.PressOk();
     });
     const std::string stored = Stored();
     Forget();
     ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"MemUsage=2048", "StackThreshold=800", "DRPopup=1",
-                                                 "Start=disabled", "NumGuardBytes=32"}));
+                                                 "Start=boot", "NumGuardBytes=32"}));
     EXPECT_EQ(stored, Stored());
 }
 
