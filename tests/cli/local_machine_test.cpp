@@ -64,16 +64,20 @@ protected:
 };
 
 // show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); a
-// dry run names what would be written and writes nothing.
+// dry run writes nothing and names what would be written, system.ini's section or the control
+// panel's call among it.
 TEST_P(LocalMachine, ShowAndDryRunOfThePlatform) {
     ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
     for (const char* shown : {DriverName(), EventName()})
         EXPECT_NE(std::string::npos, out_.find(shown)) << out_;
     const std::string stored = Stored();
-    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::SelectAll, {}, true));
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"Start=boot"}, true));
     EXPECT_EQ(stored, Stored());
-    EXPECT_NE(std::string::npos,
-              out_.find(Win9x() ? "KELVDVXD.CFG  (" : "Kelvd  MemUsage  REG_DWORD  0x00000400\n"))
+    EXPECT_NE(
+        std::string::npos,
+        out_.find(Win9x()
+                      ? "\nprofile  system.ini  [386Enh]  woafont=dosapp.fon; device=kelvd.vxd\n"
+                      : "\ncall     FLine.cpl  FLCPanel_SetDriverState\n"))
         << out_;
 }
 

@@ -43,8 +43,6 @@ TEST_P(PngImages, SplitTheRowsIntoStoredBlocks) {
     const RgbImage image = Gradient(GetParam().width, GetParam().height);
     const std::vector<uint8_t> png = EncodePng(image);
     ASSERT_GT(png.size(), 33u + 12 + 12);
-    EXPECT_EQ(image.width, BigEndian(png, 16));
-    EXPECT_EQ(image.height, BigEndian(png, 20));
     const size_t length = BigEndian(png, 33);
     ASSERT_EQ(33 + 12 + length + 12, png.size());
     std::vector<uint8_t> rows, stored;
