@@ -1,5 +1,6 @@
-// kwhost against a stand-in library: which entry point it calls with what, what it reports, how
-// it fails when the library is missing or incomplete, and its exit codes.
+// kwhost against a stand-in library: which entry point it calls with what, what
+// it reports, how it fails when the library is missing or incomplete, and its
+// exit codes.
 #include "host/host_run.h"
 #include "kelvd_version.h"
 
@@ -16,12 +17,13 @@ namespace kwhost {
 
 namespace {
 
-// What happened, in order: loads, calls of the entry points, the companion's life, frees.
+// What happened, in order: loads, calls of the entry points, the companion's
+// life, frees.
 std::vector<std::string> calls;
 int32_t configureResult = 0;
 
-// Lists the target's services into the call and stores a value, as the library's target store
-// would.
+// Lists the target's services into the call and stores a value, as the
+// library's target store would.
 void UseTarget(TargetRegistry& target, std::string& call) {
     kelvd::TargetKey services(target);
     services.Open(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services"),
@@ -52,7 +54,8 @@ void KELVD_CALL StandInSelectNone() {
     calls.push_back("SelectNone");
 }
 
-// A library loader that knows one library, with the entry points a test leaves it.
+// A library loader that knows one library, with the entry points a test leaves
+// it.
 class StandInLibraries final : public platform::DynamicLibraries {
 public:
     platform::LibraryHandle Load(const char* name) override {
@@ -75,8 +78,8 @@ public:
         {"SelectNone", reinterpret_cast<void*>(&StandInSelectNone)}};
 };
 
-// Notes when it is made (with the sheet's caption), finished and gone; reports what a case
-// gives it.
+// Notes when it is made (with the sheet's caption), finished and gone; reports
+// what a case gives it.
 class RecordingCompanion final : public SheetCompanion {
 public:
     RecordingCompanion(const std::string& title, std::string obstacle, std::string failure)
@@ -137,8 +140,10 @@ TEST_P(HostRun, CallsReportsAndExits) {
         libraries.exports.erase(name);
     SheetCompanionFactory companions;
     if (run.obstacle)
-        companions = [&run](const HostCommand&, const std::string& title, std::ostream&) {
-            return std::make_unique<RecordingCompanion>(title, run.obstacle, run.failure);
+        companions = [&run](const HostCommand& command, const std::string& title, std::ostream&) {
+            const std::string asked = (command.screensDir.empty() ? "" : ", pictures in ") +
+                                      command.screensDir + (command.timed ? ", timed" : "");
+            return std::make_unique<RecordingCompanion>(title + asked, run.obstacle, run.failure);
         };
     std::ostringstream out, err;
     EXPECT_EQ(run.exit, HostMain(Words(run.args, ' '), out, err, companions));
@@ -155,11 +160,14 @@ const HostCase kRuns[] = {
      "load a.dll|SelectNone|free", "SelectNone returned\n", ""},
     {"ConfigureWithHelpFile", "configure 0 KW.HLP", kExitDone,
      "load kelvdcfg.dll|ConfigureKELVD(KW.HLP,0)|free", kOk, ""},
-    {"ConfigureCancelled", "configure 4", kExitDone, "load kelvdcfg.dll|ConfigureKELVD(,4)|free",
+    // Modes the library does not know are passed on as they are.
+    {"ConfigureCancelled", "configure -7", kExitDone, "load kelvdcfg.dll|ConfigureKELVD(,-7)|free",
      "ConfigureKELVD returned 1223: the sheet was cancelled\n", "", KELVD_CANCELLED},
-    {"ConfigureOtherResult", "configure 1", kExitDone, "load kelvdcfg.dll|ConfigureKELVD(,1)|free",
+    {"ConfigureOtherResult", "configure 2147483647", kExitDone,
+     "load kelvdcfg.dll|ConfigureKELVD(,2147483647)|free",
      "ConfigureKELVD returned 5: an unknown result\n", "", 5},
-    // Only mode 3 hands in a target: the demonstration's services, printed afterwards.
+    // Only mode 3 hands in a target: the demonstration's services, printed
+    // afterwards.
     {"EmbeddedTarget", "configure 3", kExitDone,
      "load kelvdcfg.dll|ConfigureKELVD(,3,Atdisk,Kwnet,Kwvga,Serial)|free",
      std::string(kOk) + "Stored on the target:\n"
@@ -173,18 +181,31 @@ const HostCase kRuns[] = {
     {"LibraryThatDoesNotLoad", "--library C:\\x\\other.dll configure 1", kExitLibrary,
      "load C:\\x\\other.dll", "", "kwhost: cannot load C:\\x\\other.dll\n", 0, "", false},
     {"Version", "--version", kExitDone, "", "kwhost " KELVD_VERSION_TEXT "\n", ""},
+    // A request for help anywhere is answered with the usage alone.
     {"Help", "--help", kExitDone, "", kUsage, ""},
+    {"HelpAfterACommand", "configure 1 -h", kExitDone, "", kUsage, ""},
     {"UsageError", "configure one", kExitUsage, "", "",
-     "kwhost: configure takes a mode (a number) and an optional help file\n{usage}"},
-    // The companion lives around the call, knows the sheet's caption and reports before what
+     "kwhost: configure takes a mode (a number) and an optional help "
+     "file\n{usage}"},
+    // The companion lives around the call, knows the sheet's caption and
+    // reports before what
     // the call returned.
     {"CompanionOfTheFarhandSheet", "configure 2", kExitDone,
-     "load kelvdcfg.dll|up Configure Kelvarin Settings for use with Farhand|ConfigureKELVD(,2)|"
+     "load kelvdcfg.dll|up Configure Kelvarin Settings for use with "
+     "Farhand|ConfigureKELVD(,2)|"
      "finish|down|free",
      std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
-    // A sheet that never appeared, or pictures not saved: the call is reported, then the failure.
+    {"PicturesTimedOfAnotherLibrary", "--screens Z:\\shots configure 1 --library a.dll --time",
+     kExitDone,
+     "load a.dll|up Kelvarin Settings, pictures in Z:\\shots, "
+     "timed|ConfigureKELVD(,1)|finish|"
+     "down|free",
+     std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
+    // A sheet that never appeared, or pictures not saved: the call is reported,
+    // then the failure.
     {"FailureBesideTheSheet", "configure 1", kExitSheet,
-     "load kelvdcfg.dll|up Kelvarin Settings|ConfigureKELVD(,1)|finish|down|free",
+     "load kelvdcfg.dll|up Kelvarin "
+     "Settings|ConfigureKELVD(,1)|finish|down|free",
      std::string("Time to something: 1.0 ms\n") + kOk, "kwhost: no sheet appeared\n", 0, "", true,
      "", "no sheet appeared"},
     {"ObstacleShowsNoSheet", "configure 1", kExitSheet,
