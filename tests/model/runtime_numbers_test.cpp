@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnsignedCase{"FFFFFFFF", 0xFFFFFFFF}, UnsignedCase{"100000000", 0xFFFFFFFF},
                       UnsignedCase{"-1", 0xFFFFFFFF}, UnsignedCase{"-10", 0xFFFFFFF0},
                       UnsignedCase{"-100000000", 0xFFFFFFFF},
-                      UnsignedCase{"00000000000000000001", 1}));
+                      UnsignedCase{"00000000000000000001", 1}, UnsignedCase{"1:@", 1}));
 
 class Unsigned10 : public ::testing::TestWithParam<UnsignedCase> {};
 
@@ -37,7 +37,8 @@ TEST_P(Unsigned10, ParsesAsStrtoulWithBase10) {
 INSTANTIATE_TEST_SUITE_P(Cases, Unsigned10,
                          ::testing::Values(UnsignedCase{"2048KB", 2048}, UnsignedCase{"", 0},
                                            UnsignedCase{"abc", 0}, UnsignedCase{"0x10", 0},
-                                           UnsignedCase{"1A", 1}, UnsignedCase{" -1", 0xFFFFFFFF},
+                                           UnsignedCase{"1A", 1}, UnsignedCase{"9:@", 9},
+                                           UnsignedCase{" -1", 0xFFFFFFFF},
                                            UnsignedCase{"4294967295", 0xFFFFFFFF},
                                            UnsignedCase{"4294967296", 0xFFFFFFFF},
                                            UnsignedCase{"-4294967296", 0xFFFFFFFF}));
