@@ -21,7 +21,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Hex32,
     ::testing::Values(UnsignedCase{"1A2B", 0x1A2B}, UnsignedCase{"0x1A2B", 0x1A2B},
                       UnsignedCase{"0X1a2b", 0x1A2B}, UnsignedCase{"", 0}, UnsignedCase{"zz", 0},
-                      UnsignedCase{"FF", 255}, UnsignedCase{" \t+10", 16},
+                      UnsignedCase{"FF", 255}, UnsignedCase{"ff", 255}, UnsignedCase{" \t+10", 16},
                       UnsignedCase{"12g4", 0x12}, UnsignedCase{"0x", 0}, UnsignedCase{"0xg", 0},
                       UnsignedCase{"FFFFFFFF", 0xFFFFFFFF}, UnsignedCase{"100000000", 0xFFFFFFFF},
                       UnsignedCase{"-1", 0xFFFFFFFF}, UnsignedCase{"-10", 0xFFFFFFF0},

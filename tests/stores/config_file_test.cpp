@@ -275,10 +275,10 @@ TEST_F(DamagedConfigFile, CategoryFlagsAreCopiedUpToTheCategorysOwnCount) {
 }
 
 TEST_F(DamagedConfigFile, BrokenCategoryEntriesAreSkippedOrEndTheSection) {
+    const std::string padded = "Memory" + std::string(250, '\0'); // n = 257: skipped
     EXPECT_EQ((std::vector<uint32_t>{1, 0, 1, 2}),
-              LoadApi(0xFFFFFFFF, Category(std::string(256, 'n'), "\0\0\0"s) // n = 257: skipped
-                                      + Category("Unknown", "\1")            // not in the catalogue
-                                      + Category("Memory", "\1\0\1"s) + Dword(7) + Text("Memory") +
+              LoadApi(0xFFFFFFFF, Category("Unknown", "\1") + Category("Memory", "\1\0\1"s) +
+                                      Category(padded, "\0\0\0"s) + Dword(7) + Text("Memory") +
                                       Dword(0x7FFFFFFF) + "\1\1\1")); // flags past the end
 }
 
