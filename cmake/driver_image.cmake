@@ -17,7 +17,8 @@ function(kelvd_driver_image output arch)
     list(GET ARGN 0 script)
     set(objects ${output}.res.o)
     add_custom_command(OUTPUT ${objects}
-      COMMAND ${tools}-windres ${script} -O coff -o ${objects}
+      COMMAND ${tools}-windres --include-dir ${CMAKE_BINARY_DIR}/generated ${script} -O coff
+              -o ${objects}
       DEPENDS ${ARGN})
   endif()
   add_custom_command(OUTPUT ${output}

@@ -190,6 +190,11 @@ std::vector<NamedImage> DamagedVersionImages() {
     crowded.resize(kBlock);
     crowded.insert(crowded.end(), tiny.begin(), tiny.end());
 
+    // The version block in the file but past its section's raw data, where the section as
+    // loaded holds zeros.
+    ImageBytes pastRawData = Broken({{kSectionRawSize, 0x58}, {kDataRva, kSectionRva + 0x100}});
+    std::copy(tiny.begin(), tiny.end(), pastRawData.begin() + kSectionOffset + 0x100);
+
     return {
         // The headers.
         {"NoMzSignature", Broken({{0, 0}})},
@@ -211,6 +216,7 @@ std::vector<NamedImage> DamagedVersionImages() {
         {"LanguageEntryPointingAtItsOwnDirectory", Broken({{kLanguageTarget, 0x80000030}})},
         {"DataOutsideTheFile", Broken({{kDataRva, 0x40000000}})},
         {"DataLongerThanTheFile", Broken({{kDataSize, 0xFFFFFFF0}})},
+        {"DataPastTheSectionsRawData", pastRawData},
         {"DataEntryAtRva7FFFFF00OfSize7FFFFFFF",
          Broken({{kDataRva, 0x7FFFFF00}, {kDataSize, 0x7FFFFFFF}})},
         {"MoreVersionResourcesThanAnyImageHas", VersionImage(std::vector<ImageBytes>(257, Tiny()))},

@@ -1,6 +1,6 @@
-// The version resource of the library's DLL (KELVD_PRODUCT_DLL: the i686 product in the native
-// trees, the tree's own DLL in a Windows tree), read through the library's own reader: the
-// names of the suite and the one version number of the build.
+// The version resource of the library's DLL, read through the library's own reader: the names of
+// the suite and the one version number of the build. KELVD_PRODUCT_DLL is the tree's own DLL in a
+// Windows tree, and an i686 image made from the same resource script in the native trees.
 #include "kelvd_version.h"
 #include "platform/file_system.h"
 #include "platform/little_endian.h"
@@ -25,7 +25,7 @@ protected:
         std::string file;
         ASSERT_TRUE(
             platform::ReadWholeFile(KELVD_PRODUCT_DLL, platform::OpenMode::ReadBinary, &file))
-            << KELVD_PRODUCT_DLL << " cannot be read: build it first (make tree-win32)";
+            << KELVD_PRODUCT_DLL << " cannot be read";
         const Bytes image(file.begin(), file.end());
         ASSERT_TRUE(platform::FindVersionResource(image.data(), image.size(), &resource_));
     }

@@ -109,18 +109,30 @@ INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
 
 class HiveFiles : public kelvcfg::test::OfflineHive {};
 
+// diff names every difference between the hive and the changed file, which then loads into the
+// hive as the sheet loads it.
 TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
     const std::string file = Native("a.kwt");
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", file})) << err_;
+    EXPECT_EQ(4, Kelvcfg({"--config", file, "select-none"}, false));
+    EXPECT_NE(std::string::npos, err_.find("the 2 API categories of " + file + " would be lost"))
+        << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "driver", "on", "Serial"})) << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "set", "MemUsage=2048"})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--config", file, "event", "off", "ExAllocatePool"})) << err_;
+    EXPECT_EQ(6, Kelvcfg({"diff", "--hive", HivePath(), "--config", file}));
+    const std::string places = "A: hive " + HivePath() + "\nB: configuration file " + file + "\n";
+    EXPECT_EQ(places + "setting MemUsage: 1024 KB | 2048 KB\ndisplay kwvga.dll: off | -\n"
+                       "driver Serial: off | on\napi Memory / ExAllocatePool: on | off\n",
+              out_);
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "load", file})) << err_;
     StoreReference(
         [&](ScalarSettings& settings) { settings = *kelvd::LoadConfigFile(dir_.File("a.kwt")); });
     EXPECT_EQ(TargetValues(), HiveValues());
     EXPECT_EQ(6, Kelvcfg({"diff", "--hive", HivePath(), "--config", file}));
-    EXPECT_NE(std::string::npos, out_.find("display kwvga.dll: off | -")) << out_;
+    EXPECT_EQ(places + "display kwvga.dll: off | -\n", out_);
     EXPECT_EQ(0, Kelvcfg({"diff", "--config", file, "--config", file})) << out_;
+    EXPECT_EQ("no differences\n", out_.substr(out_.rfind('\n', out_.size() - 2) + 1));
 }
 
 TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {

@@ -2,6 +2,12 @@
 // written left byte for byte as it was, show for people and for programs, and its help.
 #include "offline_hive.h"
 
+#include "cli/columns.h"
+#include "cli/journal.h"
+#include "cli/listing.h"
+#include "cli/settings_text.h"
+#include "cli/staged_registry.h"
+#include "cli/unicode.h"
 #include "platform/file_system.h"
 #include "res/string_table.h"
 
@@ -60,7 +66,14 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
     std::string noSelect = Bytes(HivePath());
     ASSERT_NE(std::string::npos, noSelect.find("Select"));
     noSelect.replace(noSelect.find("Select"), 6, "Selekt"); // the key's name, not the value's
-    for (const std::string& bytes : {damaged, shortened, noSelect}) {
+    // Select\Current of type REG_BINARY (the type field of its value record).
+    std::string binaryCurrent = Bytes(HivePath());
+    size_t current = binaryCurrent.find("Current");
+    while (current != std::string::npos && binaryCurrent.compare(current - 20, 2, "vk") != 0)
+        current = binaryCurrent.find("Current", current + 1);
+    ASSERT_NE(std::string::npos, current);
+    binaryCurrent[current - 8] = 3;
+    for (const std::string& bytes : {damaged, shortened, noSelect, binaryCurrent}) {
         ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), bytes));
         ExpectRefusals({{{"show"}, 4, "hive"}, {{"select-all"}, 4, "hive"}});
     }
@@ -84,34 +97,123 @@ TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
     EXPECT_EQ(saved, Bytes(Native("a.kwt")));
 }
 
+// Every driver (not the service that is no driver, nor the checker's own), category, event and
+// setting, byte for byte; the same for programs.
 TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << err_;
-    for (const char* shown : {"driver   off    ATDISK", "display  off    KWVGA.DLL", "AT disk",
-                              "DESCRIBED    Described", "some  Memory (2 events)",
-                              "on   ExAllocatePool", "StackThreshold  0x00000400"})
-        EXPECT_NE(std::string::npos, out_.find(shown)) << shown << "\n" << out_;
-    EXPECT_EQ(std::string::npos, out_.find("SPOOLER")); // no driver
-    EXPECT_EQ(std::string::npos, out_.find("KELVD "));  // the checker's own
+    EXPECT_EQ(
+        "Drivers of hive " + HivePath() +
+            ":\n"
+            "  TABLE    STATE  DRIVER NAME  PATH       DESCRIPTION                    GROUP        "
+            "              STARTUP\n"
+            "  driver   off    ATDISK       Atdisk     AT disk controller             SCSI miniport"
+            "              Manual\n"
+            "  driver   off    DESCRIBED    Described                                              "
+            "              Manual\n"
+            "  driver   off    KWNET        Kwnet      Demonstration network adapter  NDIS         "
+            "              Automatic\n"
+            "  driver   off    KWVGA        Kwvga      Demonstration display adapter  Video        "
+            "              System\n"
+            "  driver   off    SERIAL       Serial     Serial port                    Extended base"
+            "              System\n"
+            "  display  off    KWVGA.DLL    kwvga.dll                                 Installed dis"
+            "play drivers  ???\n\n"
+            "API categories:\n"
+            "  some  Memory (2 events)\n"
+            "        on   ExAllocatePool\n"
+            "        off  ExFreePool\n"
+            "  all  Io (3 events)\n"
+            "        off  IoCreateDevice\n"
+            "        off  IoDeleteDevice\n"
+            "        on   IoCallDriver\n\n"
+            "Settings:\n"
+            "  MemUsage        1024 KB\n"
+            "  StackThreshold  0x00000400\n"
+            "  DRPopup         0 (never)\n"
+            "  Start           0 (boot)\n"
+            "  NumGuardBytes   8\n"
+            "  MemTrackingOn   1 (on)\n",
+        out_);
 
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show", "--json"})) << err_;
+    EXPECT_EQ(0u,
+              out_.find("{\n  \"place\": \"hive " + HivePath() + "\",\n  \"drivers\": [\n    {\n"));
     const nlohmann::json shown = nlohmann::json::parse(out_);
     ASSERT_EQ(6u, shown["drivers"].size());
-    EXPECT_EQ("Atdisk", shown["drivers"][0]["path"]);
-    EXPECT_EQ("display", shown["drivers"][5]["table"]);
     EXPECT_EQ(-1, shown["drivers"][5]["startType"]);
     EXPECT_EQ(2, shown["categories"][0]["state"]);
     EXPECT_EQ(1, shown["categories"][1]["events"][2]["flag"]);
     EXPECT_EQ(1024, shown["settings"]["MemUsage"]);
 }
 
-TEST_F(KelvcfgExits, HelpListsEveryCommandAndExitCode) {
-    ASSERT_EQ(0, Kelvcfg({"--help"}, false));
-    for (const char* listed :
-         {"show [--json]", "select-all", "select-none", "driver on|off NAME", "driver add PATH",
-          "event on|off", "category on|off", "set NAME=VALUE", "save FILE", "load FILE",
-          "export-farhand FILE", "diff", "--dry-run", "--hive", "--config", "--catalogue",
-          "--hook-state", "6 diff found differences"})
-        EXPECT_NE(std::string::npos, out_.find(listed)) << listed;
+// What kelvcfg prints, byte for byte: UTF-16 and UTF-8 both ways (what is not valid becomes
+// U+FFFD), columns counted in characters, values' data, settings and states.
+TEST(KelvcfgTexts, ByteForByte) {
+    using namespace kelvcfg;
+    const std::string bad = "\xEF\xBF\xBD";
+    EXPECT_EQ("\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF" + bad + "\xEE\x80\x80" + bad +
+                  bad + bad,
+              Utf8FromUtf16(u"\x80\x800\xD800\xDC00\xDBFF\xDFFF\xD83D\xE000\xDC00\xDFFF\xD800"));
+    EXPECT_EQ(u"\x80\x800\xD800\xDC00\xE000",
+              Utf16FromUtf8("\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xEE\x80\x80"));
+    EXPECT_EQ(u"\xE9\x20AC\xD83D\xDE00\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD",
+              Utf16FromUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80"
+                            "\xF4\x90\x80\x80\xF0\x8F\xBF\xBF\xE2\x82"));
+    Columns columns({"A", "BB"});
+    columns.Add({"\xC3\xA9t\xC3\xA9", "x", "y"});
+    columns.Add({"z", ""});
+    std::ostringstream printed;
+    columns.Print(printed, "> ");
+    EXPECT_EQ("> A    BB\n> \xC3\xA9t\xC3\xA9  x   y\n> z\n", printed.str());
+    EXPECT_EQ("0x00000400", ValueText(4, std::string("\0\4\0\0", 4), false));
+    EXPECT_EQ("01 02 03", ValueText(4, "\1\2\3", false));
+    EXPECT_EQ("\"\x80"
+              "A\"",
+              ValueText(1,
+                        std::string("\xAC\x20"
+                                    "A\0\0\0Z\0",
+                                    8),
+                        true));
+    EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), true));
+    EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), false));
+    for (auto [name, value, text] : {std::tuple{"Start", 0, "0 (boot)"},
+                                     {"Start", 3, "3 (disabled)"},
+                                     {"Start", 4, "4 (disabled)"},
+                                     {"Start", 1, "1"},
+                                     {"DRPopup", 2, "2 (errors and warnings)"},
+                                     {"MemTrackingOn", 1, "1 (on)"},
+                                     {"NumGuardBytes", 32, "32"}})
+        EXPECT_EQ(text, SettingText(name, value)) << name;
+    EXPECT_EQ("on (2)", StateText(2));
+    EXPECT_EQ("off", StateText(0));
+}
+
+// Staged values read back each as it was written: two of one key, one of another key as long.
+TEST(KelvcfgStaging, ValuesReadBackApart) {
+    platform::MemoryRegistry base;
+    kelvcfg::Journal journal;
+    kelvcfg::StagedRegistry staged(base, journal);
+    const std::tuple<const char*, const char*, uint8_t> values[] = {
+        {"S\\K", "A", 1}, {"S\\K", "B", 2}, {"S\\J", "A", 3}};
+    for (const auto& [path, name, value] : values) {
+        platform::RegKey key = 0;
+        ASSERT_EQ(0,
+                  staged.CreateKey(platform::kLocalMachine, path, platform::reg::kAllAccess, &key));
+        staged.SetValue(key, name, platform::reg::kBinary, &value, 1);
+    }
+    platform::RegKey key = 0;
+    for (const auto& [path, name, value] : values) {
+        ASSERT_EQ(0, staged.OpenKey(platform::kLocalMachine, path, platform::reg::kRead, &key));
+        uint8_t data = 0;
+        uint32_t type = 0, size = 1;
+        EXPECT_EQ(0, staged.QueryValue(key, name, &type, &data, &size));
+        EXPECT_EQ(value, data) << path << " " << name;
+    }
+    // Only a value there is deleted; then it is gone.
+    EXPECT_EQ(platform::reg::kFileNotFound, staged.DeleteValue(key, "B"));
+    EXPECT_EQ(0, staged.DeleteValue(key, "A"));
+    EXPECT_EQ(platform::reg::kFileNotFound, staged.QueryValue(key, "A", nullptr, nullptr, nullptr));
+    EXPECT_EQ(4u, journal.entries().size());
 }
 
 } // namespace

@@ -47,14 +47,39 @@ protected:
         SetSystemIniSection("woafont=dosapp.fon|");
     }
 
-    int Kelvcfg(kelvcfg::Command command, std::vector<std::string> arguments = {}) {
+    // kelvcfg's command; out_ gets what it prints.
+    int Kelvcfg(kelvcfg::Command command, std::vector<std::string> arguments = {},
+                bool dryRun = false) {
         kelvcfg::Request request;
         request.command = command;
         request.arguments = std::move(arguments);
+        request.dryRun = dryRun;
         std::ostringstream out, notes;
-        return kelvcfg::RunCommand(request, out, notes);
+        const int code = kelvcfg::RunCommand(request, out, notes);
+        out_ = out.str();
+        return code;
     }
+
+    std::string out_;
 };
+
+// show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); a
+// dry run writes nothing and names what would be written, system.ini's section or the control
+// panel's call among it.
+TEST_P(LocalMachine, ShowAndDryRunOfThePlatform) {
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
+    for (const char* shown : {DriverName(), EventName()})
+        EXPECT_NE(std::string::npos, out_.find(shown)) << out_;
+    const std::string stored = Stored();
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"Start=boot"}, true));
+    EXPECT_EQ(stored, Stored());
+    EXPECT_NE(
+        std::string::npos,
+        out_.find(Win9x()
+                      ? "\nprofile  system.ini  [386Enh]  woafont=dosapp.fon; device=kelvd.vxd\n"
+                      : "\ncall     FLine.cpl  FLCPanel_SetDriverState\n"))
+        << out_;
+}
 
 TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
     for (auto [command, library] : {std::pair{kelvcfg::Command::SelectAll, &SelectAll},
@@ -73,14 +98,14 @@ TEST_P(LocalMachine, SetStoresWhatTheSheetStoresForTheSameChoices) {
         Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("2048");
         Page(sheet, IDD_ADVANCED).Edit(IDC_STACK_THRESHOLD).SetText("800");
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_POPUP_ERRORS);
-        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+        Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_BOOT);
         Page(sheet, IDD_MEMORY_TRACKING).ComboBox(IDC_GUARD_BYTES).Choose(3);
         sheet.PressOk();
     });
     const std::string stored = Stored();
     Forget();
     ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"MemUsage=2048", "StackThreshold=800", "DRPopup=1",
-                                                 "Start=disabled", "NumGuardBytes=32"}));
+                                                 "Start=boot", "NumGuardBytes=32"}));
     EXPECT_EQ(stored, Stored());
 }
 

@@ -31,48 +31,37 @@ constexpr const char* kCatalogue = "1A2B\n"
                                    "Io\n3\n0\n9\nIoCreateDevice\nIoDeleteDevice\nIoCallDriver\n";
 constexpr const char* kHookState = "ExAllocatePool=1\nExFreePool=0\nIoCallDriver=1\n";
 
-void SetDword(const kelvd::TargetKey& key, const char* name, uint32_t value) {
-    key.SetDword(name, value);
-}
-
 void AddService(const TargetRegistry& target, const std::string& name, uint32_t type,
                 const std::string& imagePath) {
     kelvd::TargetKey key(target);
     if (!key.Create(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services\\" + name)))
         return;
-    SetDword(key, "Type", type);
-    SetDword(key, "Start", 3);
+    key.SetDword("Type", type);
+    key.SetDword("Start", 3);
     const kelvd::TargetString wide = kelvd::Widen(imagePath);
     key.Set("ImagePath", 2, wide.c_str(),
             static_cast<uint32_t>((wide.size() + 1) * sizeof(KelvdTargetChar)));
 }
 
-std::string DwordLine(const std::string& name, const std::string& data) {
-    char text[64];
-    uint32_t value = static_cast<unsigned char>(data[0]) |
-                     static_cast<unsigned char>(data[1]) << 8 |
-                     static_cast<unsigned char>(data[2]) << 16 |
-                     static_cast<uint32_t>(static_cast<unsigned char>(data[3])) << 24;
-    std::snprintf(text, sizeof text, "dword:%08x", value);
-    return "\"" + name + "\"=" + text;
-}
-
 // A value as hivexget prints it.
 std::string RegeditLine(const std::string& name, uint32_t type, const std::string& data) {
-    if (type == 4 && data.size() == 4)
-        return DwordLine(name, data);
+    const auto byte = [&](size_t at) { return static_cast<unsigned char>(data[at]); };
+    char text[64];
+    if (type == 4 && data.size() == 4) {
+        std::snprintf(text, sizeof text, "dword:%08x",
+                      byte(0) | byte(1) << 8 | byte(2) << 16 | uint32_t(byte(3)) << 24);
+        return "\"" + name + "\"=" + text;
+    }
     if (type == 1) {
-        std::string text;
+        std::string line = "\"" + name + "\"=\"";
         for (size_t at = 0; at + 1 < data.size() && (data[at] || data[at + 1]); at += 2)
-            text += data[at];
-        return "\"" + name + "\"=\"" + text + "\"";
+            line += data[at];
+        return line + "\"";
     }
     std::string line = "\"" + name + "\"=hex(" + std::to_string(type) + "):";
-    char byte[4];
     for (size_t at = 0; at < data.size(); ++at) {
-        std::snprintf(byte, sizeof byte, at ? ",%02x" : "%02x",
-                      static_cast<unsigned char>(data[at]));
-        line += byte;
+        std::snprintf(text, sizeof text, at ? ",%02x" : "%02x", byte(at));
+        line += text;
     }
     return line;
 }

@@ -29,24 +29,21 @@ protected:
     SimulatedDevices& devices_ = machine_.devices;
 };
 
-TEST_F(CheckerDevice, LoadedCheckerOpensUnderItsFirstNameOnly) {
-    devices_.Add(kFirstDevice, {});
-    devices_.Add(kSecondDevice, {});
-    EXPECT_TRUE(ConnectChecker());
-    EXPECT_NE(kInvalidDevice, checkerDevice);
-    EXPECT_EQ(std::vector<std::string>{kFirstDevice}, OpenedNames());
-    const auto& open = devices_.opens[0];
-    EXPECT_EQ((std::vector<uint32_t>{0, 0, kCreateNew, kFlagDeleteOnClose}),
-              (std::vector<uint32_t>{open.access, open.shareMode, open.disposition, open.flags}));
-}
-
-TEST_F(CheckerDevice, SecondAttemptOpensTheVxdNameAndWithoutItTheConnectionFails) {
+TEST_F(CheckerDevice, OpensUnderItsFirstNameElseUnderTheVxdName) {
     EXPECT_FALSE(ConnectChecker());
     EXPECT_EQ(kInvalidDevice, checkerDevice);
     devices_.Add(kSecondDevice, {});
     EXPECT_TRUE(ConnectChecker());
-    EXPECT_EQ((std::vector<std::string>{kFirstDevice, kSecondDevice, kFirstDevice, kSecondDevice}),
+    devices_.Add(kFirstDevice, {});
+    services_.SetAvailable(false); // without a service manager only the device decides
+    EXPECT_TRUE(ConnectChecker());
+    EXPECT_NE(kInvalidDevice, checkerDevice);
+    EXPECT_EQ((std::vector<std::string>{kFirstDevice, kSecondDevice, kFirstDevice, kSecondDevice,
+                                        kFirstDevice}),
               OpenedNames());
+    const auto& open = devices_.opens[0];
+    EXPECT_EQ((std::vector<uint32_t>{0, 0, kCreateNew, kFlagDeleteOnClose}),
+              (std::vector<uint32_t>{open.access, open.shareMode, open.disposition, open.flags}));
 }
 
 TEST_F(CheckerDevice, ServiceIsCreatedAndStartedWithTheCheckerParameters) {
@@ -68,12 +65,6 @@ TEST_F(CheckerDevice, ServiceIsCreatedAndStartedWithTheCheckerParameters) {
     EXPECT_FALSE(CreateDriverService(manager, "KELVD", image));
     EXPECT_FALSE(StartDriverService(manager, "NOSUCH"));
     services_.Close(manager);
-}
-
-TEST_F(CheckerDevice, WithoutAServiceManagerOnlyTheDeviceDecides) {
-    services_.SetAvailable(false);
-    devices_.Add(kFirstDevice, {});
-    EXPECT_TRUE(ConnectChecker());
 }
 
 TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnly) {

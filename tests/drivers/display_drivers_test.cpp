@@ -3,9 +3,9 @@
 #include "drivers/display_drivers.h"
 #include "drivers/printer_drivers.h"
 #include "model/config_model.h"
+#include "platform/system_info.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"
-#include "support/simulated_machine.h"
 #include "support/test_drivers.h"
 
 #include <map>
@@ -95,14 +95,6 @@ TEST_F(DisplayDrivers, DevicesWithoutKeyOrDriverAddNoRowAndTheNextTakesTheRow) {
     EnumerateDisplayDrivers();
     EXPECT_EQ((std::vector<std::string>{"vga.dll"}), Column(&DriverEntry::path));
     EXPECT_EQ((std::vector<std::string>{"vga.dll"}), Column(&DriverEntry::description));
-}
-
-TEST(DisplayDriverMap, WithoutTheDeviceMapNothingIsAdded) {
-    test::ResetModel();
-    test::SimulatedMachine empty;
-    EnumerateDisplayDrivers();
-    EnumeratePrinterDrivers();
-    EXPECT_EQ(0u, configModel().displayDrivers.Count());
 }
 
 class PrinterDrivers : public DisplayDrivers {

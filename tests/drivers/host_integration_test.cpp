@@ -1,3 +1,5 @@
+// The host's side of a change: the control panel applet told of the driver state, and the
+// checker's line in system.ini.
 #include "drivers/host_integration.h"
 
 #include "platform/dynamic_library.h"
@@ -6,152 +8,121 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
 using namespace kelvd;
-using platform::RecordedMessageBoxes;
 
-// An applet that the test describes: whether it loads, whether it has the export, what the
-// export answers.
-class FakeApplet final : public platform::DynamicLibraries {
-public:
-    bool loads = true;
-    bool hasExport = true;
-    static int32_t answer;
-    static uint32_t disabledTempora;
-    int loaded = 0, freed = 0;
+// What the applet does: whether it loads, whether it has the export, what the export answers.
+struct Applet {
+    bool loads;
+    bool hasExport;
+    int32_t answer;
+    uint32_t disabledTempora;
+    const char* text; // of the message shown, nullptr for none
+    const char* caption;
+    int freed;
+};
 
+class ControlPanel : public ::testing::TestWithParam<Applet>, public platform::DynamicLibraries {
+protected:
     platform::LibraryHandle Load(const char* name) override {
         EXPECT_STREQ(kControlPanelApplet, name);
-        loaded += loads;
-        return loads ? 0x5000 : 0;
+        return GetParam().loads ? 0x5000 : 0;
     }
     void* Symbol(platform::LibraryHandle, const char* name) override {
         EXPECT_STREQ(kSetDriverStateExport, name);
-        return hasExport ? reinterpret_cast<void*>(&SetDriverState) : nullptr;
+        return GetParam().hasExport ? reinterpret_cast<void*>(&SetDriverState) : nullptr;
     }
-    void Free(platform::LibraryHandle) override { ++freed; }
+    void Free(platform::LibraryHandle) override { ++freed_; }
 
-private:
 #ifdef _WIN32
-    static int32_t __stdcall SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result){
+    static int32_t __stdcall SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result) {
 #else
     static int32_t SetDriverState(uint32_t a, uint32_t b, DriverStateResult* result) {
 #endif
-        EXPECT_EQ(0u, a);
-    EXPECT_EQ(0u, b);
-    result->member[1] = disabledTempora;
-    return answer;
-}
-}; // namespace
-int32_t FakeApplet::answer = 1;
-uint32_t FakeApplet::disabledTempora = 0;
-
-class ControlPanel : public ::testing::Test {
-protected:
-    void SetUp() override {
-        FakeApplet::answer = 1;
-        FakeApplet::disabledTempora = 0;
+        EXPECT_EQ(0u, a | b);
+        result->member[1] = GetParam().disabledTempora;
+        return GetParam().answer;
     }
-    FakeApplet applet_;
-    RecordedMessageBoxes messages_;
-    platform::ScopedDynamicLibraries librariesScope_{applet_};
+
+    int freed_ = 0;
+    platform::RecordedMessageBoxes messages_;
+    platform::ScopedDynamicLibraries librariesScope_{*this};
     platform::ScopedMessageBoxes messagesScope_{messages_};
 };
 
-TEST_F(ControlPanel, MissingAppletIsReportedWithTheStopIcon) {
-    applet_.loads = false;
+TEST_P(ControlPanel, ReportsAMissingAppletOrADisabledTemporaOnly) {
     NotifyControlPanel(0x77);
+    EXPECT_EQ(GetParam().freed, freed_); // a called applet stays loaded
+    if (!GetParam().text) {
+        EXPECT_TRUE(messages_.shown.empty());
+        return;
+    }
     ASSERT_EQ(1u, messages_.shown.size());
     EXPECT_EQ(0x77u, messages_.shown[0].owner);
-    EXPECT_EQ("Error accessing Forgeline control panel!", messages_.shown[0].text);
-    EXPECT_EQ("Kelvarin Settings", messages_.shown[0].caption);
+    EXPECT_EQ(GetParam().text, messages_.shown[0].text);
+    EXPECT_EQ(GetParam().caption, messages_.shown[0].caption);
     EXPECT_EQ(platform::kMbIconHand, messages_.shown[0].type);
 }
 
-TEST_F(ControlPanel, DisabledTemporaIsReportedAndTheAppletStaysLoaded) {
-    FakeApplet::disabledTempora = 1;
-    NotifyControlPanel(0);
-    ASSERT_EQ(1u, messages_.shown.size());
-    EXPECT_EQ(TableString(kStrTemporaDisabled), messages_.shown[0].text);
-    EXPECT_NE(std::string::npos, messages_.shown[0].text.find("compatible.  The Tempora"));
-    EXPECT_EQ("Kitwright", messages_.shown[0].caption);
-    EXPECT_EQ(platform::kMbIconHand, messages_.shown[0].type);
-    EXPECT_EQ(0, applet_.freed);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Applets, ControlPanel,
+    ::testing::Values(Applet{false, true, 1, 1, "Error accessing Forgeline control panel!",
+                             "Kelvarin Settings", 0},
+                      Applet{true, true, 1, 1, TableString(kStrTemporaDisabled), "Kitwright", 0},
+                      Applet{true, false, 1, 1, nullptr, nullptr, 1},
+                      Applet{true, true, 0, 1, nullptr, nullptr, 0},
+                      Applet{true, true, 1, 0, nullptr, nullptr, 0}));
 
-TEST_F(ControlPanel, MissingExportFailedCallOrUntouchedTemporaShowsNothing) {
-    applet_.hasExport = false;
-    NotifyControlPanel(0);
-    EXPECT_EQ(1, applet_.freed);
-    applet_.hasExport = true;
-    FakeApplet::disabledTempora = 1;
-    FakeApplet::answer = 0;
-    NotifyControlPanel(0);
-    FakeApplet::answer = 1;
-    FakeApplet::disabledTempora = 0;
-    NotifyControlPanel(0);
-    EXPECT_TRUE(messages_.shown.empty());
-}
-
-// The 386Enh section held in memory.
-class FakeProfile final : public platform::ProfileSections {
-public:
-    std::string section = std::string(1, '\0');
+// The 386Enh section of system.ini held in memory: the entries before an update, the checker's
+// start type, the entries after.
+struct Update {
+    std::vector<std::string> before;
+    uint32_t start;
+    std::vector<std::string> after;
     bool readable = true;
-    int writes = 0;
+};
 
+std::string Entries(const std::vector<std::string>& entries) {
+    std::string text;
+    for (const std::string& entry : entries)
+        text += entry + '\0';
+    return text + '\0';
+}
+
+class SystemIni : public ::testing::TestWithParam<Update>, public platform::ProfileSections {
+protected:
     bool Read(const char* name, const char* file, std::string* entries) override {
         EXPECT_STREQ("386Enh", name);
         EXPECT_STREQ("system.ini", file);
-        *entries = section;
-        return readable;
+        *entries = section_;
+        return GetParam().readable;
     }
     bool Write(const char*, const std::string& entries, const char*) override {
-        section = entries;
-        ++writes;
+        section_ = entries;
         return true;
     }
+
+    std::string section_ = Entries(GetParam().before);
+    platform::ScopedProfileSections scope_{*this};
 };
 
-class SystemIni : public ::testing::Test {
-protected:
-    static std::string Entries(std::initializer_list<const char*> entries) {
-        std::string text;
-        for (const char* entry : entries)
-            text += std::string(entry) + '\0';
-        return text + '\0';
-    }
-    FakeProfile profile_;
-    platform::ScopedProfileSections scope_{profile_};
-};
-
-TEST_F(SystemIni, BootLeavesExactlyOneCheckerLineAtTheEnd) {
-    profile_.section =
-        Entries({"device=kelvd.vxd", "woafont=dosapp.fon", "device=kelvd.vxd", "device=KELVD.VXD"});
-    UpdateSystemIni(0);
-    EXPECT_EQ(Entries({"woafont=dosapp.fon", "device=KELVD.VXD", "device=kelvd.vxd"}),
-              profile_.section);
+TEST_P(SystemIni, KeepsOneCheckerLineAtTheEndOnlyWhenItStartsAtBoot) {
+    UpdateSystemIni(GetParam().start);
+    EXPECT_EQ(Entries(GetParam().after), section_);
 }
 
-TEST_F(SystemIni, DisabledRemovesTheCheckerLineOnlyAndAMissingSectionGetsOnlyIt) {
-    profile_.section = Entries({"a=1", "device=kelvd.vxd", "b=2"});
-    UpdateSystemIni(3);
-    EXPECT_EQ(Entries({"a=1", "b=2"}), profile_.section);
-    profile_.section = std::string(1, '\0');
-    UpdateSystemIni(0);
-    EXPECT_EQ(Entries({"device=kelvd.vxd"}), profile_.section);
-    profile_.section = std::string(1, '\0');
-    UpdateSystemIni(3);
-    EXPECT_EQ(Entries({}), profile_.section);
-}
-
-TEST_F(SystemIni, SectionThatCannotBeReadWholeIsLeftAlone) {
-    profile_.readable = false;
-    UpdateSystemIni(0);
-    EXPECT_EQ(0, profile_.writes);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sections, SystemIni,
+    ::testing::Values(
+        Update{{"device=kelvd.vxd", "woafont=dosapp.fon", "device=kelvd.vxd", "device=KELVD.VXD"},
+               0,
+               {"woafont=dosapp.fon", "device=KELVD.VXD", "device=kelvd.vxd"}},
+        Update{{"a=1", "device=kelvd.vxd", "b=2"}, 3, {"a=1", "b=2"}},
+        Update{{}, 0, {"device=kelvd.vxd"}}, Update{{}, 3, {}},
+        Update{{"a=1"}, 0, {"a=1"}, false})); // a section that cannot be read whole is left alone
 
 } // namespace

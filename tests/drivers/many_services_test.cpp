@@ -1,15 +1,18 @@
 // Sixty driver services with names of up to 200 characters, registered with the platform's own
 // service manager (under Wine, Wine's, whose narrow enumeration misreports its 720-byte answer
-// with that many): every one is listed, and the registry store's load and save around the
-// inventory, as the sheet runs them, keep the state the user had stored for each.
+// with that many): every one is listed with its configuration, one whose image has no version
+// resource is not, and the registry store's load and save around the inventory, as the sheet
+// runs them, keep the state the user had stored for each.
 #include "drivers/service_drivers.h"
 #include "platform/file_system.h"
 #include "platform/service_manager.h"
 #include "stores/registry_store.h"
 #include "stores/state_list.h"
+#include "support/model_reset.h"
 #include "support/store_fixture.h"
 #include "support/test_drivers.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -26,9 +29,10 @@ protected:
         manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
         std::string image;
         ASSERT_TRUE(ReadWholeFile(test::TestDriver("DESCRIBED.SYS"), OpenMode::ReadBinary, &image));
-        for (int i = 0; i < kServices; ++i) {
+        for (int i = 0; i <= kServices; ++i) {
             ASSERT_TRUE(WriteWholeFile(Image(i), image));
-            const std::string path = "\\??\\" + Image(i);
+            const std::string path =
+                "\\??\\" + (i < kServices ? Image(i) : test::TestDriver("PLAIN.SYS"));
             ScHandle service = scm_.Create(
                 manager_, {Name(i).c_str(), Name(i).c_str(), svc::kAllAccess, svc::kKernelDriver,
                            svc::kDemandStart, svc::kErrorIgnore, path.c_str()});
@@ -37,7 +41,7 @@ protected:
         }
     }
     void TearDown() override {
-        for (int i = 0; i < kServices; ++i) {
+        for (int i = 0; i <= kServices; ++i) {
             ScHandle service = scm_.Open(manager_, Name(i).c_str(), svc::kAllAccess);
             scm_.Delete(service);
             scm_.Close(service);
@@ -66,6 +70,14 @@ TEST_F(ManyServices, AreAllListedAndKeepTheStatesStoredForThem) {
     Put(kServiceKey, "Driver", reg::kBinary, stored + '\0');
 
     EnumerateServiceDrivers();
+    const std::vector<std::string> paths = test::Paths(configModel().drivers);
+    EXPECT_EQ(paths.end(), std::find(paths.begin(), paths.end(), test::TestDriver("PLAIN.SYS")));
+    const auto first = std::find(paths.begin(), paths.end(), Image(0));
+    ASSERT_NE(paths.end(), first);
+    const DriverEntry& row = configModel().drivers[first - paths.begin()];
+    EXPECT_EQ("Described test driver with a long des", row.description);
+    EXPECT_EQ(3, row.startType);
+    EXPECT_EQ(svc::kStopped, row.serviceState);
     LoadFromRegistry();
     SaveToRegistry(settings_);
 

@@ -1,5 +1,5 @@
 // The kernel-driver services as candidates: the row of one service, and the enumeration through
-// the platform's own service manager and through scripted ones, well-behaved and misbehaving.
+// scripted service managers, well-behaved and misbehaving.
 #include "drivers/service_drivers.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
@@ -74,46 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         Service{"kelvd", "@DESCRIBED.SYS", "D", nullptr, ""},
         Service{"NtDrov", "@DESCRIBED.SYS", "D", nullptr, ""}));
 
-// Driver services registered with the platform's own service manager (Wine's under Wine).
-class RegisteredServices : public test::ModelFixture {
-protected:
-    void SetUp() override {
-        ModelFixture::SetUp();
-        manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
-        // Short names: Wine's narrow enumeration must fit its own drivers and these in 720 bytes.
-        for (const char* name : {"KvtDesc", "KvtPlain"}) {
-            const std::string path =
-                Image(name == std::string("KvtDesc") ? "@DESCRIBED.SYS" : "@PLAIN.SYS", true);
-            scm_.Close(scm_.Create(manager_, {name, "Kvt", svc::kAllAccess, svc::kKernelDriver,
-                                              svc::kDemandStart, svc::kErrorIgnore, path.c_str()}));
-        }
-    }
-    void TearDown() override {
-        for (const char* name : {"KvtDesc", "KvtPlain"}) {
-            ScHandle service = scm_.Open(manager_, name, svc::kAllAccess);
-            scm_.Delete(service);
-            scm_.Close(service);
-        }
-        scm_.Close(manager_);
-        ModelFixture::TearDown();
-    }
-
-    ServiceManager& scm_ = serviceManager();
-    ScHandle manager_ = 0;
-};
-
-TEST_F(RegisteredServices, DriverWithVersionResourceIsListedAndOneWithoutIsNot) {
-    EnumerateServiceDrivers();
-    const std::vector<std::string> paths = test::Paths(configModel().drivers);
-    const auto described = std::find(paths.begin(), paths.end(), TestDriver("DESCRIBED.SYS"));
-    ASSERT_NE(paths.end(), described);
-    const DriverEntry& row = configModel().drivers[described - paths.begin()];
-    EXPECT_EQ(kLongDescription, row.description);
-    EXPECT_EQ(3, row.startType);
-    EXPECT_EQ(svc::kStopped, row.serviceState);
-    EXPECT_EQ(paths.end(), std::find(paths.begin(), paths.end(), TestDriver("PLAIN.SYS")));
-}
-
 // A service manager whose enumeration a test scripts; it has no configurations.
 class ScriptedServices final : public ServiceManager {
 public:
@@ -175,16 +135,15 @@ TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResume
     EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
     EXPECT_EQ(6, services_.opens);
     // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
-    // it needs; one beyond 64 KiB not again.
+    // it needs, up to 64 KiB.
     EXPECT_EQ(std::vector<uint32_t>(6, 8192), services_.querySizes);
-    services_.calls.clear();
-    services_.querySizes.clear();
-    services_.configSize = 10000;
-    EnumerateServiceDrivers();
-    EXPECT_EQ(12u, services_.querySizes.size());
-    EXPECT_EQ(
-        (std::vector<uint32_t>{8192, 10000}),
-        std::vector<uint32_t>(services_.querySizes.begin(), services_.querySizes.begin() + 2));
+    for (uint32_t size : {8193u, 65536u, 65537u}) {
+        services_.querySizes.clear();
+        services_.configSize = size;
+        EnumerateServiceDrivers();
+        EXPECT_EQ(size > 65536 ? 6u : 12u, services_.querySizes.size());
+        EXPECT_EQ(size > 65536 ? 8192 : size, services_.querySizes[1]);
+    }
 }
 
 TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreAskedForAgainWithTheSizeNeeded) {

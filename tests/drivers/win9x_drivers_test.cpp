@@ -1,5 +1,6 @@
 // The Windows 9x candidates: the checker's module list and the VxD chain, laid into a sparse image
 // of system memory and reported by a simulated checker device.
+#include "doubles/pe_images.h"
 #include "drivers/checker_device.h"
 #include "drivers/checker_modules.h"
 #include "drivers/loaded_vxds.h"
@@ -47,22 +48,18 @@ protected:
 
     void Module(uint32_t i, uint32_t next, uint32_t value, const std::string& name,
                 uint32_t nameAddress = 0) {
-        uint8_t entry[35] = {};
-        Put(entry, 0, next);
-        Put(entry, 5, value);
-        Put(entry, 11, nameAddress ? nameAddress : ModuleAt(i) + 32);
-        machine_.memory.Lay(ModuleAt(i), entry, sizeof entry);
+        ImageBytes entry(35);
+        PutLittleEndian(entry, 0, next);
+        PutLittleEndian(entry, 5, value);
+        PutLittleEndian(entry, 11, nameAddress ? nameAddress : ModuleAt(i) + 32);
+        machine_.memory.Lay(ModuleAt(i), entry.data(), entry.size());
         machine_.memory.Lay(ModuleAt(i) + 32, name.c_str(), name.size() + 1);
     }
     void Block(uint32_t i, uint32_t next, const std::string& name) {
-        uint8_t block[80] = {};
-        Put(block, 0, next);
-        std::copy(name.begin(), name.end(), block + 12);
-        machine_.memory.Lay(BlockAt(i), block, sizeof block);
-    }
-    static void Put(uint8_t* bytes, size_t at, uint32_t value) {
-        for (int b = 0; b < 4; ++b)
-            bytes[at + b] = static_cast<uint8_t>(value >> (8 * b));
+        ImageBytes block(80);
+        PutLittleEndian(block, 0, next);
+        std::copy(name.begin(), name.end(), block.begin() + 12);
+        machine_.memory.Lay(BlockAt(i), block.data(), block.size());
     }
 
     test::SimulatedMachine machine_;

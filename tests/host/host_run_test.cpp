@@ -1,5 +1,6 @@
-// kwhost against stand-in libraries: which entry point it calls with what, what it reports, and
-// how it fails when the library is missing or incomplete.
+// kwhost against a stand-in library: which entry point it calls with what, what
+// it reports, how it fails when the library is missing or incomplete, and its
+// exit codes.
 #include "host/host_run.h"
 #include "kelvd_version.h"
 
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <sstream>
 
@@ -15,32 +17,31 @@ namespace kwhost {
 
 namespace {
 
-// What the stand-in entry points were called with, in order.
+// What happened, in order: loads, calls of the entry points, the companion's
+// life, frees.
 std::vector<std::string> calls;
 int32_t configureResult = 0;
 
+// Lists the target's services into the call and stores a value, as the
+// library's target store would.
+void UseTarget(TargetRegistry& target, std::string& call) {
+    kelvd::TargetKey services(target);
+    services.Open(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services"),
+                  platform::reg::kRead);
+    KelvdTargetChar name[256];
+    for (uint32_t i = 0, length = 256;
+         target.EnumKey(services.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) == 0;
+         ++i, length = 256)
+        call += "," + kelvd::ToModelText(name);
+    kelvd::TargetKey checker(target);
+    checker.Create(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services\\Kelvd"));
+    checker.SetDword("MemUsage", 2048);
+}
+
 int32_t KELVD_CALL StandInConfigure(const char* helpFile, int32_t mode, TargetRegistry* target) {
     std::string call = "ConfigureKELVD(" + std::string(helpFile) + "," + std::to_string(mode);
-    if (target) {
-        // Lists the target's services and stores a few values, as the library's target store
-        // would.
-        kelvd::TargetKey services(*target);
-        services.Open(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services"),
-                      platform::reg::kRead);
-        KelvdTargetChar name[256];
-        for (uint32_t i = 0, length = 256; target->EnumKey(services.get(), i, name, &length,
-                                                           nullptr, nullptr, nullptr, nullptr) == 0;
-             ++i, length = 256)
-            call += "," + kelvd::ToModelText(name);
-        kelvd::TargetKey checker(*target);
-        checker.Create(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services\\Kelvd"));
-        checker.SetDword("MemUsage", 2048);
-        const kelvd::TargetString group = kelvd::Widen("System Bus Extender");
-        checker.Set("Group", platform::reg::kSz, group.c_str(),
-                    uint32_t((group.size() + 1) * sizeof(KelvdTargetChar)));
-        const uint8_t list[] = {'A', '.', 'S', 'Y', 'S', 0, 1, 0};
-        checker.Set("Driver", platform::reg::kBinary, list, sizeof list);
-    }
+    if (target)
+        UseTarget(*target, call);
     calls.push_back(call + ")");
     return configureResult;
 }
@@ -53,18 +54,21 @@ void KELVD_CALL StandInSelectNone() {
     calls.push_back("SelectNone");
 }
 
-// A library loader that knows one library, with the entry points a test gives it.
+// A library loader that knows one library, with the entry points a test leaves
+// it.
 class StandInLibraries final : public platform::DynamicLibraries {
 public:
     platform::LibraryHandle Load(const char* name) override {
-        loads.push_back(name);
+        calls.push_back("load " + std::string(name));
         return loadable ? kHandle : 0;
     }
     void* Symbol(platform::LibraryHandle library, const char* name) override {
         auto found = exports.find(name);
         return library == kHandle && found != exports.end() ? found->second : nullptr;
     }
-    void Free(platform::LibraryHandle library) override { frees += library == kHandle; }
+    void Free(platform::LibraryHandle library) override {
+        calls.push_back(library == kHandle ? "free" : "free of another");
+    }
 
     static constexpr platform::LibraryHandle kHandle = 0x5000;
     bool loadable = true;
@@ -72,99 +76,10 @@ public:
         {"ConfigureKELVD", reinterpret_cast<void*>(&StandInConfigure)},
         {"SelectAll", reinterpret_cast<void*>(&StandInSelectAll)},
         {"SelectNone", reinterpret_cast<void*>(&StandInSelectNone)}};
-    std::vector<std::string> loads;
-    int frees = 0;
 };
 
-class HostRun : public testing::Test {
-protected:
-    void SetUp() override {
-        calls.clear();
-        configureResult = 0;
-    }
-    int Run(const std::vector<std::string>& args, const SheetCompanionFactory& companions = {}) {
-        return HostMain(args, out_, err_, companions);
-    }
-
-    StandInLibraries libraries_;
-    platform::ScopedDynamicLibraries scope_{libraries_};
-    std::ostringstream out_, err_;
-};
-
-TEST_F(HostRun, SelectAllAndSelectNoneCallTheirEntryPointOnce) {
-    EXPECT_EQ(kExitDone, Run({"selectall"}));
-    EXPECT_EQ(kExitDone, Run({"selectnone"}));
-    EXPECT_EQ((std::vector<std::string>{"SelectAll", "SelectNone"}), calls);
-    EXPECT_EQ("SelectAll returned\nSelectNone returned\n", out_.str());
-    EXPECT_EQ((std::vector<std::string>{"kelvdcfg.dll", "kelvdcfg.dll"}), libraries_.loads);
-    EXPECT_EQ(2, libraries_.frees);
-}
-
-// Only mode 3 hands in a target (the stand-in lists its services in the call).
-TEST_F(HostRun, ConfigureReportsHowTheSheetWasClosed) {
-    EXPECT_EQ(kExitDone, Run({"configure", "0", "KW.HLP"}));
-    configureResult = KELVD_CANCELLED;
-    EXPECT_EQ(kExitDone, Run({"configure", "4"}));
-    EXPECT_EQ((std::vector<std::string>{"ConfigureKELVD(KW.HLP,0)", "ConfigureKELVD(,4)"}), calls);
-    EXPECT_EQ("ConfigureKELVD returned 0: the sheet was closed with OK\n"
-              "ConfigureKELVD returned 1223: the sheet was cancelled\n",
-              out_.str());
-    EXPECT_EQ("", err_.str());
-}
-
-TEST_F(HostRun, EmbeddedTargetHoldsTheDemoServicesAndIsPrintedAfterwards) {
-    EXPECT_EQ(kExitDone, Run({"configure", "3"}));
-    EXPECT_EQ((std::vector<std::string>{"ConfigureKELVD(,3,Atdisk,Kwnet,Kwvga,Serial)"}), calls);
-    EXPECT_EQ("ConfigureKELVD returned 0: the sheet was closed with OK\n"
-              "Stored on the target:\n"
-              "HKEY_LOCAL_MACHINE\\System\\ControlSet001\\Services\\Kelvd\n"
-              "    MemUsage    REG_DWORD    0x800\n"
-              "    Group    REG_SZ    System Bus Extender\n"
-              "    Driver    REG_BINARY    412E535953000100\n",
-              out_.str());
-}
-
-TEST_F(HostRun, MissingEntryPointsAreNamedAndNothingIsCalled) {
-    libraries_.exports.erase("ConfigureKELVD");
-    libraries_.exports.erase("SelectNone");
-    EXPECT_EQ(kExitLibrary, Run({"selectall"}));
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ("kwhost: kelvdcfg.dll has no entry point ConfigureKELVD\n"
-              "kwhost: kelvdcfg.dll has no entry point SelectNone\n",
-              err_.str());
-    EXPECT_EQ("", out_.str());
-    EXPECT_EQ(1, libraries_.frees);
-}
-
-TEST_F(HostRun, LibraryThatDoesNotLoadIsNamed) {
-    libraries_.loadable = false;
-    EXPECT_EQ(kExitLibrary, Run({"--library", "C:\\x\\other.dll", "configure", "1"}));
-    EXPECT_EQ((std::vector<std::string>{"C:\\x\\other.dll"}), libraries_.loads);
-    EXPECT_EQ("kwhost: cannot load C:\\x\\other.dll\n", err_.str());
-    EXPECT_EQ(0, libraries_.frees);
-}
-
-TEST_F(HostRun, VersionIsTheBuildsAndLoadsNothing) {
-    EXPECT_EQ(kExitDone, Run({"--version"}));
-    EXPECT_EQ("kwhost " KELVD_VERSION_TEXT "\n", out_.str());
-    EXPECT_TRUE(libraries_.loads.empty());
-}
-
-TEST_F(HostRun, UsageErrorLoadsNothing) {
-    EXPECT_EQ(kExitUsage, Run({"configure", "one"}));
-    EXPECT_TRUE(libraries_.loads.empty());
-    EXPECT_NE(std::string::npos, err_.str().find("usage: kwhost"));
-}
-
-TEST_F(HostRun, HelpPrintsTheUsageAndLoadsNothing) {
-    EXPECT_EQ(kExitDone, Run({"--help"}));
-    EXPECT_TRUE(libraries_.loads.empty());
-    EXPECT_EQ(HostUsage(), out_.str());
-    EXPECT_EQ("", err_.str());
-}
-
-// Records when it is made, what it is told and when it goes, around the call; reports what a
-// test gives it.
+// Notes when it is made (with the sheet's caption), finished and gone; reports
+// what a case gives it.
 class RecordingCompanion final : public SheetCompanion {
 public:
     RecordingCompanion(const std::string& title, std::string obstacle, std::string failure)
@@ -183,44 +98,123 @@ private:
     std::string obstacle_, failure_;
 };
 
-SheetCompanionFactory Companions(std::string obstacle = "", std::string failure = "") {
-    return [=](const HostCommand&, const std::string& title, std::ostream&) {
-        return std::make_unique<RecordingCompanion>(title, obstacle, failure);
-    };
+constexpr const char* kOk = "ConfigureKELVD returned 0: the sheet was closed with OK\n";
+constexpr const char* kUsage = "{usage}"; // stands for the whole usage text
+
+struct HostCase {
+    const char* name;
+    const char* args; // joined by spaces
+    int exit;
+    const char* calls; // joined by "|"
+    std::string out, err;
+    int32_t result = 0;       // what ConfigureKELVD returns
+    const char* missing = ""; // entry points the library lacks, joined by spaces
+    bool loadable = true;
+    const char* obstacle = nullptr; // a companion when not null: its obstacle and failure
+    const char* failure = "";
+};
+
+std::vector<std::string> Words(const std::string& text, char separator) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; std::getline(in, word, separator);)
+        words.push_back(word);
+    return words;
 }
 
-TEST_F(HostRun, CompanionLivesAroundTheSheetAndKnowsItsCaption) {
-    EXPECT_EQ(kExitDone, Run({"configure", "2"}, Companions()));
-    EXPECT_EQ(kExitDone, Run({"configure", "1"}, Companions()));
-    EXPECT_EQ(kExitDone, Run({"selectall"}, Companions()));
-    EXPECT_EQ(
-        (std::vector<std::string>{"up Configure Kelvarin Settings for use with Farhand",
-                                  "ConfigureKELVD(,2)", "finish", "down", "up Kelvarin Settings",
-                                  "ConfigureKELVD(,1)", "finish", "down", "SelectAll"}),
-        calls);
-    // What the companion reports comes before what the call returned.
-    EXPECT_EQ(0u, out_.str().find("Time to something: 1.0 ms\n"
-                                  "ConfigureKELVD returned 0: the sheet was closed with OK\n"));
+std::string Expanded(std::string text) {
+    const size_t at = text.find(kUsage);
+    return at == std::string::npos ? text : text.replace(at, strlen(kUsage), HostUsage());
 }
 
-// A sheet that never appeared, or pictures that were not saved: the call is reported, then the
-// failure in one line, and kwhost fails.
-TEST_F(HostRun, FailureBesideTheSheetFailsAfterTheReport) {
-    EXPECT_EQ(kExitSheet, Run({"configure", "1"}, Companions("", "no sheet appeared")));
-    EXPECT_EQ(
-        (std::vector<std::string>{"up Kelvarin Settings", "ConfigureKELVD(,1)", "finish", "down"}),
-        calls);
-    EXPECT_EQ(
-        "Time to something: 1.0 ms\nConfigureKELVD returned 0: the sheet was closed with OK\n",
-        out_.str());
-    EXPECT_EQ("kwhost: no sheet appeared\n", err_.str());
+class HostRun : public testing::TestWithParam<HostCase> {};
+
+TEST_P(HostRun, CallsReportsAndExits) {
+    const HostCase& run = GetParam();
+    calls.clear();
+    configureResult = run.result;
+    StandInLibraries libraries;
+    platform::ScopedDynamicLibraries scope{libraries};
+    libraries.loadable = run.loadable;
+    for (const std::string& name : Words(run.missing, ' '))
+        libraries.exports.erase(name);
+    SheetCompanionFactory companions;
+    if (run.obstacle)
+        companions = [&run](const HostCommand& command, const std::string& title, std::ostream&) {
+            const std::string asked = (command.screensDir.empty() ? "" : ", pictures in ") +
+                                      command.screensDir + (command.timed ? ", timed" : "");
+            return std::make_unique<RecordingCompanion>(title + asked, run.obstacle, run.failure);
+        };
+    std::ostringstream out, err;
+    EXPECT_EQ(run.exit, HostMain(Words(run.args, ' '), out, err, companions));
+    EXPECT_EQ(Words(run.calls, '|'), calls);
+    EXPECT_EQ(Expanded(run.out), out.str());
+    EXPECT_EQ(Expanded(run.err), err.str());
 }
 
-TEST_F(HostRun, ObstacleShowsNoSheet) {
-    EXPECT_EQ(kExitSheet, Run({"configure", "1"}, Companions("cannot make the folder X")));
-    EXPECT_EQ((std::vector<std::string>{"up Kelvarin Settings", "down"}), calls);
-    EXPECT_EQ("kwhost: cannot make the folder X\n", err_.str());
-}
+const HostCase kRuns[] = {
+    // No companion is made for the selections.
+    {"SelectAll", "selectall", kExitDone, "load kelvdcfg.dll|SelectAll|free",
+     "SelectAll returned\n", "", 0, "", true, ""},
+    {"SelectNoneOfAnotherLibrary", "selectnone --library a.dll", kExitDone,
+     "load a.dll|SelectNone|free", "SelectNone returned\n", ""},
+    {"ConfigureWithHelpFile", "configure 0 KW.HLP", kExitDone,
+     "load kelvdcfg.dll|ConfigureKELVD(KW.HLP,0)|free", kOk, ""},
+    // Modes the library does not know are passed on as they are.
+    {"ConfigureCancelled", "configure -7", kExitDone, "load kelvdcfg.dll|ConfigureKELVD(,-7)|free",
+     "ConfigureKELVD returned 1223: the sheet was cancelled\n", "", KELVD_CANCELLED},
+    {"ConfigureOtherResult", "configure 2147483647", kExitDone,
+     "load kelvdcfg.dll|ConfigureKELVD(,2147483647)|free",
+     "ConfigureKELVD returned 5: an unknown result\n", "", 5},
+    // Only mode 3 hands in a target: the demonstration's services, printed
+    // afterwards.
+    {"EmbeddedTarget", "configure 3", kExitDone,
+     "load kelvdcfg.dll|ConfigureKELVD(,3,Atdisk,Kwnet,Kwvga,Serial)|free",
+     std::string(kOk) + "Stored on the target:\n"
+                        "HKEY_LOCAL_MACHINE\\System\\ControlSet001\\Services\\Kelvd\n"
+                        "    MemUsage    REG_DWORD    0x800\n",
+     ""},
+    {"MissingEntryPointsAreNamed", "selectall", kExitLibrary, "load kelvdcfg.dll|free", "",
+     "kwhost: kelvdcfg.dll has no entry point ConfigureKELVD\n"
+     "kwhost: kelvdcfg.dll has no entry point SelectNone\n",
+     0, "ConfigureKELVD SelectNone"},
+    {"LibraryThatDoesNotLoad", "--library C:\\x\\other.dll configure 1", kExitLibrary,
+     "load C:\\x\\other.dll", "", "kwhost: cannot load C:\\x\\other.dll\n", 0, "", false},
+    {"Version", "--version", kExitDone, "", "kwhost " KELVD_VERSION_TEXT "\n", ""},
+    // A request for help anywhere is answered with the usage alone.
+    {"Help", "--help", kExitDone, "", kUsage, ""},
+    {"HelpAfterACommand", "configure 1 -h", kExitDone, "", kUsage, ""},
+    {"UsageError", "configure one", kExitUsage, "", "",
+     "kwhost: configure takes a mode (a number) and an optional help "
+     "file\n{usage}"},
+    // The companion lives around the call, knows the sheet's caption and
+    // reports before what
+    // the call returned.
+    {"CompanionOfTheFarhandSheet", "configure 2", kExitDone,
+     "load kelvdcfg.dll|up Configure Kelvarin Settings for use with "
+     "Farhand|ConfigureKELVD(,2)|"
+     "finish|down|free",
+     std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
+    {"PicturesTimedOfAnotherLibrary", "--screens Z:\\shots configure 1 --library a.dll --time",
+     kExitDone,
+     "load a.dll|up Kelvarin Settings, pictures in Z:\\shots, "
+     "timed|ConfigureKELVD(,1)|finish|"
+     "down|free",
+     std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
+    // A sheet that never appeared, or pictures not saved: the call is reported,
+    // then the failure.
+    {"FailureBesideTheSheet", "configure 1", kExitSheet,
+     "load kelvdcfg.dll|up Kelvarin "
+     "Settings|ConfigureKELVD(,1)|finish|down|free",
+     std::string("Time to something: 1.0 ms\n") + kOk, "kwhost: no sheet appeared\n", 0, "", true,
+     "", "no sheet appeared"},
+    {"ObstacleShowsNoSheet", "configure 1", kExitSheet,
+     "load kelvdcfg.dll|up Kelvarin Settings|down|free", "", "kwhost: cannot make the folder X\n",
+     0, "", true, "cannot make the folder X"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Host, HostRun, testing::ValuesIn(kRuns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 

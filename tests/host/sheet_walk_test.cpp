@@ -2,6 +2,8 @@
 // template through the same window messages it will send the real one.
 #include "host/win32/sheet_walk.h"
 
+#include "host/png_image.h"
+
 #include "res/resource.h"
 #include "support/temp_dir.h"
 
@@ -9,7 +11,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace kwhost {
@@ -131,18 +132,17 @@ INT_PTR ShowStandIn() {
     return DialogBoxIndirectParamA(library, sheetTemplate, nullptr, StandInSheet, 0);
 }
 
-// The width and height in a PNG file's header; 0, 0 when it is not a PNG file.
-SIZE PngSize(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
-    if (bytes.size() < 24 || bytes[1] != 'P' ||
-        std::string(bytes.begin() + 12, bytes.begin() + 16) != "IHDR")
-        return SIZE{0, 0};
-    auto number = [&](size_t at) {
-        return LONG(bytes[at]) << 24 | LONG(bytes[at + 1]) << 16 | LONG(bytes[at + 2]) << 8 |
-               bytes[at + 3];
-    };
-    return SIZE{number(16), number(20)};
+// The signature and header of a PNG file of the stand-in's size, or of the file at path.
+std::string PngStart(SIZE size) {
+    const std::vector<uint8_t> png = EncodePng(RgbImage{
+        uint32_t(size.cx), uint32_t(size.cy), std::vector<uint8_t>(size_t(size.cx) * size.cy * 3)});
+    return std::string(png.begin(), png.begin() + 24);
+}
+
+std::string PngStart(const std::string& path) {
+    std::string start(24, '\0');
+    std::ifstream(path, std::ios::binary).read(&start[0], 24);
+    return start;
 }
 
 class SheetWalkTest : public testing::Test {
@@ -154,10 +154,14 @@ protected:
     const SheetWalk::Timing timing_{30, 10};
 };
 
+// The folder is made; a picture of every page in tree order, numbered, then of the message OK
+// brought.
 TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
+    const std::string folder = dir_.File("new") + "\\pictures";
     std::vector<std::string> pictures;
     {
-        SheetWalk walk(kTitle, {dir_.path(), false}, out_, timing_);
+        SheetWalk walk(kTitle, {folder, false}, out_, timing_);
+        EXPECT_EQ("", walk.Obstacle());
         EXPECT_EQ(IDOK, ShowStandIn());
         EXPECT_EQ("", walk.Finish(out_));
         pictures = walk.pictures();
@@ -166,16 +170,12 @@ TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
     EXPECT_EQ((std::vector<std::string>{"01-general-settings.png", "02-select-drivers.png",
                                         "03-advanced.png", "04-message.png"}),
               pictures);
-    for (size_t i = 0; i < kPages.size(); ++i) {
-        const SIZE size = PngSize(dir_.File(pictures[i]));
-        EXPECT_EQ(standIn.size.cx, size.cx) << pictures[i];
-        EXPECT_EQ(standIn.size.cy, size.cy) << pictures[i];
-    }
-    EXPECT_GT(PngSize(dir_.File(pictures[3])).cx, 0);
-    const std::string said = out_.str();
-    EXPECT_NE(std::string::npos, said.find("Pressing OK\n")) << said;
-    EXPECT_NE(std::string::npos, said.find("Message box \"Farhand Settings\": Stored.\n")) << said;
-    EXPECT_EQ(std::string::npos, said.find("No sheet")) << said;
+    for (size_t i = 0; i < kPages.size(); ++i)
+        EXPECT_EQ(PngStart(standIn.size), PngStart(folder + "\\" + pictures[i])) << pictures[i];
+    EXPECT_EQ(PngStart(SIZE{1, 1}).substr(0, 16),
+              PngStart(folder + "\\04-message.png").substr(0, 16));
+    for (const char* said : {"Pressing OK\n", "Message box \"Farhand Settings\": Stored.\n"})
+        EXPECT_NE(std::string::npos, out_.str().find(said)) << out_.str();
 }
 
 TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
@@ -190,23 +190,20 @@ TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
         << said;
 }
 
-TEST_F(SheetWalkTest, WindowOfAnotherCaptionIsLeftAloneAndTheSheetReportedMissing) {
+// Without pictures or timing, the sheet is the user's; a window of another caption is left
+// alone and the sheet reported missing.
+TEST_F(SheetWalkTest, SheetThatClosesItselfIsWatchedOnly) {
     standIn.closesItself = true;
-    SheetWalk walk("Kelvarin Settings", {dir_.path(), false}, out_, timing_);
-    EXPECT_EQ(IDCANCEL, ShowStandIn());
-    EXPECT_TRUE(walk.pictures().empty());
-    EXPECT_EQ("no sheet titled \"Kelvarin Settings\" appeared: it could not be shown",
-              walk.Finish(out_));
+    for (const std::string title : {kTitle, "Kelvarin Settings"}) {
+        SheetWalk walk(title, {title == kTitle ? "" : dir_.path(), false}, out_, timing_);
+        EXPECT_EQ(IDCANCEL, ShowStandIn());
+        EXPECT_TRUE(walk.pictures().empty());
+        EXPECT_EQ(title == kTitle
+                      ? ""
+                      : "no sheet titled \"Kelvarin Settings\" appeared: it could not be shown",
+                  walk.Finish(out_));
+    }
     EXPECT_EQ("", out_.str());
-}
-
-TEST_F(SheetWalkTest, FolderForThePicturesIsMade) {
-    const std::string folder = dir_.File("new") + "\\pictures";
-    SheetWalk walk(kTitle, {folder, false}, out_, timing_);
-    EXPECT_EQ("", walk.Obstacle());
-    EXPECT_EQ(IDOK, ShowStandIn());
-    EXPECT_EQ("", walk.Finish(out_));
-    EXPECT_GT(PngSize(folder + "\\01-general-settings.png").cx, 0);
 }
 
 TEST_F(SheetWalkTest, FolderThatCannotBeMadeIsAnObstacle) {
@@ -232,14 +229,6 @@ TEST_F(SheetWalkTest, TimedWalkTimesThePagesTheRefillAndOk) {
                                         "Time to refill the event list with 5 events",
                                         "Time to show \"Advanced\"", "Time from OK to the return"}),
               timed);
-}
-
-TEST_F(SheetWalkTest, WatchAloneLeavesTheSheetToTheUser) {
-    standIn.closesItself = true;
-    SheetWalk walk(kTitle, {"", false}, out_, timing_);
-    EXPECT_EQ(IDCANCEL, ShowStandIn());
-    EXPECT_EQ("", walk.Finish(out_));
-    EXPECT_EQ("", out_.str());
 }
 
 } // namespace

@@ -21,12 +21,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Hex32,
     ::testing::Values(UnsignedCase{"1A2B", 0x1A2B}, UnsignedCase{"0x1A2B", 0x1A2B},
                       UnsignedCase{"0X1a2b", 0x1A2B}, UnsignedCase{"", 0}, UnsignedCase{"zz", 0},
-                      UnsignedCase{"FF", 255}, UnsignedCase{" \t+10", 16},
+                      UnsignedCase{"FF", 255}, UnsignedCase{"ff", 255}, UnsignedCase{" \t+10", 16},
                       UnsignedCase{"12g4", 0x12}, UnsignedCase{"0x", 0}, UnsignedCase{"0xg", 0},
                       UnsignedCase{"FFFFFFFF", 0xFFFFFFFF}, UnsignedCase{"100000000", 0xFFFFFFFF},
                       UnsignedCase{"-1", 0xFFFFFFFF}, UnsignedCase{"-10", 0xFFFFFFF0},
                       UnsignedCase{"-100000000", 0xFFFFFFFF},
-                      UnsignedCase{"00000000000000000001", 1}));
+                      UnsignedCase{"00000000000000000001", 1}, UnsignedCase{"1:@", 1}));
 
 class Unsigned10 : public ::testing::TestWithParam<UnsignedCase> {};
 
@@ -37,7 +37,8 @@ TEST_P(Unsigned10, ParsesAsStrtoulWithBase10) {
 INSTANTIATE_TEST_SUITE_P(Cases, Unsigned10,
                          ::testing::Values(UnsignedCase{"2048KB", 2048}, UnsignedCase{"", 0},
                                            UnsignedCase{"abc", 0}, UnsignedCase{"0x10", 0},
-                                           UnsignedCase{"1A", 1}, UnsignedCase{" -1", 0xFFFFFFFF},
+                                           UnsignedCase{"1A", 1}, UnsignedCase{"9:@", 9},
+                                           UnsignedCase{" -1", 0xFFFFFFFF},
                                            UnsignedCase{"4294967295", 0xFFFFFFFF},
                                            UnsignedCase{"4294967296", 0xFFFFFFFF},
                                            UnsignedCase{"-4294967296", 0xFFFFFFFF}));

@@ -78,18 +78,17 @@ protected:
         return names;
     }
     // The model row behind a listed name (display drivers are empty on the VxD page).
-    DriverEntry& Model(const char* name) {
-        for (DriverEntry& row : Kind::Listed())
-            if (ListedDriverName(row.path) == name)
-                return row;
-        for (DriverEntry& row : configModel().displayDrivers)
-            if (ListedDriverName(row.path) == name)
-                return row;
-        for (DriverEntry& row : Kind::User())
-            if (ListedDriverName(row.path) == name)
-                return row;
-        ADD_FAILURE() << name;
-        return Kind::Listed()[0];
+    DriverEntry& Model(const std::string& name) {
+        DriverEntry* found = nullptr;
+        auto find = [&](auto& table) {
+            for (DriverEntry& row : table)
+                found = ListedDriverName(row.path) == name ? &row : found;
+        };
+        find(Kind::Listed());
+        find(configModel().displayDrivers);
+        find(Kind::User());
+        EXPECT_NE(nullptr, found) << name;
+        return found ? *found : Kind::Listed()[0];
     }
     std::vector<bool> Checks() const {
         std::vector<bool> checks;
@@ -101,7 +100,7 @@ protected:
     void ExpectAgreement() {
         for (int row = 0; row < list_->GetItemCount(); ++row) {
             std::string name = list_->GetItemText(row, 0, 255);
-            EXPECT_EQ(list_->GetCheck(row), Model(name.c_str()).checkState != 0) << name;
+            EXPECT_EQ(list_->GetCheck(row), Model(name).checkState != 0) << name;
         }
     }
     void Select(std::initializer_list<const char*> names) {
@@ -226,34 +225,29 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowAtTheEnd) {
     EXPECT_TRUE(this->messages_.shown.empty());
 }
 
-TYPED_TEST(DriverList, DuplicateNameOrCancelledDialogAddsNothing) {
+// A name already listed and a cancelled dialog add nothing; a full user table refuses the add
+// before a file is chosen.
+TYPED_TEST(DriverList, DuplicateNameCancelledDialogAndFullUserTableAddNothing) {
     this->Open();
-    this->harness_.Sheet().FileDialog().Answer("C:\\Tools\\b.SYS");
-    this->harness_.Sheet().FileDialog().Answer("");
+    auto& files = this->harness_.Sheet().FileDialog();
+    files.Answer("C:\\Tools\\b.SYS");
+    files.Answer("");
     this->window_->Click(TypeParam::kAdd);
-    ASSERT_EQ(1u, this->messages_.shown.size());
-    EXPECT_EQ(TableString(kStrDuplicateDriver), this->messages_.shown[0].text);
-    EXPECT_EQ(this->window_->Handle(), this->messages_.shown[0].owner);
     this->window_->Click(TypeParam::kAdd);
-    EXPECT_EQ(2u, this->harness_.Sheet().FileDialog().shown.size());
     EXPECT_EQ(5, this->list_->GetItemCount());
     EXPECT_EQ(1u, TypeParam::User().Count());
-    EXPECT_EQ(1u, this->messages_.shown.size());
-}
-
-TYPED_TEST(DriverList, FullUserTableRefusesTheAddBeforeAFileIsChosen) {
     while (!TypeParam::User().IsFull())
         this->AddRow(TypeParam::User(), "u" + std::to_string(TypeParam::User().Count()), 0);
-    this->window_ = &this->harness_.Open(this->page_);
     TypeParam::Fill(this->page_);
-    this->harness_.Sheet().FileDialog().Answer("C:\\new.sys");
+    files.Answer("C:\\new.sys");
     this->window_->Click(TypeParam::kAdd);
-    EXPECT_TRUE(this->harness_.Sheet().FileDialog().shown.empty());
-    ASSERT_EQ(1u, this->messages_.shown.size());
-    EXPECT_EQ(TableString(kStrUserListFull), this->messages_.shown[0].text);
+    EXPECT_EQ(2u, files.shown.size());
+    ASSERT_EQ(2u, this->messages_.shown.size());
+    EXPECT_EQ(TableString(kStrDuplicateDriver), this->messages_.shown[0].text);
+    EXPECT_EQ(this->window_->Handle(), this->messages_.shown[0].owner);
+    EXPECT_EQ(TableString(kStrUserListFull), this->messages_.shown[1].text);
     EXPECT_EQ(TypeParam::User().kCapacity, TypeParam::User().Count());
-    EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity),
-              this->window_->ListView(TypeParam::kList).GetItemCount());
+    EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity) + 4, this->list_->GetItemCount());
 }
 
 class DriverPage : public DriverList<DriverPageKind> {};

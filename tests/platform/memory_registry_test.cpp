@@ -1,5 +1,8 @@
-// What only the substitute has: keys that refuse changes, and handle bookkeeping.
+// What only the stand-ins have: keys that refuse changes, handle bookkeeping, and the empty hive
+// that offline registries start from.
+#include "doubles/empty_hive.h"
 #include "doubles/memory_registry.h"
+#include "platform/little_endian.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,21 @@ TEST(MemoryRegistry, ValuesEnumerateInTheOrderTheyWereFirstSet) {
     RegKey writeOnly;
     ASSERT_EQ(reg::kSuccess, registry.OpenKey(kLocalMachine, "K", reg::kSetValue, &writeOnly));
     EXPECT_EQ(reg::kAccessDenied, registry.EnumValue(writeOnly, 0, &name, &type, &data));
+}
+
+// The root key's security descriptor gives its owner, group and DACL where the hive holds them.
+TEST(EmptyHive, RootSecurityDescriptorLeadsToItsSidsAndAcl) {
+    const std::string hive = EmptyHive("ROOT");
+    auto at = [&](size_t offset) {
+        return LoadUint32(reinterpret_cast<const uint8_t*>(&hive[offset]));
+    };
+    const size_t security = 0x1000 + at(0x1000 + at(0x24) + 0x30);
+    ASSERT_EQ("sk", hive.substr(security + 4, 2));
+    const size_t descriptor = security + 24;
+    for (size_t sid : {4, 8}) // revision 1, two sub-authorities
+        EXPECT_EQ("\x01\x02", hive.substr(descriptor + at(descriptor + sid), 2));
+    // Revision 2, 28 bytes.
+    EXPECT_EQ(std::string("\x02\0\x1C\0", 4), hive.substr(descriptor + at(descriptor + 16), 4));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using namespace platform;
@@ -27,15 +29,23 @@ TEST(Multibyte, BytesAboveAsciiCompareUnsignedAndKeepTheirCase) {
     EXPECT_NE(0, MbsICmp("\xE9", "\xC9"));
 }
 
+// Each pair is equal ignoring case in its first length bytes; the bytes after them differ, and
+// the hash must not read them.
 TEST(Multibyte, TextsEqualIgnoringCaseShareTheirHash) {
-    const char* const pairs[][2] = {
-        {"Foo.SYS", "foo.sys"},
-        {"C:\\WINNT\\System32\\ABC_xyz.DLL", "c:\\winnt\\system32\\abc_XYZ.dll"},
-        {"", ""},
-        {"\xE9t\xE9", "\xE9T\xE9"}};
+    const struct {
+        const char* a;
+        const char* b;
+        size_t length;
+    } pairs[] = {{"Foo.SYS!", "foo.sys?", 7},
+                 {"C:\\WINNT\\System32\\ABC_xyz.DLL", "c:\\winnt\\system32\\abc_XYZ.dll", 29},
+                 {"!", "?", 0},
+                 {"\xE9t\xE9!", "\xE9T\xE9?", 3},
+                 {"ABCDEFGH12345678", "abcdefgh87654321", 8},
+                 {"ABCDEFGHIJKLMNO12345678", "abcdefghijklmno87654321", 15}};
     for (const auto& pair : pairs) {
-        ASSERT_EQ(0, MbsICmp(pair[0], pair[1])) << pair[0];
-        EXPECT_EQ(MbsICaseHash(pair[0]), MbsICaseHash(pair[1])) << pair[0];
+        const std::string a(pair.a, pair.length), b(pair.b, pair.length);
+        ASSERT_EQ(0, MbsICmp(a.c_str(), b.c_str())) << a;
+        EXPECT_EQ(MbsICaseHash({pair.a, pair.length}), MbsICaseHash({pair.b, pair.length})) << a;
     }
     EXPECT_NE(MbsICaseHash("a.sys"), MbsICaseHash("b.sys"));
     EXPECT_NE(MbsICaseHash("ab"), MbsICaseHash("ba"));

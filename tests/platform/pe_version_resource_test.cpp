@@ -77,9 +77,11 @@ INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersion
                          [](const auto& info) { return info.param.name; });
 
 // A file is read a page at a time, each page once, and only the pages the walk reaches: a large
-// image whose resources lie at its start costs one page, and so does a file that is no image.
+// image whose resources lie at its start costs one page, one whose section lies in its fourth
+// page two (the walk goes back to the headers after it), and a file that is no image one.
 TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
     ImageBytes image = VersionImage({kTiny});
+    ImageBytes far = image;
     image.resize(1 << 20);
     CountingFile file(image);
     ImageBytes resource;
@@ -87,6 +89,12 @@ TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
     EXPECT_EQ(kTiny, resource);
     EXPECT_EQ(1, file.reads);
     EXPECT_LE(file.bytesRead, 4096u);
+    far.insert(far.begin() + 0x200, 0x3000 - 0x200, 0);
+    PutLittleEndian(far, 0x15C, 0x3000); // the section's file offset
+    CountingFile farFile(far);
+    EXPECT_TRUE(ReadImageVersionResource(farFile, &resource));
+    EXPECT_EQ(kTiny, resource);
+    EXPECT_EQ(2, farFile.reads);
     CountingFile notAnImage(ImageBytes(100000, 'x'));
     EXPECT_FALSE(ReadImageVersionResource(notAnImage, &resource));
     EXPECT_EQ(1, notAnImage.reads);

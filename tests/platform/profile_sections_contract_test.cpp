@@ -1,8 +1,11 @@
 // Profile sections read and written whole, natively and under Wine.
+#include "platform/file_system.h"
 #include "platform/profile_sections.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +31,11 @@ TEST_F(ProfileContract, SectionIsEmptyUntilWrittenThenReadsBackAndLeavesTheOther
     ASSERT_TRUE(profileSections().Write("386Enh", entries, file_.c_str()));
     EXPECT_EQ(entries, Read("386enh"));
     EXPECT_EQ(other + '\0', Read("Other"));
+    ASSERT_TRUE(profileSections().Write("386Enh", entries, file_.c_str())); // in its place
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(file_, OpenMode::ReadBinary, &text));
+    EXPECT_EQ(2, std::count(text.begin(), text.end(), '[')) << text;
+    EXPECT_LT(text.find("[Other]"), text.find("[386Enh]")) << text; // a new section goes last
     ASSERT_TRUE(profileSections().Write("386Enh", std::string(1, '\0'), file_.c_str()));
     EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
     EXPECT_EQ(other + '\0', Read("Other"));

@@ -1,6 +1,7 @@
-// Subclassing through the window procedure chain, on a real window: the new procedure sees each
-// message once however often it is installed, the replaced procedure still answers the rest, and
-// the window's last message puts the replaced procedure back.
+// Subclassing through the window procedure chain, on a real window: a window never subclassed
+// gets the default answer; the new procedure sees each message once however often it is
+// installed, the replaced procedure still answers the rest, and the window's last message puts
+// the replaced procedure back.
 #include "platform/win32/controls/window_subclass.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,13 @@ LRESULT CALLBACK Recording(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return result;
 }
 
-TEST(WindowSubclass, NewProcedureFirstOnceAndTheReplacedOneForTheRest) {
+TEST(WindowSubclass, DefaultAnswerBeforeThenNewProcedureFirstOnceAndTheReplacedOneForTheRest) {
     seen.clear();
     HWND window =
         CreateWindowExA(0, "Static", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, window);
+    EXPECT_EQ(DefWindowProcA(window, WM_GETTEXTLENGTH, 0, 0),
+              platform::CallReplacedProcedure(window, WM_GETTEXTLENGTH, 0, 0));
     ownProcedure = GetWindowLongPtrA(window, GWLP_WNDPROC);
     platform::SubclassWindow(window, Recording);
     platform::SubclassWindow(window, Recording);
@@ -47,16 +50,6 @@ TEST(WindowSubclass, NewProcedureFirstOnceAndTheReplacedOneForTheRest) {
     DestroyWindow(window);
     EXPECT_EQ((std::vector<UINT>{kProbe, WM_NCDESTROY}), seen);
     EXPECT_TRUE(putBack);
-}
-
-// A procedure called for a window that was never subclassed answers as the default one does.
-TEST(WindowSubclass, WindowWithoutReplacedProcedureGetsTheDefaultAnswer) {
-    HWND window =
-        CreateWindowExA(0, "Static", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ(DefWindowProcA(window, WM_GETTEXTLENGTH, 0, 0),
-              platform::CallReplacedProcedure(window, WM_GETTEXTLENGTH, 0, 0));
-    DestroyWindow(window);
 }
 
 } // namespace

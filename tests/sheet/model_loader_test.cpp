@@ -8,6 +8,7 @@
 #include "stores/api_catalogue.h"
 #include "stores/install_dirs.h"
 #include "support/model_reset.h"
+#include "support/sheet_fixture.h"
 #include "support/simulated_machine.h"
 #include "support/temp_dir.h"
 #include "support/test_drivers.h"
@@ -25,8 +26,7 @@ class ModelLoad : public test::ModelFixture {
 protected:
     void SetUp() override {
         ModelFixture::SetUp();
-        Catalogue("KELVD.API", "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n");
-        Catalogue("KELVD9X.API", "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n");
+        test::WriteCatalogues(dir_);
         Put("Software\\Ostrand\\Kitwright",
             [this](const KeyHandle& key) { key.SetString(kInstallDirValue, dir_.path()); });
         // One driver service, one display driver, one printer driver.
@@ -48,9 +48,6 @@ protected:
         ModelFixture::TearDown();
     }
 
-    void Catalogue(const char* name, const std::string& content) {
-        ASSERT_TRUE(WriteWholeFile(dir_.File(name), content));
-    }
     template <typename Fill> static void Put(const char* path, Fill fill) {
         KeyHandle key;
         ASSERT_TRUE(key.Create(kLocalMachine, path, reg::kAllAccess));
@@ -60,20 +57,24 @@ protected:
     test::TempDir dir_;
     test::SimulatedMachine machine_{test::TestSystemFacts()};
     SimulatedDevices& devices_ = machine_.devices;
-    SparseMemory& memory_ = machine_.memory;
     std::vector<RecordedMessageBoxes::Shown>& shown_ = machine_.boxes.shown;
     ModelLoader loader_;
 };
 
 TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalogue) {
+    // Rows left from an earlier sheet go.
     configModel().userDrivers.AppendSlot();
+    configModel().displayDrivers.AppendSlot();
+    configModel().vxds.AppendSlot();
+    configModel().userVxds.AppendSlot();
     ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(loader_.modelLoaded);
     EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
     EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
                                                        "\\spool\\drivers\\w32x86\\3\\PRINTER.DLL"}),
               test::Paths(configModel().displayDrivers));
-    EXPECT_EQ(0u, configModel().userDrivers.Count());
+    EXPECT_EQ(0u, configModel().userDrivers.Count() + configModel().vxds.Count() +
+                      configModel().userVxds.Count());
     EXPECT_EQ(0x12u, configModel().catalogueVersion);
     EXPECT_EQ(1u, configModel().apiCategories.Count());
     EXPECT_TRUE(shown_.empty());
@@ -88,7 +89,7 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
 }
 
 TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
-    Catalogue("KELVD.API", "FF\n0\n"); // version FF reads as missing
+    ASSERT_TRUE(WriteWholeFile(dir_.File("KELVD.API"), "FF\n0\n")); // version FF reads as missing
     EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_FALSE(loader_.modelLoaded);
     EXPECT_EQ(255u, configModel().catalogueVersion);
@@ -111,19 +112,13 @@ TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCat
 
 TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevice) {
     configModel().isWin9x = true;
-    devices_.Add("\\\\.\\KELVD",
-                 {{kGetModuleListHeadCode, 0xC0001000}, {kGetVxdChainHeadCode, 0xC0002000}});
-    uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
-    uint8_t block[80] = {};
-    std::copy_n("VCOMM   ", 8, block + 12);
-    memory_.Lay(0xC0001000, module, sizeof module);
-    memory_.Lay(0xC0003000, "NDIS", 5);
-    memory_.Lay(0xC0002000, block, sizeof block);
+    test::PutCheckerLists(machine_);
     ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_EQ(std::vector<std::string>{"NDIS"}, test::Paths(configModel().drivers));
     EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
     EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
     EXPECT_TRUE(ReleaseModel());
+    EXPECT_TRUE(configModel().vxdApiCategories[0].eventNames.empty());
     EXPECT_EQ(1u, devices_.closes.size());
     EXPECT_EQ(kInvalidDevice, checkerDevice);
 }

@@ -48,71 +48,64 @@ protected:
     std::unique_ptr<ConfigModel> model_ = std::make_unique<ConfigModel>();
 };
 
-// With either line end: a CR before the LF is no part of a name.
-class CatalogueLineEnds : public CatalogueParse, public ::testing::WithParamInterface<const char*> {
-protected:
-    std::string Text() const {
-        std::string text;
-        for (const char* p = kCatalogue; *p; ++p)
-            text += *p == '\n' ? std::string(GetParam()) : std::string(1, *p);
-        return text;
+// A table's categories as "name|events|state|tag|event=flag|...", separated by ";".
+std::string Describe(const CategoryTable& table) {
+    std::string text;
+    for (const ApiCategory& category : table) {
+        text += (text.empty() ? "" : ";") + category.name + "|" +
+                std::to_string(category.eventCount) + "|" + std::to_string(category.checkState) +
+                "|" + std::to_string(category.tag);
+        for (size_t i = 0; i < category.eventNames.size(); ++i)
+            text += "|" + category.eventNames[i] + "=" + std::to_string(category.eventFlags[i]);
     }
+    return text;
+}
+
+std::string WithCrLf(std::string text) {
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.insert(at, "\r");
+    return text;
+}
+
+struct ReadCase {
+    const char* what;
+    std::string text;
+    bool win9x;
+    uint32_t version;
+    std::string api, vxdApi;
 };
 
-TEST_P(CatalogueLineEnds, ReadCategoriesWithTheirEventsOnNt) {
-    ASSERT_EQ(0x1A2Bu, Parse(Text()));
-    ASSERT_EQ(2u, model_->apiCategories.Count());
-    EXPECT_EQ("Memory", Api(0).name);
-    EXPECT_EQ(2u, Api(0).eventCount);
-    EXPECT_EQ(1u, Api(0).checkState); // as the block says, while every flag is 0
-    EXPECT_EQ(17, Api(0).tag);
-    EXPECT_EQ((std::vector<std::string>{"ExAllocatePool", "ExFreePool"}), Api(0).eventNames);
-    EXPECT_EQ((std::vector<uint8_t>{0, 0}), Api(0).eventFlags);
-    EXPECT_EQ("Empty", Api(1).name);
-    EXPECT_EQ(0u, Api(1).eventCount);
-    EXPECT_TRUE(Api(1).eventNames.empty());
-    EXPECT_EQ(-4, Api(1).tag);
-    EXPECT_EQ(0u, model_->vxdApiCategories.Count()); // the VxD part is not read on NT
+class CatalogueRead : public CatalogueParse, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(CatalogueRead, GivesTheVersionAndTheCategories) {
+    EXPECT_EQ(GetParam().version, Parse(GetParam().text, GetParam().win9x));
+    EXPECT_EQ(GetParam().api, Describe(model_->apiCategories));
+    EXPECT_EQ(GetParam().vxdApi, Describe(model_->vxdApiCategories));
 }
 
-INSTANTIATE_TEST_SUITE_P(LfAndCrLf, CatalogueLineEnds, ::testing::Values("\n", "\r\n"));
+// The Memory category's state is as the block says, while every flag is 0.
+const std::string kNtPart = "Memory|2|1|17|ExAllocatePool=0|ExFreePool=0;Empty|0|0|-4";
+const std::string kLong(100, 'n');
 
-TEST_F(CatalogueParse, ReadsTheVxdPartOnWindows9x) {
-    ASSERT_EQ(0x1A2Bu, Parse(kCatalogue, true));
-    ASSERT_EQ(1u, model_->vxdApiCategories.Count());
-    const ApiCategory& vxd = model_->vxdApiCategories[0];
-    EXPECT_EQ("VxD Memory", vxd.name);
-    EXPECT_EQ(2u, vxd.checkState);
-    EXPECT_EQ(3, vxd.tag);
-    EXPECT_EQ((std::vector<std::string>{"_HeapAllocate"}), vxd.eventNames);
-}
-
-TEST_F(CatalogueParse, NamesKeepTheirSpacesAndNumbersSkipLeadingOnes) {
-    ASSERT_EQ(0xFFu, Parse("0xFF\n  1\n  Spaced  \n  1\n0\n0\n Event \n"));
-    EXPECT_EQ("  Spaced  ", Api(0).name);
-    EXPECT_EQ(" Event ", Api(0).eventNames[0]);
-}
-
-TEST_F(CatalogueParse, NamesLongerThanTheirFieldAreCut) {
-    std::string longName(100, 'n');
-    ASSERT_EQ(1u, Parse("1\n1\n" + longName + "\n1\n0\n0\n" + longName + "\n"));
-    EXPECT_EQ(std::string(79, 'n'), Api(0).name);
-    EXPECT_EQ(std::string(79, 'n'), Api(0).eventNames[0]);
-}
-
-TEST_F(CatalogueParse, LineOver255CharactersCountsAsTwoLines) {
-    // The name line's remainder (45 characters) is read as the event count line: 0 events.
-    ASSERT_EQ(1u, Parse("1\n1\n" + std::string(300, 'n') + "\n0\n7\n"));
-    EXPECT_EQ(0u, Api(0).eventCount);
-    EXPECT_EQ(0u, Api(0).checkState);
-    EXPECT_EQ(7, Api(0).tag);
-}
-
-TEST_F(CatalogueParse, TriStateOutsideZeroToTwoReadsAsNoneHookedAndNoVersionAsZero) {
-    ASSERT_EQ(1u, Parse("1\n1\nC\n0\n9\n0\n"));
-    EXPECT_EQ(0u, Api(0).checkState);
-    EXPECT_EQ(0u, Parse("\n0\n"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CatalogueRead,
+    ::testing::Values(
+        ReadCase{"NT: the VxD part is not read", kCatalogue, false, 0x1A2B, kNtPart, ""},
+        ReadCase{"a CR before the LF is no part of a name", WithCrLf(kCatalogue), false, 0x1A2B,
+                 kNtPart, ""},
+        ReadCase{"Windows 9x", kCatalogue, true, 0x1A2B, kNtPart,
+                 "VxD Memory|1|2|3|_HeapAllocate=0"},
+        ReadCase{"names keep their spaces, numbers skip leading ones",
+                 "0xFF\n  1\n  Spaced  \n  1\n0\n0\n Event \n", false, 0xFF,
+                 "  Spaced  |1|0|0| Event =0", ""},
+        ReadCase{"names are cut to their field", "1\n1\n" + kLong + "\n1\n0\n0\n" + kLong + "\n",
+                 false, 1, std::string(79, 'n') + "|1|0|0|" + std::string(79, 'n') + "=0", ""},
+        ReadCase{"the rest of a line over 255 characters is the next line (0 events)",
+                 "1\n1\n" + std::string(300, 'n') + "\n0\n7\n", false, 1,
+                 std::string(79, 'n') + "|0|0|7", ""},
+        ReadCase{"a state outside 0 to 2 is none hooked", "1\n1\nC\n0\n9\n0\n", false, 1, "C|0|0|0",
+                 ""},
+        ReadCase{"no version", "\n0\n", false, 0, "", ""}));
 
 // Catalogues that break the format are not read at all: the tables stay empty.
 class DamagedCatalogue : public CatalogueParse,

@@ -11,46 +11,40 @@ namespace {
 
 using namespace kelvd;
 using namespace std::string_literals;
+using kelvd::test::Dword;
 using kelvd::test::StoreFixture;
 
-// Bytes of a configuration file, written out field by field.
-class Bytes {
-public:
-    Bytes& U32(uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            text_ += static_cast<char>(value >> (8 * i));
-        return *this;
-    }
-    Bytes& Text(const std::string& text) { // with its 0 byte
-        text_.append(text.c_str(), text.size() + 1);
-        return *this;
-    }
-    Bytes& Raw(const std::string& raw) {
-        text_ += raw;
-        return *this;
-    }
-    // n, the text and its 0 byte, the state byte.
-    Bytes& Driver(const std::string& path, char state) {
-        return U32(static_cast<uint32_t>(path.size() + 1)).Text(path).Raw(std::string(1, state));
-    }
-    Bytes& Category(const std::string& name, const std::string& flags) {
-        return U32(static_cast<uint32_t>(name.size() + 1))
-            .Text(name)
-            .U32(static_cast<uint32_t>(flags.size()))
-            .Raw(flags);
-    }
-    // For a header: (offset, count) of the VxD, user-VxD, driver, user-driver, VxD API and API
-    // sections, then Start, DRPopup, MemTrackingOn, NumGuardBytes, MemUsage, StackThreshold.
-    Bytes& U32s(std::initializer_list<uint32_t> values) {
-        for (uint32_t value : values)
-            U32(value);
-        return *this;
-    }
-    const std::string& str() const { return text_; }
-
-private:
-    std::string text_;
-};
+// Fields of a configuration file.
+std::string Dwords(std::initializer_list<uint32_t> values) {
+    std::string bytes;
+    for (uint32_t value : values)
+        bytes += Dword(value);
+    return bytes;
+}
+std::string Text(const std::string& text) { // with its 0 byte
+    return std::string(text.c_str(), text.size() + 1);
+}
+// n, the text and its 0 byte, the state byte.
+std::string Driver(const std::string& path, char state) {
+    return Dword(static_cast<uint32_t>(path.size() + 1)) + Text(path) + state;
+}
+std::string Category(const std::string& name, const std::string& flags) {
+    return Dword(static_cast<uint32_t>(name.size() + 1)) + Text(name) +
+           Dword(static_cast<uint32_t>(flags.size())) + flags;
+}
+// A header whose sections are all empty and start at offset 72, with the given settings.
+std::string EmptyHeader(uint32_t start = 0, uint32_t memUsage = 1024) {
+    return Dwords({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, start, 0, 1, 8, memUsage, 0x400});
+}
+// A file whose driver section at 72 holds driverCount entries made of drivers, followed by the
+// API section with apiCount entries made of api; MemUsage is 4096.
+std::string FileWith(uint32_t driverCount, const std::string& drivers, uint32_t apiCount = 0,
+                     const std::string& api = "") {
+    std::string bytes = EmptyHeader(0, 4096);
+    bytes.replace(16, 8, Dwords({72, driverCount}));
+    bytes.replace(40, 8, Dwords({static_cast<uint32_t>(72 + drivers.size()), apiCount}));
+    return bytes + drivers + api;
+}
 
 class ConfigFile : public StoreFixture {
 protected:
@@ -74,92 +68,53 @@ protected:
         AddRow(model_.displayDrivers, "vga.dll", 2);
         AddCategory(model_.apiCategories, "Memory", {1, 0});
         AddCategory(model_.vxdApiCategories, "VxD", {1});
-        Hold({4096, 0x800, 2, 3, 16, 0});
-    }
-    std::vector<uint32_t> States() const {
-        std::vector<uint32_t> states;
-        for (const auto* table :
-             {&model_.drivers, &model_.vxds, &model_.userVxds, &model_.displayDrivers})
-            for (const DriverEntry& row : *table)
-                states.push_back(row.checkState);
-        for (const DriverEntry& row : model_.userDrivers)
-            states.push_back(row.checkState);
-        return states;
-    }
-    // A header whose sections are all empty and start at offset 72, with the given settings.
-    static Bytes EmptyHeader(uint32_t start = 0, uint32_t memUsage = 1024) {
-        return Bytes().U32s(
-            {72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, start, 0, 1, 8, memUsage, 0x400});
-    }
-    // A file whose driver section at 72 holds driverCount entries made of drivers, followed by
-    // the API section with apiCount entries made of api; MemUsage is 4096.
-    static std::string FileWith(uint32_t driverCount, const std::string& drivers,
-                                uint32_t apiCount = 0, const std::string& api = "") {
-        std::string bytes = EmptyHeader(0, 4096).str();
-        bytes.replace(16, 8, Bytes().U32(72).U32(driverCount).str());
-        bytes.replace(40, 8,
-                      Bytes().U32(static_cast<uint32_t>(72 + drivers.size())).U32(apiCount).str());
-        return bytes + drivers + api;
     }
 };
 
-TEST_F(ConfigFile, EmptyTablesGiveTheHeaderAlone) {
+TEST_F(ConfigFile, HeaderThenTheSectionsInTheirOrder) {
     Hold({4096, 0x800, 2, 3, 16, 0});
-    EXPECT_EQ(
-        Bytes().U32s({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}).str(),
-        Saved());
-}
-
-TEST_F(ConfigFile, SectionsFollowTheHeaderInTheirOrder) {
+    EXPECT_EQ(Dwords({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}),
+              Saved());
     Configure();
-    Bytes expected;
-    expected.U32s({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800})
-        .Driver("a.sys", 1)          // at 72
-        .Driver("C:\\u.sys", 0)      // at 83
-        .Raw("VMM     \0\1"s)        // at 97
-        .Raw("C:\\W\\FOO.VXD\0\2"s)  // at 107
-        .Category("Memory", "\1\0"s) // at 121
-        .Category("VxD", "\1");      // at 138
-    EXPECT_EQ(expected.str(), Saved());
+    EXPECT_EQ(Dwords({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800}) +
+                  Driver("a.sys", 1) + Driver("C:\\u.sys", 0) +        // at 72 and 83
+                  "VMM     \0\1"s + "C:\\W\\FOO.VXD\0\2"s +            // at 97 and 107
+                  Category("Memory", "\1\0"s) + Category("VxD", "\1"), // at 121 and 138
+              Saved());
 }
 
 TEST_F(ConfigFile, SavedFileLoadsBackWhole) {
     Configure();
+    Hold({4096, 0x800, 2, 3, 16, 0});
     AddCategory(model_.apiCategories, "AllOn", {1, 1});
     AddCategory(model_.apiCategories, "AllOff", {0, 0});
     SaveConfigFile(Path(), settings_);
-    std::vector<uint32_t> saved = States();
+    std::vector<uint32_t> saved = AllStates();
     model_.SetAllChecked(0);
     model_.displayDrivers[0].checkState = 5;
-    for (ApiCategory& category : model_.vxdApiCategories)
-        category.eventFlags.assign(category.eventFlags.size(), 0);
+    model_.vxdApiCategories[0].eventFlags[0] = 0;
     Hold(ScalarSettings());
     Take(LoadConfigFile(Path()));
-    saved[3] = 5; // display drivers are not part of the file
-    EXPECT_EQ(saved, States());
+    saved[1] = 5; // display drivers are not part of the file
+    EXPECT_EQ(saved, AllStates());
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 16, 0}), Held());
     EXPECT_EQ((std::vector<uint8_t>{1, 0}), model_.apiCategories[0].eventFlags);
-    EXPECT_EQ(2u, model_.apiCategories[0].checkState);
-    EXPECT_EQ(1u, model_.apiCategories[1].checkState);
-    EXPECT_EQ(0u, model_.apiCategories[2].checkState);
+    std::vector<uint32_t> categoryStates;
+    for (const CategoryTable* table : {&model_.apiCategories, &model_.vxdApiCategories})
+        for (const ApiCategory& category : *table)
+            categoryStates.push_back(category.checkState);
+    EXPECT_EQ((std::vector<uint32_t>{2, 1, 0, 1}), categoryStates);
     EXPECT_EQ(1u, model_.vxdApiCategories[0].eventFlags[0]);
-    EXPECT_EQ(1u, model_.vxdApiCategories[0].checkState);
     EXPECT_EQ(1u, model_.drivers.Count()); // merged, not added again
 }
 
 TEST_F(ConfigFile, PathsAreComparedWholeAndUnknownOnesAreAdded) {
     AddRow(model_.drivers, "D:\\b\\x.sys", 0);
     AddRow(model_.drivers, "C:\\A\\Y.SYS", 0);
-    Load(FileWith(3, Bytes()
-                         .Driver("C:\\a\\x.sys", 1)
-                         .Driver("c:\\a\\y.sys", 1)
-                         .Driver("C:\\a\\X.SYS", 2)
-                         .str()));
-    ASSERT_EQ(3u, model_.drivers.Count());
-    EXPECT_EQ(0u, model_.drivers[0].checkState);
-    EXPECT_EQ(1u, model_.drivers[1].checkState);
-    EXPECT_EQ("C:\\a\\x.sys", model_.drivers[2].path);
-    EXPECT_EQ(2u, model_.drivers[2].checkState); // the later entry found the added row
+    Load(FileWith(3, Driver("C:\\a\\x.sys", 1) + Driver("c:\\a\\y.sys", 1) +
+                         Driver("C:\\a\\X.SYS", 2)));
+    EXPECT_EQ((std::vector<uint32_t>{0, 1, 2}), test::States(model_.drivers)); // the later
+    EXPECT_EQ("C:\\a\\x.sys", model_.drivers[2].path); // entry found the added row
     EXPECT_EQ("", model_.drivers[2].description);
 }
 
@@ -168,10 +123,9 @@ TEST_F(ConfigFile, EntryInTheSamePlaceAsAnEqualLaterRowGoesToTheFirstEqualRow) {
     AddRow(model_.drivers, "A.SYS", 0);
     AddCategory(model_.apiCategories, "Memory", {0});
     AddCategory(model_.apiCategories, "MEMORY", {0});
-    Load(FileWith(2, Bytes().Driver("z.sys", 1).Driver("A.SYS", 2).str(), 2,
-                  Bytes().Category("Io", "\1").Category("MEMORY", "\1").str()));
-    EXPECT_EQ(2u, model_.drivers[0].checkState);
-    EXPECT_EQ(0u, model_.drivers[1].checkState);
+    Load(FileWith(2, Driver("z.sys", 1) + Driver("A.SYS", 2), 2,
+                  Category("Io", "\1") + Category("MEMORY", "\1")));
+    EXPECT_EQ((std::vector<uint32_t>{2, 0, 1}), test::States(model_.drivers));
     EXPECT_EQ(1u, model_.apiCategories[0].eventFlags[0]);
     EXPECT_EQ(0u, model_.apiCategories[1].eventFlags[0]);
 }
@@ -179,9 +133,8 @@ TEST_F(ConfigFile, EntryInTheSamePlaceAsAnEqualLaterRowGoesToTheFirstEqualRow) {
 TEST_F(ConfigFile, FileThatCannotBeOpenedOrIsShortChangesNothing) {
     Hold({4096, 0x800, 2, 3, 16, 0});
     Take(LoadConfigFile(dir_.File("missing.kwt")));
-    Load(EmptyHeader().str().substr(0, 71));
+    Load(EmptyHeader().substr(0, 71));
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 16, 0}), Held());
-    SaveConfigFile(dir_.File("missing\\x.kwt"), settings_); // no such directory: nothing happens
 }
 
 TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
@@ -203,19 +156,17 @@ TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
 TEST(MergeStateListTest, PathsAlikeButInTheirMiddleEachFindTheirOwnRow) {
     auto table = std::make_unique<DriverTable<256>>();
     std::vector<std::string> paths;
+    std::vector<uint32_t> states;
     for (int i = 0; i < 20; ++i) {
         paths.push_back("C:\\Dirs\\s" + std::to_string(10 + i) + "\\common\\path\\of\\driver.sys");
-        DriverEntry row;
-        row.path = paths.back();
-        table->Append(row);
+        table->AppendSlot()->path = paths.back();
+        states.push_back(i);
     }
     std::vector<StateEntry> entries;
     for (int i = 19; i >= 0; --i) // not in the table's order: every entry is looked up
         entries.push_back({paths[i].c_str(), static_cast<uint8_t>(i)});
     MergeStateList(*table, entries.data(), entries.size());
-    ASSERT_EQ(20u, table->Count());
-    for (uint32_t i = 0; i < 20; ++i)
-        EXPECT_EQ(i, (*table)[i].checkState);
+    EXPECT_EQ(states, test::States(*table));
 }
 
 class CategoryLookup : public ConfigFile {
@@ -230,18 +181,17 @@ protected:
 };
 
 TEST_F(CategoryLookup, FindsByNameIgnoringCaseApiTableFirst) {
-    EXPECT_EQ(0, FindApiCategory("memory"));
-    EXPECT_EQ(1, FindApiCategory("[IO]"));
-    EXPECT_EQ(1, FindApiCategory("[Io]trailing"));
-    EXPECT_EQ(1, FindApiCategory("[Io"));
-    EXPECT_EQ(0, FindApiCategory("VxD Only")); // an index into the VxD table
-    EXPECT_EQ(-1, FindApiCategory("Io "));
-    EXPECT_EQ(-1, FindApiCategory("[]"));
+    const std::pair<const char*, int32_t> cases[] = {{"memory", 0},       {"[IO]", 1},
+                                                     {"[Io]trailing", 1}, {"[Io", 1},
+                                                     {"VxD Only", 0}, // an index into the VxD table
+                                                     {"Io ", -1},         {"[]", -1}};
+    for (const auto& [name, index] : cases)
+        EXPECT_EQ(index, FindApiCategory(name)) << name;
 }
 
 TEST_F(CategoryLookup, VxdNameInTheApiSectionSelectsTheApiCategoryOfItsIndex) {
     model_.apiCategories[0].AllocateEvents(2);
-    Load(FileWith(0, "", 1, Bytes().Category("VxD Only", "\1\1").str()));
+    Load(FileWith(0, "", 1, Category("VxD Only", "\1\1")));
     EXPECT_EQ((std::vector<uint8_t>{1, 1}), model_.apiCategories[0].eventFlags);
     EXPECT_EQ(1u, model_.apiCategories[0].checkState);
 }
@@ -255,96 +205,92 @@ protected:
         AddRow(model_.drivers, "b.sys", 0);
         AddCategory(model_.apiCategories, "Memory", {0, 0, 0});
     }
-    void LoadSections(uint32_t count, const std::string& body, uint32_t apiCount = 0,
-                      const std::string& apiBody = "") {
-        Load(FileWith(count, body, apiCount, apiBody));
+    // Loads an API section and gives the category's flags then its state.
+    std::vector<uint32_t> LoadApi(uint32_t count, const std::string& body) {
+        Load(FileWith(0, "", count, body));
+        const ApiCategory& category = model_.apiCategories[0];
+        std::vector<uint32_t> result(category.eventFlags.begin(), category.eventFlags.end());
+        result.push_back(category.checkState);
+        return result;
     }
-    std::vector<uint32_t> DriverStates() const {
-        std::vector<uint32_t> states;
-        for (const DriverEntry& row : model_.drivers)
-            states.push_back(row.checkState);
-        return states;
-    }
-    const std::vector<uint8_t>& Flags() const { return model_.apiCategories[0].eventFlags; }
 };
 
+struct DriverSectionCase {
+    const char* what;
+    uint32_t count;
+    std::string body;
+    std::vector<uint32_t> states; // of a.sys and b.sys
+    size_t rows;
+};
+
+class DamagedDriverSection : public DamagedConfigFile,
+                             public ::testing::WithParamInterface<DriverSectionCase> {};
+
+TEST_P(DamagedDriverSection, IsReadUpToTheDamage) {
+    Load(FileWith(GetParam().count, GetParam().body));
+    EXPECT_EQ(GetParam().rows, model_.drivers.Count());
+    std::vector<uint32_t> states = test::States(model_.drivers);
+    states.resize(2);
+    EXPECT_EQ(GetParam().states, states) << GetParam().what;
+}
+
+std::string ThreeHundredDrivers() {
+    std::string body;
+    for (int i = 0; i < 300; ++i)
+        body += Driver("n" + std::to_string(i), 1);
+    return body;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedDriverSection,
+    ::testing::Values(
+        DriverSectionCase{
+            "an entry past the end", 3, Driver("a.sys", 1) + Dword(~0u) + "b.sys", {1, 0}, 2},
+        DriverSectionCase{
+            "no state byte", 2, (Driver("a.sys", 2) + Driver("b.sys", 1)).substr(0, 21), {2, 0}, 2},
+        DriverSectionCase{"n = 261, no 0 byte within n, an empty field",
+                          4,
+                          Driver(std::string(260, 'p'), 1) + Dword(5) + "a.sys\1" + Dword(0) +
+                              "\1" + Driver("b.sys", 1),
+                          {0, 1},
+                          2},
+        DriverSectionCase{"300 entries: 254 added", 300, ThreeHundredDrivers(), {0, 0}, 256}));
+
 TEST_F(DamagedConfigFile, SectionsPastTheEndAreEmptyAndTheSettingsStillApply) {
-    std::string bytes = EmptyHeader(3, 4096).str();
+    std::string bytes = EmptyHeader(3, 4096);
     for (size_t field = 0; field < 48; field += 8)
-        bytes.replace(field, 8, Bytes().U32(0xFFFFFFF0).U32(0xFFFFFFFF).str());
+        bytes.replace(field, 8, Dwords({0xFFFFFFF0, 0xFFFFFFFF}));
     Load(bytes);
     EXPECT_EQ(3u, Held().start);
     EXPECT_EQ(2u, model_.drivers.Count());
     EXPECT_EQ(0u, model_.vxds.Count());
 }
 
-TEST_F(DamagedConfigFile, EntryRunningPastTheEndEndsItsSection) {
-    LoadSections(3, Bytes().Driver("a.sys", 1).U32(0xFFFFFFFF).Raw("b.sys").str());
-    EXPECT_EQ((std::vector<uint32_t>{1, 0}), DriverStates());
-    LoadSections(2, Bytes().Driver("a.sys", 2).Driver("b.sys", 1).str().substr(0, 21));
-    EXPECT_EQ((std::vector<uint32_t>{2, 0}), DriverStates()); // b.sys lacks its state byte
-}
-
-TEST_F(DamagedConfigFile, EntriesBeyondTheLimitsOrUnterminatedAreSkipped) {
-    LoadSections(4, Bytes()
-                        .Driver(std::string(260, 'p'), 1) // n = 261
-                        .U32(5)
-                        .Raw("a.sys\1") // no 0 byte within n
-                        .U32(0)
-                        .Raw("\1") // an empty field
-                        .Driver("b.sys", 1)
-                        .str());
-    EXPECT_EQ((std::vector<uint32_t>{0, 1}), DriverStates());
-    EXPECT_EQ(2u, model_.drivers.Count());
-}
-
-TEST_F(DamagedConfigFile, AtMost256EntriesAreReadFromASection) {
-    Bytes body;
-    for (int i = 0; i < 300; ++i)
-        body.Driver("n" + std::to_string(i), 1);
-    LoadSections(300, body.str());
-    EXPECT_EQ(256u, model_.drivers.Count()); // the two rows and 254 added ones
-}
-
 TEST_F(DamagedConfigFile, CategoryFlagsAreCopiedUpToTheCategorysOwnCount) {
-    LoadSections(0, "", 1, Bytes().Category("Memory", "\1\1\1\1\1").str());
-    EXPECT_EQ((std::vector<uint8_t>{1, 1, 1}), Flags());
-    EXPECT_EQ(1u, model_.apiCategories[0].checkState);
-    LoadSections(0, "", 1, Bytes().Category("Memory", "\0"s).str());
-    EXPECT_EQ((std::vector<uint8_t>{0, 1, 1}), Flags()); // only the first was copied
-    EXPECT_EQ(0u, model_.apiCategories[0].checkState);
-    LoadSections(0, "", 1, Bytes().Category("Memory", "\2\1\2").str());
-    EXPECT_EQ(2u, model_.apiCategories[0].checkState);
-    LoadSections(0, "", 1, Bytes().Category("Memory", "").str());
-    EXPECT_EQ(0u, model_.apiCategories[0].checkState);
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 1, 1}), LoadApi(1, Category("Memory", "\1\1\1\1\1")));
+    // only the first flag is copied
+    EXPECT_EQ((std::vector<uint32_t>{0, 1, 1, 0}), LoadApi(1, Category("Memory", "\0"s)));
+    EXPECT_EQ(2u, LoadApi(1, Category("Memory", "\2\1\2")).back());
+    EXPECT_EQ(0u, LoadApi(1, Category("Memory", "")).back());
 }
 
 TEST_F(DamagedConfigFile, BrokenCategoryEntriesAreSkippedOrEndTheSection) {
-    LoadSections(0, "", 0xFFFFFFFF,
-                 Bytes()
-                     .Category(std::string(256, 'n'), "\0\0\0"s) // n = 257: skipped
-                     .Category("Unknown", "\1")                  // not in the catalogue
-                     .Category("Memory", "\1\0\1"s)
-                     .U32(7)
-                     .Text("Memory")
-                     .U32(0x7FFFFFFF)
-                     .Raw("\1\1\1") // flags past the end
-                     .str());
-    EXPECT_EQ((std::vector<uint8_t>{1, 0, 1}), Flags());
+    const std::string padded = "Memory" + std::string(250, '\0'); // n = 257: skipped
+    EXPECT_EQ((std::vector<uint32_t>{1, 0, 1, 2}),
+              LoadApi(0xFFFFFFFF, Category("Unknown", "\1") + Category("Memory", "\1\0\1"s) +
+                                      Category(padded, "\0\0\0"s) + Dword(7) + Text("Memory") +
+                                      Dword(0x7FFFFFFF) + "\1\1\1")); // flags past the end
 }
 
 TEST_F(DamagedConfigFile, VxdSectionsStopAtTheirEnd) {
-    std::string header = EmptyHeader().str();
-    Load(header.replace(0, 8, Bytes().U32(72).U32(3).str()) +
-         Bytes().Raw("ABCDEFGHIJ").Raw("SHORT\0xyz\1"s).Raw("PART").str());
+    std::string header = EmptyHeader();
+    Load(header.replace(0, 8, Dwords({72, 3})) + "ABCDEFGHIJ" + "SHORT\0xyz\1"s + "PART");
     ASSERT_EQ(2u, model_.vxds.Count());         // the third entry is cut short by the end
     EXPECT_EQ("ABCDEFGH", model_.vxds[0].path); // the first 8 characters
-    EXPECT_EQ(static_cast<uint32_t>('J'), model_.vxds[0].checkState);
     EXPECT_EQ("SHORT", model_.vxds[1].path);
-    EXPECT_EQ(1u, model_.vxds[1].checkState);
-    header = EmptyHeader().str();
-    Load(header.replace(8, 8, Bytes().U32(72).U32(2).str()) +
-         Bytes().Text("C:\\W\\LONG.VXD").Raw("\1NOEND").str());
+    EXPECT_EQ((std::vector<uint32_t>{'J', 1}), test::States(model_.vxds));
+    header = EmptyHeader();
+    Load(header.replace(8, 8, Dwords({72, 2})) + Text("C:\\W\\LONG.VXD") + "\1NOEND");
     ASSERT_EQ(1u, model_.userVxds.Count()); // NOEND has no 0 byte within the file
     EXPECT_EQ("C:\\W\\LONG.VXD", model_.userVxds[0].path);
     EXPECT_EQ(1u, model_.userVxds[0].checkState);

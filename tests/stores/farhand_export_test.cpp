@@ -92,69 +92,40 @@ TEST_F(FarhandExport, QuotesAndBackslashesInANameAreEscapedAndDwordsAreUpperCase
     EXPECT_EQ(0u, Values().find("\"A \\\"b\\\" \\\\c\"=hex:01,00,00,00,\\\n 01\n"));
 }
 
-struct CategoryCase {
-    size_t events;
-    std::vector<size_t> flagsPerLine;
-};
-
-class FarhandCategory : public FarhandExport, public ::testing::WithParamInterface<CategoryCase> {};
-
-TEST_P(FarhandCategory, HoldsTwentyFlagsALine) {
-    AddCategory(model_.apiCategories, "C", std::vector<uint8_t>(GetParam().events, 1));
-    std::string value = Values();
-    value = value.substr(0, value.find("\"Driver\""));
-    std::string countLine = value.substr(0, value.find('\n') + 1);
-    char count[16];
-    std::snprintf(count, sizeof count, "%02x,%02x", static_cast<int>(GetParam().events & 0xFF),
-                  static_cast<int>(GetParam().events >> 8));
-    EXPECT_EQ(std::string("\"C\"=hex:") + count + ",00,00" + (GetParam().events ? ",\\\n" : "\n"),
-              countLine);
-    std::vector<size_t> flagsPerLine;
-    for (size_t start = countLine.size(); start < value.size();) {
-        size_t end = value.find('\n', start);
-        std::string line = value.substr(start, end - start);
-        ASSERT_EQ(' ', line[0]);
-        bool last = end + 1 == value.size();
-        EXPECT_EQ(last, line.back() != '\\') << line;
-        flagsPerLine.push_back((line.size() + (last ? 1 : -1)) / 3);
-        start = end + 1;
+TEST_F(FarhandExport, CategoriesHoldTwentyFlagsALine) {
+    const std::pair<size_t, const char*> cases[] = {
+        {0, "00,00"}, {3, "03,00"}, {20, "14,00"}, {21, "15,00"}, {1020, "fc,03"}};
+    for (const auto& [events, count] : cases) {
+        ReleaseCategories(model_.apiCategories);
+        AddCategory(model_.apiCategories, "C", std::vector<uint8_t>(events, 1));
+        std::string flags;
+        for (size_t i = 0; i < events; ++i)
+            flags += (i % 20 ? "," : ",\\\n ") + std::string("01");
+        const std::string value = Values();
+        EXPECT_EQ("\"C\"=hex:" + std::string(count) + ",00,00" + flags + "\n",
+                  value.substr(0, value.find("\"Driver\"")))
+            << events;
     }
-    EXPECT_EQ(GetParam().flagsPerLine, flagsPerLine);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FarhandCategory,
-                         ::testing::Values(CategoryCase{0, {}}, CategoryCase{3, {3}},
-                                           CategoryCase{20, {20}}, CategoryCase{25, {20, 5}},
-                                           CategoryCase{1020, std::vector<size_t>(51, 20)}));
-
-TEST(HexStateList, BreaksCountPathBytesOnly) {
-    std::vector<DriverEntry> rows(2);
-    rows[0].path = std::string(45, 'p');
-    rows[0].checkState = 1;
-    rows[1].path = "\xE9";
-    rows[1].checkState = 0x102;
-    std::string text;
-    AppendHexStateList(text, rows.data(), rows.size());
-    std::string twenty;
-    for (int i = 0; i < 20; ++i)
-        twenty += "70,";
-    EXPECT_EQ(twenty + "\\\n " + twenty + "\\\n 70,70,70,70,70,00,01,e9,00,02", text);
-}
-
-TEST(HexStateList, TwentyPathBytesFillALineBeforeTheirZeroAndState) {
-    std::vector<DriverEntry> rows(2);
-    rows[0].path = std::string(20, 'a');
-    rows[1].path = "b";
-    std::string text;
-    AppendHexStateList(text, rows.data(), rows.size());
-    EXPECT_EQ(20u * 3 + 6, text.find('\\')); // "00,00," follow on the full line
-    EXPECT_EQ("\\\n 62,00,00", text.substr(text.find('\\')));
-}
-
-TEST_F(FarhandExport, FileThatCannotBeCreatedShowsMessage1516) {
-    WriteExportRegFile(dir_.File("missing\\KVConfig.Reg"), settings_, kSheet);
-    EXPECT_EQ(std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport)},
-              Messages());
+TEST(HexStateList, LinesBreakAfterTwentyPathBytes) {
+    const std::string twenty = "70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,70,";
+    const std::pair<std::vector<std::pair<std::string, uint32_t>>, std::string> cases[] = {
+        // only path bytes count, and only the low byte of a state is written
+        {{{std::string(45, 'p'), 1}, {"\xE9", 0x102}},
+         twenty + "\\\n " + twenty + "\\\n 70,70,70,70,70,00,01,e9,00,02"},
+        // twenty path bytes fill a line before their 0 and state
+        {{{std::string(20, 'p'), 0}, {"b", 0}}, twenty + "00,00,\\\n 62,00,00"}};
+    for (const auto& [entries, expected] : cases) {
+        std::vector<DriverEntry> rows(entries.size());
+        for (size_t i = 0; i < rows.size(); ++i) {
+            rows[i].path = entries[i].first;
+            rows[i].checkState = entries[i].second;
+        }
+        std::string text;
+        AppendHexStateList(text, rows.data(), rows.size());
+        EXPECT_EQ(expected, text);
+    }
 }
 
 TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {

@@ -14,13 +14,7 @@ using namespace kelvd;
 
 class FileNameRowsTest : public test::StoreFixture {
 protected:
-    std::vector<uint32_t> States() const {
-        std::vector<uint32_t> states;
-        for (const DriverEntry& row : *table_)
-            states.push_back(row.checkState);
-        return states;
-    }
-
+    std::vector<uint32_t> States() const { return test::States(*table_); }
     std::unique_ptr<DriverTable<256>> table_ = std::make_unique<DriverTable<256>>();
 };
 

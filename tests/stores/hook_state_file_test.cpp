@@ -134,26 +134,16 @@ TEST_F(HookStateFile, InstallDirectoryTooLongForThePathBufferNamesNoFile) {
     ASSERT_TRUE(HookStatePath(&path)); // without an install directory: the file name alone
     EXPECT_EQ("\\hookstate.dat", path);
     // 245 characters and "\hookstate.dat" just fit 260 bytes; one more does not.
-    std::string fits = std::string(245, 'd'), tooLong = std::string(246, 'd');
-    PutString(kSuiteKey, kInstallDirValue, fits);
-    ASSERT_TRUE(HookStatePath(&path));
-    EXPECT_EQ(fits + "\\hookstate.dat", path);
-    PutString(kSuiteKey, kInstallDirValue, tooLong);
-    EXPECT_FALSE(HookStatePath(&path));
-    model_.isWin9x = true;
-    PutString(kSuiteKey, kInstallDirValue, std::string(243, 'd'));
-    EXPECT_TRUE(HookStatePath(&path));
-    PutString(kSuiteKey, kInstallDirValue, std::string(244, 'd'));
-    EXPECT_FALSE(HookStatePath(&path));
-}
-
-TEST_F(HookStateFile, FileThatCannotBeCreatedIsLeftAlone) {
-    AlphaBeta();
-    PutString(kSuiteKey, kInstallDirValue, dir_.File("missing"));
-    SaveHookState();
-    std::string content;
-    EXPECT_FALSE(platform::ReadWholeFile(dir_.File("missing\\hookstate.dat"),
-                                         platform::OpenMode::ReadBinary, &content));
+    const std::tuple<bool, int, bool> cases[] = {
+        {false, 245, true}, {false, 246, false}, {true, 243, true}, {true, 244, false}};
+    for (const auto& [win9x, length, fits] : cases) {
+        model_.isWin9x = win9x;
+        PutString(kSuiteKey, kInstallDirValue, std::string(length, 'd'));
+        path.clear();
+        EXPECT_EQ(fits, HookStatePath(&path)) << length;
+        const char* name = win9x ? "\\hookstate9x.dat" : "\\hookstate.dat";
+        EXPECT_EQ(fits ? std::string(length, 'd') + name : "", path);
+    }
 }
 
 } // namespace

@@ -11,34 +11,21 @@ protected:
     InstallDirs() : RegistryFixture({kSuiteKey, kFamilyKey}) {}
 };
 
-TEST_F(InstallDirs, EachProductHasItsOwnKey) {
-    PutString(kSuiteKey, kInstallDirValue, "C:\\Kitwright");
+TEST_F(InstallDirs, EachProductHasItsOwnKeyHoldingUpTo511Characters) {
+    std::string suite = "stale", family = "stale";
+    PutDword(kFamilyKey, "Other", 1);
+    GetSuiteInstallDir(&suite);   // no key
+    GetFamilyInstallDir(&family); // no value
+    EXPECT_EQ("", suite + family);
+    PutString(kSuiteKey, kInstallDirValue, std::string(511, 's'));
     PutString(kFamilyKey, kInstallDirValue, "C:\\Forgeline");
-    std::string suite, family;
     GetSuiteInstallDir(&suite);
     GetFamilyInstallDir(&family);
-    EXPECT_EQ("C:\\Kitwright", suite);
+    EXPECT_EQ(std::string(511, 's'), suite);
     EXPECT_EQ("C:\\Forgeline", family);
-}
-
-TEST_F(InstallDirs, MissingKeyOrValueGivesTheEmptyText) {
-    std::string dir = "stale";
-    GetSuiteInstallDir(&dir);
-    EXPECT_EQ("", dir);
-    PutDword(kFamilyKey, "Other", 1);
-    dir = "stale";
-    GetFamilyInstallDir(&dir);
-    EXPECT_EQ("", dir);
-}
-
-TEST_F(InstallDirs, HoldsUpTo511Characters) {
-    PutString(kSuiteKey, kInstallDirValue, std::string(511, 'd'));
-    std::string dir;
-    GetSuiteInstallDir(&dir);
-    EXPECT_EQ(511u, dir.size());
-    PutString(kSuiteKey, kInstallDirValue, std::string(512, 'd'));
-    GetSuiteInstallDir(&dir);
-    EXPECT_EQ("", dir);
+    PutString(kSuiteKey, kInstallDirValue, std::string(512, 's'));
+    GetSuiteInstallDir(&suite);
+    EXPECT_EQ("", suite);
 }
 
 } // namespace

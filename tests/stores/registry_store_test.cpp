@@ -9,12 +9,8 @@
 namespace {
 
 using namespace kelvd;
+using kelvd::test::Dword;
 using kelvd::test::StoreFixture;
-
-std::string Dword(uint32_t value) {
-    return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
-                       static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-}
 
 class RegistryStore : public StoreFixture {
 protected:
@@ -32,7 +28,7 @@ protected:
         Put(kServiceKey, name, platform::reg::kBinary, bytes);
     }
 
-    // A configuration with a row in every table and a category.
+    // A configuration with a row in every NT table and a category.
     void Configure() {
         AddRow(model_.drivers, "a.sys", 1);
         AddRow(model_.drivers, "b.sys", 0);
@@ -41,15 +37,6 @@ protected:
         AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
         AddCategory(model_.apiCategories, "Empty", {});
         Hold({4096, 0x1000, 1, 3, 16, 0});
-    }
-    std::vector<uint32_t> States() const {
-        std::vector<uint32_t> states;
-        for (const auto* table : {&model_.drivers, &model_.displayDrivers})
-            for (const DriverEntry& row : *table)
-                states.push_back(row.checkState);
-        for (const DriverEntry& row : model_.userDrivers)
-            states.push_back(row.checkState);
-        return states;
     }
 
     platform::FixedSystemInfo windows2000_;
@@ -67,15 +54,15 @@ TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
         {"Type", 1},        {"ErrorControl", 1},        {"Tag", 1}};
     for (const auto& [name, value] : dwords)
         EXPECT_EQ(std::make_pair(platform::reg::kDword, Dword(value)), Value(name)) << name;
-    EXPECT_EQ(std::make_pair(platform::reg::kSz, std::string("Boot Bus Extender", 18)),
-              Value("Group"));
-    EXPECT_EQ(std::make_pair(kBinary, std::string("\3\0\0\0\1\0\1", 7)), Value("Memory"));
-    EXPECT_EQ(std::make_pair(kBinary, std::string("\0\0\0\0", 4)), Value("Empty"));
-    EXPECT_EQ(std::make_pair(kBinary, std::string("a.sys\0\1b.sys\0\0\0", 15)), Value("Driver"));
-    EXPECT_EQ(std::make_pair(kBinary, std::string("vga.dll\0\2\0", 10)),
-              Value("InstalledDisplayDrivers"));
-    EXPECT_EQ(std::make_pair(kBinary, std::string("C:\\x\\mine.sys\0\1\0", 16)),
-              Value("UserDriver"));
+    const std::pair<const char*, std::pair<uint32_t, std::string>> others[] = {
+        {"Group", {platform::reg::kSz, std::string("Boot Bus Extender", 18)}},
+        {"Memory", {kBinary, std::string("\3\0\0\0\1\0\1", 7)}},
+        {"Empty", {kBinary, std::string("\0\0\0\0", 4)}},
+        {"Driver", {kBinary, std::string("a.sys\0\1b.sys\0\0\0", 15)}},
+        {"InstalledDisplayDrivers", {kBinary, std::string("vga.dll\0\2\0", 10)}},
+        {"UserDriver", {kBinary, std::string("C:\\x\\mine.sys\0\1\0", 16)}}};
+    for (const auto& [name, value] : others)
+        EXPECT_EQ(value, Value(name)) << name;
 }
 
 TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
@@ -93,12 +80,17 @@ TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
 
 TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
     Configure();
+    for (int i = 0; i < 254; ++i) // lists and categories longer than a first read
+        AddRow(model_.drivers, "C:\\Some\\Long\\Directory\\driver" + std::to_string(i) + ".sys",
+               i % 2);
+    AddCategory(model_.apiCategories, "Large", std::vector<uint8_t>(5000, 1));
     SaveToRegistry(settings_);
-    std::vector<uint32_t> saved = States();
+    EXPECT_EQ(5004u, Value("Large").second.size());
+    std::vector<uint32_t> saved = AllStates();
     model_.SetAllChecked(0); // as a fresh inventory leaves the lists, and other settings
     Hold({2000, 0x2000, 2, 0, 32, 1});
     Take(LoadFromRegistry());
-    EXPECT_EQ(saved, States());
+    EXPECT_EQ(saved, AllStates());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
     ASSERT_EQ(1u, model_.userDrivers.Count());
     EXPECT_EQ("C:\\x\\mine.sys", model_.userDrivers[0].path);
@@ -107,54 +99,6 @@ TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveT
     EXPECT_EQ(0u, Value("UserDriver").first);
     Take(LoadFromRegistry());
     EXPECT_EQ(0u, model_.userDrivers.Count());
-}
-
-TEST_F(RegistryStore, KeyWithoutValuesGivesTheInitialSettingsAndKeepsTheStates) {
-    Configure();
-    PutDword(kServiceKey, "Other", 1);
-    Take(LoadFromRegistry());
-    EXPECT_EQ(ScalarSettings(), Held());
-    EXPECT_EQ((std::vector<uint32_t>{1, 0, 2, 1}), States());
-}
-
-TEST_F(RegistryStore, DriverEntryMatchingNoRowIsDropped) {
-    AddRow(model_.drivers, "a.sys", 0);
-    PutBinary("Driver", std::string("gone.sys\0\1a.sys\0\1\0", 18));
-    Take(LoadFromRegistry());
-    EXPECT_EQ(1u, model_.drivers[0].checkState);
-    SaveToRegistry(settings_);
-    EXPECT_EQ(std::string("a.sys\0\1\0", 8), Value("Driver").second);
-}
-
-TEST_F(RegistryStore, UserDriverNamingADriversRowSetsThatRowAndAddsNone) {
-    AddRow(model_.drivers, "a.sys", 0);
-    PutBinary("Driver", std::string("a.sys\0\2\0", 8));
-    PutBinary("UserDriver", std::string("C:\\A.SYS\0\1c.sys\0\1\0", 18));
-    Take(LoadFromRegistry());
-    ASSERT_EQ(1u, model_.userDrivers.Count());
-    EXPECT_EQ("c.sys", model_.userDrivers[0].path);
-    EXPECT_EQ(1u, model_.drivers[0].checkState); // the later UserDriver entry wins
-}
-
-TEST_F(RegistryStore, WithoutADriverListNoListIsRead) {
-    AddRow(model_.userDrivers, "u.sys", 0);
-    AddRow(model_.displayDrivers, "vga.dll", 0);
-    PutBinary("UserDriver", std::string("new.sys\0\1\0", 10));
-    PutBinary("InstalledDisplayDrivers", std::string("vga.dll\0\2\0", 10));
-    Take(LoadFromRegistry());
-    EXPECT_EQ("u.sys", model_.userDrivers[0].path);
-    EXPECT_EQ(0u, model_.displayDrivers[0].checkState);
-}
-
-TEST_F(RegistryStore, UserDriverListFillsAtMost128Rows) {
-    std::string list;
-    for (int i = 0; i < 200; ++i)
-        list += "u" + std::to_string(i) + ".sys" + std::string(1, '\0') + '\1';
-    PutBinary("Driver", std::string(1, '\0'));
-    PutBinary("UserDriver", list + '\0');
-    Take(LoadFromRegistry());
-    ASSERT_EQ(128u, model_.userDrivers.Count());
-    EXPECT_EQ("u127.sys", model_.userDrivers[127].path);
 }
 
 TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChecked) {
@@ -167,19 +111,63 @@ TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChec
     EXPECT_EQ(expected, Held());
 }
 
-TEST_F(RegistryStore, LongListsAndLargeCategoriesAreStoredWhole) {
-    for (int i = 0; i < 256; ++i)
-        AddRow(model_.drivers, "C:\\Some\\Long\\Directory\\driver" + std::to_string(i) + ".sys",
-               i % 2);
-    AddCategory(model_.apiCategories, "Large", std::vector<uint8_t>(5000, 1));
-    SaveToRegistry(settings_);
-    EXPECT_GT(Value("Driver").second.size(), 4096u);
-    EXPECT_EQ(5004u, Value("Large").second.size());
-    std::vector<uint32_t> saved = States();
-    model_.SetAllChecked(0);
-    Take(LoadFromRegistry());
-    EXPECT_EQ(saved, States());
+std::string UserList(int count) {
+    std::string list;
+    for (int i = 0; i < count; ++i)
+        list += "u" + std::to_string(i) + ".sys" + std::string(1, '\0') + '\1';
+    return list + '\0';
 }
+
+struct ListCase {
+    const char* what;
+    std::optional<std::string> driver;
+    std::string userDriver;
+    std::vector<uint32_t> states; // of a.sys and vga.dll
+    std::vector<std::string> userPaths;
+};
+
+// Rows a.sys, vga.dll and the user row u.sys, all unselected, load the stored lists.
+class StoredLists : public RegistryStore, public ::testing::WithParamInterface<ListCase> {};
+
+TEST_P(StoredLists, GiveTheirStatesToTheRows) {
+    AddRow(model_.drivers, "a.sys", 0);
+    AddRow(model_.displayDrivers, "vga.dll", 0);
+    AddRow(model_.userDrivers, "u.sys", 0);
+    if (GetParam().driver)
+        PutBinary("Driver", *GetParam().driver);
+    PutBinary("UserDriver", GetParam().userDriver);
+    PutBinary("InstalledDisplayDrivers", std::string("vga.dll\0\2\0", 10));
+    Take(LoadFromRegistry());
+    std::vector<uint32_t> states = AllStates();
+    states.resize(2);
+    EXPECT_EQ(GetParam().states, states) << GetParam().what;
+    EXPECT_EQ(GetParam().userPaths, test::Paths(model_.userDrivers)) << GetParam().what;
+}
+
+std::vector<std::string> UserNames(int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back("u" + std::to_string(i) + ".sys");
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredLists,
+    ::testing::Values(
+        ListCase{"an entry matching no row is dropped",
+                 std::string("gone.sys\0\1a.sys\0\1\0", 18),
+                 std::string(1, '\0'),
+                 {1, 2},
+                 {}},
+        ListCase{"a user entry naming a drivers row sets that row (the later entry wins)",
+                 std::string("a.sys\0\2\0", 8),
+                 std::string("C:\\A.SYS\0\1c.sys\0\1\0", 18),
+                 {1, 2},
+                 {"c.sys"}},
+        ListCase{
+            "without a Driver list no list is read", std::nullopt, UserList(1), {0, 0}, {"u.sys"}},
+        ListCase{
+            "at most 128 user rows", std::string(1, '\0'), UserList(200), {0, 2}, UserNames(128)}));
 
 // A key that refuses changes: what stands there stays, and nothing is read into a fresh key.
 class LockedRegistryStore : public RegistryStore {
@@ -189,11 +177,7 @@ protected:
 };
 
 TEST_F(LockedRegistryStore, SaveLeavesWhatWasThere) {
-    {
-        platform::KeyHandle key;
-        ASSERT_TRUE(key.Create(platform::kLocalMachine, kServiceKey, platform::reg::kAllAccess));
-        key.SetDword("MemUsage", 5000);
-    }
+    PutDword(kServiceKey, "MemUsage", 5000);
     registry_.SetReadOnly(kServiceKey, true);
     Configure();
     SaveToRegistry(settings_);

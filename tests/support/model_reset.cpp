@@ -16,11 +16,4 @@ void ResetModel() {
     model.isWin9x = false;
 }
 
-std::vector<std::string> Paths(const DriverTable<256>& table) {
-    std::vector<std::string> paths;
-    for (const DriverEntry& row : table)
-        paths.push_back(row.path);
-    return paths;
-}
-
 } // namespace kelvd::test

@@ -13,8 +13,19 @@ namespace kelvd::test {
 // Empties every table (freeing the category events) and restores the NT local run mode.
 void ResetModel();
 
-// The paths of a table's rows, in order.
-std::vector<std::string> Paths(const DriverTable<256>& table);
+// The paths and the states of a table's rows, in order.
+template <class Table> std::vector<std::string> Paths(const Table& table) {
+    std::vector<std::string> paths;
+    for (const DriverEntry& row : table)
+        paths.push_back(row.path);
+    return paths;
+}
+template <class Table> std::vector<uint32_t> States(const Table& table) {
+    std::vector<uint32_t> states;
+    for (const DriverEntry& row : table)
+        states.push_back(row.checkState);
+    return states;
+}
 
 class ModelFixture : public ::testing::Test {
 protected:

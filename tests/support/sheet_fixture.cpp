@@ -30,6 +30,24 @@ std::filesystem::path NativePath(std::string path) {
 
 } // namespace
 
+void WriteCatalogues(const TempDir& dir) {
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD.API"),
+                                         "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n"));
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD9X.API"),
+                                         "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n"));
+}
+
+void PutCheckerLists(SimulatedHardware& hardware) {
+    hardware.devices.Add(
+        "\\\\.\\KELVD", {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
+    uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
+    uint8_t block[80] = {};
+    std::copy_n("VCOMM   ", 8, block + 12);
+    hardware.memory.Lay(kModuleList, module, sizeof module);
+    hardware.memory.Lay(0xC0003000, "NDIS", 5);
+    hardware.memory.Lay(kVxdChain, block, sizeof block);
+}
+
 SheetFixture::SheetFixture() {
     AlsoClean(kTestService);
 }
@@ -47,21 +65,10 @@ void SheetFixture::SetUp() {
     InstallSuite();
     PutString(kFamilyKey, kInstallDirValue, dir_.path());
     std::filesystem::create_directory(NativePath(dir_.File("Farhand")));
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD.API"),
-                                         "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n"));
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD9X.API"),
-                                         "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n"));
+    WriteCatalogues(dir_);
     PutDword(kTestService, "Type", 1);
     PutDword(kTestService, "Start", 1);
-    // The checker's module list holds NDIS; the VxD chain VCOMM.
-    hardware_.devices.Add(
-        "\\\\.\\KELVD", {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
-    uint8_t module[35] = {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x00, 0x30, 0x00, 0xC0};
-    uint8_t block[80] = {};
-    std::copy_n("VCOMM   ", 8, block + 12);
-    hardware_.memory.Lay(kModuleList, module, sizeof module);
-    hardware_.memory.Lay(0xC0003000, "NDIS", 5);
-    hardware_.memory.Lay(kVxdChain, block, sizeof block);
+    PutCheckerLists(hardware_);
     savedSystemIni_ = SystemIniSection();
     SetSystemIniSection("woafont=dosapp.fon|");
 }

@@ -84,4 +84,10 @@ private:
 
 std::string PlatformName(const ::testing::TestParamInfo<Platform>& info);
 
+// The API catalogues of both platforms in dir: category "Memory" with event "ExAllocatePool",
+// and VxD API group "VxD" with API "_HeapAllocate".
+void WriteCatalogues(const TempDir& dir);
+// The checker's device, whose module list holds NDIS and whose VxD chain holds VCOMM.
+void PutCheckerLists(SimulatedHardware& hardware);
+
 } // namespace kelvd::test

@@ -6,6 +6,11 @@
 
 namespace kelvd::test {
 
+std::string Dword(uint32_t value) {
+    return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
+                       static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+}
+
 StoreFixture::StoreFixture()
     : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {}
 
@@ -31,6 +36,15 @@ ApiCategory& StoreFixture::AddCategory(CategoryTable& table, const std::string& 
         category->eventNames[i] = i < names.size() ? names[i] : "Event" + std::to_string(i);
     category->checkState = category->StateFromFlags();
     return *category;
+}
+
+std::vector<uint32_t> StoreFixture::AllStates() const {
+    std::vector<uint32_t> states;
+    for (const std::vector<uint32_t>& table :
+         {States(model_.drivers), States(model_.displayDrivers), States(model_.userDrivers),
+          States(model_.vxds), States(model_.userVxds)})
+        states.insert(states.end(), table.begin(), table.end());
+    return states;
 }
 
 void StoreFixture::InstallSuite() {

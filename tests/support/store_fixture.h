@@ -6,15 +6,18 @@
 #include "model/config_model.h"
 #include "model/scalar_settings.h"
 #include "platform/message_box.h"
+#include "support/model_reset.h"
 #include "support/registry_fixture.h"
 #include "support/temp_dir.h"
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace kelvd::test {
+
+// The four little-endian bytes of value, as the stores write a DWORD.
+std::string Dword(uint32_t value);
 
 class StoreFixture : public RegistryFixture {
 protected:
@@ -35,6 +38,9 @@ protected:
     static ApiCategory& AddCategory(CategoryTable& table, const std::string& name,
                                     const std::vector<uint8_t>& flags,
                                     std::vector<std::string> names = {});
+
+    // The states of every driver table: drivers, display drivers, user drivers, VxDs, user VxDs.
+    std::vector<uint32_t> AllStates() const;
 
     // The settings the test saves, and what the last load gave.
     ScalarSettings Held() const { return settings_; }

@@ -20,42 +20,42 @@ std::string Utf16(const std::string& text) {
                        (units.size() + 1) * sizeof(KelvdTargetChar));
 }
 
-class TargetServiceKey : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_EQ(0u, host_.registry().OpenHandleCount()); }
-
-    platform::FixedSystemInfo system_; // Windows 2000
-    platform::ScopedSystemInfo scoped_{system_};
-    test::TestHost host_;
+struct ServiceKeyCase {
+    const char* name;
+    uint32_t version;
+    bool sizesInCharacters;
+    uint32_t start; // found in the key; 0 when none is there
+    std::string group;
 };
 
-TEST_F(TargetServiceKey, CreatesTheKeyWithTheCheckerValuesAndTheWholeGroupName) {
-    WriteTargetServiceKey(*host_.table());
+class TargetServiceKey : public ::testing::TestWithParam<ServiceKeyCase> {};
+
+TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName) {
+    platform::FixedSystemInfo system;
+    system.facts.version = GetParam().version;
+    platform::ScopedSystemInfo scoped(system);
+    test::TestHost host;
+    host.sizesInCharacters = GetParam().sizesInCharacters;
+    if (GetParam().start)
+        host.PutDword(kCheckerKey, "Start", GetParam().start);
+    WriteTargetServiceKey(*host.table());
     for (const char* name : {"Type", "ErrorControl", "Tag"})
-        EXPECT_EQ(Dword(1), host_.Bytes(kCheckerKey, name)) << name;
-    EXPECT_EQ(Dword(0), host_.Bytes(kCheckerKey, "Start"));
-    EXPECT_EQ(Utf16("Boot Bus Extender"), host_.Bytes(kCheckerKey, "Group"));
+        EXPECT_EQ(Dword(1), host.Bytes(kCheckerKey, name)) << name;
+    EXPECT_EQ(Dword(GetParam().start), host.Bytes(kCheckerKey, "Start"));
+    EXPECT_EQ(GetParam().group, host.Bytes(kCheckerKey, "Group"));
+    EXPECT_EQ(0u, host.registry().OpenHandleCount());
 }
 
-TEST_F(TargetServiceKey, ExistingStartTypeStaysAndOtherVersionsUseTheSystemBus) {
-    system_.facts.version = 0x05650004; // NT 4
-    host_.PutDword(kCheckerKey, "Start", 3);
-    WriteTargetServiceKey(*host_.table());
-    EXPECT_EQ(Dword(3), host_.Bytes(kCheckerKey, "Start"));
-    EXPECT_EQ(Utf16("System Bus Extender"), host_.Bytes(kCheckerKey, "Group"));
-}
+const uint32_t kWindows2000 = platform::SystemFacts().version;
 
-TEST_F(TargetServiceKey, HostCountingCharactersGetsTheNameTerminatedAndNoMore) {
-    host_.sizesInCharacters = true;
-    WriteTargetServiceKey(*host_.table());
-    EXPECT_EQ(Utf16("Boot Bus Extender") + std::string(36, '\0'),
-              host_.Bytes(kCheckerKey, "Group"));
-}
-
-TEST_F(TargetServiceKey, KeyThatCannotBeOpenedOrCreatedGetsNothing) {
-    host_.registry().SetReadOnly(kCheckerKey, true);
-    WriteTargetServiceKey(*host_.table());
-    EXPECT_EQ("(none)", host_.Bytes(kCheckerKey, "Type"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, TargetServiceKey,
+    ::testing::Values(
+        ServiceKeyCase{"Windows2000", kWindows2000, false, 0, Utf16("Boot Bus Extender")},
+        ServiceKeyCase{"Nt4WithAStart", 0x05650004, false, 3, Utf16("System Bus Extender")},
+        // a host counting characters gets the name terminated and no more
+        ServiceKeyCase{"SizesInCharacters", kWindows2000, true, 0,
+                       Utf16("Boot Bus Extender") + std::string(36, '\0')}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "stores/registry_store.h"
 #include "support/store_fixture.h"
+#include "target/target_drivers.h"
 #include "target/target_key.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 namespace {
 
 using namespace kelvd;
+using kelvd::test::Dword;
 using kelvd::test::StoreFixture;
 
 class TargetStore : public StoreFixture {
@@ -94,25 +96,16 @@ TEST_F(TargetStore, StartIsReadButNotWrittenAndWithoutTheKeyNothingChanges) {
     EXPECT_EQ(std::string("\3\0\0\0", 4), Value("Start"));
 }
 
-TEST_F(TargetStore, UserDriverIsNeverRemovedAndComesBack) {
-    AddRow(model_.userDrivers, "C:\\u.sys", 1);
+TEST_F(TargetStore, UserDriverIsNeverRemovedAndEveryEntryBecomesAUserRow) {
+    AddRow(model_.drivers, "a.sys", 0);
+    AddRow(model_.userDrivers, "C:\\A.SYS", 1);
     SaveToTarget(*target_.table(), settings_);
     model_.userDrivers.Clear();
     SaveToTarget(*target_.table(), settings_);
-    EXPECT_EQ(std::string("C:\\u.sys\0\1\0", 11), Value("UserDriver"));
+    EXPECT_EQ(std::string("C:\\A.SYS\0\1\0", 11), Value("UserDriver"));
     Take(LoadFromTarget(*target_.table()));
-    ASSERT_EQ(1u, model_.userDrivers.Count());
-    EXPECT_EQ("C:\\u.sys", model_.userDrivers[0].path);
-}
-
-TEST_F(TargetStore, EveryUserDriverEntryBecomesAUserRow) {
-    AddRow(model_.drivers, "a.sys", 0);
-    PutTarget("Driver", std::string("\0", 1));
-    PutTarget("UserDriver", std::string("C:\\A.SYS\0\1\0", 11));
-    Take(LoadFromTarget(*target_.table()));
-    ASSERT_EQ(1u, model_.userDrivers.Count());
-    EXPECT_EQ("C:\\A.SYS", model_.userDrivers[0].path);
-    EXPECT_EQ(0u, model_.drivers[0].checkState);
+    EXPECT_EQ(std::vector<std::string>{"C:\\A.SYS"}, test::Paths(model_.userDrivers));
+    EXPECT_EQ(0u, model_.drivers[0].checkState); // not given to the drivers row of its name
 }
 
 TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
@@ -126,71 +119,91 @@ TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
     EXPECT_EQ(1u, model_.drivers[255].checkState);
 }
 
-TEST_F(TargetStore, KeyThatCanBeNeitherOpenedNorCreatedGetsNothing) {
-    target_.registry().SetReadOnly("System", true);
+// Hosts that misbehave in one way each. The target holds a driver service and the checker's
+// MemUsage and Driver values; enumerating, loading and saving through the host read and write
+// only what it answers soundly.
+struct Misbehaviour {
+    const char* name;
+    void (*apply)(TargetRegistry& host, MemoryTarget& target);
+    size_t drivers; // the services enumerated
+    bool loads, saves;
+};
+
+class MisbehavingHost : public TargetStore, public ::testing::WithParamInterface<Misbehaviour> {
+public:
+    // QueryValue answers that lie about the size, over the honest target's.
+    template <uint32_t kSize, int32_t kResult>
+    static int32_t KELVD_TARGET_API Lie(KelvdTargetKey key, const KelvdTargetChar* name,
+                                        uint32_t* reserved, uint32_t* type, uint8_t* data,
+                                        uint32_t* size) {
+        honest_->QueryValue(key, name, reserved, type, data, size);
+        *size = kSize;
+        return kResult;
+    }
+    static TargetRegistry* honest_;
+};
+
+TargetRegistry* MisbehavingHost::honest_;
+
+TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
+    {
+        platform::ScopedRegistry scope(target_.registry());
+        PutDword("System\\ControlSet001\\Services\\Atdisk", "Type", 1);
+    }
+    PutTarget("MemUsage", Dword(0x2000), platform::reg::kDword);
+    PutTarget("Driver", std::string("a.sys\0\2\0", 8));
+    honest_ = target_.table();
+    TargetRegistry host = *honest_;
+    GetParam().apply(host, target_);
+    EnumerateTargetDrivers(host);
+    EXPECT_EQ(GetParam().drivers, model_.drivers.Count());
+    test::ResetModel();
     AddRow(model_.drivers, "a.sys", 1);
-    SaveToTarget(*target_.table(), settings_);
-    EXPECT_FALSE(HookStateSaved());
+    Take(LoadFromTarget(host));
+    EXPECT_EQ(GetParam().loads ? 0x2000u : ScalarSettings::kInitialMemUsage, Held().memUsage);
+    EXPECT_EQ(GetParam().loads ? 2u : 1u, model_.drivers[0].checkState);
+    Hold({4096, 0x800, 2, 3, 32, 0});
+    SaveToTarget(host, settings_);
+    EXPECT_EQ(Dword(GetParam().saves ? 4096 : 0x2000), Value("MemUsage"));
+    EXPECT_EQ(GetParam().saves, HookStateSaved());
     EXPECT_EQ(0u, target_.registry().OpenHandleCount());
 }
 
-TEST_F(TargetStore, TableWithoutKeyFunctionsWritesNothing) {
-    TargetRegistry partial = *target_.table();
-    partial.OpenKey = nullptr;
-    partial.CreateKey = nullptr;
-    partial.CreateKeyEx = nullptr;
-    SaveToTarget(partial, settings_);
-    Take(LoadFromTarget(partial));
-    EXPECT_EQ(std::nullopt, Value("MemUsage"));
-    EXPECT_FALSE(HookStateSaved());
-}
-
-// A target whose QueryValue answers are broken in one way at a time.
-class BrokenTarget : public TargetStore {
-protected:
-    enum class Lie { kHugeSizeOnSuccess, kHugeSizeNeeded, kShortSizeNeeded };
-    static Lie lie_;
-    static TargetRegistry* honest_;
-
-    static int32_t KELVD_TARGET_API Query(KelvdTargetKey key, const KelvdTargetChar* name,
-                                          uint32_t* reserved, uint32_t* type, uint8_t* data,
-                                          uint32_t* size) {
-        int32_t result = honest_->QueryValue(key, name, reserved, type, data, size);
-        switch (lie_) {
-        case Lie::kHugeSizeOnSuccess:
-            *size = 0x10000;
-            return platform::reg::kSuccess;
-        case Lie::kHugeSizeNeeded:
-            *size = 0xFFFFFFFF;
-            return platform::reg::kMoreData;
-        case Lie::kShortSizeNeeded:
-            *size = 2;
-            return platform::reg::kMoreData;
-        }
-        return result;
-    }
-    void Use(Lie lie) {
-        lie_ = lie;
-        honest_ = target_.table();
-        broken_ = *honest_;
-        broken_.QueryValue = &Query;
-    }
-    TargetRegistry broken_{};
-};
-
-BrokenTarget::Lie BrokenTarget::lie_;
-TargetRegistry* BrokenTarget::honest_;
-
-TEST_F(BrokenTarget, AnswersThatDoNotFitTheBufferReadNothing) {
-    AddRow(model_.drivers, "a.sys", 1);
-    for (Lie lie : {Lie::kHugeSizeOnSuccess, Lie::kHugeSizeNeeded, Lie::kShortSizeNeeded}) {
-        PutTarget("MemUsage", std::string("\0\x10\0\0", 4), platform::reg::kDword);
-        PutTarget("Driver", std::string("a.sys\0\0\0", 8));
-        Use(lie);
-        Take(LoadFromTarget(broken_));
-        EXPECT_EQ(ScalarSettings(), Held());
-        EXPECT_EQ(1u, model_.drivers[0].checkState);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, MisbehavingHost,
+    ::testing::Values(
+        Misbehaviour{"Honest", [](TargetRegistry&, MemoryTarget&) {}, 1, true, true},
+        Misbehaviour{"WithoutFunctions",
+                     [](TargetRegistry& host, MemoryTarget&) { host = TargetRegistry{}; }, 0, false,
+                     false},
+        Misbehaviour{"WithoutKeyFunctions",
+                     [](TargetRegistry& host, MemoryTarget&) {
+                         host.OpenKey = nullptr;
+                         host.CreateKey = nullptr;
+                         host.CreateKeyEx = nullptr;
+                     },
+                     0, false, false},
+        Misbehaviour{"LockedCheckerKey",
+                     [](TargetRegistry&, MemoryTarget& target) {
+                         target.registry().SetReadOnly(kTargetServiceKey, true);
+                     },
+                     1, true, false},
+        Misbehaviour{"HugeSizeOnSuccess",
+                     [](TargetRegistry& host, MemoryTarget&) {
+                         host.QueryValue = &MisbehavingHost::Lie<0x10000, platform::reg::kSuccess>;
+                     },
+                     0, false, true},
+        Misbehaviour{"HugeSizeNeeded",
+                     [](TargetRegistry& host, MemoryTarget&) {
+                         host.QueryValue =
+                             &MisbehavingHost::Lie<0xFFFFFFFF, platform::reg::kMoreData>;
+                     },
+                     0, false, true},
+        Misbehaviour{"ShortSizeNeeded",
+                     [](TargetRegistry& host, MemoryTarget&) {
+                         host.QueryValue = &MisbehavingHost::Lie<2, platform::reg::kMoreData>;
+                     },
+                     0, false, true}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace

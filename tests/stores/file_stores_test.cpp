@@ -1,0 +1,132 @@
+// The file stores write a whole file or none: a write that fails part-way leaves the file it
+// would have replaced as it was, and install directories of 240 to 259 characters, where a
+// temporary name beside the file no longer fits the system's path limit, still get the file
+// whenever its own path fits. No other file is ever left behind.
+#include "platform/file_system.h"
+#include "stores/config_file.h"
+#include "stores/farhand_export.h"
+#include "stores/hook_state_file.h"
+#include "stores/install_dirs.h"
+#include "stores/registry_store.h"
+#include "support/failing_file_system.h"
+#include "support/store_fixture.h"
+
+namespace {
+
+using namespace kelvd;
+using kelvd::test::FailingFileSystem;
+using kelvd::test::StoreFixture;
+using kelvd::test::TempDir;
+using Names = std::vector<std::string>;
+
+struct FileStore {
+    const char* name;
+    const char* folder; // below the install directory, where the file goes
+    const char* file;
+    size_t pathLimit; // the longest path the store names a file by
+    bool win9x;
+    void (*save)(const std::string& dir, const ScalarSettings& settings);
+};
+
+const FileStore kFileStores[] = {
+    {"HookStateFile", "", "hookstate.dat", 259, false,
+     [](const std::string&, const ScalarSettings&) { SaveHookState(); }},
+    {"ConfigurationFile", "", "saved.kwt", SIZE_MAX, false,
+     [](const std::string& dir, const ScalarSettings& settings) {
+         SaveConfigFile(dir + "\\saved.kwt", settings);
+     }},
+    {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false,
+     [](const std::string&, const ScalarSettings& settings) {
+         ExportFarhandConfiguration(settings, 0);
+     }},
+    {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true,
+     [](const std::string&, const ScalarSettings& settings) {
+         ExportFarhandConfiguration(settings, 0);
+     }}};
+
+class FileStoreTest : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
+protected:
+    void SetUp() override {
+        StoreFixture::SetUp();
+        model_.isWin9x = GetParam().win9x;
+        AddRow(model_.drivers, "atapi.sys", 1);
+        AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
+    }
+    // Saves with both install directories at dir; the files then in dir's folder.
+    Names Save(const std::string& dir) {
+        const std::string folder = dir + GetParam().folder;
+        TempDir::MakeDirectories(folder);
+        PutString(kSuiteKey, kInstallDirValue, dir);
+        PutString(kFamilyKey, kInstallDirValue, dir);
+        GetParam().save(dir, settings_);
+        return TempDir::FileNames(folder);
+    }
+    std::string Content(const std::string& dir) const {
+        std::string content;
+        platform::ReadWholeFile(dir + GetParam().folder + "\\" + GetParam().file,
+                                platform::OpenMode::ReadBinary, &content);
+        return content;
+    }
+};
+
+using InterruptedWrite = FileStoreTest;
+
+TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
+    const std::string dir = dir_.File("install");
+    ASSERT_EQ(Names{GetParam().file}, Save(dir));
+    const std::string good = Content(dir);
+    model_.SetAllChecked(0); // the model changed in every part a store writes
+    Hold({4096, 0x800, 2, 3, 32, 0});
+    FailingFileSystem failing;
+    for (size_t budget : {size_t{0}, size_t{1}, good.size() / 2, good.size() - 1}) {
+        failing.writeBudget = budget;
+        platform::ScopedFileSystem scope(failing);
+        EXPECT_EQ(Names{GetParam().file}, Save(dir)) << "after " << budget << " bytes";
+        EXPECT_EQ(good, Content(dir)) << "after " << budget << " bytes";
+    }
+    Save(dir); // and a complete write does replace it
+    EXPECT_NE(good, Content(dir));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, InterruptedWrite, ::testing::ValuesIn(kFileStores),
+                         [](const auto& info) { return info.param.name; });
+
+using LongInstallDirectory = FileStoreTest;
+
+TEST_P(LongInstallDirectory, SavesWheneverThePathFitsAndLeavesNoOtherFile) {
+    const std::string shortDir = dir_.File("short");
+    ASSERT_EQ(Names{GetParam().file}, Save(shortDir));
+    const std::string expected = Content(shortDir);
+    for (size_t length = 240; length < 260; ++length) {
+        std::string dir = dir_.File("long" + std::to_string(length));
+        while (dir.size() < length)
+            dir += dir.size() % 100 == 99 ? '\\' : 'd'; // folders of at most 99 characters
+        dir.back() = 'd';
+        const bool fits = std::string(dir + GetParam().folder + "\\" + GetParam().file).size() <=
+                          GetParam().pathLimit;
+        EXPECT_EQ(fits ? Names{GetParam().file} : Names{}, Save(dir)) << length;
+        EXPECT_EQ(fits ? expected : "", Content(dir)) << length;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, LongInstallDirectory, ::testing::ValuesIn(kFileStores),
+                         [](const auto& info) { return info.param.name; });
+
+// The stores of one OK stand apart: the hook-state file failing leaves the registry written.
+TEST_F(StoreFixture, FailedHookStateLeavesTheRegistryWritten) {
+    InstallSuite();
+    AddRow(model_.drivers, "atapi.sys", 1);
+    AddCategory(model_.apiCategories, "Memory", {1, 1});
+    FailingFileSystem failing;
+    failing.writeBudget = 3;
+    platform::ScopedFileSystem scope(failing);
+    SaveToRegistry(settings_);
+    SaveHookState();
+    platform::KeyHandle key;
+    std::vector<uint8_t> drivers;
+    ASSERT_TRUE(key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead));
+    ASSERT_TRUE(key.QueryBytes("Driver", &drivers));
+    EXPECT_EQ(std::string("atapi.sys\0\1\0", 12), std::string(drivers.begin(), drivers.end()));
+}
+
+} // namespace
