@@ -50,8 +50,8 @@ size_t EventCount(const CategoryTable& table) {
 bool NextValue(const StringIntMap& map, const CollectedLines& lines, size_t* next,
                const std::string& name, int32_t* value) {
     const size_t line = (*next)++;
-    if (line < lines.size() && lines[line].key == name) {
-        *value = *lines[line].value;
+    if (line < lines.size() && lines[line].key() == name) {
+        *value = lines[line].value();
         return true;
     }
     return map.Lookup(name, value);
