@@ -26,13 +26,13 @@ using CollectedLines = std::vector<StringIntMap::Stored>;
 CollectedLines CollectLines(platform::File& file, StringIntMap& map, size_t expected) {
     CollectedLines lines;
     lines.reserve(expected);
-    char line[kTextLineSize];
-    size_t length;
-    while (ReadTextLine(file, line, &length)) {
-        std::string_view text(line, length);
+    TextLineReader reader(file);
+    std::string_view text;
+    while (reader.Next(&text)) {
         size_t equals = text.rfind('=');
         if (equals != std::string_view::npos)
-            lines.push_back(map.SetAt(text.substr(0, equals), ParseDecimal(line + equals + 1)));
+            lines.push_back(
+                map.SetAt(text.substr(0, equals), ParseDecimal(text.data() + equals + 1)));
     }
     return lines;
 }
@@ -50,8 +50,8 @@ size_t EventCount(const CategoryTable& table) {
 bool NextValue(const StringIntMap& map, const CollectedLines& lines, size_t* next,
                const std::string& name, int32_t* value) {
     const size_t line = (*next)++;
-    if (line < lines.size() && lines[line].key == name) {
-        *value = *lines[line].value;
+    if (line < lines.size() && lines[line].key() == name) {
+        *value = lines[line].value();
         return true;
     }
     return map.Lookup(name, value);

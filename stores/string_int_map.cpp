@@ -161,7 +161,7 @@ StringIntMap::Stored StringIntMap::SetAt(std::string_view key, int32_t value) {
         ++count_;
     }
     entry->value = value;
-    return {std::string_view(entry->key, entry->length), &entry->value};
+    return Stored(entry);
 }
 
 bool StringIntMap::Lookup(std::string_view key, int32_t* value) const {

@@ -15,17 +15,26 @@
 namespace kelvd {
 
 class StringIntMap {
+    struct Entry;
+
 public:
     StringIntMap() = default;
     ~StringIntMap();
     StringIntMap(const StringIntMap&) = delete;
     StringIntMap& operator=(const StringIntMap&) = delete;
 
-    // An entry as SetAt leaves it: the map's own copy of its key, and where its value is kept
-    // (which every later SetAt of the key changes). Both stay valid until RemoveAll.
-    struct Stored {
-        std::string_view key;
-        const int32_t* value;
+    // An entry as SetAt leaves it: the map's own copy of its key, and its value as the latest
+    // SetAt of the key left it. Valid until RemoveAll. One pointer, so that SetAt hands it back in
+    // a register.
+    class Stored {
+    public:
+        std::string_view key() const { return {entry_->key, entry_->length}; }
+        int32_t value() const { return entry_->value; }
+
+    private:
+        friend class StringIntMap;
+        explicit Stored(const Entry* entry) : entry_(entry) {}
+        const Entry* entry_;
     };
 
     // Stores value under key, adding the key when it is absent. Throws std::bad_alloc when memory

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "platform/file_system.h"
 
@@ -10,8 +11,28 @@ namespace kelvd {
 constexpr int kTextLineSize = 256; // a line of at most 255 characters and its terminator
 
 // Reads one line of at most 255 characters (a longer line comes as two or more) and cuts it at
-// its LF; *length, when given, is the length of the text. At the end of the file it reads
-// nothing, leaves buffer as it was and returns false.
-bool ReadTextLine(platform::File& stream, char (&buffer)[kTextLineSize], size_t* length = nullptr);
+// its LF. At the end of the file it reads nothing, leaves buffer as it was and returns false.
+bool ReadTextLine(platform::File& stream, char (&buffer)[kTextLineSize]);
+
+// The same lines as ReadTextLine reads, one line ahead: a line is measured only once the next
+// one has been read into another buffer, by when the bytes just copied into it can be read back
+// at full speed (reading them at once stalls until the copy lands, about a tenth of the time a
+// hook-state file of short lines takes to load).
+class TextLineReader {
+public:
+    explicit TextLineReader(platform::File& stream);
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    // The next line, followed by a NUL in its buffer and valid until the next call; false at the
+    // end of the file.
+    bool Next(std::string_view* line);
+
+private:
+    platform::File& stream_;
+    char buffers_[2][kTextLineSize];
+    int ahead_ = 0; // the buffer holding the line read ahead
+    bool hasAhead_; // false once the end of the file has been reached
+};
 
 } // namespace kelvd
