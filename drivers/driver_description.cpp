@@ -12,13 +12,13 @@ namespace {
 constexpr uint32_t kSystemDirectorySize = 512;
 } // namespace
 
-bool QueryVersionString(const std::vector<uint8_t>& block, const char* key, std::string* value) {
+bool QueryVersionString(const std::vector<uint8_t>& resource, const char* key, std::string* value) {
     // Only the table of the user's language with the Unicode code page is consulted.
     char language[9];
     std::snprintf(language, sizeof language, "%04X04B0",
                   platform::systemInfo().UserDefaultLangId());
     std::string subBlock = std::string("\\StringFileInfo\\") + language + "\\" + key;
-    return platform::QueryVersionValue(block, subBlock.c_str(), value);
+    return platform::QueryVersionValue(resource, subBlock.c_str(), value);
 }
 
 bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
@@ -28,12 +28,12 @@ bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                            ? platform::systemInfo().SystemDirectory(kSystemDirectorySize) +
                                  "\\DRIVERS\\" + fileName
                            : fileName;
-    // The file's version resource is read once; both values are looked for in that block.
-    std::vector<uint8_t> block;
-    if (!platform::ReadVersionBlock(path.c_str(), &block))
+    // The file is read once; both values are looked for in what was read.
+    std::vector<uint8_t> resource;
+    if (!platform::ReadVersionResource(path.c_str(), &resource))
         return false;
-    if (QueryVersionString(block, "FileDescription", description) ||
-        QueryVersionString(block, "ProductName", description))
+    if (QueryVersionString(resource, "FileDescription", description) ||
+        QueryVersionString(resource, "ProductName", description))
         description->resize(std::min(description->size(), kMaxDescriptionLength));
     return true;
 }

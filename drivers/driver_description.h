@@ -16,8 +16,8 @@ constexpr size_t kMaxDescriptionLength = 37;
 bool GetDriverDescription(const std::string& fileName, bool inDriversDirectory,
                           std::string* description);
 
-// The string value key of a version block (ReadVersionBlock), in the user's default language with
-// the Unicode code page; false when there is none.
-bool QueryVersionString(const std::vector<uint8_t>& block, const char* key, std::string* value);
+// The string value key of a version resource (ReadVersionResource), in the user's default language
+// with the Unicode code page; false when there is none.
+bool QueryVersionString(const std::vector<uint8_t>& resource, const char* key, std::string* value);
 
 } // namespace kelvd

@@ -1,8 +1,9 @@
 // The version resource of a Windows image file, read from the file's bytes: what
 // GetFileVersionInfoA finds in a PE32 or PE32+ file, and what VerQueryValueA answers from it.
 // Every offset and length in the file is checked, so a damaged file gives false, never a read
-// outside the bytes given. Every driver file's version resource is checked this way before the
-// system's version functions, which trust what they read, are given the file.
+// outside the bytes given. The library reads every driver file's version resource this way, on
+// every platform: the system's version functions trust what they read, and are never given an
+// image.
 #pragma once
 
 #include "platform/file_system.h"
@@ -30,18 +31,6 @@ bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>
 // once.
 bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource,
                               uint32_t* largestSize = nullptr);
-
-// What a buffer for a version resource of resourceSize bytes must hold for VerQueryValueA: the
-// resource, 4 bytes, and as much again for the narrow copies of its texts.
-constexpr size_t VersionBlockSize(size_t resourceSize) {
-    return 2 * resourceSize + 4;
-}
-
-// True when block starts with a sound version resource and holds VersionBlockSize of its length:
-// every node has a length covering its header and its key's terminator, a type of text (1) or
-// binary (0), its key and value inside it, and lies whole within its parent, the first within
-// its own length.
-bool IsSoundVersionBlock(const uint8_t* block, size_t size);
 
 // The text value at subBlock ("\StringFileInfo\040904B0\FileDescription"; keys compare without
 // regard to the case of their ASCII letters) in a resource that FindVersionResource gave; false

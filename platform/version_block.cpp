@@ -101,13 +101,6 @@ bool IsSoundVersionTree(const Bytes& block, size_t size) {
     return true;
 }
 
-bool IsSoundVersionBlock(const uint8_t* block, size_t size) {
-    MemorySource source(block, size);
-    const Bytes bytes(source, 0, size);
-    std::optional<uint16_t> length = bytes.U16(0);
-    return length && VersionBlockSize(*length) <= size && IsSoundVersionTree(bytes, *length);
-}
-
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
                        std::u16string* value) {
     value->clear();

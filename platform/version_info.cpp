@@ -1,5 +1,6 @@
 #include "platform/version_info.h"
 
+#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/pe_version_resource.h"
 
@@ -11,12 +12,13 @@ bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource, uint3
     return file && ReadImageVersionResource(*file, resource, largestSize);
 }
 
-bool ReadVersionBlock(const char* path, std::vector<uint8_t>* block) {
-    std::vector<uint8_t> resource;
-    uint32_t largest = 0;
-    block->clear();
-    return ReadVersionResource(path, &resource, &largest) &&
-           SystemVersionBlock(path, resource, largest, block);
+bool QueryVersionValue(const std::vector<uint8_t>& resource, const char* subBlock,
+                       std::string* value) {
+    std::u16string text;
+    if (!FindVersionString(resource.data(), resource.size(), subBlock, &text))
+        return false;
+    *value = AnsiFromUtf16(text);
+    return true;
 }
 
 } // namespace platform

@@ -1,8 +1,7 @@
-// Version resources of files: GetFileVersionInfoSizeA, GetFileVersionInfoA and VerQueryValueA.
-// An image reaches the system's version functions only once the library's own reader (see
-// pe_version_resource.h) has found its version resources sound; any other counts as a file
-// without a version resource. The reader takes only the pages of the file that the version
-// resources need.
+// Version resources of files, as GetFileVersionInfoA and VerQueryValueA give them, read on every
+// platform by the library's own reader (pe_version_resource.h): only the bytes of a file that its
+// version resources need are read, once, and a damaged image gives no version resource rather
+// than reaching a reader that trusts what it reads.
 #pragma once
 
 #include <cstdint>
@@ -17,19 +16,9 @@ namespace platform {
 bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource,
                          uint32_t* largestSize = nullptr);
 
-// GetFileVersionInfoSizeA, then GetFileVersionInfoA into a block of that size, never less than
-// VersionBlockSize of the largest version resource the file declares; false when the file has no
-// sound version resource or the system's functions find none.
-bool ReadVersionBlock(const char* path, std::vector<uint8_t>* block);
-
-// VerQueryValueA of a string value ("\StringFileInfo\<lang><codepage>\<key>") in a block that
-// ReadVersionBlock filled: the text in the ANSI code page, or false when there is none or the
-// block is not sound.
-bool QueryVersionValue(const std::vector<uint8_t>& block, const char* subBlock, std::string* value);
-
-// The platform's part of ReadVersionBlock, given what the library's reader took from the sound
-// file at path.
-bool SystemVersionBlock(const char* path, const std::vector<uint8_t>& resource,
-                        uint32_t largestSize, std::vector<uint8_t>* block);
+// VerQueryValueA of a string value ("\StringFileInfo\<lang><codepage>\<key>") in a resource
+// that ReadVersionResource gave: the text in the ANSI code page, or false when there is none.
+bool QueryVersionValue(const std::vector<uint8_t>& resource, const char* subBlock,
+                       std::string* value);
 
 } // namespace platform

@@ -141,23 +141,4 @@ TEST(VersionString, NodesBeforeADamagedOneAreFoundAndNoneAfterIt) {
     EXPECT_EQ("(none)", Lookup(ImageBytes(4, 0xFF), "\\Key"));
 }
 
-bool IsSound(const ImageBytes& block) {
-    return IsSoundVersionBlock(block.data(), block.size());
-}
-
-TEST(VersionBlock, IsSoundOnlyWholeAndWithRoomForItsNarrowTexts) {
-    ImageBytes block = kTiny;
-    block.resize(VersionBlockSize(kTiny.size()) - 1);
-    EXPECT_FALSE(IsSound(block));
-    block.push_back(0);
-    EXPECT_TRUE(IsSound(block));
-    ImageBytes sixteenBit = block;
-    PutLittleEndian(sixteenBit, 4, 0x41, 2);
-    EXPECT_FALSE(IsSound(sixteenBit));
-    ImageBytes longRoot = kTiny; // followed by zeros, which are no node
-    longRoot.resize(VersionBlockSize(0xFFFF));
-    PutLittleEndian(longRoot, 0, 0xFFFF, 2);
-    EXPECT_FALSE(IsSound(longRoot));
-}
-
 } // namespace
