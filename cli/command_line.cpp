@@ -97,7 +97,7 @@ void CollectPlaces(const CLI::App& app, const CLI::Option* hive, const CLI::Opti
             continue;
         const std::string& path = option->results().at(used[option]++);
         request->places.push_back(
-            {option == hive ? PlaceSpec::Kind::Hive : PlaceSpec::Kind::Config, path});
+            {option == hive ? PlaceAddress::Kind::Hive : PlaceAddress::Kind::Config, path});
     }
 }
 

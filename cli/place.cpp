@@ -4,14 +4,14 @@
 
 namespace kelvcfg {
 
-std::unique_ptr<Place> OpenPlace(const PlaceSpec& spec, Access access, Journal& journal,
+std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal,
                                  bool hookStateNamed) {
-    switch (spec.kind) {
-    case PlaceSpec::Kind::Hive:
-        return OpenHivePlace(spec.path, access, journal, hookStateNamed);
-    case PlaceSpec::Kind::Config:
-        return OpenConfigPlace(spec.path, access);
-    case PlaceSpec::Kind::Local:
+    switch (address.kind) {
+    case PlaceAddress::Kind::Hive:
+        return OpenHivePlace(address.path, access, journal, hookStateNamed);
+    case PlaceAddress::Kind::Config:
+        return OpenConfigPlace(address.path, access);
+    case PlaceAddress::Kind::Local:
         break;
     }
     return OpenLocalPlace();

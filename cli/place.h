@@ -43,8 +43,8 @@ public:
     virtual void Commit() {}
 };
 
-// The place spec names. hookStateNamed: whether a hook-state file is there to be written.
-std::unique_ptr<Place> OpenPlace(const PlaceSpec& spec, Access access, Journal& journal,
+// The place at address. hookStateNamed: whether a hook-state file is there to be written.
+std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal,
                                  bool hookStateNamed);
 
 // The three kinds; a hive is for the Linux build only.

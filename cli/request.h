@@ -25,7 +25,7 @@ enum class Command {
 };
 
 // Where a configuration is kept.
-struct PlaceSpec {
+struct PlaceAddress {
     enum class Kind { Local, Hive, Config };
     Kind kind = Kind::Local;
     std::string path; // the hive or configuration file
@@ -34,7 +34,7 @@ struct PlaceSpec {
 struct Request {
     Command command = Command::Show;
     std::vector<std::string> arguments; // the names, settings or file of the command
-    std::vector<PlaceSpec> places;      // in command-line order; the local machine when empty
+    std::vector<PlaceAddress> places;   // in command-line order; the local machine when empty
     bool json = false;
     bool dryRun = false;
     std::string catalogue; // on Linux: the API catalogue and the hook-state file

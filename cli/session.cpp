@@ -41,8 +41,9 @@ bool NameSuite(const Request& request) {
     (void)request;
     return false;
 #else
-    if (std::all_of(request.places.begin(), request.places.end(),
-                    [](const PlaceSpec& place) { return place.kind == PlaceSpec::Kind::Local; }))
+    if (std::all_of(request.places.begin(), request.places.end(), [](const PlaceAddress& place) {
+            return place.kind == PlaceAddress::Kind::Local;
+        }))
         return false;
     NameSuiteDirectory();
     return true;
@@ -92,8 +93,8 @@ public:
 private:
     bool HookStateNamed() const { return !suiteNamed_ || !request_.hookState.empty(); }
 
-    PlaceSpec Spec(size_t index) const {
-        return index < request_.places.size() ? request_.places[index] : PlaceSpec();
+    PlaceAddress AddressAt(size_t index) const {
+        return index < request_.places.size() ? request_.places[index] : PlaceAddress();
     }
 
     Access PlaceAccess() const {
@@ -131,7 +132,7 @@ private:
 
     int Work(std::unique_ptr<Place>* opened) {
         std::unique_ptr<Place>& place = *opened;
-        place = OpenPlace(Spec(0), PlaceAccess(), staging_.journal(), HookStateNamed());
+        place = OpenPlace(AddressAt(0), PlaceAccess(), staging_.journal(), HookStateNamed());
         kelvd::ModelLoader loader;
         kelvd::ScalarSettings settings;
         if (IsSelection(request_.command))
@@ -165,7 +166,7 @@ private:
             settings = LoadFile(arguments.at(0));
             break;
         case Command::DriverAdd:
-            AddDriver(arguments.at(0), Spec(0).kind == PlaceSpec::Kind::Local);
+            AddDriver(arguments.at(0), AddressAt(0).kind == PlaceAddress::Kind::Local);
             break;
         case Command::Set:
             AssignSettings(arguments, &settings);
@@ -198,7 +199,7 @@ private:
         for (size_t index = 0; index < 2; ++index) {
             ModelRun run;
             std::unique_ptr<Place> place =
-                OpenPlace(Spec(index), Access::Read, staging_.journal(), HookStateNamed());
+                OpenPlace(AddressAt(index), Access::Read, staging_.journal(), HookStateNamed());
             kelvd::ModelLoader loader;
             const kelvd::ScalarSettings settings = place->Load(loader);
             CheckCatalogue(*place);
