@@ -11,7 +11,6 @@
 #include "res/string_table.h"
 #include "stores/farhand_export.h"
 #include "stores/registry_store.h"
-#include "support/recorded_help.h"
 #include "support/sheet_fixture.h"
 #include "target/target_store.h"
 
@@ -23,6 +22,17 @@ using namespace kelvd;
 using platform::HeadlessSheetWindow;
 using test::Platform;
 using namespace std::string_literals;
+
+// A help viewer that records what it was asked to show: "win:FILE@OWNER" or "html:FILE@OWNER".
+struct RecordedHelp final : platform::HelpViewer {
+    void ShowWinHelp(platform::WindowHandle owner, const std::string& file) override {
+        shown.push_back("win:" + file + "@" + std::to_string(owner));
+    }
+    void ShowHtmlHelp(platform::WindowHandle owner, const std::string& file) override {
+        shown.push_back("html:" + file + "@" + std::to_string(owner));
+    }
+    std::vector<std::string> shown;
+};
 
 class EntryPoints : public test::SheetFixture {
 protected:
@@ -120,7 +130,11 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
     MemoryTarget target;
     EXPECT_EQ(0, Configure(
                      KELVD_RUN_EMBEDDED_TARGET,
-                     [](HeadlessSheetWindow& sheet) {
+                     [this](HeadlessSheetWindow& sheet) {
+                         // The target's drivers, none, take the place of the local ones.
+                         EXPECT_EQ(-1, Page(sheet, IDD_SELECT_DRIVERS)
+                                           .ListView(IDC_DRIVER_LIST)
+                                           .FindItemByText(DriverName()));
                          Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("4096");
                          sheet.PressOk();
                      },
@@ -143,7 +157,7 @@ TEST_P(EntryPoints, EmbeddedTargetReadsAndWritesTheTargetsRegistry) {
 }
 
 TEST_P(EntryPoints, HelpIsTheHostsFileInModes0And3And4Only) {
-    test::RecordedHelp help;
+    RecordedHelp help;
     platform::ScopedHelpViewer scope(help);
     MemoryTarget target;
     const std::string sheet = "@" + std::to_string(HeadlessSheetWindow::kSheetHandle);

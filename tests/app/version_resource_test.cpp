@@ -15,10 +15,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-constexpr uint32_t kFixedInfoSignature = 0xFEEF04BD;
-constexpr uint32_t kFileOsWindows32 = 4; // VOS__WINDOWS32: Windows 9x and NT alike
-constexpr uint32_t kFileTypeDll = 2;
-
 class ProductVersionResource : public testing::Test {
 protected:
     void SetUp() override {
@@ -53,29 +49,24 @@ protected:
     Bytes resource_;
 };
 
-TEST_F(ProductVersionResource, NamesTheLibraryAndItsSuite) {
+TEST_F(ProductVersionResource, NamesTheLibraryAndItsSuiteAndCarriesTheVersionOfTheBuild) {
     const std::pair<std::string, std::string> names[] = {
         {"CompanyName", "Ostrand"},
         {"ProductName", "Kitwright"},
         {"FileDescription", "Kelvarin configuration library"},
         {"InternalName", "kelvdcfg"},
-        {"OriginalFilename", "kelvdcfg.dll"}};
+        {"OriginalFilename", "kelvdcfg.dll"},
+        {"FileVersion", KELVD_VERSION_TEXT},
+        {"ProductVersion", KELVD_VERSION_TEXT}};
     for (const auto& [key, value] : names)
         EXPECT_EQ(value, Text(key)) << key;
-}
-
-TEST_F(ProductVersionResource, CarriesTheVersionOfTheBuild) {
-    EXPECT_EQ(KELVD_VERSION_TEXT, Text("FileVersion"));
-    EXPECT_EQ(KELVD_VERSION_TEXT, Text("ProductVersion"));
     const uint32_t high = KELVD_VERSION_MAJOR << 16 | KELVD_VERSION_MINOR;
     const uint32_t low = KELVD_VERSION_PATCH << 16;
-    EXPECT_EQ(kFixedInfoSignature, Fixed(0));
-    EXPECT_EQ(high, Fixed(8));  // dwFileVersionMS
-    EXPECT_EQ(low, Fixed(12));  // dwFileVersionLS
-    EXPECT_EQ(high, Fixed(16)); // dwProductVersionMS
-    EXPECT_EQ(low, Fixed(20));  // dwProductVersionLS
-    EXPECT_EQ(kFileOsWindows32, Fixed(32));
-    EXPECT_EQ(kFileTypeDll, Fixed(36));
+    // The signature, file and product versions (most, then least significant halves), the
+    // operating system (Windows 9x and NT alike) and the file type (a DLL) of VS_FIXEDFILEINFO.
+    EXPECT_EQ((std::vector<uint32_t>{0xFEEF04BD, high, low, high, low, 4, 2}),
+              (std::vector<uint32_t>{Fixed(0), Fixed(8), Fixed(12), Fixed(16), Fixed(20), Fixed(32),
+                                     Fixed(36)}));
 }
 
 } // namespace

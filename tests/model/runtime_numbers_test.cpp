@@ -8,40 +8,40 @@ using namespace kelvd;
 
 struct UnsignedCase {
     const char* text;
+    int base;
     uint32_t value;
 };
 
-class Hex32 : public ::testing::TestWithParam<UnsignedCase> {};
+class Unsigned32 : public ::testing::TestWithParam<UnsignedCase> {};
 
-TEST_P(Hex32, ParsesAsStrtoulWithBase16) {
-    EXPECT_EQ(GetParam().value, ParseHex32(GetParam().text));
+TEST_P(Unsigned32, ParsesAsStrtoul) {
+    const UnsignedCase& c = GetParam();
+    EXPECT_EQ(c.value, c.base == 16 ? ParseHex32(c.text) : ParseUnsigned32(c.text, c.base));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, Hex32,
-    ::testing::Values(UnsignedCase{"1A2B", 0x1A2B}, UnsignedCase{"0x1A2B", 0x1A2B},
-                      UnsignedCase{"0X1a2b", 0x1A2B}, UnsignedCase{"", 0}, UnsignedCase{"zz", 0},
-                      UnsignedCase{"FF", 255}, UnsignedCase{"ff", 255}, UnsignedCase{" \t+10", 16},
-                      UnsignedCase{"12g4", 0x12}, UnsignedCase{"0x", 0}, UnsignedCase{"0xg", 0},
-                      UnsignedCase{"FFFFFFFF", 0xFFFFFFFF}, UnsignedCase{"100000000", 0xFFFFFFFF},
-                      UnsignedCase{"-1", 0xFFFFFFFF}, UnsignedCase{"-10", 0xFFFFFFF0},
-                      UnsignedCase{"-100000000", 0xFFFFFFFF},
-                      UnsignedCase{"00000000000000000001", 1}, UnsignedCase{"1:@", 1}));
+    Base16, Unsigned32,
+    ::testing::Values(UnsignedCase{"1A2B", 16, 0x1A2B}, UnsignedCase{"0x1A2B", 16, 0x1A2B},
+                      UnsignedCase{"0X1a2b", 16, 0x1A2B}, UnsignedCase{"", 16, 0},
+                      UnsignedCase{"zz", 16, 0}, UnsignedCase{"FF", 16, 255},
+                      UnsignedCase{"ff", 16, 255}, UnsignedCase{" \t+10", 16, 16},
+                      UnsignedCase{"12g4", 16, 0x12}, UnsignedCase{"0x", 16, 0},
+                      UnsignedCase{"0xg", 16, 0}, UnsignedCase{"FFFFFFFF", 16, 0xFFFFFFFF},
+                      UnsignedCase{"100000000", 16, 0xFFFFFFFF}, UnsignedCase{"-1", 16, 0xFFFFFFFF},
+                      UnsignedCase{"-10", 16, 0xFFFFFFF0},
+                      UnsignedCase{"-100000000", 16, 0xFFFFFFFF},
+                      UnsignedCase{"00000000000000000001", 16, 1}, UnsignedCase{"1:@", 16, 1}));
 
-class Unsigned10 : public ::testing::TestWithParam<UnsignedCase> {};
-
-TEST_P(Unsigned10, ParsesAsStrtoulWithBase10) {
-    EXPECT_EQ(GetParam().value, ParseUnsigned32(GetParam().text, 10));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Unsigned10,
-                         ::testing::Values(UnsignedCase{"2048KB", 2048}, UnsignedCase{"", 0},
-                                           UnsignedCase{"abc", 0}, UnsignedCase{"0x10", 0},
-                                           UnsignedCase{"1A", 1}, UnsignedCase{"9:@", 9},
-                                           UnsignedCase{" -1", 0xFFFFFFFF},
-                                           UnsignedCase{"4294967295", 0xFFFFFFFF},
-                                           UnsignedCase{"4294967296", 0xFFFFFFFF},
-                                           UnsignedCase{"-4294967296", 0xFFFFFFFF}));
+INSTANTIATE_TEST_SUITE_P(Base10, Unsigned32,
+                         ::testing::Values(UnsignedCase{"2048KB", 10, 2048},
+                                           UnsignedCase{"", 10, 0}, UnsignedCase{"abc", 10, 0},
+                                           UnsignedCase{"0x10", 10, 0}, UnsignedCase{"1A", 10, 1},
+                                           UnsignedCase{"9:@", 10, 9},
+                                           UnsignedCase{" -1", 10, 0xFFFFFFFF},
+                                           UnsignedCase{"-4294967295", 10, 1},
+                                           UnsignedCase{"4294967295", 10, 0xFFFFFFFF},
+                                           UnsignedCase{"4294967296", 10, 0xFFFFFFFF},
+                                           UnsignedCase{"-4294967296", 10, 0xFFFFFFFF}));
 
 struct DecimalCase {
     const char* text;

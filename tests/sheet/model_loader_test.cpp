@@ -1,8 +1,6 @@
 // Loading the model once per sheet for every platform and run mode, and releasing it.
 #include "sheet/model_loader.h"
 
-#include "doubles/memory_target.h"
-#include "drivers/checker_device.h"
 #include "model/config_model.h"
 #include "platform/file_system.h"
 #include "stores/api_catalogue.h"
@@ -95,8 +93,8 @@ TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     EXPECT_EQ(255u, configModel().catalogueVersion);
     ASSERT_EQ(1u, shown_.size());
     EXPECT_EQ(kSheet, shown_[0].owner);
-    EXPECT_EQ("Unable to find KELVD.API.  Please re-install Forgeline.", shown_[0].text);
-    EXPECT_EQ("", shown_[0].caption);
+    EXPECT_EQ("|Unable to find KELVD.API.  Please re-install Forgeline.",
+              shown_[0].caption + "|" + shown_[0].text);
     EXPECT_EQ(kMbOk, shown_[0].type);
     EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
 }
@@ -108,33 +106,6 @@ TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCat
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
     EXPECT_EQ(kNoCatalogue, configModel().catalogueVersion); // so the hook-state file stays
-}
-
-TEST_F(ModelLoad, Windows9xListsTheCheckersModulesAndVxdsAndReleaseClosesTheDevice) {
-    configModel().isWin9x = true;
-    test::PutCheckerLists(machine_);
-    ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
-    EXPECT_EQ(std::vector<std::string>{"NDIS"}, test::Paths(configModel().drivers));
-    EXPECT_EQ(std::vector<std::string>{"VCOMM   "}, test::Paths(configModel().vxds));
-    EXPECT_EQ(1u, configModel().vxdApiCategories.Count());
-    EXPECT_TRUE(ReleaseModel());
-    EXPECT_TRUE(configModel().vxdApiCategories[0].eventNames.empty());
-    EXPECT_EQ(1u, devices_.closes.size());
-    EXPECT_EQ(kInvalidDevice, checkerDevice);
-}
-
-TEST_F(ModelLoad, EmbeddedTargetTakesThePlaceOfTheLocalInventory) {
-    MemoryTarget target;
-    RegKey key = 0;
-    ASSERT_EQ(0, target.registry().CreateKey(kLocalMachine, "SYSTEM\\ControlSet001\\Services\\Tgt",
-                                             reg::kAllAccess, &key));
-    const uint32_t type = 1;
-    target.registry().SetValue(key, "Type", reg::kDword, reinterpret_cast<const uint8_t*>(&type),
-                               4);
-    target.registry().CloseKey(key);
-    EXPECT_TRUE(loader_.LoadModel(kSheet, target.table()));
-    EXPECT_EQ(std::vector<std::string>{"Tgt"}, test::Paths(configModel().drivers));
-    EXPECT_EQ(0u, configModel().displayDrivers.Count());
 }
 
 } // namespace

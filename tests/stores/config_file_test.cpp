@@ -149,8 +149,10 @@ TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
         names[i] = "d" + std::to_string(i);
         entries.push_back({names[i].c_str(), 1});
     }
+    entries.push_back({names[0].c_str(), 2}); // found again once the index has grown
     MergeStateList(*table, entries.data(), entries.size());
     EXPECT_EQ(128u, table->Count());
+    EXPECT_EQ(2u, (*table)[2].checkState);
 }
 
 TEST(MergeStateListTest, PathsAlikeButInTheirMiddleEachFindTheirOwnRow) {
@@ -247,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         DriverSectionCase{
             "an entry past the end", 3, Driver("a.sys", 1) + Dword(~0u) + "b.sys", {1, 0}, 2},
         DriverSectionCase{
-            "no state byte", 2, (Driver("a.sys", 2) + Driver("b.sys", 1)).substr(0, 21), {2, 0}, 2},
+            "no state byte", 2, (Driver("a.sys", 2) + Driver("c.sys", 1)).substr(0, 21), {2, 0}, 2},
         DriverSectionCase{"n = 261, no 0 byte within n, an empty field",
                           4,
                           Driver(std::string(260, 'p'), 1) + Dword(5) + "a.sys\1" + Dword(0) +
@@ -272,6 +274,14 @@ TEST_F(DamagedConfigFile, CategoryFlagsAreCopiedUpToTheCategorysOwnCount) {
     EXPECT_EQ((std::vector<uint32_t>{0, 1, 1, 0}), LoadApi(1, Category("Memory", "\0"s)));
     EXPECT_EQ(2u, LoadApi(1, Category("Memory", "\2\1\2")).back());
     EXPECT_EQ(0u, LoadApi(1, Category("Memory", "")).back());
+    // Nine flags: the first eight are compared at once, then the ninth alone.
+    ApiCategory& wide = AddCategory(model_.apiCategories, "Wide", std::vector<uint8_t>(9));
+    for (const auto& [flags, state] : {std::pair{std::string(9, '\1'), 1u},
+                                       {std::string(8, '\1') + '\0', 2u},
+                                       {'\0' + std::string(8, '\1'), 2u}}) {
+        Load(FileWith(0, "", 1, Category("Wide", flags)));
+        EXPECT_EQ(state, wide.checkState);
+    }
 }
 
 TEST_F(DamagedConfigFile, BrokenCategoryEntriesAreSkippedOrEndTheSection) {

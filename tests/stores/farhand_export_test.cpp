@@ -56,8 +56,8 @@ protected:
 };
 
 TEST_F(FarhandExport, WholeScriptIsByteExact) {
-    Hold({1024, 4096, 1, 3, 8, 1});
-    AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
+    Hold({0xABCDEF, 0x2800, 1, 3, 8, 1});
+    AddCategory(model_.apiCategories, "A \"b\" \\c", {1, 0, 1}); // escaped, in the name only
     AddRow(model_.drivers, "a.sys", 1);
     AddRow(model_.displayDrivers, "a.sys", 1);
     AddRow(model_.displayDrivers, "b.sys", 0);
@@ -69,27 +69,18 @@ TEST_F(FarhandExport, WholeScriptIsByteExact) {
               "\"Group\"=\"System Bus Extender\"\n"
               "\"ErrorControl\"=dword:00000001\n"
               "\"Setup\"=dword:00000000\n"
-              "\"MemUsage\"=dword:00000400\n"
-              "\"StackThreshold\"=dword:00001000\n"
+              "\"MemUsage\"=dword:00ABCDEF\n" // upper-case hex
+              "\"StackThreshold\"=dword:00002800\n"
               "\"DRPopup\"=dword:00000001\n"
               "\"NumGuardBytes\"=dword:00000008\n"
               "\"MemTrackingOn\"=dword:00000001\n"
-              "\"Memory\"=hex:03,00,00,00,\\\n"
+              "\"A \\\"b\\\" \\\\c\"=hex:03,00,00,00,\\\n"
               " 01,00,01\n"
               "\"Driver\"=hex:61,2e,73,79,73,00,01,00\n"
               "\"UserDriver\"=hex:00\n"
               "\"InstalledDisplayDrivers\"=hex:61,2e,73,79,73,00,01,62,2e,73,79,73,00,00,00\n",
               Exported());
     EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(FarhandExport, QuotesAndBackslashesInANameAreEscapedAndDwordsAreUpperCaseHex) {
-    Hold({0xABCDEF, 0x2800, 2, 0, 32, 0});
-    AddCategory(model_.apiCategories, "A \"b\" \\c", {1});
-    std::string content = Exported();
-    EXPECT_NE(std::string::npos, content.find("\"MemUsage\"=dword:00ABCDEF\n"));
-    EXPECT_NE(std::string::npos, content.find("\"StackThreshold\"=dword:00002800\n"));
-    EXPECT_EQ(0u, Values().find("\"A \\\"b\\\" \\\\c\"=hex:01,00,00,00,\\\n 01\n"));
 }
 
 TEST_F(FarhandExport, CategoriesHoldTwentyFlagsALine) {

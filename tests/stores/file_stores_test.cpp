@@ -7,7 +7,6 @@
 #include "stores/farhand_export.h"
 #include "stores/hook_state_file.h"
 #include "stores/install_dirs.h"
-#include "stores/registry_store.h"
 #include "support/failing_file_system.h"
 #include "support/store_fixture.h"
 
@@ -111,22 +110,5 @@ TEST_P(LongInstallDirectory, SavesWheneverThePathFitsAndLeavesNoOtherFile) {
 
 INSTANTIATE_TEST_SUITE_P(Stores, LongInstallDirectory, ::testing::ValuesIn(kFileStores),
                          [](const auto& info) { return info.param.name; });
-
-// The stores of one OK stand apart: the hook-state file failing leaves the registry written.
-TEST_F(StoreFixture, FailedHookStateLeavesTheRegistryWritten) {
-    InstallSuite();
-    AddRow(model_.drivers, "atapi.sys", 1);
-    AddCategory(model_.apiCategories, "Memory", {1, 1});
-    FailingFileSystem failing;
-    failing.writeBudget = 3;
-    platform::ScopedFileSystem scope(failing);
-    SaveToRegistry(settings_);
-    SaveHookState();
-    platform::KeyHandle key;
-    std::vector<uint8_t> drivers;
-    ASSERT_TRUE(key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead));
-    ASSERT_TRUE(key.QueryBytes("Driver", &drivers));
-    EXPECT_EQ(std::string("atapi.sys\0\1\0", 12), std::string(drivers.begin(), drivers.end()));
-}
 
 } // namespace

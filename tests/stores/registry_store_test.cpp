@@ -111,10 +111,17 @@ TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChec
     EXPECT_EQ(expected, Held());
 }
 
+std::vector<std::string> UserNames(int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back("u" + std::to_string(i) + ".sys");
+    return names;
+}
+// The stored list of count user drivers named as UserNames names them, all selected.
 std::string UserList(int count) {
     std::string list;
-    for (int i = 0; i < count; ++i)
-        list += "u" + std::to_string(i) + ".sys" + std::string(1, '\0') + '\1';
+    for (const std::string& name : UserNames(count))
+        list += name + std::string(1, '\0') + '\1';
     return list + '\0';
 }
 
@@ -142,13 +149,6 @@ TEST_P(StoredLists, GiveTheirStatesToTheRows) {
     states.resize(2);
     EXPECT_EQ(GetParam().states, states) << GetParam().what;
     EXPECT_EQ(GetParam().userPaths, test::Paths(model_.userDrivers)) << GetParam().what;
-}
-
-std::vector<std::string> UserNames(int count) {
-    std::vector<std::string> names;
-    for (int i = 0; i < count; ++i)
-        names.push_back("u" + std::to_string(i) + ".sys");
-    return names;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -13,24 +13,13 @@ std::string Bytes(std::initializer_list<int> values) {
     return bytes;
 }
 
-std::vector<DriverEntry> Rows(std::initializer_list<std::pair<const char*, uint32_t>> rows) {
-    std::vector<DriverEntry> table;
-    for (const auto& [path, state] : rows) {
-        table.emplace_back();
-        table.back().path = path;
-        table.back().checkState = state;
-    }
-    return table;
-}
-
-TEST(StateList, RowsEncodeAsNameZeroStateAndATerminator) {
-    std::vector<DriverEntry> rows = Rows({{"a.sys", 1}, {"b.sys", 0}});
-    EXPECT_EQ(Bytes({0x61, 0x2E, 0x73, 0x79, 0x73, 0x00, 0x01, 0x62, 0x2E, 0x73, 0x79, 0x73, 0x00,
-                     0x00, 0x00}),
-              EncodeStateList(rows.data(), rows.size()));
-    EXPECT_EQ(Bytes({0}), EncodeStateList(nullptr, 0)); // an empty table
-    rows = Rows({{"x", 0x102}});                        // only the low byte of a state is kept
-    EXPECT_EQ(Bytes({'x', 0, 2, 0}), EncodeStateList(rows.data(), rows.size()));
+// The bytes of whole lists are checked with the registry store's values.
+TEST(StateList, EmptyTableIsTheTerminatorAndOnlyTheLowByteOfAStateIsKept) {
+    EXPECT_EQ(Bytes({0}), EncodeStateList(nullptr, 0));
+    DriverEntry row;
+    row.path = "x";
+    row.checkState = 0x102;
+    EXPECT_EQ(Bytes({'x', 0, 2, 0}), EncodeStateList(&row, 1));
 }
 
 struct DecodeCase {

@@ -4,6 +4,9 @@
 
 #include <string>
 #include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -54,18 +57,29 @@ TEST(StringIntMapTest, GrowsPastTheEntryCountThroughThePrimesThenDoubles) {
     }
 }
 
-TEST(StringIntMapTest, RemoveAllKeepsTheGrownBucketCount) {
+// The memory in use on the heap, where the C library tells it; 0 elsewhere.
+size_t HeapInUse() {
+#ifdef __GLIBC__
+    return mallinfo2().uordblks;
+#else
+    return 0;
+#endif
+}
+
+TEST(StringIntMapTest, RemoveAllGivesBackTheKeysAndKeepsTheGrownBucketCount) {
     StringIntMap map;
-    for (int i = 0; i < 100; ++i)
-        map.SetAt(Key(i), i);
-    EXPECT_EQ(197u, map.BucketCount());
+    const size_t before = HeapInUse();
+    for (int i = 0; i < 2000; ++i) // about 200 KB of keys
+        map.SetAt(Key(i) + std::string(100, 'k'), i);
+    EXPECT_EQ(3203u, map.BucketCount());
     map.RemoveAll();
+    EXPECT_LT(HeapInUse(), before + 64 * 1024); // the keys' bytes are given back
     EXPECT_EQ(0u, map.Count());
     int32_t value;
-    EXPECT_FALSE(map.Lookup(Key(1), &value));
+    EXPECT_FALSE(map.Lookup(Key(1) + std::string(100, 'k'), &value));
     for (int i = 0; i < 25; ++i) // refilling from the larger size, the map works as before
         map.SetAt(Key(i), i);
-    EXPECT_EQ(197u, map.BucketCount());
+    EXPECT_EQ(3203u, map.BucketCount());
     ASSERT_TRUE(map.Lookup(Key(24), &value));
     EXPECT_EQ(24, value);
 }
