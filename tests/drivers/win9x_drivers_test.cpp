@@ -77,7 +77,8 @@ TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
     EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME", "LAST"}), Names(configModel().drivers));
 }
 
-TEST_F(Win9xLists, VxdChainGivesBlankPaddedNamesWithoutTheExcludedOnes) {
+TEST_F(Win9xLists, VxdChainReplacesTheRowsWithBlankPaddedNamesWithoutTheExcludedOnes) {
+    configModel().vxds.AppendSlot()->path = "OLD";
     Block(0, BlockAt(1), "VMM     ");
     Block(1, BlockAt(2), "VCOMM   ");
     Block(2, BlockAt(3), "NTKERN  ");

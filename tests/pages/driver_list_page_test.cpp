@@ -118,7 +118,7 @@ protected:
 using Kinds = ::testing::Types<DriverPageKind, VxdPageKind>;
 TYPED_TEST_SUITE(DriverList, Kinds);
 
-TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
+TYPED_TEST(DriverList, FillShowsEveryRowSortedAndSelectAllChecksThemAll) {
     this->Open();
     EXPECT_EQ((std::vector<std::string>{"A.SYS", "B.SYS", "C.SYS", "D.SYS", "E.SYS"}),
               this->Names());
@@ -134,10 +134,16 @@ TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
     EXPECT_EQ(0, this->page_.SortColumn());
     // Keys are positions in the tables: the user row comes after the four listed ones.
     EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
-    // Filled as one update, which has ended; so has the one of Select All.
+    // Filled as one update, which has ended; so has the one of Select All, which checks every
+    // row as Deselect All clears it.
     EXPECT_TRUE(list.Redrawing());
     this->window_->Click(IDC_SELECT_ALL);
     EXPECT_TRUE(list.Redrawing());
+    EXPECT_EQ(std::vector<bool>(5, true), this->Checks());
+    EXPECT_EQ(std::vector<uint32_t>(4, 1), test::States(TypeParam::Listed()));
+    this->window_->Click(IDC_DESELECT_ALL);
+    EXPECT_EQ(std::vector<bool>(5, false), this->Checks());
+    this->ExpectAgreement();
 }
 
 TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfThatRow) {
@@ -172,17 +178,6 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
     list.PressSpace();
     EXPECT_EQ(1, list.LastResult());
     EXPECT_EQ(0, this->page_.OnKeyDownList({TypeParam::kList, platform::kLvnKeyDown, -1, 'A'}));
-    this->ExpectAgreement();
-}
-
-TYPED_TEST(DriverList, SelectAllAndDeselectAllSetEveryRow) {
-    this->Open();
-    this->window_->Click(IDC_SELECT_ALL);
-    EXPECT_EQ(std::vector<bool>(5, true), this->Checks());
-    for (const DriverEntry& row : TypeParam::Listed())
-        EXPECT_EQ(1u, row.checkState);
-    this->window_->Click(IDC_DESELECT_ALL);
-    EXPECT_EQ(std::vector<bool>(5, false), this->Checks());
     this->ExpectAgreement();
 }
 
