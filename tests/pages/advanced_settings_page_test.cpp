@@ -1,7 +1,6 @@
 #include "pages/advanced_settings_page.h"
 
 #include "doubles/headless/memory_edit.h"
-#include "pages/scalar_pages.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>
@@ -80,17 +79,6 @@ TEST_F(AdvancedPage, OnlyTheFirstBrokenRuleIsReported) {
     EXPECT_EQ(0u, Validate("-1", "1024"));
     EXPECT_EQ(0u, Validate("2048KB", "0x2800")); // both bounds of the threshold pass
     EXPECT_EQ(0u, Validate("1024", "400"));
-}
-
-TEST(ScalarPagesTest, NewPagesHoldTheInitialValuesAndUnboundEditsReadAs1024) {
-    GeneralSettingsPage general;
-    AdvancedSettingsPage advanced;
-    MemoryTrackPage memoryTrack;
-    ScalarPages pages{general, advanced, memoryTrack};
-    EXPECT_EQ(ScalarSettings(), pages.Read());
-    pages.Apply(ScalarSettings{5000, 0x800, 2, 3, 32, 0});
-    // No window: the edits read as empty.
-    EXPECT_EQ((ScalarSettings{1024, 1024, 2, 3, 32, 0}), pages.Read());
 }
 
 } // namespace
