@@ -88,25 +88,23 @@ protected:
     ScopedSystemInfo scoped_{system_};
 };
 
-TEST_F(PrinterDrivers, DriverOfTwoModelsIsListedTwiceAfterTheDisplayDrivers) {
+// A driver of two models is listed twice, after the display drivers; one without a version
+// resource is described by its path.
+TEST_F(PrinterDrivers, EveryModelsDriverIsListedAfterTheDisplayDrivers) {
     Device(0, "vga", "VGA");
-    Printer("Version-3", "Model A", "PRINTER.DLL");
-    Printer("Version-3", "Model B", "PRINTER.DLL");
-    EnumerateDisplayDrivers();
-    EnumeratePrinterDrivers();
-    EXPECT_EQ((std::vector<std::string>{"vga.dll", Spooled("PRINTER.DLL"), Spooled("PRINTER.DLL")}),
-              Column(&DriverEntry::path));
-    EXPECT_EQ("Described test driver with a long des", configModel().displayDrivers[1].description);
-}
-
-TEST_F(PrinterDrivers, FilesWithoutVersionResourceAreDescribedByTheirPath) {
     Printer("Version-2-3", "Plain", "PLAINPRN.DLL"); // the version follows the last "-"
     Printer("Version-3", "Missing", "MISSING.DLL");
-    Printer("Version3", "Model", "PRINTER.DLL"); // no version: passed over
+    Printer("Version-3", "Model A", "PRINTER.DLL");
+    Printer("Version-3", "Model B", "PRINTER.DLL");
     Printer("Version-3", "No driver", nullptr);
+    Printer("Version3", "Model", "PRINTER.DLL"); // no version: passed over
+    EnumerateDisplayDrivers();
     EnumeratePrinterDrivers();
-    EXPECT_EQ((std::vector<std::string>{Spooled("PLAINPRN.DLL"), Spooled("MISSING.DLL")}),
+    const std::string described = "Described test driver with a long des";
+    EXPECT_EQ((std::vector<std::string>{"VGA", Spooled("PLAINPRN.DLL"), Spooled("MISSING.DLL"),
+                                        described, described}),
               Column(&DriverEntry::description));
+    EXPECT_EQ(Spooled("PRINTER.DLL"), configModel().displayDrivers[4].path);
 }
 
 } // namespace
