@@ -111,6 +111,13 @@ TEST_F(Win9xLists, ListsLongerThanTheTableFillIt) {
     EXPECT_EQ("V255", configModel().vxds[255].path);
 }
 
+TEST_F(Win9xLists, WalkEndsAfter65536Entries) {
+    for (uint32_t i = 0; i <= 65536; ++i) // only the 65536th and the 65537th have a value
+        Module(i, i < 65536 ? ModuleAt(i + 1) : 0, i >= 65535, i < 65536 ? "EDGE" : "LAST");
+    EnumerateCheckerModules();
+    EXPECT_EQ(std::vector<std::string>{"EDGE"}, Names(configModel().drivers));
+}
+
 TEST_F(Win9xLists, ClosedDeviceEmptiesTheDriversButLeavesTheVxds) {
     configModel().drivers.AppendSlot()->path = "OLD";
     configModel().vxds.AppendSlot()->path = "OLD";

@@ -62,10 +62,12 @@ TEST(GeneralPage, ClickedButtonsSetTheirValuesAndLaterSettersLeaveTheButtons) {
     EXPECT_NE(kChecked, window.Button(IDC_START_DISABLED).GetCheck());
     page.SetStart(3);
     EXPECT_EQ(kChecked, window.Button(IDC_START_BOOT).GetCheck());
-    // A click that leaves its button unchecked changes nothing.
+    // A click that leaves its button unchecked is handled and changes nothing; one on another
+    // control is not the page's.
     window.Button(IDC_START_BOOT).SetCheck(platform::kUnchecked);
-    page.OnButtonClicked(IDC_START_BOOT);
+    EXPECT_TRUE(page.OnButtonClicked(IDC_START_BOOT));
     EXPECT_EQ(3u, page.GetStart());
+    EXPECT_FALSE(page.OnButtonClicked(IDC_MEMORY_TRACKING));
 }
 
 class MemoryPage : public ::testing::Test {
