@@ -1,5 +1,6 @@
-// Display drivers from the video device map, and printer drivers from the spooler's keys, in the
-// platform's own registry (Wine's under Wine).
+// Display drivers from the video device map, and printer drivers from the spooler's keys, in a
+// registry of the test's own (the device map of a real one is the system's).
+#include "doubles/memory_registry.h"
 #include "drivers/display_drivers.h"
 #include "drivers/printer_drivers.h"
 #include "model/config_model.h"
@@ -8,19 +9,15 @@
 #include "support/registry_fixture.h"
 #include "support/test_drivers.h"
 
-#include <map>
-
 namespace {
 
 using namespace platform;
 using namespace kelvd;
 
 constexpr const char* kVideoMap = "HARDWARE\\DEVICEMAP\\VIDEO";
-// Device keys lie in the tests' own key: the system's video keys may be volatile.
 constexpr const char* kDevices = "Software\\KelvdTest\\Video";
 constexpr const char* kPrinters =
     "SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86";
-constexpr int kVideoValues = 4;
 
 std::vector<std::string> Column(std::string DriverEntry::*field) {
     std::vector<std::string> values;
@@ -31,32 +28,8 @@ std::vector<std::string> Column(std::string DriverEntry::*field) {
 
 class DisplayDrivers : public test::RegistryFixture {
 protected:
-    DisplayDrivers() : RegistryFixture({kPrinters}) {}
-
-    // The device map may be the system's own: its values are put aside and put back.
-    void SetUp() override {
-        RegistryFixture::SetUp();
-        test::ResetModel();
-        KeyHandle map;
-        ASSERT_TRUE(map.Create(kLocalMachine, kVideoMap, reg::kAllAccess));
-        for (int n = 0; n < kVideoValues; ++n) {
-            std::vector<uint8_t> data;
-            if (map.QueryBytes(VideoValue(n).c_str(), &data))
-                saved_[n] = data;
-            registry().DeleteValue(map.get(), VideoValue(n).c_str());
-        }
-    }
-    void TearDown() override {
-        KeyHandle map;
-        ASSERT_TRUE(map.Open(kLocalMachine, kVideoMap, reg::kAllAccess));
-        for (int n = 0; n < kVideoValues; ++n)
-            registry().DeleteValue(map.get(), VideoValue(n).c_str());
-        for (const auto& [n, data] : saved_)
-            registry().SetValue(map.get(), VideoValue(n).c_str(), reg::kSz, data.data(),
-                                static_cast<uint32_t>(data.size()));
-        test::ResetModel();
-        RegistryFixture::TearDown();
-    }
+    void SetUp() override { test::ResetModel(); }
+    void TearDown() override { test::ResetModel(); }
 
     static std::string VideoValue(int n) { return "\\Device\\Video" + std::to_string(n); }
     // A video device n whose key holds the driver list (a REG_MULTI_SZ), and a description when
@@ -70,7 +43,8 @@ protected:
             PutString(key.c_str(), "Device Description", description);
     }
 
-    std::map<int, std::vector<uint8_t>> saved_;
+    MemoryRegistry registry_;
+    ScopedRegistry scope_{registry_};
 };
 
 TEST_F(DisplayDrivers, EveryDeviceUpToTheFirstMissingValueGivesItsFirstDriver) {
@@ -114,27 +88,23 @@ protected:
     ScopedSystemInfo scoped_{system_};
 };
 
-TEST_F(PrinterDrivers, DriverOfTwoModelsIsListedTwiceAfterTheDisplayDrivers) {
+// A driver of two models is listed twice, after the display drivers; one without a version
+// resource is described by its path.
+TEST_F(PrinterDrivers, EveryModelsDriverIsListedAfterTheDisplayDrivers) {
     Device(0, "vga", "VGA");
-    Printer("Version-3", "Model A", "PRINTER.DLL");
-    Printer("Version-3", "Model B", "PRINTER.DLL");
-    EnumerateDisplayDrivers();
-    EnumeratePrinterDrivers();
-    EXPECT_EQ((std::vector<std::string>{"vga.dll", Spooled("PRINTER.DLL"), Spooled("PRINTER.DLL")}),
-              Column(&DriverEntry::path));
-    EXPECT_EQ("Described test driver with a long des", configModel().displayDrivers[1].description);
-    EXPECT_EQ("Installed display drivers", configModel().displayDrivers[2].group);
-    EXPECT_EQ(-1, configModel().displayDrivers[2].startType);
-}
-
-TEST_F(PrinterDrivers, FilesWithoutVersionResourceAreDescribedByTheirPath) {
     Printer("Version-2-3", "Plain", "PLAINPRN.DLL"); // the version follows the last "-"
     Printer("Version-3", "Missing", "MISSING.DLL");
-    Printer("Version3", "Model", "PRINTER.DLL"); // no version: passed over
+    Printer("Version-3", "Model A", "PRINTER.DLL");
+    Printer("Version-3", "Model B", "PRINTER.DLL");
     Printer("Version-3", "No driver", nullptr);
+    Printer("Version3", "Model", "PRINTER.DLL"); // no version: passed over
+    EnumerateDisplayDrivers();
     EnumeratePrinterDrivers();
-    EXPECT_EQ((std::vector<std::string>{Spooled("PLAINPRN.DLL"), Spooled("MISSING.DLL")}),
+    const std::string described = "Described test driver with a long des";
+    EXPECT_EQ((std::vector<std::string>{"VGA", Spooled("PLAINPRN.DLL"), Spooled("MISSING.DLL"),
+                                        described, described}),
               Column(&DriverEntry::description));
+    EXPECT_EQ(Spooled("PRINTER.DLL"), configModel().displayDrivers[4].path);
 }
 
 } // namespace

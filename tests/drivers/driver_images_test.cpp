@@ -39,17 +39,6 @@ TEST_P(DriverImage, DamagedOneHasNoDescription) {
 INSTANTIATE_TEST_SUITE_P(Damaged, DriverImage, ::testing::ValuesIn(DamagedVersionImages()),
                          [](const auto& info) { return info.param.name; });
 
-TEST(DriverImages, SoundOneMadeByteByByteIsDescribed) {
-    kelvd::test::TempDir dir;
-    const ImageBytes image =
-        VersionImage({VersionBlock({VersionText(u"FileDescription", u"Tiny driver")})});
-    const std::string path = dir.File("TINY.SYS");
-    ASSERT_TRUE(WriteWholeFile(path, std::string(image.begin(), image.end())));
-    std::string description;
-    EXPECT_TRUE(Describe(path, &description));
-    EXPECT_EQ("Tiny driver", description);
-}
-
 // The fuzzer's seeds: the driver images of the build, those that make_seeds writes (the fuzz
 // tree's), and its working corpus, when they are there.
 TEST(DriverImages, EveryImageOfTheFuzzersCorpusIsDescribedOnlyWhenSound) {

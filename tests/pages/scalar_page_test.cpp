@@ -62,10 +62,12 @@ TEST(GeneralPage, ClickedButtonsSetTheirValuesAndLaterSettersLeaveTheButtons) {
     EXPECT_NE(kChecked, window.Button(IDC_START_DISABLED).GetCheck());
     page.SetStart(3);
     EXPECT_EQ(kChecked, window.Button(IDC_START_BOOT).GetCheck());
-    // A click that leaves its button unchecked changes nothing.
+    // A click that leaves its button unchecked is handled and changes nothing; one on another
+    // control is not the page's.
     window.Button(IDC_START_BOOT).SetCheck(platform::kUnchecked);
-    page.OnButtonClicked(IDC_START_BOOT);
+    EXPECT_TRUE(page.OnButtonClicked(IDC_START_BOOT));
     EXPECT_EQ(3u, page.GetStart());
+    EXPECT_FALSE(page.OnButtonClicked(IDC_MEMORY_TRACKING));
 }
 
 class MemoryPage : public ::testing::Test {
@@ -80,7 +82,7 @@ protected:
     test::PageHarness harness_;
 };
 
-TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
+TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnotherAndPickedItemsGiveTheirCounts) {
     platform::HeadlessDialogWindow& window = Open(1, 16);
     platform::MemoryComboBox& guardBytes = window.ComboBox(IDC_GUARD_BYTES);
     EXPECT_EQ((std::vector<std::string>{"0", "8", "16", "32"}), guardBytes.Items());
@@ -91,23 +93,18 @@ TEST_F(MemoryPage, ShowsTheCountOfferedAndNoSelectionForAnother) {
     page_.ShowSettings(); // the selection stays as it was
     EXPECT_EQ(2, guardBytes.GetCurSel());
     EXPECT_EQ(12u, page_.GetNumGuardBytes());
+    for (auto [item, count] : {std::pair{2, 16u}, {0, 0u}, {1, 8u}, {3, 32u}}) {
+        guardBytes.Choose(item);
+        EXPECT_EQ(count, page_.GetNumGuardBytes()) << item;
+    }
+    guardBytes.SetCurSel(platform::kNoSelection); // the user cannot choose that: eight
+    page_.OnGuardBytesSelChange();
+    EXPECT_EQ(8u, page_.GetNumGuardBytes());
 
     MemoryTrackPage fresh;
     fresh.SetNumGuardBytes(12);
     test::PageHarness other;
     EXPECT_EQ(platform::kNoSelection, other.Open(fresh).ComboBox(IDC_GUARD_BYTES).GetCurSel());
-}
-
-TEST_F(MemoryPage, PickedItemsGiveTheirCountsAndNoSelectionGivesEight) {
-    platform::MemoryComboBox& guardBytes = Open(1, 12).ComboBox(IDC_GUARD_BYTES);
-    EXPECT_EQ(12u, page_.GetNumGuardBytes());
-    for (auto [item, count] : {std::pair{2, 16u}, {0, 0u}, {1, 8u}, {3, 32u}}) {
-        guardBytes.Choose(item);
-        EXPECT_EQ(count, page_.GetNumGuardBytes()) << item;
-    }
-    guardBytes.SetCurSel(platform::kNoSelection); // the user cannot choose that
-    page_.OnGuardBytesSelChange();
-    EXPECT_EQ(8u, page_.GetNumGuardBytes());
 }
 
 TEST_F(MemoryPage, TrackingCheckBoxEnablesTheListAndKeepsTheCount) {

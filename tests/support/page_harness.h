@@ -4,16 +4,21 @@
 #pragma once
 
 #include "doubles/headless/headless_sheet_window.h"
+#include "doubles/headless/library_templates.h"
 #include "framework/tabbed_dlg_page.h"
+#include "res/resource.h"
 
 namespace kelvd::test {
 
 class PageHarness : private platform::SheetHost {
 public:
-    PageHarness();
+    PageHarness() : sheet_("", HeadlessTemplateOf, IDD_SETTINGS_SHEET, *this, desktop_) {}
 
     // Makes the page's window, binds its controls and initialises it.
-    platform::HeadlessDialogWindow& Open(TabbedDlgPage& page);
+    platform::HeadlessDialogWindow& Open(TabbedDlgPage& page) {
+        page.Create(sheet_);
+        return *sheet_.Page(page.TemplateId());
+    }
 
     platform::HeadlessSheetWindow& Sheet() { return sheet_; }
 

@@ -1,12 +1,10 @@
 // The embedded target's drivers and display drivers, read through the host's table, and the
 // display-driver list recorded locally for the host.
+#include "doubles/memory_registry.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
-#include "support/registry_fixture.h"
 #include "target/target_drivers.h"
 #include "test_host.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -15,18 +13,17 @@ using namespace kelvd;
 const std::string kServices = "SYSTEM\\ControlSet001\\Services\\";
 constexpr const char* kLocalKey = "SOFTWARE\\Ostrand\\EmbeddedFL";
 
-class TargetDrivers : public test::RegistryFixture {
+// The host's own registry is one of the test's, where the host made the key.
+class TargetDrivers : public test::ModelFixture {
 protected:
-    TargetDrivers() : RegistryFixture({kLocalKey}) {}
     void SetUp() override {
-        RegistryFixture::SetUp();
-        test::ResetModel();
-        PutString(kLocalKey, "Other", "x"); // the host made the key
+        ModelFixture::SetUp();
+        ASSERT_TRUE(platform::KeyHandle().Create(platform::kLocalMachine, kLocalKey,
+                                                 platform::reg::kAllAccess));
     }
     void TearDown() override {
         EXPECT_EQ(0u, host_.registry().OpenHandleCount());
-        test::ResetModel();
-        RegistryFixture::TearDown();
+        ModelFixture::TearDown();
     }
 
     // A service of the target with a type and, unless 0, a start.
@@ -44,17 +41,21 @@ protected:
         host_.PutText(kServices + name + "\\Device0", "InstalledDisplayDrivers",
                       std::string(driver) + '\0' + "second", 7);
     }
-    // The list text stored locally, or "(none)". (The list is set without its terminator;
-    // NT's registry adds one, the substitute's does not.)
-    static std::string ListText() {
+    // The list stored locally, a text without its terminator, or "(none)".
+    std::string ListText() {
         platform::KeyHandle key;
         std::vector<uint8_t> bytes;
+        uint32_t type = 0, size = 0;
         if (!key.Open(platform::kLocalMachine, kLocalKey, platform::reg::kRead) ||
             !key.QueryBytes("InstalledDisplayDrivers", &bytes))
             return "(none)";
-        return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+        local_.QueryValue(key.get(), "InstalledDisplayDrivers", &type, nullptr, &size);
+        EXPECT_EQ(platform::reg::kSz, type);
+        return std::string(bytes.begin(), bytes.end());
     }
 
+    platform::MemoryRegistry local_;
+    platform::ScopedRegistry scope_{local_};
     test::TestHost host_;
 };
 
@@ -105,31 +106,12 @@ TEST_F(TargetDrivers, SystemStartVideoServicesGiveTheirFirstDisplayDriver) {
     EXPECT_EQ("Installed display drivers", configModel().displayDrivers[1].group);
     EXPECT_EQ(-1, configModel().displayDrivers[1].startType);
     EXPECT_EQ("mga64;s3;", ListText());
-}
-
-TEST_F(TargetDrivers, ListIsStoredAsItsTextWithoutATerminatingZero) {
-    platform::MemoryRegistry local;
-    platform::ScopedRegistry scope(local);
-    platform::KeyHandle key;
-    ASSERT_TRUE(key.Create(platform::kLocalMachine, kLocalKey, platform::reg::kAllAccess));
-    Video("Mga", "Video", "mga64");
-    Video("S3", "Video", "s3");
-    EnumerateTargetDrivers(*host_.table());
-    uint32_t type = 0, size = 0;
-    EXPECT_EQ(0, local.QueryValue(key.get(), "InstalledDisplayDrivers", &type, nullptr, &size));
-    EXPECT_EQ(platform::reg::kSz, type);
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(key.QueryBytes("InstalledDisplayDrivers", &bytes));
-    EXPECT_EQ("mga64;s3;", std::string(bytes.begin(), bytes.end()));
-}
-
-TEST_F(TargetDrivers, ListIsNotStoredWhereTheHostHasNoKey) {
+    // Where the host has no key, none is made for the list.
     platform::DeleteKeyTree(platform::kLocalMachine, kLocalKey);
-    Video("Mga", "Video", "mga64");
+    test::ResetModel();
     EnumerateTargetDrivers(*host_.table());
-    EXPECT_EQ(1u, configModel().displayDrivers.Count());
-    platform::KeyHandle key;
-    EXPECT_FALSE(key.Open(platform::kLocalMachine, kLocalKey, platform::reg::kRead));
+    EXPECT_EQ(2u, configModel().displayDrivers.Count());
+    EXPECT_EQ("(none)", ListText());
 }
 
 TEST_F(TargetDrivers, StringsWithoutTerminatorsAreReadWhole) {

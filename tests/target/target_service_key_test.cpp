@@ -1,5 +1,6 @@
 // The checker's service key written on the embedded target.
 #include "platform/system_info.h"
+#include "support/store_fixture.h"
 #include "target/target_service_key.h"
 #include "test_host.h"
 
@@ -8,12 +9,10 @@
 namespace {
 
 using namespace kelvd;
+using test::Dword;
 
 constexpr const char* kCheckerKey = "System\\ControlSet001\\Services\\Kelvd";
 
-std::string Dword(uint32_t value) {
-    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
-}
 std::string Utf16(const std::string& text) {
     const TargetString units = Widen(text);
     return std::string(reinterpret_cast<const char*>(units.c_str()),

@@ -1,11 +1,11 @@
 #include "target/target_store.h"
 
-#include "doubles/memory_target.h"
 #include "platform/file_system.h"
 #include "stores/registry_store.h"
 #include "support/store_fixture.h"
 #include "target/target_drivers.h"
 #include "target/target_key.h"
+#include "test_host.h"
 
 #include <gtest/gtest.h>
 
@@ -22,88 +22,59 @@ protected:
         InstallSuite();
     }
 
-    // A value of the target's checker key: its bytes, or nothing when it is missing.
-    std::optional<std::string> Value(const char* name) {
-        platform::ScopedRegistry scope(target_.registry());
-        platform::KeyHandle key;
-        std::vector<uint8_t> bytes;
-        if (!key.Open(platform::kLocalMachine, kTargetServiceKey, platform::reg::kRead) ||
-            !key.QueryBytes(name, &bytes))
-            return std::nullopt;
-        return std::string(bytes.begin(), bytes.end());
-    }
-    void PutTarget(const char* name, const std::string& bytes,
-                   uint32_t type = platform::reg::kBinary) {
-        platform::ScopedRegistry scope(target_.registry());
-        Put(kTargetServiceKey, name, type, bytes);
-    }
+    // A value of the target's checker key: its bytes, or "(none)".
+    std::string Value(const char* name) { return host_.Bytes(kTargetServiceKey, name); }
     bool HookStateSaved() const {
         std::string content;
         return platform::ReadWholeFile(dir_.File("hookstate.dat"), platform::OpenMode::ReadBinary,
                                        &content);
     }
 
-    MemoryTarget target_;
+    test::TestHost host_;
 };
 
 TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
+    EXPECT_FALSE(LoadFromTarget(*host_.table())); // no checker key yet: nothing to load
     AddRow(model_.drivers, "Atdisk", 1);
     AddRow(model_.displayDrivers, "mga64.dll", 2);
     AddRow(model_.userDrivers, "C:\\u.sys", 1);
-    AddCategory(model_.apiCategories, "Memory", {0, 1});
+    // A name reaches the target converted from the ANSI code page (1252 here), where 0x80 to 0x9F
+    // are characters such as the euro sign, not the C1 controls of Latin-1.
+    std::string name;
+    for (int byte = 0x80; byte < 0xA0; ++byte)
+        name += static_cast<char>(byte);
+    AddCategory(model_.apiCategories, name, {0, 1});
     Hold({4096, 0x800, 2, 3, 32, 0});
-    SaveToTarget(*target_.table(), settings_);
+    SaveToTarget(*host_.table(), settings_);
     EXPECT_EQ(std::string("\0\x10\0\0", 4), Value("MemUsage"));
     // Start comes from the service entries written first (0 when absent), never from the page.
     EXPECT_EQ(std::string(4, '\0'), Value("Start"));
-    EXPECT_TRUE(Value("Group"));
-    EXPECT_EQ(std::string("\2\0\0\0\0\1", 6), Value("Memory"));
+    EXPECT_NE("(none)", Value("Group"));
+    EXPECT_EQ(std::string("\2\0\0\0\0\1", 6), Value(name.c_str()));
     EXPECT_EQ(std::string("Atdisk\0\1\0", 9), Value("Driver"));
     EXPECT_EQ(std::string("mga64.dll\0\2\0", 12), Value("InstalledDisplayDrivers"));
     EXPECT_EQ(std::string("C:\\u.sys\0\1\0", 11), Value("UserDriver"));
     EXPECT_TRUE(HookStateSaved());
+    host_.PutDword(kTargetServiceKey, "Start", 3);
     model_.SetAllChecked(0);
     Hold(ScalarSettings());
-    Take(LoadFromTarget(*target_.table()));
-    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held()); // Start as the target has it
+    Take(LoadFromTarget(*host_.table()));
+    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 32, 0}), Held()); // Start as the target has it
     EXPECT_EQ(
         (std::vector<uint32_t>{1, 2, 1}),
         (std::vector<uint32_t>{model_.drivers[0].checkState, model_.displayDrivers[0].checkState,
                                model_.userDrivers[0].checkState}));
-    EXPECT_EQ(0u, target_.registry().OpenHandleCount());
-}
-
-// Names reach the target converted from the ANSI code page (1252 here), where 0x80 to 0x9F are
-// characters such as the euro sign, not the C1 controls of Latin-1.
-TEST_F(TargetStore, NamesAreConvertedFromTheAnsiCodePage) {
-    std::string name;
-    for (int byte = 0x80; byte < 0xA0; ++byte)
-        name += static_cast<char>(byte);
-    AddCategory(model_.apiCategories, name, {1});
-    SaveToTarget(*target_.table(), settings_);
-    EXPECT_EQ(std::string("\1\0\0\0\1", 5), Value(name.c_str()));
-}
-
-TEST_F(TargetStore, StartIsReadButNotWrittenAndWithoutTheKeyNothingChanges) {
-    Hold({4096, 0x800, 2, 0, 32, 0});
-    Take(LoadFromTarget(*target_.table()));
-    EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 0, 32, 0}), Held());
-    PutTarget("Start", std::string("\3\0\0\0", 4), platform::reg::kDword);
-    Take(LoadFromTarget(*target_.table()));
-    EXPECT_EQ(3u, Held().start);
-    settings_.start = 0;
-    SaveToTarget(*target_.table(), settings_);
-    EXPECT_EQ(std::string("\3\0\0\0", 4), Value("Start"));
+    EXPECT_EQ(0u, host_.registry().OpenHandleCount());
 }
 
 TEST_F(TargetStore, UserDriverIsNeverRemovedAndEveryEntryBecomesAUserRow) {
     AddRow(model_.drivers, "a.sys", 0);
     AddRow(model_.userDrivers, "C:\\A.SYS", 1);
-    SaveToTarget(*target_.table(), settings_);
+    SaveToTarget(*host_.table(), settings_);
     model_.userDrivers.Clear();
-    SaveToTarget(*target_.table(), settings_);
+    SaveToTarget(*host_.table(), settings_);
     EXPECT_EQ(std::string("C:\\A.SYS\0\1\0", 11), Value("UserDriver"));
-    Take(LoadFromTarget(*target_.table()));
+    Take(LoadFromTarget(*host_.table()));
     EXPECT_EQ(std::vector<std::string>{"C:\\A.SYS"}, test::Paths(model_.userDrivers));
     EXPECT_EQ(0u, model_.drivers[0].checkState); // not given to the drivers row of its name
 }
@@ -112,10 +83,10 @@ TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
     for (int i = 0; i < 256; ++i)
         AddRow(model_.drivers, "C:\\A\\Long\\Directory\\For\\Every\\Driver\\d" + std::to_string(i),
                1);
-    SaveToTarget(*target_.table(), settings_);
-    EXPECT_GT(Value("Driver")->size(), 8192u);
+    SaveToTarget(*host_.table(), settings_);
+    EXPECT_GT(Value("Driver").size(), 8192u);
     model_.SetAllChecked(0);
-    Take(LoadFromTarget(*target_.table()));
+    Take(LoadFromTarget(*host_.table()));
     EXPECT_EQ(1u, model_.drivers[255].checkState);
 }
 
@@ -124,7 +95,7 @@ TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
 // only what it answers soundly.
 struct Misbehaviour {
     const char* name;
-    void (*apply)(TargetRegistry& host, MemoryTarget& target);
+    void (*apply)(TargetRegistry& host, test::TestHost& target);
     size_t drivers; // the services enumerated
     bool loads, saves;
 };
@@ -146,15 +117,12 @@ public:
 TargetRegistry* MisbehavingHost::honest_;
 
 TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
-    {
-        platform::ScopedRegistry scope(target_.registry());
-        PutDword("System\\ControlSet001\\Services\\Atdisk", "Type", 1);
-    }
-    PutTarget("MemUsage", Dword(0x2000), platform::reg::kDword);
-    PutTarget("Driver", std::string("a.sys\0\2\0", 8));
-    honest_ = target_.table();
+    host_.PutDword("System\\ControlSet001\\Services\\Atdisk", "Type", 1);
+    host_.PutDword(kTargetServiceKey, "MemUsage", 0x2000);
+    host_.PutBytes(kTargetServiceKey, "Driver", platform::reg::kBinary, {"a.sys\0\2\0", 8});
+    honest_ = host_.table();
     TargetRegistry host = *honest_;
-    GetParam().apply(host, target_);
+    GetParam().apply(host, host_);
     EnumerateTargetDrivers(host);
     EXPECT_EQ(GetParam().drivers, model_.drivers.Count());
     test::ResetModel();
@@ -166,41 +134,42 @@ TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     SaveToTarget(host, settings_);
     EXPECT_EQ(Dword(GetParam().saves ? 4096 : 0x2000), Value("MemUsage"));
     EXPECT_EQ(GetParam().saves, HookStateSaved());
-    EXPECT_EQ(0u, target_.registry().OpenHandleCount());
+    EXPECT_EQ(0u, host_.registry().OpenHandleCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Hosts, MisbehavingHost,
     ::testing::Values(
-        Misbehaviour{"Honest", [](TargetRegistry&, MemoryTarget&) {}, 1, true, true},
+        Misbehaviour{"Honest", [](TargetRegistry&, test::TestHost&) {}, 1, true, true},
         Misbehaviour{"WithoutFunctions",
-                     [](TargetRegistry& host, MemoryTarget&) { host = TargetRegistry{}; }, 0, false,
-                     false},
+                     [](TargetRegistry& host, test::TestHost&) { host = TargetRegistry{}; }, 0,
+                     false, false},
         Misbehaviour{"WithoutKeyFunctions",
-                     [](TargetRegistry& host, MemoryTarget&) {
+                     [](TargetRegistry& host, test::TestHost&) {
                          host.OpenKey = nullptr;
                          host.CreateKey = nullptr;
                          host.CreateKeyEx = nullptr;
                      },
                      0, false, false},
         Misbehaviour{"LockedCheckerKey",
-                     [](TargetRegistry&, MemoryTarget& target) {
+                     [](TargetRegistry&, test::TestHost& target) {
                          target.registry().SetReadOnly(kTargetServiceKey, true);
                      },
                      1, true, false},
-        Misbehaviour{"HugeSizeOnSuccess",
-                     [](TargetRegistry& host, MemoryTarget&) {
-                         host.QueryValue = &MisbehavingHost::Lie<0x10000, platform::reg::kSuccess>;
+        // a list's first buffer is 8192 bytes: one byte beyond it is already too many
+        Misbehaviour{"SizeBeyondTheBufferOnSuccess",
+                     [](TargetRegistry& host, test::TestHost&) {
+                         host.QueryValue = &MisbehavingHost::Lie<8193, platform::reg::kSuccess>;
                      },
                      0, false, true},
         Misbehaviour{"HugeSizeNeeded",
-                     [](TargetRegistry& host, MemoryTarget&) {
+                     [](TargetRegistry& host, test::TestHost&) {
                          host.QueryValue =
                              &MisbehavingHost::Lie<0xFFFFFFFF, platform::reg::kMoreData>;
                      },
                      0, false, true},
         Misbehaviour{"ShortSizeNeeded",
-                     [](TargetRegistry& host, MemoryTarget&) {
+                     [](TargetRegistry& host, test::TestHost&) {
                          host.QueryValue = &MisbehavingHost::Lie<2, platform::reg::kMoreData>;
                      },
                      0, false, true}),
