@@ -6,8 +6,11 @@
 #include "cli/journal.h"
 #include "cli/listing.h"
 #include "cli/settings_text.h"
+#include "cli/staged_files.h"
 #include "cli/staged_registry.h"
 #include "cli/unicode.h"
+#include "doubles/memory_file_system.h"
+#include "doubles/memory_registry.h"
 #include "platform/file_system.h"
 #include "res/string_table.h"
 
@@ -214,6 +217,55 @@ TEST(KelvcfgStaging, ValuesReadBackApart) {
     EXPECT_EQ(0, staged.DeleteValue(key, "A"));
     EXPECT_EQ(platform::reg::kFileNotFound, staged.QueryValue(key, "A", nullptr, nullptr, nullptr));
     EXPECT_EQ(4u, journal.entries().size());
+}
+
+// Keys of the registry under the staging are opened only for as long as one call needs them; a
+// missing or empty subkey name opens the key itself.
+TEST(KelvcfgStaging, ReadsTheRegistryUnderItWithoutKeepingItsKeysOpen) {
+    platform::MemoryRegistry base;
+    platform::RegKey key = 0, same = 0, again = 0;
+    ASSERT_EQ(
+        0, base.CreateKey(platform::kLocalMachine, "S\\K\\Sub", platform::reg::kAllAccess, &key));
+    base.SetValue(key, "V", platform::reg::kSz, reinterpret_cast<const uint8_t*>("text"), 5);
+    base.CloseKey(key);
+    kelvcfg::Journal journal;
+    kelvcfg::StagedRegistry staged(base, journal);
+    ASSERT_EQ(0, staged.OpenKey(platform::kLocalMachine, "S\\K", platform::reg::kRead, &key));
+    ASSERT_EQ(0, staged.OpenKey(key, nullptr, platform::reg::kRead, &same));
+    ASSERT_EQ(0, staged.OpenKey(same, "", platform::reg::kRead, &again));
+    char name[8] = {};
+    uint32_t length = sizeof name;
+    EXPECT_EQ(0, staged.EnumKey(again, 0, name, &length));
+    EXPECT_STREQ("Sub", name);
+    ASSERT_EQ(0, staged.OpenKey(again, name, platform::reg::kRead, &key));
+    char text[8] = {};
+    uint32_t size = sizeof text;
+    EXPECT_EQ(0, staged.QueryValue(key, "V", nullptr, reinterpret_cast<uint8_t*>(text), &size));
+    EXPECT_STREQ("text", text);
+    EXPECT_EQ(0u, base.OpenHandleCount());
+}
+
+// A staged file takes no seek before its start and is closed once; a rename over another staged
+// file leaves one file under that name.
+TEST(KelvcfgStaging, FilesAreWrittenRenamedAndClosedAsOnDisk) {
+    platform::MemoryFileSystem disk;
+    kelvcfg::Journal journal;
+    kelvcfg::StagedFiles files(disk, journal);
+    for (const char* path : {"a.new~", "a"}) {
+        std::unique_ptr<platform::File> file = files.Open(path, platform::OpenMode::WriteBinary);
+        ASSERT_TRUE(file);
+        EXPECT_FALSE(file->Seek(-1));
+        file->Write(path, std::strlen(path));
+        EXPECT_TRUE(file->Close());
+        EXPECT_FALSE(file->Close());
+        EXPECT_FALSE(file->Seek(0));
+    }
+    EXPECT_TRUE(files.Rename("a.new~", "a"));
+    std::vector<std::string> written;
+    for (const kelvcfg::JournalEntry& entry : journal.entries())
+        if (entry.kind == kelvcfg::JournalEntry::Kind::File)
+            written.push_back(entry.where + "=" + entry.data);
+    EXPECT_EQ((std::vector<std::string>{"a=a.new~"}), written);
 }
 
 } // namespace

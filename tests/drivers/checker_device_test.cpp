@@ -67,6 +67,24 @@ TEST_F(CheckerDevice, ServiceIsCreatedAndStartedWithTheCheckerParameters) {
     services_.Close(manager);
 }
 
+// The Windows directory is read into 256 characters: one that fills them is read as none.
+TEST_F(CheckerDevice, ImagePathUnderAWindowsDirectoryOfUpTo255Characters) {
+    const std::string longest = "C:\\" + std::string(252, 'W');
+    std::vector<std::string> images;
+    for (const std::string& directory : {longest, longest + "W"}) {
+        machine_.system.facts.windowsDirectory = directory;
+        ConnectChecker();
+        KeyHandle key;
+        std::string image;
+        key.Open(kLocalMachine, "System\\CurrentControlSet\\Services\\KELVD", reg::kAllAccess);
+        key.QueryString("ImagePath", 300, &image);
+        images.push_back(image);
+        registry().DeleteKey(kLocalMachine, "System\\CurrentControlSet\\Services\\KELVD");
+    }
+    const std::string file = "\\SYSTEM32\\DRIVERS\\KELVD.SYS";
+    EXPECT_EQ((std::vector<std::string>{longest + file, file}), images);
+}
+
 TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnlyWhichClosesOnce) {
     EXPECT_EQ(0u, GetModuleListHead() + GetVxdChainHead());
     EXPECT_TRUE(devices_.controls.empty());

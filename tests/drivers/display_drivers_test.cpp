@@ -107,4 +107,16 @@ TEST_F(PrinterDrivers, EveryModelsDriverIsListedAfterTheDisplayDrivers) {
     EXPECT_EQ(Spooled("PRINTER.DLL"), configModel().displayDrivers[4].path);
 }
 
+// The system directory is read into 260 characters: one that fills them is read as none.
+TEST_F(PrinterDrivers, SpoolDirectoryUnderASystemDirectoryOfUpTo259Characters) {
+    Printer("Version-3", "Missing", "MISSING.DLL");
+    const std::string longest = "C:\\" + std::string(256, 'S');
+    for (const std::string& directory : {longest, longest + "S"}) {
+        system_.facts.systemDirectory = directory;
+        EnumeratePrinterDrivers();
+    }
+    const std::string spooled = "\\spool\\drivers\\w32x86\\3\\MISSING.DLL";
+    EXPECT_EQ((std::vector<std::string>{longest + spooled, spooled}), Column(&DriverEntry::path));
+}
+
 } // namespace
