@@ -27,22 +27,17 @@ constexpr const char* kPrinters =
 using States = std::map<std::string, uint32_t>;
 using Captions = std::vector<std::string>;
 
-BOOL CALLBACK NoteDialog(HWND window, LPARAM dialogs) {
-    char kind[16] = "";
-    GetClassNameA(window, kind, sizeof kind);
-    if (lstrcmpA(kind, "#32770") == 0 && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(dialogs)->push_back(window);
-    return TRUE;
-}
-
 // The visible dialogs (class "#32770") this thread owns at the top level.
 std::vector<HWND> ThreadDialogs() {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(GetCurrentThreadId(), NoteDialog, reinterpret_cast<LPARAM>(&dialogs));
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr));)
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(window))
+            dialogs.push_back(window);
     return dialogs;
 }
 
-// The first of them with a control of id (with the first id found), or null.
+// The first of them holding a control of one of ids, and that control; null when none does.
 HWND DialogWith(std::initializer_list<int> ids, HWND* control = nullptr) {
     for (HWND dialog : ThreadDialogs())
         for (int id : ids)
