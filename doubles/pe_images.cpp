@@ -162,34 +162,32 @@ ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus) {
     return ResourceImage(resources, pe32Plus);
 }
 
+ImageBytes CrowdedVersionImage(uint32_t names) {
+    constexpr uint32_t kNames = 0x810, kLanguages = 0x1020, kData = 0x1038, kBlock = 0x1048;
+    ImageBytes resources;
+    PutDirectory(resources, 0,
+                 std::vector<std::pair<uint32_t, uint32_t>>(256, {16, 0x80000000 | kNames}));
+    std::vector<std::pair<uint32_t, uint32_t>> entries(names - 1, {2, 0x80000000 | kLanguages});
+    entries.emplace_back(1, 0x80000000 | kLanguages);
+    PutDirectory(resources, kNames, entries);
+    PutDirectory(resources, kLanguages, {{kFirstLanguage, kData}});
+    PutLittleEndian(resources, kData, kSectionRva + kBlock);
+    PutLittleEndian(resources, kData + 4, uint32_t(Tiny().size()));
+    const ImageBytes tiny = Tiny();
+    resources.resize(kBlock);
+    resources.insert(resources.end(), tiny.begin(), tiny.end());
+    return ResourceImage(resources, true);
+}
+
 std::vector<NamedImage> DamagedVersionImages() {
     ImageBytes longRoot = Tiny();
     PutLittleEndian(longRoot, 0, 0xFFFF, 2);
     ImageBytes sixteenBit = Tiny();
     PutLittleEndian(sixteenBit, 4, 0x41, 2); // a first key byte, as a 16-bit resource has
-    // A node of a header and a key without its terminator.
-    ImageBytes unterminated(12);
-    PutLittleEndian(unterminated, 0, 12, 2);
-    PutLittleEndian(unterminated, 4, 1, 2);
-    for (size_t i = 0; i < 3; ++i)
-        PutLittleEndian(unterminated, 6 + 2 * i, u"Key"[i], 2);
+    // A node of a header (12 bytes long, no value, text) and a key without its terminator.
+    const ImageBytes unterminated = {12, 0, 0, 0, 1, 0, 'K', 0, 'e', 0, 'y', 0};
 
-    // 256 type entries, all leading to one name directory of 256 entries whose last leads to a
-    // sound resource: more directory entries to read than any image has.
-    constexpr uint32_t kNames = 0x810, kLanguages = 0x1020, kData = 0x1030, kBlock = 0x1040;
-    ImageBytes crowded;
-    PutDirectory(crowded, 0,
-                 std::vector<std::pair<uint32_t, uint32_t>>(256, {16, 0x80000000 | kNames}));
-    std::vector<std::pair<uint32_t, uint32_t>> names(255, {2, 0x80000000 | kLanguages});
-    names.emplace_back(1, 0x80000000 | kLanguages);
-    PutDirectory(crowded, kNames, names);
-    PutDirectory(crowded, kLanguages, {{kFirstLanguage, kData}});
-    PutLittleEndian(crowded, kData, kSectionRva + kBlock);
-    PutLittleEndian(crowded, kData + 4, uint32_t(Tiny().size()));
     const ImageBytes tiny = Tiny();
-    crowded.resize(kBlock);
-    crowded.insert(crowded.end(), tiny.begin(), tiny.end());
-
     // The version block in the file but past its section's raw data, where the section as
     // loaded holds zeros.
     ImageBytes pastRawData = Broken({{kSectionRawSize, 0x58}, {kDataRva, kSectionRva + 0x100}});
@@ -220,7 +218,7 @@ std::vector<NamedImage> DamagedVersionImages() {
         {"DataEntryAtRva7FFFFF00OfSize7FFFFFFF",
          Broken({{kDataRva, 0x7FFFFF00}, {kDataSize, 0x7FFFFFFF}})},
         {"MoreVersionResourcesThanAnyImageHas", VersionImage(std::vector<ImageBytes>(257, Tiny()))},
-        {"MoreDirectoryEntriesThanAnyImageHas", ResourceImage(crowded, true)},
+        {"MoreDirectoryEntriesThanAnyImageHas", CrowdedVersionImage(255)},
         // The version resource tree.
         {"VersionInfoOfLengthFFFF", VersionImage({longRoot})},
         {"SecondLanguageOfLengthFFFF", VersionImage({Tiny(), longRoot})},

@@ -30,6 +30,11 @@ ImageBytes VersionBlock(const std::vector<ImageBytes>& strings);
 // With one block the data entry is at 0x248 and the block at 0x258.
 ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus = true);
 
+// A PE32+ image whose resource directory has 256 type entries, all leading to one name directory
+// of names entries (up to 256) whose last leads to a language directory of one sound resource:
+// reading it takes 256 * (names + 2) directory entries.
+ImageBytes CrowdedVersionImage(uint32_t names);
+
 struct NamedImage {
     std::string name; // letters, digits and underscores only, so that it can name a file
     ImageBytes bytes;

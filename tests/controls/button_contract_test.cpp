@@ -8,7 +8,6 @@ namespace kelvd::test {
 
 namespace {
 
-using Says = std::vector<std::string>;
 using platform::kChecked;
 
 class ButtonContract : public ControlContract {

@@ -1,17 +1,45 @@
 // What the contract suites of the controls share: the settings sheet opened on a front end's
 // bench with pages made from the library's own templates, a host that hears what their controls
 // report (noting with each report what the test asks to know at that moment), and the user's
-// input to them. Every suite runs each case on every bench of the platform.
+// input to them. Every suite runs each case on every bench of the platform: the headless bench
+// everywhere, and on Windows the screen bench, which puts real windows on the screen and acts on
+// them with the real mouse and keyboard.
 #pragma once
 
-#include "support/front_end_bench.h"
+#include "platform/controls/sheet_front_end.h"
+#include "platform/controls/user_input.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace kelvd::test {
+
+// The windows of one front end: the settings sheet's window made from its template, with the
+// pages its host makes, and the user's input to the sheet and to the controls of its windows.
+class FrontEndBench {
+public:
+    virtual ~FrontEndBench() = default;
+    // Makes the sheet's window for host; host.OnInitSheet makes and shows the pages.
+    virtual platform::SheetWindow& Open(platform::SheetHost& host) = 0;
+    virtual platform::SheetInput& SheetInput() = 0;
+    // The user's input to the controls of the sheet's window or of one of its pages.
+    virtual platform::DialogInput& Input(platform::DialogWindow& window) = 0;
+    // The page chosen in the tree, which is the page shown.
+    virtual size_t ChosenPage() const = 0;
+};
+
+using MakeBench = std::unique_ptr<FrontEndBench> (*)();
+std::unique_ptr<FrontEndBench> MakeScreenBench(); // Windows only
+// The benches of this platform, and their names.
+std::vector<MakeBench> Benches();
+std::string BenchName(const ::testing::TestParamInfo<MakeBench>& info);
+
+using Says = std::vector<std::string>;
 
 class ControlContract : public ::testing::TestWithParam<MakeBench>, private platform::SheetHost {
 protected:

@@ -7,8 +7,6 @@ namespace kelvd::test {
 
 namespace {
 
-using Says = std::vector<std::string>;
-
 class SheetContract : public ControlContract {
 protected:
     void SetUp() override { Open({IDD_GENERAL_SETTINGS, IDD_SELECT_DRIVERS, IDD_ADVANCED}); }

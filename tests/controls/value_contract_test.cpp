@@ -8,8 +8,6 @@ namespace kelvd::test {
 
 namespace {
 
-using Says = std::vector<std::string>;
-
 class ValueContract : public ControlContract {};
 
 TEST_P(ValueContract, ChosenComboItemIsSelectedBeforeItIsReportedUnlessDisabled) {

@@ -1,76 +1,95 @@
-// The file calls as the library relies on them, natively and under Wine.
+// The file calls as the library relies on them: the platform's own (natively and under Wine), and
+// the file system held in memory that the fuzzers hand the readers.
+#include "doubles/memory_file_system.h"
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
 using namespace platform;
 using kelvd::test::TempDir;
 
-class FileContract : public ::testing::Test {
+// On the platform's file system, or on one in memory when the parameter is true.
+class FileContract : public ::testing::TestWithParam<bool> {
 protected:
-    TempDir dir_;
-    std::string path_ = dir_.File("data.txt");
+    FileContract() {
+        if (GetParam())
+            scope_.emplace(memory_);
+    }
 
-    std::vector<std::string> Lines(int size) {
-        std::unique_ptr<File> file = fileSystem().Open(path_.c_str(), OpenMode::ReadText);
+    // The file holding content, opened in mode.
+    std::unique_ptr<File> Open(const std::string& content, OpenMode mode) {
+        EXPECT_TRUE(WriteWholeFile(path_, content));
+        std::unique_ptr<File> file = fileSystem().Open(path_.c_str(), mode);
         EXPECT_TRUE(file);
+        return file;
+    }
+    std::vector<std::string> Lines(const std::string& content, int size) {
+        std::unique_ptr<File> file = Open(content, OpenMode::ReadText);
         std::vector<std::string> lines;
         std::vector<char> buffer(size);
         while (file && file->ReadLine(buffer.data(), size))
             lines.emplace_back(buffer.data());
         return lines;
     }
+
+    TempDir dir_;
+    std::string path_ = dir_.File("data.txt");
+    MemoryFileSystem memory_;
+    std::optional<ScopedFileSystem> scope_;
 };
 
-TEST_F(FileContract, BinaryBytesComeBackUnchangedWritingReplacesAndMissingFilesDoNotOpen) {
+TEST_P(FileContract, BinaryBytesComeBackUnchangedWritingReplacesAndMissingFilesFail) {
     const std::string bytes("a\r\nb\0\x1A\xFF", 7);
-    ASSERT_TRUE(WriteWholeFile(path_, bytes));
     std::string read;
+    ASSERT_TRUE(WriteWholeFile(path_, bytes));
     ASSERT_TRUE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
     EXPECT_EQ(bytes, read);
     ASSERT_TRUE(WriteWholeFile(path_, "short")); // writing replaces the whole file
     ASSERT_TRUE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
     EXPECT_EQ("short", read);
-    EXPECT_EQ(nullptr, fileSystem().Open(dir_.File("none.txt").c_str(), OpenMode::ReadText));
-    EXPECT_EQ(nullptr, fileSystem().Open(dir_.File("no\\dir.txt").c_str(), OpenMode::WriteBinary));
+    const std::string none = dir_.File("none.txt");
+    EXPECT_EQ(nullptr, fileSystem().Open(none.c_str(), OpenMode::ReadText));
+    EXPECT_FALSE(fileSystem().Rename(none.c_str(), path_.c_str()));
+    EXPECT_FALSE(fileSystem().Remove(none.c_str()));
+    ASSERT_TRUE(fileSystem().Remove(path_.c_str()));
+    EXPECT_FALSE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
 }
 
 // Text mode drops the carriage return before a line feed only and ends at Ctrl+Z; a long line
 // arrives in pieces of the buffer size.
-TEST_F(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
-    ASSERT_TRUE(WriteWholeFile(path_, "one\r\ntwo\rthree\r\r\nfour"));
-    EXPECT_EQ((std::vector<std::string>{"one\n", "two\rthree\r\n", "four"}), Lines(256));
-    ASSERT_TRUE(WriteWholeFile(path_, "kept\n\x1Alost\n"));
-    EXPECT_EQ((std::vector<std::string>{"kept\n"}), Lines(256));
-    ASSERT_TRUE(WriteWholeFile(path_, std::string(10, 'x') + "\nend\n"));
-    EXPECT_EQ((std::vector<std::string>{"xxxx", "xxxx", "xx\n", "end\n"}), Lines(5));
+TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
+    EXPECT_EQ((std::vector<std::string>{"one\n", "two\rthree\r\n", "four"}),
+              Lines("one\r\ntwo\rthree\r\r\nfour", 256));
+    EXPECT_EQ((std::vector<std::string>{"kept\n"}), Lines("kept\n\x1Alost\n", 256));
+    EXPECT_EQ((std::vector<std::string>{"xxxx", "xxxx", "xx\n", "end\n"}),
+              Lines(std::string(10, 'x') + "\nend\n", 5));
 }
 
-TEST_F(FileContract, AtTheEndNothingIsReadAndTheBufferStays) {
-    ASSERT_TRUE(WriteWholeFile(path_, "only\n"));
-    std::unique_ptr<File> file = fileSystem().Open(path_.c_str(), OpenMode::ReadText);
-    ASSERT_TRUE(file);
+TEST_P(FileContract, AtTheEndNothingIsReadAndTheBufferStays) {
+    std::unique_ptr<File> file = Open("only\n", OpenMode::ReadText);
     char buffer[16];
-    ASSERT_TRUE(file->ReadLine(buffer, sizeof buffer));
+    ASSERT_TRUE(file && file->ReadLine(buffer, sizeof buffer));
     std::strcpy(buffer, "unchanged");
     EXPECT_EQ(nullptr, file->ReadLine(buffer, sizeof buffer));
     EXPECT_STREQ("unchanged", buffer);
 }
 
-TEST_F(FileContract, SeekAndTellAddressBytesFromTheStart) {
-    ASSERT_TRUE(WriteWholeFile(path_, "0123456789"));
-    std::unique_ptr<File> file = fileSystem().Open(path_.c_str(), OpenMode::ReadBinary);
-    ASSERT_TRUE(file);
-    ASSERT_TRUE(file->Seek(6));
+TEST_P(FileContract, SeekAndTellAddressBytesFromTheStart) {
+    std::unique_ptr<File> file = Open("0123456789", OpenMode::ReadBinary);
+    ASSERT_TRUE(file && file->Seek(6));
     EXPECT_EQ(6, file->Tell());
     char buffer[8] = {};
     EXPECT_EQ(4u, file->Read(buffer, sizeof buffer));
     EXPECT_STREQ("6789", buffer);
 }
+
+INSTANTIATE_TEST_SUITE_P(FileSystems, FileContract, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "InMemory" : "Platform"; });
 
 } // namespace

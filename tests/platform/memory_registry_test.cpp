@@ -10,16 +10,21 @@ namespace {
 
 using namespace platform;
 
-TEST(MemoryRegistry, ReadOnlyKeyOpensForReadingOnly) {
+TEST(MemoryRegistry, ReadOnlyKeyOpensForReadingOnlyAndAKeyHandleHoldsOneHandle) {
     MemoryRegistry registry;
+    ScopedRegistry scope(registry);
     registry.SetReadOnly("Software\\Locked", true);
-    RegKey key;
+    RegKey raw;
     EXPECT_EQ(reg::kAccessDenied,
-              registry.OpenKey(kLocalMachine, "Software\\Locked", reg::kAllAccess, &key));
+              registry.OpenKey(kLocalMachine, "Software\\Locked", reg::kAllAccess, &raw));
     EXPECT_EQ(reg::kAccessDenied,
-              registry.CreateKey(kLocalMachine, "Software\\Locked\\New", reg::kAllAccess, &key));
-    ASSERT_EQ(reg::kSuccess, registry.OpenKey(kLocalMachine, "Software\\Locked", reg::kRead, &key));
-    EXPECT_EQ(reg::kSuccess, registry.CloseKey(key));
+              registry.CreateKey(kLocalMachine, "Software\\Locked\\New", reg::kAllAccess, &raw));
+    KeyHandle key; // each open or create closes the handle it held
+    ASSERT_TRUE(key.Create(kLocalMachine, "Software\\Other", reg::kAllAccess));
+    ASSERT_TRUE(key.Create(kLocalMachine, "Software\\Other", reg::kAllAccess));
+    ASSERT_TRUE(key.Open(kLocalMachine, "Software\\Locked", reg::kRead));
+    EXPECT_EQ(1u, registry.OpenHandleCount());
+    key.Close();
     EXPECT_EQ(0u, registry.OpenHandleCount());
 }
 
@@ -67,10 +72,15 @@ TEST(EmptyHive, RootSecurityDescriptorLeadsToItsSidsAndAcl) {
     const size_t security = 0x1000 + at(0x1000 + at(0x24) + 0x30);
     ASSERT_EQ("sk", hive.substr(security + 4, 2));
     const size_t descriptor = security + 24;
+    // Revision 1, self-relative with a DACL.
+    EXPECT_EQ(std::string("\x01\0\x04\x80", 4), hive.substr(descriptor, 4));
     for (size_t sid : {4, 8}) // revision 1, two sub-authorities
         EXPECT_EQ("\x01\x02", hive.substr(descriptor + at(descriptor + sid), 2));
-    // Revision 2, 28 bytes.
-    EXPECT_EQ(std::string("\x02\0\x1C\0", 4), hive.substr(descriptor + at(descriptor + 16), 4));
+    // Revision 2, 28 bytes, one ACE: allowed, 20 bytes, KEY_ALL_ACCESS, to everyone.
+    EXPECT_EQ(std::string("\x02\0\x1C\0\x01\0\0\0\0\0\x14\0\x3F\0\x0F\0"
+                          "\x01\x01\0\0\0\0\0\x01\0\0\0\0",
+                          28),
+              hive.substr(descriptor + at(descriptor + 16), 28));
 }
 
 } // namespace

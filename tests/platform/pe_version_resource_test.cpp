@@ -3,6 +3,7 @@
 #include "doubles/memory_file.h"
 #include "doubles/pe_images.h"
 #include "platform/file_system.h"
+#include "platform/little_endian.h"
 #include "platform/pe_version_resource.h"
 #include "support/test_drivers.h"
 
@@ -54,15 +55,43 @@ bool Find(const ImageBytes& image, ImageBytes* resource, uint32_t* largest = nul
     return found;
 }
 
+uint32_t At(const ImageBytes& image, size_t offset) {
+    return LoadUint32(&image[offset]);
+}
+
 TEST(PeVersionResource, FindsTheFirstLanguagesBlockInPe32AndPe32PlusImages) {
     const ImageBytes longer = VersionBlock({VersionText(u"FileDescription", u"Longer text")});
     for (bool plus : {true, false}) {
+        const ImageBytes image = VersionImage({kTiny, longer}, plus);
+        // The made image holds its section within its size, as a loader requires.
+        const size_t section = 0x58 + (plus ? 240 : 224);
+        EXPECT_LE(At(image, section + 12) + At(image, section + 8), At(image, 0x58 + 56));
         ImageBytes resource;
         uint32_t largest = 0;
-        ASSERT_TRUE(Find(VersionImage({kTiny, longer}, plus), &resource, &largest)) << plus;
+        ASSERT_TRUE(Find(image, &resource, &largest)) << plus;
         EXPECT_EQ(kTiny, resource);
         EXPECT_EQ(longer.size(), largest);
     }
+}
+
+// A resource section that ends with its data entry, the block read through a second section over
+// the same bytes that ends at the last address; and a walk reading as many directory entries as
+// any image has.
+TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
+    ImageBytes image = VersionImage({kTiny});
+    PutLittleEndian(image, 0x46, 2, 2);
+    for (size_t size : {0x150, 0x158})
+        PutLittleEndian(image, size, 0x58);
+    // The second section: its size in memory, its address, its size and offset in the file.
+    const uint32_t second[] = {0xFFF, 0xFFFFF000, 0x400, 0x200};
+    for (size_t i = 0; i < 4; ++i)
+        PutLittleEndian(image, 0x178 + 4 * i, second[i]);
+    PutLittleEndian(image, 0x248, 0xFFFFF058);
+    ImageBytes resource;
+    EXPECT_TRUE(Find(image, &resource));
+    EXPECT_EQ(kTiny, resource);
+    // As many directory entries as any image has (65536), and no more.
+    EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
 }
 
 class DamagedImage : public ::testing::TestWithParam<NamedImage> {};

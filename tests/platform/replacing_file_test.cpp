@@ -25,8 +25,6 @@ protected:
         content.resize(file->Read(content.data(), content.size()));
         return content;
     }
-    // What the library leaves in the directory besides the file itself.
-    bool TemporaryLeft() { return Content(path_ + ".new~") != "<missing>"; }
 
     TempDir dir_;
     std::string path_ = dir_.File("settings.kwt");
@@ -40,29 +38,29 @@ TEST_F(ReplacingFile, CompleteWriteReplacesTheFile) {
     EXPECT_EQ("the good old content", Content(path_)); // nothing changes before the close
     EXPECT_TRUE(file->Close());
     EXPECT_EQ("new", Content(path_));
-    EXPECT_FALSE(TemporaryLeft());
+    EXPECT_EQ("<missing>", Content(path_ + ".new~"));
 }
 
-TEST_F(ReplacingFile, WriteFailingPartWayLeavesTheOldFile) {
+// A write cut short, a failed seek, close or rename, and a file destroyed without a close.
+TEST_F(ReplacingFile, FailureAnywhereLeavesTheOldFileAndNoOther) {
     ScopedFileSystem scope(failing_);
-    failing_.writeBudget = 5;
-    std::unique_ptr<File> file = OpenForReplace(path_);
-    ASSERT_TRUE(file);
-    EXPECT_EQ(5u, file->Write("0123456789", 10));
-    EXPECT_FALSE(file->Close());
-    EXPECT_EQ("the good old content", Content(path_));
-    EXPECT_FALSE(TemporaryLeft());
-}
-
-TEST_F(ReplacingFile, FailedCloseOrRenameLeavesTheOldFile) {
-    ScopedFileSystem scope(failing_);
-    for (bool failClose : {true, false}) {
-        failing_.failClose = failClose;
-        failing_.failRename = !failClose;
-        EXPECT_FALSE(WriteWholeFile(path_, "new"));
-        EXPECT_EQ("the good old content", Content(path_));
-        EXPECT_FALSE(TemporaryLeft());
+    for (int failure = 0; failure < 5; ++failure) {
+        failing_.writeBudget = failure == 0 ? 5 : SIZE_MAX;
+        failing_.failClose = failure == 2;
+        failing_.failRename = failure == 3;
+        std::unique_ptr<File> file = OpenForReplace(path_);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(failure == 0 ? 5u : 10u, file->Write("0123456789", 10));
+        EXPECT_EQ(failure != 1, file->Seek(failure == 1 ? -1 : 2)) << failure;
+        if (failure < 4) {
+            EXPECT_FALSE(file->Close()) << failure;
+        }
+        file.reset();
+        EXPECT_EQ("the good old content", Content(path_)) << failure;
+        EXPECT_EQ("<missing>", Content(path_ + ".new~")) << failure;
     }
+    EXPECT_EQ(nullptr, OpenForReplace(dir_.File("missing\\settings.kwt")));
+    EXPECT_FALSE(WriteWholeFile(dir_.File("missing\\settings.kwt"), "new"));
 }
 
 TEST_F(ReplacingFile, PathWhoseTemporaryNameWouldPassThePathLimitIsWrittenInPlace) {
@@ -77,17 +75,6 @@ TEST_F(ReplacingFile, PathWhoseTemporaryNameWouldPassThePathLimitIsWrittenInPlac
         EXPECT_EQ(inPlace ? "new" : "old", Content(path)) << length;
         EXPECT_EQ("<missing>", Content(path + ".new~")) << length;
     }
-}
-
-TEST_F(ReplacingFile, AbandonedWriteLeavesTheOldFileAndAMissingDirectoryCannotBeWritten) {
-    {
-        std::unique_ptr<File> file = OpenForReplace(path_);
-        ASSERT_TRUE(file);
-        file->Write("half", 4);
-    }
-    EXPECT_EQ("the good old content", Content(path_));
-    EXPECT_FALSE(TemporaryLeft());
-    EXPECT_EQ(nullptr, OpenForReplace(dir_.File("missing\\settings.kwt")));
 }
 
 } // namespace

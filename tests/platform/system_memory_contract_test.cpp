@@ -1,7 +1,11 @@
-// Reads of system memory: the platform's own reader over bytes laid where it finds them, and the
+// Reads of system memory: the platform's own reader over bytes laid where it finds them (in the
+// substitute's image natively, in freshly committed pages of this process on Windows), and the
 // sparse image tests use in its place.
 #include "doubles/sparse_memory.h"
-#include "support/system_memory_image.h"
+
+#ifdef _WIN32
+#include "platform/win32/windows_support.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -13,8 +17,25 @@ using namespace platform;
 
 constexpr uint32_t kPageEnd = 0x3F003000; // in a region nothing else in the tests uses
 
+// Makes the page before kPageEnd readable (the pages around it stay unreadable) and lays the
+// bytes at its end.
+bool LayAtPageEnd(const char* bytes, size_t size) {
+#ifdef _WIN32
+    // The whole 64 KiB region is reserved (it may be already), then only the page is committed.
+    ::VirtualAlloc(reinterpret_cast<void*>(kPageEnd & ~0xFFFFu), 0x10000, MEM_RESERVE,
+                   PAGE_NOACCESS);
+    void* place = reinterpret_cast<void*>(static_cast<uintptr_t>(kPageEnd - size));
+    if (!::VirtualAlloc(place, size, MEM_COMMIT, PAGE_READWRITE))
+        return false;
+    std::memcpy(place, bytes, size);
+#else
+    static_cast<SparseMemory&>(nativeSystemMemory()).Lay(kPageEnd - size, bytes, size);
+#endif
+    return true;
+}
+
 TEST(SystemMemoryContract, ReadsSucceedOnlyWhereEveryByteIsReadable) {
-    ASSERT_TRUE(kelvd::test::LayInSystemMemory(kPageEnd - 8, "abcdefgh", 8));
+    ASSERT_TRUE(LayAtPageEnd("abcdefgh", 8));
     char read[16] = {};
     ASSERT_TRUE(systemMemory().Read(kPageEnd - 8, read, 8));
     EXPECT_EQ(0, std::memcmp(read, "abcdefgh", 8));

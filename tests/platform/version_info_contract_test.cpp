@@ -23,13 +23,9 @@ struct Lookup {
 std::string LibraryValue(const std::string& path, const char* subBlock) {
     std::vector<uint8_t> resource{1};
     std::string value;
-    if (!ReadVersionResource(path.c_str(), &resource)) {
-        EXPECT_TRUE(resource.empty());
-        return "(none)";
-    }
-    if (!QueryVersionValue(resource, subBlock, &value))
-        return "(none)";
-    return value;
+    const bool read = ReadVersionResource(path.c_str(), &resource);
+    EXPECT_EQ(read, !resource.empty());
+    return read && QueryVersionValue(resource, subBlock, &value) ? value : "(none)";
 }
 
 #ifdef _WIN32

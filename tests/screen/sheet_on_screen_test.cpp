@@ -1,21 +1,20 @@
 // The settings sheet on the screen, opened through ConfigureKELVD and used with the real mouse
 // and keyboard where only the real windows can show it: the title and the pages as the tree
 // shows them, the boxes of the driver lists (a listed row, on NT a display driver, and a row added
-// through the system's file dialog, alone and within a selection), a category box, and OK; then
-// what was stored.
+// through the system's file dialog), a category box, and OK; then what was stored.
+#include "host/win32/page_tree.h"
 #include "include/kelvdcfg.h"
 #include "pages/driver_list_page.h"
 #include "platform/win32/controls/win32_list_view.h"
 #include "platform/win32/controls/win32_user_input.h"
 #include "res/resource.h"
-#include "screen/screen_script.h"
-#include "screen/screen_windows.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <deque>
+#include <functional>
 #include <map>
 
 namespace {
@@ -28,6 +27,79 @@ constexpr const char* kPrinters =
 using States = std::map<std::string, uint32_t>;
 using Captions = std::vector<std::string>;
 
+// The visible dialogs (class "#32770") this thread owns at the top level.
+std::vector<HWND> ThreadDialogs() {
+    std::vector<HWND> dialogs;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr));)
+        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(window))
+            dialogs.push_back(window);
+    return dialogs;
+}
+
+// The first of them holding a control of one of ids, and that control; null when none does.
+HWND DialogWith(std::initializer_list<int> ids, HWND* control = nullptr) {
+    for (HWND dialog : ThreadDialogs())
+        for (int id : ids)
+            if (HWND found = GetDlgItem(dialog, id)) {
+                if (control)
+                    *control = found;
+                return dialog;
+            }
+    return nullptr;
+}
+
+// Acts on the sheet that ConfigureKELVD puts on the screen as a user would, from a thread timer:
+// the timer fires inside whichever modal loop is running (the sheet's, a file dialog's), and once
+// the sheet is up it runs the user's actions, which end with a click that closes the sheet. A
+// common file dialog (one with a file-name combo box or edit) opened meanwhile is answered with
+// the next path queued for it. A sheet still open after a minute fails the test and is cancelled,
+// so that the run ends.
+class ScreenScript {
+public:
+    explicit ScreenScript(std::function<void(HWND sheet)> actions)
+        : actions_(std::move(actions)), timer_(SetTimer(nullptr, 0, 20, Tick)) {
+        current = this;
+    }
+    ~ScreenScript() {
+        KillTimer(nullptr, timer_);
+        current = nullptr;
+    }
+
+    std::deque<std::string> answers;
+    bool done = false; // whether the actions have run to their end
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current)
+            current->OnTick();
+    }
+    void OnTick() {
+        HWND name = nullptr;
+        HWND fileDialog = DialogWith({0x47C, 0x480}, &name); // cmb13, edt1
+        if (fileDialog && !answers.empty()) {
+            SetWindowTextA(name, answers.front().c_str());
+            answers.pop_front();
+            PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
+        } else if (++ticks_ == 3000) {
+            ADD_FAILURE() << "the sheet is still open";
+            for (HWND dialog : ThreadDialogs())
+                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        } else if (HWND sheet = DialogWith({IDC_PAGE_TREE}); sheet && !running_ && !done) {
+            running_ = true; // the actions run this thread's messages, and so this timer, again
+            actions_(sheet);
+            done = true;
+        }
+    }
+
+    static inline ScreenScript* current = nullptr;
+    std::function<void(HWND)> actions_;
+    int ticks_ = 0;
+    bool running_ = false;
+    UINT_PTR timer_;
+};
+
 class SheetOnScreen : public SheetFixture {
 protected:
     // A printer driver, listed among the display drivers.
@@ -38,12 +110,16 @@ protected:
                   "PRINTER.DLL");
     }
 
-    HWND Page(const std::string& caption) const { return FindPage(sheet_, caption); }
+    HWND Page(const std::string& caption) const {
+        return FindWindowExA(sheet_, nullptr, "#32770", caption.c_str());
+    }
     // A click on the page in the tree; the sheet shows it, with its caption above it.
     void ShowPage(size_t index, const std::string& caption) {
         platform::Win32SheetInput(sheet_, IDC_PAGE_TREE).ChoosePage(index);
         EXPECT_TRUE(IsWindowVisible(Page(caption))) << caption;
-        EXPECT_EQ(caption, ControlText(sheet_, IDC_PAGE_CAPTION));
+        char shown[64] = "";
+        GetDlgItemTextA(sheet_, IDC_PAGE_CAPTION, shown, sizeof shown);
+        EXPECT_EQ(caption, shown);
     }
     Captions ExpectedCaptions() const {
         if (!Win9x())
@@ -76,30 +152,17 @@ protected:
         return platform::Win32ListView(GetDlgItem(Page(page.caption), page.list));
     }
 
-    // Clicks the box of each row alone: it turns over once. Then selects the rows (the first by a
-    // click, the others by control-clicks) and clicks the box of the last: all of them show the
-    // opposite of what it showed; the space bar turns them over again.
+    // Clicks the box of each row: it turns over.
     void ClickBoxes(const ListPage& page) {
         platform::Win32ListView list = List(page);
         platform::Win32DialogInput input(Page(page.caption));
-        platform::ListViewInput& user = input.ListView(page.list);
-        auto row = [&list](const std::string& name) { return list.FindItemByText(name); };
         for (const std::string& name : page.rows) {
-            ASSERT_LE(0, row(name)) << name;
-            bool before = list.GetCheck(row(name));
-            user.ClickCheckBox(row(name));
-            EXPECT_NE(before, list.GetCheck(row(name))) << name;
+            const int row = list.FindItemByText(name);
+            ASSERT_LE(0, row) << name;
+            const bool before = list.GetCheck(row);
+            input.ListView(page.list).ClickCheckBox(row);
+            EXPECT_NE(before, list.GetCheck(row)) << name;
         }
-        user.ClickItem(row(page.rows[0]));
-        for (size_t i = 1; i < page.rows.size(); ++i)
-            user.ControlClickItem(row(page.rows[i]));
-        bool last = list.GetCheck(row(page.rows.back()));
-        user.ClickCheckBox(row(page.rows.back()));
-        for (const std::string& name : page.rows)
-            EXPECT_EQ(!last, list.GetCheck(row(name))) << name;
-        user.PressSpace();
-        for (const std::string& name : page.rows)
-            EXPECT_EQ(last, list.GetCheck(row(name))) << name;
     }
 
     // What OK is to store for every row shown: "caption/NAME" and 0, or 1 (2 for display
@@ -147,10 +210,10 @@ TEST_P(SheetOnScreen, PagesAsShownAndBoxesClickedWithTheMouseAndKeysAreStoredByO
     ScreenScript script([&](HWND sheet) {
         sheet_ = sheet;
         title.resize(GetWindowTextA(sheet, &title[0], static_cast<int>(title.size())));
-        captions = TreeCaptions(sheet);
+        for (HTREEITEM page = kwhost::NextPage(sheet, nullptr); page;
+             page = kwhost::NextPage(sheet, page))
+            captions.push_back(kwhost::PageCaption(sheet, page));
         const Captions expected = ExpectedCaptions();
-        for (size_t index = expected.size(); index-- > 0;)
-            ShowPage(index, expected[index]);
         for (const ListPage& page : ListPages()) {
             ShowPage(page.index, page.caption);
             platform::Win32DialogInput(Page(page.caption)).Button(page.add).Click();
@@ -164,9 +227,9 @@ TEST_P(SheetOnScreen, PagesAsShownAndBoxesClickedWithTheMouseAndKeysAreStoredByO
         platform::Win32DialogInput(sheet_, platform::Delivery::Queued).Button(IDOK).Click();
     });
     for (const ListPage& page : ListPages())
-        script.AnswerFileDialog(TestDriver(page.rows.back()));
+        script.answers.push_back(TestDriver(page.rows.back()));
     EXPECT_EQ(0, ConfigureOnScreen(KELVD_RUN_LOCAL));
-    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(script.done);
     EXPECT_EQ("Kelvarin Settings", title);
     EXPECT_EQ(ExpectedCaptions(), captions);
     EXPECT_EQ(shown, StatesReadBack());

@@ -1,4 +1,4 @@
-#include "support/front_end_bench.h"
+#include "controls/control_contract.h"
 
 #include "platform/win32/controls/win32_sheet_window.h"
 #include "platform/win32/controls/win32_user_input.h"
