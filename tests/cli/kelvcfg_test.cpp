@@ -179,16 +179,13 @@ TEST(KelvcfgTexts, ByteForByte) {
                         true));
     EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), true));
     EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), false));
-    for (auto [name, value, text] : {std::tuple{"Start", 0, "0 (boot)"},
-                                     {"Start", 3, "3 (disabled)"},
+    for (auto [name, value, text] : {std::tuple{"Start", 3, "3 (disabled)"},
                                      {"Start", 4, "4 (disabled)"},
                                      {"Start", 1, "1"},
                                      {"DRPopup", 2, "2 (errors and warnings)"},
-                                     {"MemTrackingOn", 1, "1 (on)"},
                                      {"NumGuardBytes", 32, "32"}})
         EXPECT_EQ(text, SettingText(name, value)) << name;
     EXPECT_EQ("on (2)", StateText(2));
-    EXPECT_EQ("off", StateText(0));
 }
 
 // Staged values read back each as it was written: two of one key, one of another key as long;
