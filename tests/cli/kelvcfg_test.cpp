@@ -95,6 +95,7 @@ TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
     EXPECT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", Native("a.kwt")})) << err_;
     ASSERT_EQ(0, ::chmod(Native("a.kwt").c_str(), 0444));
     const std::string saved = Bytes(Native("a.kwt"));
+    EXPECT_EQ(0, Kelvcfg({"--config", Native("a.kwt"), "show"})) << err_;
     EXPECT_EQ(5, Kelvcfg({"--config", Native("a.kwt"), "select-none"}));
     EXPECT_EQ(5, Kelvcfg({"--hive", HivePath(), "save", Native("a.kwt")}));
     EXPECT_EQ(saved, Bytes(Native("a.kwt")));
