@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,19 +23,19 @@ uint32_t CurrentSet(hive_h* handle) {
     hive_value_h current = select ? hivex_node_get_value(handle, select, "Current") : 0;
     uint32_t type = 0, number = 0;
     size_t length = 0;
-    char* data = current ? HiveValueData(handle, current, &type, &length) : nullptr;
+    HivexPtr<char> data = current ? HiveValueData(handle, current, &type, &length) : nullptr;
     if (data && type == hive_t_REG_DWORD && length == sizeof number)
-        std::memcpy(&number, data, sizeof number); // little-endian, as the hosts this runs on
-    std::free(data);
+        std::memcpy(&number, data.get(), sizeof number); // little-endian, as the hosts this runs on
     return number;
 }
 
 } // namespace
 
-char* HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length) {
+HivexPtr<char> HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length) {
     static_assert(sizeof(hive_type) == sizeof(uint32_t));
     uint32_t number = 0;
-    char* data = hivex_value_value(handle, value, reinterpret_cast<hive_type*>(&number), length);
+    HivexPtr<char> data(
+        hivex_value_value(handle, value, reinterpret_cast<hive_type*>(&number), length));
     *type = number;
     return data;
 }

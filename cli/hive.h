@@ -5,15 +5,22 @@
 
 #include <hivex.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace kelvcfg {
 
+// What hivex allocates, freed when it goes.
+struct HivexFree {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T> using HivexPtr = std::unique_ptr<T, HivexFree>;
+
 // A value's type and data as hivex reports them. hivex passes on whatever type number the file
 // holds, which need not be one its enumeration names, so the type is taken as a plain number.
-// The data is allocated by hivex (free it with free()); null when the value cannot be read.
-char* HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length);
+// The data is null when the value cannot be read.
+HivexPtr<char> HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length);
 
 class Hive {
 public:

@@ -4,7 +4,6 @@
 #include "platform/multibyte.h"
 #include "platform/registry.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -40,12 +39,6 @@ std::vector<std::string> Components(const std::string& path) {
         parts.push_back(path.substr(start));
     return parts;
 }
-
-// What hivex allocates, freed when it goes.
-struct Freed {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using HivexPtr = std::unique_ptr<T, Freed>;
 
 } // namespace
 
@@ -111,7 +104,7 @@ struct HiveTarget::Calls {
         size_t length = 0;
         if (!value)
             return reg::kFileNotFound;
-        HivexPtr<char> bytes(HiveValueData(handle, value, &stored, &length));
+        HivexPtr<char> bytes = HiveValueData(handle, value, &stored, &length);
         if (!bytes || length > UINT32_MAX)
             return reg::kFileNotFound;
         if (type)

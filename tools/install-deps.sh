@@ -6,7 +6,7 @@ packages=(
   googletest                                   # GoogleTest sources, built by each tree
   libbenchmark-dev                             # Google Benchmark, for kelvd-bench
   libcli11-dev nlohmann-json3-dev              # kelvcfg's command line and JSON (header-only)
-  libhivex-dev libhivex-bin                    # kelvcfg's offline hives; hivexget for its tests
+  libhivex-dev                                 # kelvcfg's offline hives
   g++-mingw-w64-i686 g++-mingw-w64-x86-64      # the Windows cross compilers, windres included
   wine64 xvfb xauth                            # running the Windows build; windows on Xvfb
   clang libclang-rt-14-dev                     # the sanitizer build and the fuzzers

@@ -63,24 +63,6 @@ protected:
     std::string out_;
 };
 
-// show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); a
-// dry run writes nothing and names what would be written, system.ini's section or the control
-// panel's call among it.
-TEST_P(LocalMachine, ShowAndDryRunOfThePlatform) {
-    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
-    for (const char* shown : {DriverName(), EventName()})
-        EXPECT_NE(std::string::npos, out_.find(shown)) << out_;
-    const std::string stored = Stored();
-    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"Start=boot"}, true));
-    EXPECT_EQ(stored, Stored());
-    EXPECT_NE(
-        std::string::npos,
-        out_.find(Win9x()
-                      ? "\nprofile  system.ini  [386Enh]  woafont=dosapp.fon; device=kelvd.vxd\n"
-                      : "\ncall     FLine.cpl  FLCPanel_SetDriverState\n"))
-        << out_;
-}
-
 TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
     for (auto [command, library] : {std::pair{kelvcfg::Command::SelectAll, &SelectAll},
                                     std::pair{kelvcfg::Command::SelectNone, &SelectNone}}) {
@@ -93,7 +75,13 @@ TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
     }
 }
 
-TEST_P(LocalMachine, SetStoresWhatTheSheetStoresForTheSameChoices) {
+// show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); set
+// stores what the sheet stores for the same choices, and as a dry run writes nothing and names
+// what would be written, system.ini's section or the control panel's call among it.
+TEST_P(LocalMachine, ShowAndSetAsTheSheetStores) {
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
+    for (const char* shown : {DriverName(), EventName()})
+        EXPECT_NE(std::string::npos, out_.find(shown)) << out_;
     Configure(KELVD_RUN_LOCAL, [](platform::HeadlessSheetWindow& sheet) {
         Page(sheet, IDD_ADVANCED).Edit(IDC_EVENT_BUFFER_SIZE).SetText("2048");
         Page(sheet, IDD_ADVANCED).Edit(IDC_STACK_THRESHOLD).SetText("800");
@@ -104,8 +92,18 @@ TEST_P(LocalMachine, SetStoresWhatTheSheetStoresForTheSameChoices) {
     });
     const std::string stored = Stored();
     Forget();
-    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, {"MemUsage=2048", "StackThreshold=800", "DRPopup=1",
-                                                 "Start=boot", "NumGuardBytes=32"}));
+    const std::string before = Stored();
+    const std::vector<std::string> choices = {"MemUsage=2048", "StackThreshold=800", "DRPopup=1",
+                                              "Start=boot", "NumGuardBytes=32"};
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, choices, true));
+    EXPECT_EQ(before, Stored());
+    EXPECT_NE(
+        std::string::npos,
+        out_.find(Win9x()
+                      ? "\nprofile  system.ini  [386Enh]  woafont=dosapp.fon; device=kelvd.vxd\n"
+                      : "\ncall     FLine.cpl  FLCPanel_SetDriverState\n"))
+        << out_;
+    ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, choices));
     EXPECT_EQ(stored, Stored());
 }
 

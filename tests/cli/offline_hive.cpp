@@ -2,7 +2,6 @@
 
 #include "cli/hive.h"
 #include "cli/hive_target.h"
-#include "doubles/memory_target.h"
 #include "doubles/system_hive.h"
 #include "host/demo_target.h"
 #include "model/config_model.h"
@@ -16,7 +15,6 @@
 #include "target/target_text.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -43,37 +41,17 @@ void AddService(const TargetRegistry& target, const std::string& name, uint32_t 
             static_cast<uint32_t>((wide.size() + 1) * sizeof(KelvdTargetChar)));
 }
 
-// A value as hivexget prints it.
-std::string RegeditLine(const std::string& name, uint32_t type, const std::string& data) {
-    const auto byte = [&](size_t at) { return static_cast<unsigned char>(data[at]); };
-    char text[64];
-    if (type == 4 && data.size() == 4) {
-        std::snprintf(text, sizeof text, "dword:%08x",
-                      byte(0) | byte(1) << 8 | byte(2) << 16 | uint32_t(byte(3)) << 24);
-        return "\"" + name + "\"=" + text;
-    }
-    if (type == 1) {
-        std::string line = "\"" + name + "\"=\"";
-        for (size_t at = 0; at + 1 < data.size() && (data[at] || data[at + 1]); at += 2)
-            line += data[at];
-        return line + "\"";
-    }
-    std::string line = "\"" + name + "\"=hex(" + std::to_string(type) + "):";
-    for (size_t at = 0; at < data.size(); ++at) {
-        std::snprintf(text, sizeof text, at ? ",%02x" : "%02x", byte(at));
-        line += text;
-    }
-    return line;
-}
-
-} // namespace
-
+// The demonstration host's driver services, one whose image is a driver file of the tests (with
+// a version resource), one service that is no driver and one whose image is the checker's own
+// (both never listed).
 void FillServices(const TargetRegistry& target) {
     kwhost::FillDemoTarget(target);
     AddService(target, "Described", 1, kelvd::test::TestDriver("DESCRIBED.SYS"));
     AddService(target, "Spooler", 0x10, "System32\\spoolsv.exe");
     AddService(target, "Probe", 1, "System32\\DRIVERS\\KELVD.SYS");
 }
+
+} // namespace
 
 void OfflineHive::SetUp() {
     StoreFixture::SetUp();
@@ -109,38 +87,41 @@ int OfflineHive::Kelvcfg(std::vector<std::string> args, bool suite) {
     return code;
 }
 
-std::vector<std::string> OfflineHive::HiveValues() const {
-    std::vector<std::string> lines;
-    const std::string command =
-        "hivexget '" + HivePath() + "' '\\ControlSet001\\Services\\Kelvd' 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    char line[65536];
-    while (pipe && std::fgets(line, sizeof line, pipe)) {
-        std::string text(line);
-        text.erase(text.find_last_not_of("\r\n") + 1);
-        lines.push_back(text);
+std::vector<Value> OfflineHive::HiveValues() const {
+    std::vector<Value> values;
+    hive_h* hive = hivex_open(HivePath().c_str(), 0);
+    hive_node_h key = hive ? hivex_root(hive) : 0;
+    for (const char* name : {"ControlSet001", "Services", "Kelvd"})
+        key = key ? hivex_node_get_child(hive, key, name) : 0;
+    const HivexPtr<hive_value_h> list(key ? hivex_node_values(hive, key) : nullptr);
+    for (size_t at = 0; list && list.get()[at]; ++at) {
+        uint32_t type = 0;
+        size_t length = 0;
+        const HivexPtr<char> name(hivex_value_key(hive, list.get()[at]));
+        const HivexPtr<char> data = HiveValueData(hive, list.get()[at], &type, &length);
+        values.emplace_back(name.get(), type, std::string(data.get(), length));
     }
-    if (pipe)
-        pclose(pipe);
-    std::sort(lines.begin(), lines.end());
-    return lines;
+    if (hive)
+        hivex_close(hive);
+    std::sort(values.begin(), values.end());
+    return values;
 }
 
-std::vector<std::string> OfflineHive::TargetValues() {
+std::vector<Value> OfflineHive::TargetValues() {
     platform::MemoryRegistry& registry = target_.registry();
-    std::vector<std::string> lines;
+    std::vector<Value> values;
     platform::RegKey key = 0;
     if (registry.OpenKey(platform::kLocalMachine, kelvd::kTargetServiceKey, platform::reg::kRead,
                          &key) != platform::reg::kSuccess)
-        return lines;
+        return values;
     std::string name;
     uint32_t type = 0;
     std::vector<uint8_t> data;
     for (uint32_t index = 0; registry.EnumValue(key, index, &name, &type, &data) == 0; ++index)
-        lines.push_back(RegeditLine(name, type, std::string(data.begin(), data.end())));
+        values.emplace_back(name, type, std::string(data.begin(), data.end()));
     registry.CloseKey(key);
-    std::sort(lines.begin(), lines.end());
-    return lines;
+    std::sort(values.begin(), values.end());
+    return values;
 }
 
 void OfflineHive::StoreReference(const std::function<void(kelvd::ScalarSettings&)>& edit,

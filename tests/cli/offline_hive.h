@@ -8,13 +8,16 @@
 #include "doubles/memory_target.h"
 #include "model/scalar_settings.h"
 #include "support/store_fixture.h"
-#include "target/target_registry.h"
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kelvcfg::test {
+
+// A value: its name, type and data.
+using Value = std::tuple<std::string, uint32_t, std::string>;
 
 class OfflineHive : public kelvd::test::StoreFixture {
 protected:
@@ -28,10 +31,10 @@ protected:
     // process; out_ and err_ get what it prints.
     int Kelvcfg(std::vector<std::string> args, bool suite = true);
 
-    // The checker's key in the hive as hivexget prints it ("\"Name\"=dword:00000400"), sorted.
-    std::vector<std::string> HiveValues() const;
+    // The checker's key in the hive file as libhivex reads it, sorted by name.
+    std::vector<Value> HiveValues() const;
     // The same of the in-memory target's key.
-    std::vector<std::string> TargetValues();
+    std::vector<Value> TargetValues();
 
     // What the library's RunMode 3 stores on the in-memory target when edit has changed the model
     // and the settings it loaded there (selection: loaded and stored as SelectAll does), with the
@@ -47,10 +50,5 @@ protected:
 private:
     kelvd::MemoryTarget target_;
 };
-
-// Fills a target's registry with driver services: the demonstration host's, one whose image is a
-// driver file of the tests (with a version resource), one service that is no driver and one whose
-// image is the checker's own (both never listed).
-void FillServices(const TargetRegistry& target);
 
 } // namespace kelvcfg::test

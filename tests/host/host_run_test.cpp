@@ -1,6 +1,5 @@
-// kwhost against a stand-in library: which entry point it calls with what, what
-// it reports, how it fails when the library is missing or incomplete, and its
-// exit codes.
+// kwhost against a stand-in library: which entry point it calls with what, what it reports, how
+// it fails when the library is missing or incomplete, the command lines it refuses, its exit codes.
 #include "host/host_run.h"
 #include "kelvd_version.h"
 
@@ -17,13 +16,11 @@ namespace kwhost {
 
 namespace {
 
-// What happened, in order: loads, calls of the entry points, the companion's
-// life, frees.
+// What happened, in order: loads, calls of the entry points, the companion's life, frees.
 std::vector<std::string> calls;
 int32_t configureResult = 0;
 
-// Lists the target's services into the call and stores a value, as the
-// library's target store would.
+// Lists the target's services into the call and stores a value, as the library's store would.
 void UseTarget(TargetRegistry& target, std::string& call) {
     kelvd::TargetKey services(target);
     services.Open(KELVD_TARGET_ROOT, kelvd::Widen("System\\ControlSet001\\Services"),
@@ -54,8 +51,7 @@ void KELVD_CALL StandInSelectNone() {
     calls.push_back("SelectNone");
 }
 
-// A library loader that knows one library, with the entry points a test leaves
-// it.
+// A library loader that knows one library, with the entry points a test leaves it.
 class StandInLibraries final : public platform::DynamicLibraries {
 public:
     platform::LibraryHandle Load(const char* name) override {
@@ -78,8 +74,7 @@ public:
         {"SelectNone", reinterpret_cast<void*>(&StandInSelectNone)}};
 };
 
-// Notes when it is made (with the sheet's caption), finished and gone; reports
-// what a case gives it.
+// Notes when it is made (with the sheet's caption), finished and gone; reports what a case gives.
 class RecordingCompanion final : public SheetCompanion {
 public:
     RecordingCompanion(const std::string& title, std::string obstacle, std::string failure)
@@ -166,8 +161,7 @@ const HostCase kRuns[] = {
     {"ConfigureOtherResult", "configure 2147483647", kExitDone,
      "load kelvdcfg.dll|ConfigureKELVD(,2147483647)|free",
      "ConfigureKELVD returned 5: an unknown result\n", "", 5},
-    // Only mode 3 hands in a target: the demonstration's services, printed
-    // afterwards.
+    // Only mode 3 hands in a target: the demonstration's services, printed afterwards.
     {"EmbeddedTarget", "configure 3", kExitDone,
      "load kelvdcfg.dll|ConfigureKELVD(,3,Atdisk,Kwnet,Kwvga,Serial)|free",
      std::string(kOk) + "Stored on the target:\n"
@@ -185,27 +179,21 @@ const HostCase kRuns[] = {
     {"Help", "--help", kExitDone, "", kUsage, ""},
     {"HelpAfterACommand", "configure 1 -h", kExitDone, "", kUsage, ""},
     {"UsageError", "configure one", kExitUsage, "", "",
-     "kwhost: configure takes a mode (a number) and an optional help "
-     "file\n{usage}"},
-    // The companion lives around the call, knows the sheet's caption and
-    // reports before what
-    // the call returned.
+     "kwhost: configure takes a mode (a number) and an optional help file\n{usage}"},
+    // The companion lives around the call, knows the sheet's caption and reports before what the
+    // call returned.
     {"CompanionOfTheFarhandSheet", "configure 2", kExitDone,
-     "load kelvdcfg.dll|up Configure Kelvarin Settings for use with "
-     "Farhand|ConfigureKELVD(,2)|"
+     "load kelvdcfg.dll|up Configure Kelvarin Settings for use with Farhand|ConfigureKELVD(,2)|"
      "finish|down|free",
      std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
     {"PicturesTimedOfAnotherLibrary", "--screens Z:\\shots configure 1 --library a.dll --time",
      kExitDone,
-     "load a.dll|up Kelvarin Settings, pictures in Z:\\shots, "
-     "timed|ConfigureKELVD(,1)|finish|"
-     "down|free",
+     "load a.dll|up Kelvarin Settings, pictures in Z:\\shots, timed|ConfigureKELVD(,1)|finish|down|"
+     "free",
      std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
-    // A sheet that never appeared, or pictures not saved: the call is reported,
-    // then the failure.
+    // A sheet that never appeared, or pictures not saved: the call is reported, then the failure.
     {"FailureBesideTheSheet", "configure 1", kExitSheet,
-     "load kelvdcfg.dll|up Kelvarin "
-     "Settings|ConfigureKELVD(,1)|finish|down|free",
+     "load kelvdcfg.dll|up Kelvarin Settings|ConfigureKELVD(,1)|finish|down|free",
      std::string("Time to something: 1.0 ms\n") + kOk, "kwhost: no sheet appeared\n", 0, "", true,
      "", "no sheet appeared"},
     {"ObstacleShowsNoSheet", "configure 1", kExitSheet,
@@ -215,6 +203,27 @@ const HostCase kRuns[] = {
 
 INSTANTIATE_TEST_SUITE_P(Host, HostRun, testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each refusal says why, then gives the usage; no library is loaded.
+TEST(HostRefusals, GiveAReasonAndTheUsageAndLoadNothing) {
+    using Args = std::vector<std::string>;
+    for (const Args& args :
+         {Args{}, Args{"configure"}, Args{"configure", "1x"}, Args{"configure", "x"},
+          Args{"configure", ""}, Args{"configure", "+1"}, Args{"configure", "2147483648"},
+          Args{"configure", "1", "a.hlp", "extra"}, Args{"selectall", "1"},
+          Args{"--screens", "d", "selectnone"}, Args{"configure", "1", "--library"},
+          Args{"configure", "1", "--screens", ""}, Args{"show"}, Args{"--time", "selectall"},
+          Args{"--version", "selectall"}, Args{"configure", "1", "--version"}}) {
+        calls.clear();
+        StandInLibraries libraries;
+        platform::ScopedDynamicLibraries scope{libraries};
+        std::ostringstream out, err;
+        EXPECT_EQ(kExitUsage, HostMain(args, out, err, {})) << err.str();
+        EXPECT_TRUE(calls.empty());
+        EXPECT_EQ("", out.str());
+        EXPECT_LT(strlen(HostUsage()) + 10, err.str().size()) << err.str();
+    }
+}
 
 } // namespace
 

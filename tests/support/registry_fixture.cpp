@@ -2,6 +2,11 @@
 
 namespace kelvd::test {
 
+std::string Dword(uint32_t value) {
+    return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
+                       static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
+}
+
 RegistryFixture::RegistryFixture(std::initializer_list<const char*> keys)
     : keys_(keys.begin(), keys.end()) {
     keys_.emplace_back(kScratch);
@@ -34,9 +39,7 @@ void RegistryFixture::PutString(const char* key, const char* name, const std::st
 }
 
 void RegistryFixture::PutDword(const char* key, const char* name, uint32_t value) {
-    platform::KeyHandle handle;
-    ASSERT_TRUE(handle.Create(platform::kLocalMachine, key, platform::reg::kAllAccess)) << key;
-    ASSERT_EQ(platform::reg::kSuccess, handle.SetDword(name, value));
+    Put(key, name, platform::reg::kDword, Dword(value));
 }
 
 } // namespace kelvd::test

@@ -13,7 +13,6 @@
 #include "support/test_drivers.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace kelvd::test {
 
@@ -22,11 +21,6 @@ namespace {
 constexpr const char* kTestService = "System\\CurrentControlSet\\Services\\described";
 constexpr uint32_t kModuleList = 0xC0001000;
 constexpr uint32_t kVxdChain = 0xC0002000;
-
-std::filesystem::path NativePath(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
 
 } // namespace
 
@@ -64,7 +58,7 @@ void SheetFixture::SetUp() {
     system_.facts = facts;
     InstallSuite();
     PutString(kFamilyKey, kInstallDirValue, dir_.path());
-    std::filesystem::create_directory(NativePath(dir_.File("Farhand")));
+    TempDir::MakeDirectories(dir_.File("Farhand"));
     WriteCatalogues(dir_);
     PutDword(kTestService, "Type", 1);
     PutDword(kTestService, "Start", 1);

@@ -6,11 +6,6 @@
 
 namespace kelvd::test {
 
-std::string Dword(uint32_t value) {
-    return std::string{static_cast<char>(value), static_cast<char>(value >> 8),
-                       static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
-}
-
 StoreFixture::StoreFixture()
     : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {}
 

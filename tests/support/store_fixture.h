@@ -16,9 +16,6 @@
 
 namespace kelvd::test {
 
-// The four little-endian bytes of value, as the stores write a DWORD.
-std::string Dword(uint32_t value);
-
 class StoreFixture : public RegistryFixture {
 protected:
     StoreFixture();

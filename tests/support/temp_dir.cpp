@@ -17,20 +17,13 @@ namespace fs = std::filesystem;
 namespace {
 // Backslash-joined names are directory separators on Windows and in the substitute file layer,
 // so the directory is named here with the separator the library itself uses.
-std::string LibrarySpelling(const fs::path& path) {
-    std::string text = path.string();
-    for (char& c : text)
-        if (c == '/')
-            c = '\\';
-    return text;
+std::string Respelt(std::string path, char from, char to) {
+    std::replace(path.begin(), path.end(), from, to);
+    return path;
 }
 
 fs::path NativePath(const std::string& text) {
-    std::string native = text;
-    for (char& c : native)
-        if (c == '\\')
-            c = '/';
-    return fs::path(native);
+    return Respelt(text, '\\', '/');
 }
 } // namespace
 
@@ -40,7 +33,7 @@ TempDir::TempDir() {
     fs::path dir = fs::temp_directory_path() /
                    ("kelvd-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
     fs::create_directories(dir);
-    path_ = LibrarySpelling(dir);
+    path_ = Respelt(dir.string(), '/', '\\');
 }
 
 void TempDir::MakeDirectories(const std::string& path) {
