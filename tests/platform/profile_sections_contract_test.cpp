@@ -36,6 +36,9 @@ TEST_F(ProfileContract, SectionIsEmptyUntilWrittenThenReadsBackAndLeavesTheOther
     ASSERT_TRUE(ReadWholeFile(file_, OpenMode::ReadBinary, &text));
     EXPECT_EQ(2, std::count(text.begin(), text.end(), '[')) << text;
     EXPECT_LT(text.find("[Other]"), text.find("[386Enh]")) << text; // a new section goes last
+    // The entries end at the first empty one.
+    ASSERT_TRUE(profileSections().Write("Other", other + '\0' + "lost=1" + '\0', file_.c_str()));
+    EXPECT_EQ(other + '\0', Read("Other"));
     ASSERT_TRUE(profileSections().Write("386Enh", std::string(1, '\0'), file_.c_str()));
     EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
     EXPECT_EQ(other + '\0', Read("Other"));
