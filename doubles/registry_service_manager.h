@@ -39,6 +39,8 @@ public:
     // Without a service manager, as on Windows 9x, OpenManager fails with
     // kErrorCallNotImplemented.
     void SetAvailable(bool available) { available_ = available; }
+    // Handles issued and not yet closed.
+    size_t OpenHandleCount() const { return handles_.size(); }
 
 private:
     struct Service {

@@ -144,7 +144,8 @@ TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {
 
 // What Windows looks at and libhivex does not: the base block's two sequence numbers agree (or
 // the hive wants recovering from a log), the root key is marked as the hive's root, its security
-// cell links to itself, and its descriptor ends with its one ACL, which gives everyone full access.
+// cell links to itself and counts the one key that refers to it, and its descriptor ends with its
+// one ACL, which gives everyone full access.
 TEST(EmptyHive, BaseBlockRootAndSecurityAsWindowsReadsThem) {
     const std::string hive = platform::EmptyHive("SYSTEM");
     const auto at = [&](size_t offset) {
@@ -155,6 +156,7 @@ TEST(EmptyHive, BaseBlockRootAndSecurityAsWindowsReadsThem) {
     EXPECT_EQ(std::string("nk\x2C\0", 4), hive.substr(root + 4, 4));
     for (size_t link : {16, 12}) // the list of security cells: this one alone, both ways
         EXPECT_EQ(at(root + 0x30), at(descriptor - link));
+    EXPECT_EQ(1u, at(descriptor - 8));
     const std::string acl("\x02\0\x1C\0\x01\0\0\0"          // revision 2, 28 bytes, one ACE
                           "\0\0\x14\0\x3F\0\x0F\0"          // allowed, 20 bytes, KEY_ALL_ACCESS
                           "\x01\x01\0\0\0\0\0\x01\0\0\0\0", // S-1-1-0

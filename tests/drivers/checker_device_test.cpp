@@ -14,7 +14,10 @@ constexpr const char* kSecondDevice = "\\\\.\\KELVD.VXD";
 
 class CheckerDevice : public ::testing::Test {
 protected:
-    void TearDown() override { CloseCheckerDevice(); }
+    void TearDown() override {
+        CloseCheckerDevice();
+        EXPECT_EQ(0u, services_.OpenHandleCount());
+    }
 
     std::vector<std::string> OpenedNames() const {
         std::vector<std::string> names;
