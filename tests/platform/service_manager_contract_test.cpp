@@ -13,6 +13,9 @@ namespace {
 
 using namespace platform;
 
+// A service's error control that is not 0, so that it is seen to be kept.
+constexpr uint32_t kErrorNormal = 1;
+
 class ServiceManagerContract : public ::testing::Test {
 protected:
     // A name of its own for every case: a deleted service may linger a while.
@@ -26,7 +29,7 @@ protected:
         ASSERT_NE(0u, manager_);
         service_ = scm_.Create(manager_,
                                {name_.c_str(), "Kvt contract", svc::kAllAccess, svc::kKernelDriver,
-                                svc::kDemandStart, svc::kErrorIgnore, image_.c_str()});
+                                svc::kDemandStart, kErrorNormal, image_.c_str()});
         ASSERT_NE(0u, service_);
     }
     void TearDown() override {
@@ -75,7 +78,7 @@ TEST_F(ServiceManagerContract, ConfigurationSizeComesFromACallWithoutBuffer) {
     std::vector<ServiceConfig> storage(needed / sizeof(ServiceConfig) + 1);
     ASSERT_TRUE(scm_.QueryConfig(service_, storage.data(), needed, &needed));
     const ServiceConfig& config = storage[0];
-    EXPECT_EQ((std::vector<uint32_t>{svc::kKernelDriver, svc::kDemandStart, svc::kErrorIgnore}),
+    EXPECT_EQ((std::vector<uint32_t>{svc::kKernelDriver, svc::kDemandStart, kErrorNormal}),
               (std::vector<uint32_t>{config.serviceType, config.startType, config.errorControl}));
     EXPECT_EQ(image_, config.binaryPathName);
     EXPECT_STREQ("", config.loadOrderGroup);
