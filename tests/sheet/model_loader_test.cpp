@@ -31,6 +31,7 @@ protected:
         Put("System\\CurrentControlSet\\Services\\described", [](const KeyHandle& key) {
             key.SetDword("Type", 1);
             key.SetDword("Start", 1);
+            key.SetString("Group", "Base");
         });
         Put("HARDWARE\\DEVICEMAP\\VIDEO", [](const KeyHandle& key) {
             key.SetString("\\Device\\Video0", "\\Registry\\Machine\\Video\\0000");
@@ -68,6 +69,7 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
     ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(loader_.modelLoaded);
     EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
+    EXPECT_EQ("Base", configModel().drivers[0].group);
     EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
                                                        "\\spool\\drivers\\w32x86\\3\\PRINTER.DLL"}),
               test::Paths(configModel().displayDrivers));
