@@ -83,8 +83,10 @@ TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalog
     configModel().drivers.Clear();
     EXPECT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_EQ(0u, configModel().drivers.Count());
+    configModel().vxdApiCategories.Append(configModel().apiCategories[0]); // as on Windows 9x
     EXPECT_TRUE(ReleaseModel());
     EXPECT_TRUE(configModel().apiCategories[0].eventNames.empty());
+    EXPECT_TRUE(configModel().vxdApiCategories[0].eventNames.empty());
     EXPECT_TRUE(devices_.opens.empty() && devices_.closes.empty());
 }
 
