@@ -158,8 +158,7 @@ bool TakeEntries(const Bytes& resources, uint32_t offset, std::optional<uint16_t
     return true;
 }
 
-bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource,
-            uint32_t* largestSize) {
+bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource) {
     resource->clear();
     const Bytes file(source, 0, size);
     PeImage pe(file);
@@ -178,7 +177,6 @@ bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource,
     for (uint32_t directory : languages)
         if (!TakeEntries(*resources, directory, std::nullopt, &entries, &budget))
             return false;
-    uint32_t largest = 0;
     // Each resource is taken out whole, then walked in memory; the first is the one given.
     std::vector<uint8_t> first, copy;
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -193,27 +191,23 @@ bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource,
             return false;
         if (i == 0)
             first.swap(copy);
-        largest = std::max(largest, *length);
     }
     if (entries.empty())
         return false;
     resource->swap(first);
-    if (largestSize)
-        *largestSize = largest;
     return true;
 }
 
 } // namespace
 
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
-                         uint32_t* largestSize) {
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource) {
     MemorySource source(image, size);
-    return FindIn(source, size, resource, largestSize);
+    return FindIn(source, size, resource);
 }
 
-bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource, uint32_t* largestSize) {
+bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource) {
     FileSource source(image);
-    return FindIn(source, SIZE_MAX, resource, largestSize);
+    return FindIn(source, SIZE_MAX, resource);
 }
 
 } // namespace platform

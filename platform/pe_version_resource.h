@@ -21,16 +21,13 @@ namespace platform {
 // table and resource directory entries on the way must lie within the file, and the resource
 // must lie within the file and hold a tree of nodes each whole within its parent (every node
 // with a length covering its header and its key's terminator, a type of text (1) or binary (0),
-// its key and value inside it). largestSize, when given, receives the largest size that one of
-// those resources declares.
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource,
-                         uint32_t* largestSize = nullptr);
+// its key and value inside it).
+bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource);
 
 // The same, read from an open image file: only the pages the walk touches (the headers, the
 // resource directory's entries on the way, the version resources themselves) are read, each
 // once.
-bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource,
-                              uint32_t* largestSize = nullptr);
+bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource);
 
 // The text value at subBlock ("\StringFileInfo\040904B0\FileDescription"; keys compare without
 // regard to the case of their ASCII letters) in a resource that FindVersionResource gave; false

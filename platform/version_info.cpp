@@ -6,10 +6,10 @@
 
 namespace platform {
 
-bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource, uint32_t* largestSize) {
+bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource) {
     resource->clear();
     std::unique_ptr<File> file = fileSystem().Open(path, OpenMode::ReadBinary);
-    return file && ReadImageVersionResource(*file, resource, largestSize);
+    return file && ReadImageVersionResource(*file, resource);
 }
 
 bool QueryVersionValue(const std::vector<uint8_t>& resource, const char* subBlock,

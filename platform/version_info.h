@@ -11,10 +11,8 @@
 namespace platform {
 
 // The version resource of the image file at path (ReadImageVersionResource); false when the file
-// cannot be read or has no sound version resource. largestSize, when given, receives the largest
-// size one of its version resources declares.
-bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource,
-                         uint32_t* largestSize = nullptr);
+// cannot be read or has no sound version resource.
+bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource);
 
 // VerQueryValueA of a string value ("\StringFileInfo\<lang><codepage>\<key>") in a resource
 // that ReadVersionResource gave: the text in the ANSI code page, or false when there is none.
