@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -35,15 +34,11 @@ protected:
         return std::string(value.begin(), value.end());
     }
 
-    // The 32-bit field at offset of VS_FIXEDFILEINFO, which starts with its signature.
+    // The 32-bit field at offset of VS_FIXEDFILEINFO, which follows the block's 6-byte header and
+    // its key "VS_VERSION_INFO" in UTF-16, at 40.
     uint32_t Fixed(size_t offset) const {
-        const uint8_t signature[] = {0xBD, 0x04, 0xEF, 0xFE};
-        auto at = std::search(resource_.begin(), resource_.end(), std::begin(signature),
-                              std::end(signature));
-        const size_t start = static_cast<size_t>(at - resource_.begin());
-        if (at == resource_.end() || start + offset + 4 > resource_.size())
-            return 0;
-        return platform::LoadUint32(resource_.data() + start + offset);
+        return resource_.size() < 40 + offset + 4 ? 0
+                                                  : platform::LoadUint32(&resource_[40 + offset]);
     }
 
     Bytes resource_;

@@ -5,10 +5,7 @@
 #include "platform/file_system.h"
 #include "stores/api_catalogue.h"
 #include "stores/install_dirs.h"
-#include "support/model_reset.h"
 #include "support/sheet_fixture.h"
-#include "support/simulated_machine.h"
-#include "support/temp_dir.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
@@ -19,41 +16,30 @@ using namespace platform;
 using namespace kelvd;
 
 constexpr WindowHandle kSheet = 0x1234;
+constexpr const char* kService = "System\\CurrentControlSet\\Services\\described";
 
-class ModelLoad : public test::ModelFixture {
+class ModelLoad : public test::StoreFixture {
 protected:
     void SetUp() override {
-        ModelFixture::SetUp();
+        StoreFixture::SetUp();
         test::WriteCatalogues(dir_);
-        Put("Software\\Ostrand\\Kitwright",
-            [this](const KeyHandle& key) { key.SetString(kInstallDirValue, dir_.path()); });
+        InstallSuite();
         // One driver service, one display driver, one printer driver.
-        Put("System\\CurrentControlSet\\Services\\described", [](const KeyHandle& key) {
-            key.SetDword("Type", 1);
-            key.SetDword("Start", 1);
-            key.SetString("Group", "Base");
-        });
-        Put("HARDWARE\\DEVICEMAP\\VIDEO", [](const KeyHandle& key) {
-            key.SetString("\\Device\\Video0", "\\Registry\\Machine\\Video\\0000");
-        });
-        Put("Video\\0000",
-            [](const KeyHandle& key) { key.SetString("InstalledDisplayDrivers", "vga"); });
-        Put("SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\Drivers\\"
-            "Version-3\\Printer",
-            [](const KeyHandle& key) { key.SetString("Driver", "PRINTER.DLL"); });
+        PutDword(kService, "Type", 1);
+        PutDword(kService, "Start", 1);
+        PutString(kService, "Group", "Base");
+        PutString("HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0",
+                  "\\Registry\\Machine\\Video\\0000");
+        PutString("Video\\0000", "InstalledDisplayDrivers", "vga");
+        PutString("SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\"
+                  "Drivers\\Version-3\\Printer",
+                  "Driver", "PRINTER.DLL");
     }
     void TearDown() override {
         ReleaseModel();
-        ModelFixture::TearDown();
+        StoreFixture::TearDown();
     }
 
-    template <typename Fill> static void Put(const char* path, Fill fill) {
-        KeyHandle key;
-        ASSERT_TRUE(key.Create(kLocalMachine, path, reg::kAllAccess));
-        fill(key);
-    }
-
-    test::TempDir dir_;
     test::SimulatedMachine machine_{test::TestSystemFacts()};
     SimulatedDevices& devices_ = machine_.devices;
     std::vector<RecordedMessageBoxes::Shown>& shown_ = machine_.boxes.shown;

@@ -1,15 +1,13 @@
 #include "stores/api_catalogue.h"
 
 #include "stores/install_dirs.h"
-#include "support/registry_fixture.h"
-#include "support/temp_dir.h"
+#include "support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace kelvd;
-using kelvd::test::RegistryFixture;
 using kelvd::test::TempDir;
 
 // Two categories for NT, then one VxD category for Windows 9x.
@@ -27,7 +25,6 @@ protected:
         EXPECT_TRUE(file);
         return ParseApiCatalogue(*file, win9x, model_->apiCategories, model_->vxdApiCategories);
     }
-    const ApiCategory& Api(size_t i) const { return model_->apiCategories[i]; }
 
     TempDir dir_;
     std::unique_ptr<ConfigModel> model_ = std::make_unique<ConfigModel>();
@@ -123,42 +120,32 @@ TEST_F(CatalogueParse, FiftyCategoriesFitExactly) {
         text += "C" + std::to_string(i) + "\n1\n0\n0\nE\n";
     ASSERT_EQ(2u, Parse(text));
     EXPECT_EQ(50u, model_->apiCategories.Count());
-    EXPECT_EQ("C49", Api(49).name);
+    EXPECT_EQ("C49", model_->apiCategories[49].name);
 }
 
 // Finding the catalogue through the suite's install directory.
-class CatalogueLookup : public RegistryFixture {
-protected:
-    CatalogueLookup() : RegistryFixture({kSuiteKey}) {}
-    void TearDown() override {
-        configModel().isWin9x = false;
-        ReleaseCategories(configModel().apiCategories);
-        ReleaseCategories(configModel().vxdApiCategories);
-        RegistryFixture::TearDown();
-    }
-    TempDir dir_;
-};
+using CatalogueLookup = test::StoreFixture;
 
 TEST_F(CatalogueLookup, MissingKeyFileOrDirectoryLongerThan255CharactersGivesNoCatalogue) {
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
-    PutString(kSuiteKey, kInstallDirValue, dir_.path());
+    InstallSuite();
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
     PutString(kSuiteKey, kInstallDirValue, std::string(256, 'd'));
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
 }
 
 TEST_F(CatalogueLookup, ReadsTheFileOfThePlatformAndEmptiesTheTablesWithoutOne) {
-    PutString(kSuiteKey, kInstallDirValue, dir_.path());
+    InstallSuite();
     ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD.API"), "10\n0\n"));
     ASSERT_TRUE(platform::WriteWholeFile(dir_.File("KELVD9X.API"), "9\n1\nC\n0\n0\n0\n0\n"));
     EXPECT_EQ(0x10u, ReadApiCatalogue());
-    EXPECT_EQ(0u, configModel().apiCategories.Count());
-    configModel().isWin9x = true;
+    EXPECT_EQ(0u, model_.apiCategories.Count());
+    model_.isWin9x = true;
     EXPECT_EQ(9u, ReadApiCatalogue());
-    EXPECT_EQ(1u, configModel().apiCategories.Count());
+    EXPECT_EQ(1u, model_.apiCategories.Count());
     PutString(kSuiteKey, kInstallDirValue, dir_.File("elsewhere"));
     EXPECT_EQ(kNoCatalogue, ReadApiCatalogue());
-    EXPECT_EQ(0u, configModel().apiCategories.Count());
+    EXPECT_EQ(0u, model_.apiCategories.Count());
 }
 
 } // namespace

@@ -48,16 +48,13 @@ std::string FileWith(uint32_t driverCount, const std::string& drivers, uint32_t 
 
 class ConfigFile : public StoreFixture {
 protected:
-    std::string Path() const { return dir_.File("settings.kwt"); }
     std::string Saved() {
-        SaveConfigFile(Path(), settings_);
-        std::string content;
-        EXPECT_TRUE(platform::ReadWholeFile(Path(), platform::OpenMode::ReadBinary, &content));
-        return content;
+        SaveConfigFile(dir_.File("settings.kwt"), settings_);
+        return FileText("settings.kwt");
     }
     void Load(const std::string& content) {
-        ASSERT_TRUE(platform::WriteWholeFile(Path(), content));
-        Take(LoadConfigFile(Path()));
+        ASSERT_TRUE(platform::WriteWholeFile(dir_.File("settings.kwt"), content));
+        Take(LoadConfigFile(dir_.File("settings.kwt")));
     }
     // One row or category in every table the file holds, and a display driver it does not.
     void Configure() {
@@ -71,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(ConfigFile, HeaderThenTheSectionsInTheirOrder) {
+TEST_F(ConfigFile, HeaderThenTheSectionsInTheirOrderThatLoadBackWhole) {
     Hold({4096, 0x800, 2, 3, 16, 0});
     EXPECT_EQ(Dwords({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}),
               Saved());
@@ -81,20 +78,15 @@ TEST_F(ConfigFile, HeaderThenTheSectionsInTheirOrder) {
                   "VMM     \0\1"s + "C:\\W\\FOO.VXD\0\2"s +            // at 97 and 107
                   Category("Memory", "\1\0"s) + Category("VxD", "\1"), // at 121 and 138
               Saved());
-}
-
-TEST_F(ConfigFile, SavedFileLoadsBackWhole) {
-    Configure();
-    Hold({4096, 0x800, 2, 3, 16, 0});
     AddCategory(model_.apiCategories, "AllOn", {1, 1});
     AddCategory(model_.apiCategories, "AllOff", {0, 0});
-    SaveConfigFile(Path(), settings_);
+    const std::string file = Saved();
     std::vector<uint32_t> saved = AllStates();
     model_.SetAllChecked(0);
     model_.displayDrivers[0].checkState = 5;
     model_.vxdApiCategories[0].eventFlags[0] = 0;
     Hold(ScalarSettings());
-    Take(LoadConfigFile(Path()));
+    Load(file);
     saved[1] = 5; // display drivers are not part of the file
     EXPECT_EQ(saved, AllStates());
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 16, 0}), Held());
@@ -182,16 +174,14 @@ protected:
     }
 };
 
-TEST_F(CategoryLookup, FindsByNameIgnoringCaseApiTableFirst) {
+TEST_F(CategoryLookup, FindsByNameIgnoringCaseApiTableFirstByIndexInTheFile) {
     const std::pair<const char*, int32_t> cases[] = {{"memory", 0},       {"[IO]", 1},
                                                      {"[Io]trailing", 1}, {"[Io", 1},
                                                      {"VxD Only", 0}, // an index into the VxD table
                                                      {"Io ", -1},         {"[]", -1}};
     for (const auto& [name, index] : cases)
         EXPECT_EQ(index, FindApiCategory(name)) << name;
-}
-
-TEST_F(CategoryLookup, VxdNameInTheApiSectionSelectsTheApiCategoryOfItsIndex) {
+    // A VxD name in the API section selects the API category of its index.
     model_.apiCategories[0].AllocateEvents(2);
     Load(FileWith(0, "", 1, Category("VxD Only", "\1\1")));
     EXPECT_EQ((std::vector<uint8_t>{1, 1}), model_.apiCategories[0].eventFlags);

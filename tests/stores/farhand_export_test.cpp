@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
 using namespace kelvd;
@@ -18,40 +16,16 @@ constexpr platform::WindowHandle kSheet = 0x1234;
 
 class FarhandExport : public StoreFixture {
 protected:
-    std::string Path() const { return dir_.File("KVConfig.Reg"); }
     std::string Exported() {
-        WriteExportRegFile(Path(), settings_, kSheet);
-        std::string content;
-        EXPECT_TRUE(platform::ReadWholeFile(Path(), platform::OpenMode::ReadBinary, &content));
-        return content;
+        WriteExportRegFile(dir_.File("KVConfig.Reg"), settings_, kSheet);
+        return FileText("KVConfig.Reg");
     }
-    // The script's lines from the first category value on.
-    std::string Values() {
-        std::string content = Exported();
-        size_t settingsEnd = content.find("\"MemTrackingOn\"");
-        return content.substr(content.find('\n', settingsEnd) + 1);
-    }
-    // The family's install directory, with a Farhand directory in it when withFarhand.
-    void InstallFamily(bool withFarhand) {
-        PutString(kFamilyKey, kInstallDirValue, dir_.path());
-        if (withFarhand)
-            std::filesystem::create_directory(NativeFarhandDir());
-    }
-    std::filesystem::path NativeFarhandDir() const {
-        std::string dir = dir_.File("Farhand");
-        for (char& c : dir)
-            if (c == '\\')
-                c = '/';
-        return dir;
-    }
+    // The messages shown, all with OK alone and owned by the sheet.
     std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
-        for (const auto& shown : messages_.shown) {
-            EXPECT_EQ(kSheet, shown.owner);
-            EXPECT_EQ(platform::kMbOk, shown.type);
-            texts.push_back(shown.caption + "|" + shown.text);
-        }
-        return texts;
+        for (const auto& shown : messages_.shown)
+            EXPECT_EQ(std::make_pair(kSheet, platform::kMbOk),
+                      std::make_pair(shown.owner, shown.type));
+        return MessageTexts();
     }
 };
 
@@ -92,7 +66,8 @@ TEST_F(FarhandExport, CategoriesHoldTwentyFlagsALine) {
         std::string flags;
         for (size_t i = 0; i < events; ++i)
             flags += (i % 20 ? "," : ",\\\n ") + std::string("01");
-        const std::string value = Values();
+        const std::string script = Exported();
+        const std::string value = script.substr(script.find("\"C\""));
         EXPECT_EQ("\"C\"=hex:" + std::string(count) + ",00,00" + flags + "\n",
                   value.substr(0, value.find("\"Driver\"")))
             << events;
@@ -120,31 +95,23 @@ TEST(HexStateList, LinesBreakAfterTwentyPathBytes) {
 }
 
 TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
-    InstallFamily(true);
+    PutString(kFamilyKey, kInstallDirValue, dir_.path());
+    ExportFarhandConfiguration(settings_, kSheet); // no Farhand directory: both messages show
+    const std::string created = std::string("Farhand Settings|") + TableString(kStrFarhandCreated);
+    EXPECT_EQ(
+        (std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport), created}),
+        Messages());
+    messages_.shown.clear();
+    test::TempDir::MakeDirectories(dir_.File("Farhand"));
     ExportFarhandConfiguration(settings_, kSheet);
-    std::string content;
-    EXPECT_TRUE(platform::ReadWholeFile(dir_.File("Farhand\\KVConfig.Reg"),
-                                        platform::OpenMode::ReadBinary, &content));
-    EXPECT_EQ(0u, content.find("REGEDIT4\n"));
-    EXPECT_EQ(std::string::npos, content.find('\r'));
-    EXPECT_EQ(std::vector<std::string>{std::string("Farhand Settings|") +
-                                       TableString(kStrFarhandCreated)},
-              Messages());
+    const std::string script = FileText("Farhand\\KVConfig.Reg");
+    EXPECT_EQ(0u, script.find("REGEDIT4\n"));
+    EXPECT_EQ(std::string::npos, script.find('\r'));
+    EXPECT_EQ(std::vector<std::string>{created}, Messages());
     model_.isWin9x = true; // on Windows 9x the export is the configuration file
     ExportFarhandConfiguration(settings_, kSheet);
-    EXPECT_TRUE(platform::ReadWholeFile(dir_.File("Farhand\\KELVDVXD.CFG"),
-                                        platform::OpenMode::ReadBinary, &content));
-    EXPECT_EQ(72u, content.size());
+    EXPECT_EQ(72u, FileText("Farhand\\KELVDVXD.CFG").size());
     EXPECT_EQ(2u, Messages().size());
-}
-
-TEST_F(FarhandExport, WithoutTheFarhandDirectoryBothMessagesShow) {
-    InstallFamily(false);
-    ExportFarhandConfiguration(settings_, kSheet);
-    EXPECT_EQ((std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport),
-                                        std::string("Farhand Settings|") +
-                                            TableString(kStrFarhandCreated)}),
-              Messages());
 }
 
 TEST_F(FarhandExport, InstallDirectoryTooLongForThePathBufferCannotBeWritten) {

@@ -17,17 +17,12 @@ protected:
         StoreFixture::SetUp();
         InstallSuite();
     }
-    std::string FileName() const {
-        return dir_.File(model_.isWin9x ? "hookstate9x.dat" : "hookstate.dat");
-    }
     std::string Saved() {
         SaveHookState();
-        std::string content;
-        EXPECT_TRUE(platform::ReadWholeFile(FileName(), platform::OpenMode::ReadBinary, &content));
-        return content;
+        return FileText(model_.isWin9x ? "hookstate9x.dat" : "hookstate.dat");
     }
     void Load(const std::string& content) {
-        ASSERT_TRUE(platform::WriteWholeFile(FileName(), content));
+        ASSERT_TRUE(platform::WriteWholeFile(dir_.File("hookstate.dat"), content));
         LoadHookState();
     }
     ApiCategory& AlphaBeta(const std::vector<uint8_t>& flags = {1, 0}) {
@@ -35,20 +30,14 @@ protected:
     }
 };
 
-TEST_F(HookStateFile, OneLinePerEventEndingInLineFeedAlone) {
+TEST_F(HookStateFile, OneLinePerEventEndingInLineFeedAloneOnWindows9xTheVxdEventsToo) {
     AlphaBeta();
     AddCategory(model_.apiCategories, "None", {});
     AddCategory(model_.apiCategories, "Odd", {255, 2}, {"A=B", "Gamma"});
-    AddCategory(model_.vxdApiCategories, "VxD", {1}, {"_Vxd"}); // NT: not written
+    ApiCategory& vxd = AddCategory(model_.vxdApiCategories, "VxD", {1}, {"_Vxd"});
     EXPECT_EQ("Alpha=1\nBeta=0\nA=B=255\nGamma=2\n", Saved());
-}
-
-TEST_F(HookStateFile, OnWindows9xTheVxdCategoriesFollowInTheirOwnFile) {
-    model_.isWin9x = true;
-    AlphaBeta();
-    AddCategory(model_.vxdApiCategories, "VxD", {1}, {"_Vxd"});
-    EXPECT_EQ("Alpha=1\nBeta=0\n_Vxd=1\n", Saved());
-    ApiCategory& vxd = model_.vxdApiCategories[0];
+    model_.isWin9x = true; // in a file of its own
+    EXPECT_EQ("Alpha=1\nBeta=0\nA=B=255\nGamma=2\n_Vxd=1\n", Saved());
     vxd.eventFlags[0] = 0;
     LoadHookState();
     EXPECT_EQ(1u, vxd.eventFlags[0]);
@@ -113,19 +102,19 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"Alpha=1\r\nBeta=0\r\n", {1, 0}, 2},      // text mode drops the CR
                       LoadCase{"Alpha=  -1x\nBeta=1", {255, 1}, 1}));
 
-TEST_F(HookStateFile, KeyIsTheTextBeforeTheLastEquals) {
-    ApiCategory& category = AddCategory(model_.apiCategories, "Cat", {0, 0}, {"A=B", "A"});
-    Load("A=B=1\n");
-    EXPECT_EQ((std::vector<uint8_t>{1, 0}), category.eventFlags);
-}
-
-TEST_F(HookStateFile, LongLinesAreReadInPiecesWithinTheBuffer) {
+// The key is the text before the last "="; the first 255 characters of a longer line are read as
+// a line of their own, without "=", and the rest as the next line.
+TEST_F(HookStateFile, KeyIsTheTextBeforeTheLastEqualsAndLongLinesAreReadInPieces) {
     const std::string longName(300, 'n');
-    ApiCategory& category =
-        AddCategory(model_.apiCategories, "Cat", {0, 0}, {longName, std::string(300 - 255, 'n')});
-    Load(longName + "=1\n");
-    // The first 255 characters hold no "="; the rest is a line of its own.
-    EXPECT_EQ((std::vector<uint8_t>{0, 1}), category.eventFlags);
+    const std::tuple<std::vector<std::string>, std::string, std::vector<uint8_t>> cases[] = {
+        {{"A=B", "A"}, "A=B=1\n", {1, 0}},
+        {{longName, std::string(300 - 255, 'n')}, longName + "=1\n", {0, 1}}};
+    for (const auto& [names, content, flags] : cases) {
+        ReleaseCategories(model_.apiCategories);
+        ApiCategory& category = AddCategory(model_.apiCategories, "Cat", {0, 0}, names);
+        Load(content);
+        EXPECT_EQ(flags, category.eventFlags);
+    }
 }
 
 TEST_F(HookStateFile, InstallDirectoryTooLongForThePathBufferNamesNoFile) {

@@ -11,19 +11,10 @@ namespace {
 using namespace kelvd;
 using kelvd::test::Dword;
 using kelvd::test::StoreFixture;
+using namespace std::string_literals;
 
 class RegistryStore : public StoreFixture {
 protected:
-    // A value of the service key as (type, bytes); type 0 and no bytes when it is missing.
-    static std::pair<uint32_t, std::string> Value(const char* name) {
-        platform::KeyHandle key;
-        std::vector<uint8_t> bytes;
-        uint32_t type = 0;
-        if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
-            key.QueryBytes(name, &bytes))
-            platform::registry().QueryValue(key.get(), name, &type, nullptr, nullptr);
-        return {type, std::string(bytes.begin(), bytes.end())};
-    }
     static void PutBinary(const char* name, const std::string& bytes) {
         Put(kServiceKey, name, platform::reg::kBinary, bytes);
     }
@@ -53,29 +44,29 @@ TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
         {"Start", 3},       {"NumGuardBytes", 16},      {"MemTrackingOn", 0},
         {"Type", 1},        {"ErrorControl", 1},        {"Tag", 1}};
     for (const auto& [name, value] : dwords)
-        EXPECT_EQ(std::make_pair(platform::reg::kDword, Dword(value)), Value(name)) << name;
+        EXPECT_EQ(std::make_pair(platform::reg::kDword, Dword(value)), ServiceValue(name)) << name;
     const std::pair<const char*, std::pair<uint32_t, std::string>> others[] = {
-        {"Group", {platform::reg::kSz, std::string("Boot Bus Extender", 18)}},
-        {"Memory", {kBinary, std::string("\3\0\0\0\1\0\1", 7)}},
-        {"Empty", {kBinary, std::string("\0\0\0\0", 4)}},
-        {"Driver", {kBinary, std::string("a.sys\0\1b.sys\0\0\0", 15)}},
-        {"InstalledDisplayDrivers", {kBinary, std::string("vga.dll\0\2\0", 10)}},
-        {"UserDriver", {kBinary, std::string("C:\\x\\mine.sys\0\1\0", 16)}}};
+        {"Group", {platform::reg::kSz, "Boot Bus Extender\0"s}},
+        {"Memory", {kBinary, "\3\0\0\0\1\0\1"s}},
+        {"Empty", {kBinary, "\0\0\0\0"s}},
+        {"Driver", {kBinary, "a.sys\0\1b.sys\0\0\0"s}},
+        {"InstalledDisplayDrivers", {kBinary, "vga.dll\0\2\0"s}},
+        {"UserDriver", {kBinary, "C:\\x\\mine.sys\0\1\0"s}}};
     for (const auto& [name, value] : others)
-        EXPECT_EQ(value, Value(name)) << name;
+        EXPECT_EQ(value, ServiceValue(name)) << name;
 }
 
 TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
     platform::ScopedSystemInfo nt4(windowsNt4_);
     WriteServiceKey();
-    EXPECT_EQ(std::string("System Bus Extender", 20), Value("Group").second);
-    EXPECT_EQ(Dword(0), Value("Start").second);
+    EXPECT_EQ("System Bus Extender\0"s, ServiceValue("Group").second);
+    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
     PutDword(kServiceKey, "Start", 3);
     WriteServiceKey();
-    EXPECT_EQ(Dword(3), Value("Start").second);
+    EXPECT_EQ(Dword(3), ServiceValue("Start").second);
     PutBinary("Start", "\3\0"); // unreadable as a DWORD: replaced
     WriteServiceKey();
-    EXPECT_EQ(Dword(0), Value("Start").second);
+    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
 }
 
 TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
@@ -85,7 +76,7 @@ TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveT
                i % 2);
     AddCategory(model_.apiCategories, "Large", std::vector<uint8_t>(5000, 1));
     SaveToRegistry(settings_);
-    EXPECT_EQ(5004u, Value("Large").second.size());
+    EXPECT_EQ(5004u, ServiceValue("Large").second.size());
     std::vector<uint32_t> saved = AllStates();
     model_.SetAllChecked(0); // as a fresh inventory leaves the lists, and other settings
     Hold({2000, 0x2000, 2, 0, 32, 1});
@@ -96,15 +87,15 @@ TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveT
     EXPECT_EQ("C:\\x\\mine.sys", model_.userDrivers[0].path);
     model_.userDrivers.Clear(); // an empty list removes the value
     SaveToRegistry(settings_);
-    EXPECT_EQ(0u, Value("UserDriver").first);
+    EXPECT_EQ(0u, ServiceValue("UserDriver").first);
     Take(LoadFromRegistry());
     EXPECT_EQ(0u, model_.userDrivers.Count());
 }
 
 TEST_F(RegistryStore, ScalarsOfAnotherSizeGiveTheInitialValueAndTheTypeIsNotChecked) {
-    PutBinary("MemUsage", "\1\2");                                     // too short
-    PutBinary("StackThreshold", std::string("\0\x10\0\0\0\0\0\0", 8)); // too long
-    Put(kServiceKey, "DRPopup", platform::reg::kSz, std::string("\2\0\0\0", 4));
+    PutBinary("MemUsage", "\1\2");                      // too short
+    PutBinary("StackThreshold", "\0\x10\0\0\0\0\0\0"s); // too long
+    Put(kServiceKey, "DRPopup", platform::reg::kSz, "\2\0\0\0"s);
     Take(LoadFromRegistry());
     ScalarSettings expected;
     expected.drPopup = 2;
@@ -121,7 +112,7 @@ std::vector<std::string> UserNames(int count) {
 std::string UserList(int count) {
     std::string list;
     for (const std::string& name : UserNames(count))
-        list += name + std::string(1, '\0') + '\1';
+        list += name + "\0"s + '\1';
     return list + '\0';
 }
 
@@ -143,7 +134,7 @@ TEST_P(StoredLists, GiveTheirStatesToTheRows) {
     if (GetParam().driver)
         PutBinary("Driver", *GetParam().driver);
     PutBinary("UserDriver", GetParam().userDriver);
-    PutBinary("InstalledDisplayDrivers", std::string("vga.dll\0\2\0", 10));
+    PutBinary("InstalledDisplayDrivers", "vga.dll\0\2\0"s);
     Take(LoadFromRegistry());
     std::vector<uint32_t> states = AllStates();
     states.resize(2);
@@ -154,20 +145,16 @@ TEST_P(StoredLists, GiveTheirStatesToTheRows) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StoredLists,
     ::testing::Values(
-        ListCase{"an entry matching no row is dropped",
-                 std::string("gone.sys\0\1a.sys\0\1\0", 18),
-                 std::string(1, '\0'),
-                 {1, 2},
-                 {}},
+        ListCase{
+            "an entry matching no row is dropped", "gone.sys\0\1a.sys\0\1\0"s, "\0"s, {1, 2}, {}},
         ListCase{"a user entry naming a drivers row sets that row (the later entry wins)",
-                 std::string("a.sys\0\2\0", 8),
-                 std::string("C:\\A.SYS\0\1c.sys\0\1\0", 18),
+                 "a.sys\0\2\0"s,
+                 "C:\\A.SYS\0\1c.sys\0\1\0"s,
                  {1, 2},
                  {"c.sys"}},
         ListCase{
             "without a Driver list no list is read", std::nullopt, UserList(1), {0, 0}, {"u.sys"}},
-        ListCase{
-            "at most 128 user rows", std::string(1, '\0'), UserList(200), {0, 2}, UserNames(128)}));
+        ListCase{"at most 128 user rows", "\0"s, UserList(200), {0, 2}, UserNames(128)}));
 
 // A key that refuses changes: what stands there stays, and nothing is read into a fresh key.
 class LockedRegistryStore : public RegistryStore {
@@ -176,19 +163,16 @@ protected:
     platform::ScopedRegistry scope_{registry_};
 };
 
-TEST_F(LockedRegistryStore, SaveLeavesWhatWasThere) {
+TEST_F(LockedRegistryStore, SaveLeavesWhatWasThereAndLoadWithoutAKeyChangesNothing) {
     PutDword(kServiceKey, "MemUsage", 5000);
     registry_.SetReadOnly(kServiceKey, true);
     Configure();
     SaveToRegistry(settings_);
-    EXPECT_EQ(Dword(5000), Value("MemUsage").second);
-    EXPECT_EQ(0u, Value("Driver").first);
-    EXPECT_EQ(0u, registry_.OpenHandleCount());
-}
-
-TEST_F(LockedRegistryStore, LoadWithoutAKeyItCanCreateChangesNothing) {
-    registry_.SetReadOnly("System", true);
-    Configure();
+    EXPECT_EQ(Dword(5000), ServiceValue("MemUsage").second);
+    EXPECT_EQ(0u, ServiceValue("Driver").first);
+    registry_.SetReadOnly(kServiceKey, false);
+    platform::DeleteKeyTree(platform::kLocalMachine, "System");
+    registry_.SetReadOnly("System", true); // no key, and none can be created
     Take(LoadFromRegistry());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
     EXPECT_EQ(0u, registry_.OpenHandleCount());

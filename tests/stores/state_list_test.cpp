@@ -5,21 +5,15 @@
 namespace {
 
 using namespace kelvd;
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int value : values)
-        bytes += static_cast<char>(value);
-    return bytes;
-}
+using namespace std::string_literals;
 
 // The bytes of whole lists are checked with the registry store's values.
 TEST(StateList, EmptyTableIsTheTerminatorAndOnlyTheLowByteOfAStateIsKept) {
-    EXPECT_EQ(Bytes({0}), EncodeStateList(nullptr, 0));
+    EXPECT_EQ("\0"s, EncodeStateList(nullptr, 0));
     DriverEntry row;
     row.path = "x";
     row.checkState = 0x102;
-    EXPECT_EQ(Bytes({'x', 0, 2, 0}), EncodeStateList(&row, 1));
+    EXPECT_EQ("x\0\2\0"s, EncodeStateList(&row, 1));
 }
 
 struct DecodeCase {
@@ -43,13 +37,12 @@ TEST_P(StateListDecode, GivesTheWholeEntriesWithinTheData) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StateListDecode,
-    ::testing::Values(
-        DecodeCase{"two entries", Bytes({'a', 0, 1, 'b', 0, 0, 0}), {{"a", 1}, {"b", 0}}},
-        DecodeCase{"the single terminator", Bytes({0}), {}}, DecodeCase{"no data", "", {}},
-        DecodeCase{"a state 0 before the terminator", Bytes({'a', 0, 0, 0, 'b', 0, 1}), {{"a", 0}}},
-        DecodeCase{"no terminator after the last entry", Bytes({'a', 0, 2}), {{"a", 2}}},
-        DecodeCase{"a name without its 0 byte", Bytes({'a', 0, 1, 'b', 'c'}), {{"a", 1}}},
-        DecodeCase{"a name without its state byte", Bytes({'a', 0, 1, 'b', 0}), {{"a", 1}}},
-        DecodeCase{"state bytes above 2", Bytes({'a', 0, 0xFF, 0}), {{"a", 0xFF}}}));
+    ::testing::Values(DecodeCase{"two entries", "a\0\1b\0\0\0"s, {{"a", 1}, {"b", 0}}},
+                      DecodeCase{"the single terminator", "\0"s, {}}, DecodeCase{"no data", "", {}},
+                      DecodeCase{"a state 0 before the terminator", "a\0\0\0b\0\1"s, {{"a", 0}}},
+                      DecodeCase{"no terminator after the last entry", "a\0\2"s, {{"a", 2}}},
+                      DecodeCase{"a name without its 0 byte", "a\0\1bc"s, {{"a", 1}}},
+                      DecodeCase{"a name without its state byte", "a\0\1b\0"s, {{"a", 1}}},
+                      DecodeCase{"state bytes above 2", "a\0\xFF\0"s, {{"a", 0xFF}}}));
 
 } // namespace

@@ -22,15 +22,7 @@ constexpr const char* kTestService = "System\\CurrentControlSet\\Services\\descr
 constexpr uint32_t kModuleList = 0xC0001000;
 constexpr uint32_t kVxdChain = 0xC0002000;
 
-} // namespace
-
-void WriteCatalogues(const TempDir& dir) {
-    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD.API"),
-                                         "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n"));
-    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD9X.API"),
-                                         "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n"));
-}
-
+// The checker's device, whose module list holds NDIS and whose VxD chain holds VCOMM.
 void PutCheckerLists(SimulatedHardware& hardware) {
     hardware.devices.Add(
         "\\\\.\\KELVD", {{kGetModuleListHeadCode, kModuleList}, {kGetVxdChainHeadCode, kVxdChain}});
@@ -40,6 +32,15 @@ void PutCheckerLists(SimulatedHardware& hardware) {
     hardware.memory.Lay(kModuleList, module, sizeof module);
     hardware.memory.Lay(0xC0003000, "NDIS", 5);
     hardware.memory.Lay(kVxdChain, block, sizeof block);
+}
+
+} // namespace
+
+void WriteCatalogues(const TempDir& dir) {
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD.API"),
+                                         "12\n1\nMemory\n1\n0\n0\nExAllocatePool\n"));
+    ASSERT_TRUE(platform::WriteWholeFile(dir.File("KELVD9X.API"),
+                                         "9\n0\n1\nVxD\n1\n0\n0\n_HeapAllocate\n"));
 }
 
 SheetFixture::SheetFixture() {
@@ -82,13 +83,6 @@ int32_t SheetFixture::Configure(int32_t mode, Script script, TargetRegistry* tar
     return ConfigureKELVD(helpFile, mode, target);
 }
 
-int32_t SheetFixture::ConfigureOnScreen(int32_t mode, TargetRegistry* target,
-                                        const char* helpFile) {
-    frontEndScope_.reset();
-    frontEnd_.reset();
-    return ConfigureKELVD(helpFile, mode, target);
-}
-
 platform::HeadlessDialogWindow& SheetFixture::Page(platform::HeadlessSheetWindow& sheet,
                                                    uint32_t templateId) {
     platform::HeadlessDialogWindow* page = sheet.Page(templateId);
@@ -117,36 +111,7 @@ ScalarSettings SheetFixture::StoredSettings() {
 }
 
 std::string SheetFixture::StoredStates() const {
-    if (Win9x())
-        return FileText("KELVDVXD.CFG");
-    platform::KeyHandle key;
-    std::vector<uint8_t> bytes;
-    if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead))
-        key.QueryBytes("Driver", &bytes);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-bool SheetFixture::StoredDriverState(char state) const {
-    std::string entry = std::string(DriverName()) + '\0' + state;
-    return StoredStates().find(entry) != std::string::npos;
-}
-
-bool SheetFixture::SettingsStored() {
-    platform::KeyHandle key;
-    uint32_t value = 0;
-    return key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
-           key.QueryDword("MemUsage", &value);
-}
-
-std::string SheetFixture::FileText(const std::string& name) const {
-    std::string content;
-    platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
-    return content;
-}
-
-bool SheetFixture::FileExists(const std::string& name) const {
-    std::string content;
-    return platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+    return Win9x() ? FileText("KELVDVXD.CFG") : ServiceValue("Driver").second;
 }
 
 std::string SheetFixture::SystemIniSection() {

@@ -36,10 +36,6 @@ protected:
     // ConfigureKELVD(helpFile, mode, target) with script acting on the sheet; its result.
     int32_t Configure(int32_t mode, Script script, TargetRegistry* target = nullptr,
                       const char* helpFile = "kelvd.hlp");
-    // ConfigureKELVD(helpFile, mode, target) with the platform's own front end: on Windows the
-    // sheet on the screen, for the test to act on through its windows.
-    int32_t ConfigureOnScreen(int32_t mode, TargetRegistry* target = nullptr,
-                              const char* helpFile = "kelvd.hlp");
     // How many sheets Configure has run.
     int Runs() const { return frontEnd_ ? frontEnd_->runs : 0; }
 
@@ -59,16 +55,9 @@ protected:
     // The stored state list of the platform's local store (the registry's "Driver" value, or
     // the whole KELVDVXD.CFG).
     std::string StoredStates() const;
-    // Whether the listed driver is stored with state.
-    bool StoredDriverState(char state) const;
-    // Whether the checker's service key holds settings (opening the sheet creates the key).
-    static bool SettingsStored();
 
-    // What was stored: the settings read back from the local store of the platform (registry or
-    // KELVDVXD.CFG), and the contents of the files.
+    // The settings read back from the local store of the platform (registry or KELVDVXD.CFG).
     ScalarSettings StoredSettings();
-    std::string FileText(const std::string& name) const;
-    bool FileExists(const std::string& name) const;
     // The entries of system.ini's "386Enh" section, "a=1|b=2|".
     static std::string SystemIniSection();
     static void SetSystemIniSection(const std::string& entries);
@@ -87,7 +76,5 @@ std::string PlatformName(const ::testing::TestParamInfo<Platform>& info);
 // The API catalogues of both platforms in dir: category "Memory" with event "ExAllocatePool",
 // and VxD API group "VxD" with API "_HeapAllocate".
 void WriteCatalogues(const TempDir& dir);
-// The checker's device, whose module list holds NDIS and whose VxD chain holds VCOMM.
-void PutCheckerLists(SimulatedHardware& hardware);
 
 } // namespace kelvd::test

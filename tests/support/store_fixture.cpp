@@ -1,5 +1,6 @@
 #include "support/store_fixture.h"
 
+#include "platform/file_system.h"
 #include "stores/install_dirs.h"
 #include "stores/registry_store.h"
 #include "support/model_reset.h"
@@ -44,6 +45,34 @@ std::vector<uint32_t> StoreFixture::AllStates() const {
 
 void StoreFixture::InstallSuite() {
     PutString(kSuiteKey, kInstallDirValue, dir_.path());
+}
+
+std::string StoreFixture::FileText(const std::string& name) const {
+    std::string content;
+    platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+    return content;
+}
+
+bool StoreFixture::FileExists(const std::string& name) const {
+    std::string content;
+    return platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+}
+
+std::vector<std::string> StoreFixture::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& shown : messages_.shown)
+        texts.push_back(shown.caption + "|" + shown.text);
+    return texts;
+}
+
+std::pair<uint32_t, std::string> StoreFixture::ServiceValue(const char* name) {
+    platform::KeyHandle key;
+    std::vector<uint8_t> bytes;
+    uint32_t type = 0;
+    if (key.Open(platform::kLocalMachine, kServiceKey, platform::reg::kRead) &&
+        key.QueryBytes(name, &bytes))
+        platform::registry().QueryValue(key.get(), name, &type, nullptr, nullptr);
+    return {type, std::string(bytes.begin(), bytes.end())};
 }
 
 } // namespace kelvd::test

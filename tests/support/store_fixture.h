@@ -50,6 +50,13 @@ protected:
 
     // The suite's install directory for the hook-state file: dir_.
     void InstallSuite();
+    // The bytes of a file in dir_ ("" when it cannot be read), and whether it can be read.
+    std::string FileText(const std::string& name) const;
+    bool FileExists(const std::string& name) const;
+    // The message boxes shown, as "caption|text".
+    std::vector<std::string> MessageTexts() const;
+    // A value of the checker's service key as (type, bytes); type 0 and no bytes when missing.
+    static std::pair<uint32_t, std::string> ServiceValue(const char* name);
 
     ConfigModel& model_;
     ScalarSettings settings_;
