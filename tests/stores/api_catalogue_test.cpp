@@ -8,14 +8,13 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::TempDir;
 
 // Two categories for NT, then one VxD category for Windows 9x.
 const char* const kCatalogue =
     "1A2B\n2\nMemory\n2\n1\n17\nExAllocatePool\nExFreePool\nEmpty\n0\n0\n-4"
     "\n1\nVxD Memory\n1\n2\n3\n_HeapAllocate\n";
 
-class CatalogueParse : public ::testing::Test {
+class CatalogueParse : public test::StoreFixture {
 protected:
     std::optional<uint32_t> Parse(const std::string& content, bool win9x = false) {
         std::string path = dir_.File("KELVD.API");
@@ -23,11 +22,8 @@ protected:
         std::unique_ptr<platform::File> file =
             platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
         EXPECT_TRUE(file);
-        return ParseApiCatalogue(*file, win9x, model_->apiCategories, model_->vxdApiCategories);
+        return ParseApiCatalogue(*file, win9x, model_.apiCategories, model_.vxdApiCategories);
     }
-
-    TempDir dir_;
-    std::unique_ptr<ConfigModel> model_ = std::make_unique<ConfigModel>();
 };
 
 // A table's categories as "name|events|state|tag|event=flag|...", separated by ";".
@@ -61,8 +57,8 @@ class CatalogueRead : public CatalogueParse, public ::testing::WithParamInterfac
 
 TEST_P(CatalogueRead, GivesTheVersionAndTheCategories) {
     EXPECT_EQ(GetParam().version, Parse(GetParam().text, GetParam().win9x));
-    EXPECT_EQ(GetParam().api, Describe(model_->apiCategories));
-    EXPECT_EQ(GetParam().vxdApi, Describe(model_->vxdApiCategories));
+    EXPECT_EQ(GetParam().api, Describe(model_.apiCategories));
+    EXPECT_EQ(GetParam().vxdApi, Describe(model_.vxdApiCategories));
 }
 
 // The Memory category's state is as the block says, while every flag is 0.
@@ -96,8 +92,8 @@ class DamagedCatalogue : public CatalogueParse,
 TEST_P(DamagedCatalogue, IsRejectedWithEmptyTables) {
     ASSERT_EQ(0x1A2Bu, Parse(kCatalogue, true)); // rows of an earlier read must not survive
     EXPECT_EQ(std::nullopt, Parse(GetParam(), true));
-    EXPECT_EQ(0u, model_->apiCategories.Count());
-    EXPECT_EQ(0u, model_->vxdApiCategories.Count());
+    EXPECT_EQ(0u, model_.apiCategories.Count());
+    EXPECT_EQ(0u, model_.vxdApiCategories.Count());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,8 +115,8 @@ TEST_F(CatalogueParse, FiftyCategoriesFitExactly) {
     for (int i = 0; i < 50; ++i)
         text += "C" + std::to_string(i) + "\n1\n0\n0\nE\n";
     ASSERT_EQ(2u, Parse(text));
-    EXPECT_EQ(50u, model_->apiCategories.Count());
-    EXPECT_EQ("C49", model_->apiCategories[49].name);
+    EXPECT_EQ(50u, model_.apiCategories.Count());
+    EXPECT_EQ("C49", model_.apiCategories[49].name);
 }
 
 // Finding the catalogue through the suite's install directory.
