@@ -32,6 +32,8 @@ TEST(StringIntMapTest, StoresLooksUpAndReplaces) {
     }
     for (const char* missing : {"alpha", "Alpha ", "A"})
         EXPECT_FALSE(map.Lookup(missing, &value)) << missing;
+    map.SetAt("Key13331", 4); // a key of the same hash as Key79511
+    EXPECT_FALSE(map.Lookup("Key79511", &value));
 }
 
 TEST(StringIntMapTest, GrowsPastTheEntryCountThroughThePrimesThenDoubles) {
