@@ -65,9 +65,4 @@ TEST(Multibyte, IgnoringCaseComparesBytesAboveAsciiUnsigned) {
 }
 #endif
 
-TEST(Multibyte, LastOccurrence) {
-    EXPECT_STREQ("\\file.sys", MbsRChr("C:\\dir\\sub\\file.sys", '\\'));
-    EXPECT_EQ(nullptr, MbsRChr("file.sys", '\\'));
-}
-
 } // namespace

@@ -23,10 +23,6 @@ protected:
         RegistryFixture::SetUp();
         ASSERT_TRUE(key_.Create(kLocalMachine, kScratch, reg::kAllAccess));
     }
-    void TearDown() override {
-        key_.Close();
-        RegistryFixture::TearDown();
-    }
 };
 
 TEST_F(RegistryContract, CreateMakesMissingParentsNamesIgnoreCaseAndParentsGoOnlyAsATree) {
@@ -115,31 +111,25 @@ TEST_F(RegistryContract, DwordNeedsFourBytes) {
     EXPECT_EQ(0x04030201u, value);
 }
 
-// The string reader of the library: terminators and buffer sizes, read into 16 bytes.
-struct StringCase {
-    uint32_t type;
-    std::string bytes;
-    bool read;
-    std::string text; // what the reader leaves in a text that held "old"
-};
-
-class RegistryStrings : public RegistryContract,
-                        public ::testing::WithParamInterface<StringCase> {};
-
-TEST_P(RegistryStrings, GiveTheTextUpToTheFirstZeroWhenItFitsWithItsTerminator) {
-    RegistryFixture::Put(kScratch, "S", GetParam().type, GetParam().bytes);
-    std::string text = "old";
-    EXPECT_EQ(GetParam().read, key_.QueryString("S", 16, &text));
-    EXPECT_EQ(GetParam().text, text);
+// The string reader of the library: terminators and buffer sizes, read into 16 bytes, giving the
+// text up to the first zero when it fits with its terminator.
+TEST_F(RegistryContract, StringsAreReadUpToTheFirstZeroWhenTheyFitWithATerminator) {
+    const struct {
+        uint32_t type;
+        std::string bytes;
+        bool read;
+        std::string text;                        // what the reader leaves in a text that held "old"
+    } cases[] = {{reg::kSz, "abc", true, "abc"}, // stored without terminator
+                 {reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
+                 {reg::kSz, std::string(20, 'x') + '\0', false, ""},
+                 {reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
+                 {reg::kSz, std::string(15, 'y') + '\0', true, std::string(15, 'y')}};
+    for (const auto& [type, bytes, read, expected] : cases) {
+        RegistryFixture::Put(kScratch, "S", type, bytes);
+        std::string text = "old";
+        EXPECT_EQ(read, key_.QueryString("S", 16, &text)) << bytes;
+        EXPECT_EQ(expected, text) << bytes;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RegistryStrings,
-    ::testing::Values(StringCase{reg::kSz, "abc", true, "abc"}, // stored without terminator
-                      StringCase{reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
-                      StringCase{reg::kSz, std::string(20, 'x') + '\0', false, ""},
-                      StringCase{reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
-                      StringCase{reg::kSz, std::string(15, 'y') + '\0', true,
-                                 std::string(15, 'y')}));
 
 } // namespace
