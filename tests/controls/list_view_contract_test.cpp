@@ -56,8 +56,6 @@ protected:
     platform::ListViewControl* list_ = nullptr;
 };
 
-// The box of an unselected row is only reported; a double click on one is a click, then a double
-// click.
 TEST_P(ListViewContract,
        BoxOfAnUnselectedRowIsOnlyReportedAndADoubleClickIsAClickThenADoubleClick) {
     TurnBoxesOnReports();

@@ -93,11 +93,6 @@ TEST_F(RegistryServices, CreatedServiceStartsOnceAndADisabledOneNever) {
     Service("Off", 1, svc::kDisabled);
     EXPECT_FALSE(scm_.Start(scm_.Open(manager_, "Off", svc::kAllAccess)));
     EXPECT_EQ(svc::kErrorServiceDisabled, scm_.LastError());
-    uint32_t type = 0, size = 0;
-    KeyHandle key;
-    ASSERT_TRUE(key.Open(kLocalMachine, "System\\CurrentControlSet\\Services\\Made", reg::kRead));
-    registry().QueryValue(key.get(), "ImagePath", &type, nullptr, &size);
-    EXPECT_EQ(reg::kExpandSz, type);
 }
 
 } // namespace
