@@ -31,14 +31,15 @@ TEST(MemoryRegistry, ReadOnlyKeyStaysAndHandlesAreClosedOnceAndDeletedKeysUnreac
     EXPECT_EQ(reg::kInvalidHandle, registry.CloseKey(deleted));
 }
 
-// The root key's security cell and the owner and group its descriptor names (cli_tests checks the
-// ACL).
-TEST(EmptyHive, RootSecurityDescriptorLeadsToItsOwnerAndGroup) {
+// The root key's name and security cell, and the owner and group its descriptor names (cli_tests
+// checks the ACL).
+TEST(EmptyHive, RootKeyHasItsNameAndASecurityDescriptorWithOwnerAndGroup) {
     const std::string hive = EmptyHive("ROOT");
     auto at = [&](size_t offset) {
         return LoadUint32(reinterpret_cast<const uint8_t*>(&hive[offset]));
     };
-    const size_t security = 0x1000 + at(0x1000 + at(0x24) + 0x30);
+    const size_t root = 0x1000 + at(0x24), security = 0x1000 + at(root + 0x30);
+    EXPECT_EQ("ROOT", hive.substr(root + 0x50, at(root + 0x4C) & 0xFFFF));
     ASSERT_EQ("sk", hive.substr(security + 4, 2));
     const size_t descriptor = security + 24;
     // Revision 1, self-relative with a DACL.
