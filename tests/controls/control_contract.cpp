@@ -91,10 +91,6 @@ intptr_t ControlContract::OnNotify(const platform::ControlNotification& notifica
     return 0;
 }
 
-void ControlContract::OnHelp() {
-    Hear("help");
-}
-
 void ControlContract::OnSelectPage(size_t index) {
     Hear("page " + std::to_string(index));
     if (showChosenPage)

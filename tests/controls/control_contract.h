@@ -1,9 +1,8 @@
 // What the contract suites of the controls share: the settings sheet opened on a front end's
 // bench with pages made from the library's own templates, a host that hears what their controls
-// report (noting with each report what the test asks to know at that moment), and the user's
-// input to them. Every suite runs each case on every bench of the platform: the headless bench
-// everywhere, and on Windows the screen bench, which puts real windows on the screen and acts on
-// them with the real mouse and keyboard.
+// report, and the user's input to them. Every case runs on every bench of the platform: the
+// headless one everywhere, and on Windows the screen bench, which puts real windows on the screen
+// and acts on them with the real mouse and keyboard.
 #pragma once
 
 #include "platform/controls/sheet_front_end.h"
@@ -19,15 +18,13 @@
 
 namespace kelvd::test {
 
-// The windows of one front end: the settings sheet's window made from its template, with the
-// pages its host makes, and the user's input to the sheet and to the controls of its windows.
+// The windows of one front end: the sheet's window made from its template, with the pages its
+// host makes in OnInitSheet, and the user's input to the sheet and to the controls of its windows.
 class FrontEndBench {
 public:
     virtual ~FrontEndBench() = default;
-    // Makes the sheet's window for host; host.OnInitSheet makes and shows the pages.
     virtual platform::SheetWindow& Open(platform::SheetHost& host) = 0;
     virtual platform::SheetInput& SheetInput() = 0;
-    // The user's input to the controls of the sheet's window or of one of its pages.
     virtual platform::DialogInput& Input(platform::DialogWindow& window) = 0;
     // The page chosen in the tree, which is the page shown.
     virtual size_t ChosenPage() const = 0;
@@ -35,7 +32,6 @@ public:
 
 using MakeBench = std::unique_ptr<FrontEndBench> (*)();
 std::unique_ptr<FrontEndBench> MakeScreenBench(); // Windows only
-// The benches of this platform, and their names.
 std::vector<MakeBench> Benches();
 std::string BenchName(const ::testing::TestParamInfo<MakeBench>& info);
 
@@ -68,7 +64,7 @@ private:
     bool OnInitSheet(platform::SheetWindow& window) override;
     bool OnCommand(int controlId, int code) override;
     intptr_t OnNotify(const platform::ControlNotification& notification) override;
-    void OnHelp() override;
+    void OnHelp() override { Hear("help"); }
     void OnSelectPage(size_t index) override;
     void Hear(const std::string& what);
 

@@ -71,10 +71,12 @@ TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
               Lines(std::string(10, 'x') + "\nend\n", 5));
 }
 
-TEST_P(FileContract, AtTheEndNothingIsReadAndTheBufferStays) {
+TEST_P(FileContract, WithoutRoomOrAtTheEndNothingIsReadAndTheBufferStays) {
     std::unique_ptr<File> file = Open("only\n", OpenMode::ReadText);
     char buffer[16];
-    ASSERT_TRUE(file && file->ReadLine(buffer, sizeof buffer));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(nullptr, file->ReadLine(buffer, 0)); // no room even for the terminator
+    ASSERT_TRUE(file->ReadLine(buffer, sizeof buffer));
     std::strcpy(buffer, "unchanged");
     EXPECT_EQ(nullptr, file->ReadLine(buffer, sizeof buffer));
     EXPECT_STREQ("unchanged", buffer);

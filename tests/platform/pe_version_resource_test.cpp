@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -88,40 +89,24 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
 }
 
-class DamagedImage : public ::testing::TestWithParam<NamedImage> {};
-
-TEST_P(DamagedImage, HasNoVersionResource) {
-    ImageBytes resource{1};
-    EXPECT_FALSE(Find(GetParam().bytes, &resource));
-    EXPECT_TRUE(resource.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersionImages()),
-                         [](const auto& info) { return info.param.name; });
-
 // A file is read a page at a time, each page once, and only the pages the walk reaches: a large
 // image whose resources lie at its start costs one page, one whose section lies in its fourth
 // page two (the walk goes back to the headers after it), and a file that is no image one.
 TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
-    ImageBytes image = VersionImage({kTiny});
-    ImageBytes far = image;
-    image.resize(1 << 20);
-    CountingFile file(image);
-    ImageBytes resource;
-    EXPECT_TRUE(ReadImageVersionResource(file, &resource));
-    EXPECT_EQ(kTiny, resource);
-    EXPECT_EQ(1, file.reads);
-    EXPECT_LE(file.bytesRead, 4096u);
+    ImageBytes large = VersionImage({kTiny}), far = large;
+    large.resize(1 << 20);
     far.insert(far.begin() + 0x200, 0x3000 - 0x200, 0);
     PutLittleEndian(far, 0x15C, 0x3000); // the section's file offset
-    CountingFile farFile(far);
-    EXPECT_TRUE(ReadImageVersionResource(farFile, &resource));
-    EXPECT_EQ(kTiny, resource);
-    EXPECT_EQ(2, farFile.reads);
-    CountingFile notAnImage(ImageBytes(100000, 'x'));
-    EXPECT_FALSE(ReadImageVersionResource(notAnImage, &resource));
-    EXPECT_EQ(1, notAnImage.reads);
-    EXPECT_TRUE(resource.empty());
+    const std::tuple<ImageBytes, ImageBytes, int> cases[] = {
+        {large, kTiny, 1}, {far, kTiny, 2}, {ImageBytes(100000, 'x'), {}, 1}};
+    for (const auto& [image, expected, pages] : cases) {
+        CountingFile file(image);
+        ImageBytes resource{1};
+        EXPECT_EQ(!expected.empty(), ReadImageVersionResource(file, &resource));
+        EXPECT_EQ(expected, resource);
+        EXPECT_EQ(pages, file.reads);
+        EXPECT_LE(file.bytesRead, pages * 4096u);
+    }
 }
 
 TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
@@ -149,6 +134,10 @@ TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {
     EXPECT_EQ("Tiny", Lookup(kTiny, "stringfileinfo\\040904b0\\FILEDESCRIPTION\\"));
     EXPECT_EQ("(none)", Lookup(kTiny, "\\StringFileInfo\\040904B0\\FileDescriptio"));
     EXPECT_EQ("(none)", Lookup(kTiny, "\\StringFileInfo\\FileDescription"));
+    // A string after one whose length is not a multiple of four starts at the next multiple.
+    const ImageBytes two =
+        VersionBlock({VersionText(u"FileDescription", u"Tiny"), VersionText(u"Next", u"z")});
+    EXPECT_EQ("z", Lookup(two, "\\StringFileInfo\\040904B0\\Next"));
 }
 
 TEST(VersionString, NodesBeforeADamagedOneAreFoundAndNoneAfterIt) {

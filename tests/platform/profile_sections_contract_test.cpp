@@ -42,6 +42,9 @@ TEST_F(ProfileContract, SectionIsEmptyUntilWrittenThenReadsBackAndLeavesTheOther
     ASSERT_TRUE(profileSections().Write("386Enh", std::string(1, '\0'), file_.c_str()));
     EXPECT_EQ(std::string(1, '\0'), Read("386Enh"));
     EXPECT_EQ(other + '\0', Read("Other"));
+    // Only a line that starts with '[' opens a section.
+    ASSERT_TRUE(WriteWholeFile(file_, "[386Enh]\r\nkey=value]\r\n"));
+    EXPECT_EQ(std::string("key=value]\0\0", 12), Read("386Enh"));
 }
 
 TEST_F(ProfileContract, SectionLongerThanOneKilobyteComesBackWhole) {

@@ -3,6 +3,7 @@
 #include "support/registry_fixture.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -23,10 +24,6 @@ protected:
         RegistryFixture::SetUp();
         ASSERT_TRUE(key_.Create(kLocalMachine, kScratch, reg::kAllAccess));
     }
-    void TearDown() override {
-        key_.Close();
-        RegistryFixture::TearDown();
-    }
 };
 
 TEST_F(RegistryContract, CreateMakesMissingParentsNamesIgnoreCaseAndParentsGoOnlyAsATree) {
@@ -43,21 +40,6 @@ TEST_F(RegistryContract, CreateMakesMissingParentsNamesIgnoreCaseAndParentsGoOnl
     EXPECT_FALSE(key.Open(kLocalMachine, Sub("One").c_str(), reg::kRead));
 }
 
-TEST_F(RegistryContract, QueryReportsTypeAndSizeAndASmallBufferFailsWithMoreData) {
-    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "abcdef", 6));
-    uint32_t type = 0, size = 0;
-    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", &type, nullptr, &size));
-    EXPECT_EQ(reg::kBinary, type);
-    EXPECT_EQ(6u, size);
-    char buffer[6];
-    size = 4;
-    EXPECT_EQ(reg::kMoreData, Query(key_, "Bin", nullptr, buffer, &size));
-    EXPECT_EQ(6u, size);
-    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", nullptr, buffer, &size));
-    EXPECT_EQ(6u, size);
-    EXPECT_EQ(0, std::memcmp(buffer, "abcdef", 6));
-}
-
 TEST_F(RegistryContract, MissingKeysAndValuesFailWithFileNotFoundAndAReadKeyRefusesWrites) {
     RegKey key = 0;
     EXPECT_EQ(reg::kFileNotFound,
@@ -72,17 +54,35 @@ TEST_F(RegistryContract, MissingKeysAndValuesFailWithFileNotFoundAndAReadKeyRefu
     EXPECT_EQ(reg::kAccessDenied, reader.SetDword("V", 1));
 }
 
-TEST_F(RegistryContract, SettingAgainReplacesDataAndTypeAndEmptyValuesHaveSizeZero) {
+// A query reports the type and size, and a buffer too small fails with more data; setting a value
+// again, named in any case, replaces its data and type; a DWORD needs four bytes.
+TEST_F(RegistryContract, QueryGivesTypeAndSizeAndSettingAgainReplacesDataAndType) {
+    ASSERT_EQ(reg::kSuccess, key_.SetBinary("Bin", "abcdef", 6));
+    uint32_t type = 0, size = 0;
+    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", &type, nullptr, &size));
+    EXPECT_EQ((std::pair{reg::kBinary, 6u}), (std::pair{type, size}));
+    char buffer[6];
+    size = 4;
+    EXPECT_EQ(reg::kMoreData, Query(key_, "Bin", nullptr, buffer, &size));
+    EXPECT_EQ(6u, size);
+    EXPECT_EQ(reg::kSuccess, Query(key_, "Bin", nullptr, buffer, &size));
+    EXPECT_EQ(6u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "abcdef", 6));
     ASSERT_EQ(reg::kSuccess, key_.SetDword("V", 1));
     ASSERT_EQ(reg::kSuccess, key_.SetString("v", "text"));
-    uint32_t type = 0, size = 0;
     ASSERT_EQ(reg::kSuccess, Query(key_, "V", &type, nullptr, &size));
-    EXPECT_EQ(reg::kSz, type);
-    EXPECT_EQ(5u, size);
+    EXPECT_EQ((std::pair{reg::kSz, 5u}), (std::pair{type, size}));
     ASSERT_EQ(reg::kSuccess, key_.SetBinary("Empty", "", 0));
     std::vector<uint8_t> bytes{1};
     EXPECT_TRUE(key_.QueryBytes("Empty", &bytes));
     EXPECT_TRUE(bytes.empty());
+    Put(kScratch, "Short", reg::kBinary, "\x01\x02");
+    Put(kScratch, "Bytes", reg::kBinary, "\x01\x02\x03\x04");
+    uint32_t value = 99;
+    EXPECT_FALSE(key_.QueryDword("Short", &value));
+    EXPECT_EQ(99u, value);
+    EXPECT_TRUE(key_.QueryDword("Bytes", &value));
+    EXPECT_EQ(0x04030201u, value);
 }
 
 TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpelling) {
@@ -105,41 +105,25 @@ TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpell
     EXPECT_EQ(reg::kMoreData, registry().EnumKey(key_.get(), 0, name, &length));
 }
 
-TEST_F(RegistryContract, DwordNeedsFourBytes) {
-    RegistryFixture::Put(kScratch, "Short", reg::kBinary, "\x01\x02");
-    RegistryFixture::Put(kScratch, "Bytes", reg::kBinary, "\x01\x02\x03\x04");
-    uint32_t value = 99;
-    EXPECT_FALSE(key_.QueryDword("Short", &value));
-    EXPECT_EQ(99u, value);
-    EXPECT_TRUE(key_.QueryDword("Bytes", &value));
-    EXPECT_EQ(0x04030201u, value);
+// The string reader of the library: terminators and buffer sizes, read into 16 bytes, giving the
+// text up to the first zero when it fits with its terminator.
+TEST_F(RegistryContract, StringsAreReadUpToTheFirstZeroWhenTheyFitWithATerminator) {
+    const struct {
+        uint32_t type;
+        std::string bytes;
+        bool read;
+        std::string text;                        // what the reader leaves in a text that held "old"
+    } cases[] = {{reg::kSz, "abc", true, "abc"}, // stored without terminator
+                 {reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
+                 {reg::kSz, std::string(20, 'x') + '\0', false, ""},
+                 {reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
+                 {reg::kSz, std::string(15, 'y') + '\0', true, std::string(15, 'y')}};
+    for (const auto& [type, bytes, read, expected] : cases) {
+        Put(kScratch, "S", type, bytes);
+        std::string text = "old";
+        EXPECT_EQ(read, key_.QueryString("S", 16, &text)) << bytes;
+        EXPECT_EQ(expected, text) << bytes;
+    }
 }
-
-// The string reader of the library: terminators and buffer sizes, read into 16 bytes.
-struct StringCase {
-    uint32_t type;
-    std::string bytes;
-    bool read;
-    std::string text; // what the reader leaves in a text that held "old"
-};
-
-class RegistryStrings : public RegistryContract,
-                        public ::testing::WithParamInterface<StringCase> {};
-
-TEST_P(RegistryStrings, GiveTheTextUpToTheFirstZeroWhenItFitsWithItsTerminator) {
-    RegistryFixture::Put(kScratch, "S", GetParam().type, GetParam().bytes);
-    std::string text = "old";
-    EXPECT_EQ(GetParam().read, key_.QueryString("S", 16, &text));
-    EXPECT_EQ(GetParam().text, text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RegistryStrings,
-    ::testing::Values(StringCase{reg::kSz, "abc", true, "abc"}, // stored without terminator
-                      StringCase{reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
-                      StringCase{reg::kSz, std::string(20, 'x') + '\0', false, ""},
-                      StringCase{reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
-                      StringCase{reg::kSz, std::string(15, 'y') + '\0', true,
-                                 std::string(15, 'y')}));
 
 } // namespace

@@ -31,16 +31,6 @@ protected:
     FailingFileSystem failing_;
 };
 
-TEST_F(ReplacingFile, CompleteWriteReplacesTheFile) {
-    std::unique_ptr<File> file = OpenForReplace(path_);
-    ASSERT_TRUE(file);
-    EXPECT_EQ(3u, file->Write("new", 3));
-    EXPECT_EQ("the good old content", Content(path_)); // nothing changes before the close
-    EXPECT_TRUE(file->Close());
-    EXPECT_EQ("new", Content(path_));
-    EXPECT_EQ("<missing>", Content(path_ + ".new~"));
-}
-
 // A write cut short, a failed seek, close or rename, and a file destroyed without a close.
 TEST_F(ReplacingFile, FailureAnywhereLeavesTheOldFileAndNoOther) {
     ScopedFileSystem scope(failing_);

@@ -38,19 +38,6 @@ protected:
         scm_.Close(manager_);
     }
 
-    // The driver services with their states, read with a buffer that holds them all.
-    std::vector<std::pair<std::string, uint32_t>> Drivers() {
-        std::vector<EnumServiceStatus> buffer(4096);
-        uint32_t needed = 0, returned = 0, resume = 0;
-        EXPECT_TRUE(scm_.EnumStatus(manager_, svc::kDriver, svc::kStateAll, buffer.data(),
-                                    static_cast<uint32_t>(buffer.size() * sizeof buffer[0]),
-                                    &needed, &returned, &resume));
-        std::vector<std::pair<std::string, uint32_t>> drivers;
-        for (uint32_t i = 0; i < returned; ++i)
-            drivers.emplace_back(buffer[i].serviceName, buffer[i].status.currentState);
-        return drivers;
-    }
-
     ServiceManager& scm_ = serviceManager();
     std::string name_;
     ScHandle manager_ = 0, service_ = 0;
@@ -58,9 +45,15 @@ protected:
 };
 
 TEST_F(ServiceManagerContract, CreatedDriverIsEnumeratedStoppedAndOpensInAnyCase) {
-    const auto drivers = Drivers();
-    EXPECT_NE(drivers.end(),
-              std::find(drivers.begin(), drivers.end(), std::make_pair(name_, svc::kStopped)));
+    std::vector<EnumServiceStatus> all(4096);
+    uint32_t needed = 0, returned = 0, resume = 0;
+    ASSERT_TRUE(scm_.EnumStatus(manager_, svc::kDriver, svc::kStateAll, all.data(),
+                                static_cast<uint32_t>(all.size() * sizeof all[0]), &needed,
+                                &returned, &resume));
+    EXPECT_EQ(1, std::count_if(all.begin(), all.begin() + returned, [&](const auto& service) {
+                  return name_ == service.serviceName &&
+                         service.status.currentState == svc::kStopped;
+              }));
     ScHandle opened =
         scm_.Open(manager_, ("kvtCONTRACT" + name_.substr(11)).c_str(), svc::kGenericRead);
     EXPECT_NE(0u, opened);

@@ -129,12 +129,6 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-SIZE WindowSize(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-}
-
 INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
@@ -161,10 +155,11 @@ TEST_P(DialogTemplates, ControlsInOrderWithTheirClassStylesAndTextsAndPagesFitTh
         EXPECT_EQ(WS_POPUP | WS_CAPTION | WS_SYSMENU, style & (WS_POPUP | WS_CAPTION | WS_SYSMENU));
     } else {
         EXPECT_EQ(WS_CHILD, style & (WS_CHILD | WS_CAPTION));
-        const SIZE size = WindowSize(dialog),
-                   room =
-                       WindowSize(GetDlgItem(MakeDialog(IDD_SETTINGS_SHEET), IDC_PAGE_PLACEHOLDER));
-        EXPECT_TRUE(size.cx <= room.cx && size.cy <= room.cy) << size.cx << "x" << size.cy;
+        RECT page{}, room{};
+        GetWindowRect(dialog, &page);
+        GetWindowRect(GetDlgItem(MakeDialog(IDD_SETTINGS_SHEET), IDC_PAGE_PLACEHOLDER), &room);
+        EXPECT_LE(page.right - page.left, room.right - room.left);
+        EXPECT_LE(page.bottom - page.top, room.bottom - room.top);
     }
     HWND control = GetWindow(dialog, GW_CHILD);
     for (const Control& want : expected.controls) {
