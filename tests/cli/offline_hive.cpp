@@ -89,20 +89,18 @@ int OfflineHive::Kelvcfg(std::vector<std::string> args, bool suite) {
 
 std::vector<Value> OfflineHive::HiveValues() const {
     std::vector<Value> values;
-    hive_h* hive = hivex_open(HivePath().c_str(), 0);
-    hive_node_h key = hive ? hivex_root(hive) : 0;
+    const std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Read);
+    hive_node_h key = hive->root();
     for (const char* name : {"ControlSet001", "Services", "Kelvd"})
-        key = key ? hivex_node_get_child(hive, key, name) : 0;
-    const HivexPtr<hive_value_h> list(key ? hivex_node_values(hive, key) : nullptr);
+        key = key ? hivex_node_get_child(hive->handle(), key, name) : 0;
+    const HivexPtr<hive_value_h> list(key ? hivex_node_values(hive->handle(), key) : nullptr);
     for (size_t at = 0; list && list.get()[at]; ++at) {
         uint32_t type = 0;
         size_t length = 0;
-        const HivexPtr<char> name(hivex_value_key(hive, list.get()[at]));
-        const HivexPtr<char> data = HiveValueData(hive, list.get()[at], &type, &length);
+        const HivexPtr<char> name(hivex_value_key(hive->handle(), list.get()[at]));
+        const HivexPtr<char> data = HiveValueData(hive->handle(), list.get()[at], &type, &length);
         values.emplace_back(name.get(), type, std::string(data.get(), length));
     }
-    if (hive)
-        hivex_close(hive);
     std::sort(values.begin(), values.end());
     return values;
 }
