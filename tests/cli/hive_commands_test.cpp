@@ -3,16 +3,9 @@
 // with --dry-run it leaves every byte as it was.
 #include "offline_hive.h"
 
-#include "cli/hive.h"
-#include "cli/hive_target.h"
-
 #include "doubles/empty_hive.h"
-#include "model/config_model.h"
 #include "platform/little_endian.h"
 #include "stores/config_file.h"
-#include "support/test_drivers.h"
-#include "target/target_key.h"
-#include "target/target_text.h"
 
 #include <gtest/gtest.h>
 

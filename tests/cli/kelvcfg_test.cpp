@@ -11,7 +11,6 @@
 #include "cli/unicode.h"
 #include "doubles/memory_file_system.h"
 #include "doubles/memory_registry.h"
-#include "platform/file_system.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>
