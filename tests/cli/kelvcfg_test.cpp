@@ -265,6 +265,7 @@ TEST(KelvcfgStaging, FilesAreWrittenRenamedAndClosedAsOnDisk) {
         std::unique_ptr<platform::File> file = files.Open(path, platform::OpenMode::WriteBinary);
         ASSERT_TRUE(file);
         EXPECT_FALSE(file->Seek(-1));
+        EXPECT_TRUE(file->Seek(0));
         file->Write(path, std::strlen(path));
         EXPECT_TRUE(file->Close());
         EXPECT_FALSE(file->Close());
