@@ -4,10 +4,8 @@
 #include "offline_hive.h"
 
 #include "doubles/empty_hive.h"
-#include "model/config_model.h"
 #include "platform/little_endian.h"
 #include "stores/config_file.h"
-#include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +31,6 @@ struct HiveCommand {
     const char* name;
     std::vector<std::string> args;
     Edit edit;
-    bool selection;
 };
 
 class HiveCommands : public kelvcfg::test::OfflineHive,
@@ -52,7 +49,8 @@ TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
 
     args.pop_back();
     ASSERT_EQ(0, Kelvcfg(args)) << err_;
-    StoreReference(command.edit, command.selection);
+    EXPECT_EQ("stored: hive " + HivePath() + "\nwritten: " + Native("hookstate.dat") + "\n", out_);
+    StoreReference(command.edit, command.args[0].rfind("select-", 0) == 0);
     const std::vector<kelvcfg::test::Value> expected = TargetValues();
     EXPECT_EQ(expected, HiveValues());
     EXPECT_EQ(Bytes(Native("reference/hookstate.dat")), Bytes(Native("hookstate.dat")));
@@ -62,21 +60,14 @@ TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
 }
 
 const HiveCommand kCommands[] = {
-    {"SelectAll",
-     {"select-all"},
-     [](ScalarSettings&) { kelvd::configModel().SetAllChecked(1); },
-     true},
-    {"SelectNone",
-     {"select-none"},
-     [](ScalarSettings&) { kelvd::configModel().SetAllChecked(0); },
-     true},
+    {"SelectAll", {"select-all"}, [](ScalarSettings&) { kelvd::configModel().SetAllChecked(1); }},
+    {"SelectNone", {"select-none"}, [](ScalarSettings&) { kelvd::configModel().SetAllChecked(0); }},
     {"DriversOnByNameIgnoringCase",
      {"driver", "on", "atdisk", "KWVGA.DLL"},
      [](ScalarSettings&) {
          Row(kelvd::configModel().drivers, "Atdisk").checkState = 1;
          Row(kelvd::configModel().displayDrivers, "kwvga.dll").checkState = 2;
-     },
-     false},
+     }},
     {"DriverAdded",
      {"driver", "add", "C:\\Tools\\probe.sys"},
      [](ScalarSettings&) {
@@ -84,24 +75,20 @@ const HiveCommand kCommands[] = {
          row.path = "C:\\Tools\\probe.sys";
          row.checkState = 1;
          kelvd::configModel().userDrivers.Append(row);
-     },
-     false},
+     }},
     {"EventsAndCategories",
      {"event", "on", "ExFreePool", "IoCreateDevice"},
      [](ScalarSettings&) {
          SetFlag("Memory", 1, 1);
          SetFlag("Io", 0, 1);
-     },
-     false},
+     }},
     {"CategoryOff",
      {"category", "off", "memory"},
-     [](ScalarSettings&) { SetFlag("Memory", 0, 0); },
-     false},
+     [](ScalarSettings&) { SetFlag("Memory", 0, 0); }},
     {"Settings",
      {"set", "MemUsage=4096", "StackThreshold=800", "DRPopup=2", "NumGuardBytes=32",
       "MemTrackingOn=off", "Start=disabled"},
-     [](ScalarSettings& settings) { settings = {4096, 0x800, 2, 3, 32, 0}; },
-     false},
+     [](ScalarSettings& settings) { settings = {4096, 0x800, 2, 3, 32, 0}; }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
@@ -140,6 +127,24 @@ TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {
     const std::string exported = Bytes(Native("KVConfig.Reg"));
     EXPECT_EQ(0u, exported.find("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet"));
     EXPECT_NE(std::string::npos, exported.find("\"Driver\"=hex:41,74,64,69,73,6b,00,00"));
+}
+
+// Empty components of a path are passed over; a subkey's name and its terminator must fit.
+TEST_F(HiveFiles, TargetTakesPathsAndNamesAsTheRegistryDoes) {
+    const std::unique_ptr<kelvcfg::Hive> hive =
+        kelvcfg::Hive::Open(HivePath(), kelvcfg::Hive::Mode::Read);
+    kelvcfg::HiveTarget target(*hive, nullptr);
+    kelvd::TargetKey services(*target.table());
+    ASSERT_TRUE(services.Open(KELVD_TARGET_ROOT,
+                              kelvd::Widen("\\System\\\\ControlSet001\\Services\\"),
+                              platform::reg::kRead));
+    KelvdTargetChar name[16];
+    uint32_t length = 16;
+    ASSERT_EQ(0, target.table()->EnumKey(services.get(), 0, name, &length, nullptr, nullptr,
+                                         nullptr, nullptr));
+    EXPECT_EQ(platform::reg::kMoreData,
+              target.table()->EnumKey(services.get(), 0, name, &length, nullptr, nullptr, nullptr,
+                                      nullptr));
 }
 
 // What Windows looks at and libhivex does not: the base block's two sequence numbers agree (or

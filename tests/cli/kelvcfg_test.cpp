@@ -11,7 +11,6 @@
 #include "cli/unicode.h"
 #include "doubles/memory_file_system.h"
 #include "doubles/memory_registry.h"
-#include "platform/file_system.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +49,7 @@ TEST_F(KelvcfgExits, EveryCodeWithItsOneLineAndNothingWritten) {
         {{"set", "Colour=red"}, 1, "not a setting"},
         {{"show", "--config", "a.kwt"}, 1, "exactly one place"},
         {{"driver", "on", "Atdisk", "nosuch.sys"}, 2, "driver not found: nosuch.sys"},
+        {{"driver", "on", "C:\\Atdisk"}, 2, "driver not found: C:\\Atdisk"},
         {{"event", "on", "ExAllocatePool", "NoSuchApi"}, 2, "event not found: NoSuchApi"},
         {{"category", "off", "Registry"}, 2, "category not found: Registry"},
         {{"set", "MemUsage=1000"}, 3, kelvd::TableString(kelvd::kStrSmallEventBuffer)},
@@ -60,6 +60,9 @@ TEST_F(KelvcfgExits, EveryCodeWithItsOneLineAndNothingWritten) {
         {{"load", Native("none.kwt")}, 4, "cannot read configuration file"},
     });
     ExpectRefusals({{{"event", "on", "ExAllocatePool"}, 1, "--catalogue"}}, false);
+    // What needs no catalogue runs without, and without the library's word on a missing one.
+    EXPECT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"}, false));
+    EXPECT_EQ("", err_);
 }
 
 TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
@@ -174,17 +177,13 @@ TEST(KelvcfgTexts, ByteForByte) {
     std::ostringstream printed;
     columns.Print(printed, "> ");
     EXPECT_EQ("> A    BB\n> \xC3\xA9t\xC3\xA9  x   y\n> z\n", printed.str());
-    EXPECT_EQ("0x00000400", ValueText(4, std::string("\0\4\0\0", 4), false));
-    EXPECT_EQ("01 02 03", ValueText(4, "\1\2\3", false));
-    EXPECT_EQ("\"\x80"
-              "A\"",
-              ValueText(1,
-                        std::string("\xAC\x20"
-                                    "A\0\0\0Z\0",
-                                    8),
-                        true));
-    EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), true));
-    EXPECT_EQ("\"A\"", ValueText(2, std::string("A\0b", 3), false));
+    for (auto [type, data, quoted, text] :
+         {std::tuple{4, std::string("\0\4\0\0", 4), false, "0x00000400"},
+          {4, std::string("\1\2\3"), false, "01 02 03"},
+          {1, std::string("\xAC\x20\x41\0\0\0Z\0", 8), true, "\"\x80\x41\""},
+          {2, std::string("A\0b", 3), true, "\"A\""},
+          {2, std::string("A\0b", 3), false, "\"A\""}})
+        EXPECT_EQ(text, ValueText(type, data, quoted)) << text;
     for (auto [name, value, text] : {std::tuple{"Start", 3, "3 (disabled)"},
                                      {"Start", 4, "4 (disabled)"},
                                      {"Start", 1, "1"},
@@ -232,6 +231,9 @@ TEST(KelvcfgStaging, ValuesReadBackApart) {
     EXPECT_EQ(0, staged.DeleteValue(key, "A"));
     EXPECT_EQ(platform::reg::kFileNotFound, staged.QueryValue(key, "A", nullptr, nullptr, nullptr));
     EXPECT_EQ(4u, journal.entries().size());
+    platform::RegKey missing = 0;
+    EXPECT_EQ(platform::reg::kFileNotFound,
+              staged.OpenKey(platform::kLocalMachine, "S\\L", platform::reg::kRead, &missing));
 }
 
 // Subkeys come from the registry under the staging, whose keys stay open only for the call; no
@@ -263,6 +265,7 @@ TEST(KelvcfgStaging, FilesAreWrittenRenamedAndClosedAsOnDisk) {
         std::unique_ptr<platform::File> file = files.Open(path, platform::OpenMode::WriteBinary);
         ASSERT_TRUE(file);
         EXPECT_FALSE(file->Seek(-1));
+        EXPECT_TRUE(file->Seek(0));
         file->Write(path, std::strlen(path));
         EXPECT_TRUE(file->Close());
         EXPECT_FALSE(file->Close());

@@ -3,7 +3,9 @@
 // pressed. Natively against the substitute, and under Wine against its registry and files.
 #include "cli/request.h"
 #include "cli/session.h"
+#include "drivers/host_integration.h"
 #include "include/kelvdcfg.h"
+#include "platform/dynamic_library.h"
 #include "platform/file_system.h"
 #include "res/resource.h"
 #include "stores/registry_store.h"
@@ -11,11 +13,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
 
 using kelvd::test::Platform;
+
+// The loader in force, noting the libraries loaded through it.
+class NotedLoads final : public platform::DynamicLibraries {
+public:
+    platform::LibraryHandle Load(const char* name) override {
+        loaded.push_back(name);
+        return base_.Load(name);
+    }
+    void* Symbol(platform::LibraryHandle library, const char* name) override {
+        return base_.Symbol(library, name);
+    }
+    void Free(platform::LibraryHandle library) override { base_.Free(library); }
+
+    std::vector<std::string> loaded;
+
+private:
+    platform::DynamicLibraries& base_ = platform::dynamicLibraries();
+};
 
 class LocalMachine : public kelvd::test::SheetFixture {
 protected:
@@ -103,8 +124,13 @@ TEST_P(LocalMachine, ShowAndSetAsTheSheetStores) {
                       ? "\nprofile  system.ini  [386Enh]  woafont=dosapp.fon; device=kelvd.vxd\n"
                       : "\ncall     FLine.cpl  FLCPanel_SetDriverState\n"))
         << out_;
+    NotedLoads libraries;
+    platform::ScopedDynamicLibraries scope{libraries};
     ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Set, choices));
     EXPECT_EQ(stored, Stored());
+    // The control panel hears of the new driver states (NT), once the staged writes are made.
+    EXPECT_EQ(Win9x() ? 0 : 1, std::count(libraries.loaded.begin(), libraries.loaded.end(),
+                                          kelvd::kControlPanelApplet));
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, LocalMachine, ::testing::Values(Platform::Nt, Platform::Win9x),

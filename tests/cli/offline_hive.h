@@ -4,12 +4,29 @@
 // RunMode 3 store on that target, which tells what kelvcfg must write into the hive.
 #pragma once
 
+#include "cli/hive.h"
+#include "cli/hive_target.h"
 #include "cli/program.h"
 #include "doubles/memory_target.h"
+#include "doubles/system_hive.h"
+#include "host/demo_target.h"
+#include "model/config_model.h"
 #include "model/scalar_settings.h"
+#include "pages/general_settings_page.h"
+#include "platform/file_system.h"
+#include "sheet/model_loader.h"
+#include "sheet/stored_configuration.h"
+#include "stores/install_dirs.h"
 #include "support/store_fixture.h"
+#include "support/test_drivers.h"
+#include "target/target_key.h"
+#include "target/target_text.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,33 +38,138 @@ using Value = std::tuple<std::string, uint32_t, std::string>;
 
 class OfflineHive : public kelvd::test::StoreFixture {
 protected:
-    void SetUp() override;
+    void SetUp() override {
+        StoreFixture::SetUp();
+        ASSERT_TRUE(platform::WriteSystemHive(HivePath()));
+        {
+            std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Change);
+            HiveTarget table(*hive, nullptr);
+            FillServices(*table.table());
+            hive->Commit();
+        }
+        FillServices(*target_.table());
+        std::filesystem::create_directory(Native("reference"));
+        for (const std::string dir : {"", "reference\\"}) {
+            ASSERT_TRUE(platform::WriteWholeFile(dir_.File(dir + "KELVD.API"),
+                                                 "1A2B\n2\n"
+                                                 "Memory\n2\n0\n7\nExAllocatePool\nExFreePool\n"
+                                                 "Io\n3\n0\n9\nIoCreateDevice\nIoDeleteDevice\n"
+                                                 "IoCallDriver\n"));
+            ASSERT_TRUE(
+                platform::WriteWholeFile(dir_.File(dir + "hookstate.dat"),
+                                         "ExAllocatePool=1\nExFreePool=0\nIoCallDriver=1\n"));
+        }
+    }
 
     // A path of the test's directory as Linux spells it.
-    std::string Native(const std::string& name) const;
+    std::string Native(const std::string& name) const {
+        std::string path = dir_.File(name);
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return path;
+    }
     std::string HivePath() const { return Native("SYSTEM"); }
 
     // kelvcfg with these arguments (--catalogue and --hook-state added when suite), in this
     // process; out_ and err_ get what it prints.
-    int Kelvcfg(std::vector<std::string> args, bool suite = true);
+    int Kelvcfg(std::vector<std::string> args, bool suite = true) {
+        if (suite)
+            args.insert(args.begin(), {"--catalogue", Native("KELVD.API"), "--hook-state",
+                                       Native("hookstate.dat")});
+        std::ostringstream out, err;
+        const int code = Main(args, out, err);
+        out_ = out.str();
+        err_ = err.str();
+        return code;
+    }
 
     // The checker's key in the hive file as libhivex reads it, sorted by name.
-    std::vector<Value> HiveValues() const;
+    std::vector<Value> HiveValues() const {
+        std::vector<Value> values;
+        const std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Read);
+        hive_node_h key = hive->root();
+        for (const char* name : {"ControlSet001", "Services", "Kelvd"})
+            key = key ? hivex_node_get_child(hive->handle(), key, name) : 0;
+        const HivexPtr<hive_value_h> list(key ? hivex_node_values(hive->handle(), key) : nullptr);
+        for (size_t at = 0; list && list.get()[at]; ++at) {
+            uint32_t type = 0;
+            size_t length = 0;
+            const HivexPtr<char> name(hivex_value_key(hive->handle(), list.get()[at]));
+            const HivexPtr<char> data =
+                HiveValueData(hive->handle(), list.get()[at], &type, &length);
+            values.emplace_back(name.get(), type, std::string(data.get(), length));
+        }
+        std::sort(values.begin(), values.end());
+        return values;
+    }
+
     // The same of the in-memory target's key.
-    std::vector<Value> TargetValues();
+    std::vector<Value> TargetValues() {
+        platform::MemoryRegistry& registry = target_.registry();
+        std::vector<Value> values;
+        platform::RegKey key = 0;
+        if (registry.OpenKey(platform::kLocalMachine, kelvd::kTargetServiceKey,
+                             platform::reg::kRead, &key) != platform::reg::kSuccess)
+            return values;
+        std::string name;
+        uint32_t type = 0;
+        std::vector<uint8_t> data;
+        for (uint32_t index = 0; registry.EnumValue(key, index, &name, &type, &data) == 0; ++index)
+            values.emplace_back(name, type, std::string(data.begin(), data.end()));
+        registry.CloseKey(key);
+        std::sort(values.begin(), values.end());
+        return values;
+    }
 
     // What the library's RunMode 3 stores on the in-memory target when edit has changed the model
     // and the settings it loaded there (selection: loaded and stored as SelectAll does), with the
     // catalogue and hook-state file of the test directory's "reference", copies of kelvcfg's.
     void StoreReference(const std::function<void(kelvd::ScalarSettings&)>& edit,
-                        bool selection = false);
+                        bool selection = false) {
+        PutString(kelvd::kSuiteKey, kelvd::kInstallDirValue, dir_.File("reference"));
+        kelvd::ModelLoader loader;
+        kelvd::ScalarSettings settings;
+        loader.LoadModel(0, target_.table());
+        if (!selection) {
+            settings = kelvd::LoadStoredConfiguration(target_.table()).value_or(settings);
+            settings.start = kelvd::StartAsShown(settings.start);
+        }
+        edit(settings);
+        kelvd::StoreConfiguration(kelvd::kEmbeddedTarget, target_.table(), settings, 0);
+        kelvd::ReleaseModel();
+    }
 
     // The bytes of a file.
-    std::string Bytes(const std::string& path) const;
+    std::string Bytes(const std::string& path) const {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
 
     std::string out_, err_;
 
 private:
+    static void AddService(const TargetRegistry& target, const std::string& name, uint32_t type,
+                           const std::string& imagePath) {
+        kelvd::TargetKey key(target);
+        if (!key.Create(KELVD_TARGET_ROOT,
+                        kelvd::Widen("System\\ControlSet001\\Services\\" + name)))
+            return;
+        key.SetDword("Type", type);
+        key.SetDword("Start", 3);
+        const kelvd::TargetString wide = kelvd::Widen(imagePath);
+        key.Set("ImagePath", 2, wide.c_str(),
+                static_cast<uint32_t>((wide.size() + 1) * sizeof(KelvdTargetChar)));
+    }
+
+    // The demonstration host's driver services, one whose image is a driver file of the tests
+    // (with a version resource), one service that is no driver and one whose image is the
+    // checker's own (both never listed).
+    static void FillServices(const TargetRegistry& target) {
+        kwhost::FillDemoTarget(target);
+        AddService(target, "Described", 1, kelvd::test::TestDriver("DESCRIBED.SYS"));
+        AddService(target, "Spooler", 0x10, "System32\\spoolsv.exe");
+        AddService(target, "Probe", 1, "System32\\DRIVERS\\KELVD.SYS");
+    }
+
     kelvd::MemoryTarget target_;
 };
 

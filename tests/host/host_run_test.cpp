@@ -204,21 +204,19 @@ const HostCase kRuns[] = {
 INSTANTIATE_TEST_SUITE_P(Host, HostRun, testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Each refusal says why, then gives the usage; no library is loaded.
+// Each refusal says why, then gives the usage; no library is loaded. An empty argument is two
+// spaces in a row.
 TEST(HostRefusals, GiveAReasonAndTheUsageAndLoadNothing) {
-    using Args = std::vector<std::string>;
-    for (const Args& args :
-         {Args{}, Args{"configure"}, Args{"configure", "1x"}, Args{"configure", "x"},
-          Args{"configure", ""}, Args{"configure", "+1"}, Args{"configure", "2147483648"},
-          Args{"configure", "1", "a.hlp", "extra"}, Args{"selectall", "1"},
-          Args{"--screens", "d", "selectnone"}, Args{"configure", "1", "--library"},
-          Args{"configure", "1", "--screens", ""}, Args{"show"}, Args{"--time", "selectall"},
-          Args{"--version", "selectall"}, Args{"configure", "1", "--version"}}) {
+    for (const char* args :
+         {"", "configure", "configure 1x", "configure x", "configure  a.hlp", "configure +1",
+          "configure 2147483648", "configure 1 a.hlp extra", "selectall 1",
+          "--screens d selectnone", "configure 1 --library", "--screens  configure 1", "show",
+          "--time selectall", "--version selectall", "configure 1 --version"}) {
         calls.clear();
         StandInLibraries libraries;
         platform::ScopedDynamicLibraries scope{libraries};
         std::ostringstream out, err;
-        EXPECT_EQ(kExitUsage, HostMain(args, out, err, {})) << err.str();
+        EXPECT_EQ(kExitUsage, HostMain(Words(args, ' '), out, err, {})) << args;
         EXPECT_TRUE(calls.empty());
         EXPECT_EQ("", out.str());
         EXPECT_LT(strlen(HostUsage()) + 10, err.str().size()) << err.str();

@@ -28,26 +28,17 @@ struct StandIn {
     SIZE size{};
 } standIn;
 
-// The stand-in's second page holds a category list and an event list: choosing a category
-// fills the event list with as many events as the category's number.
-constexpr const char* kListPage = "Select Drivers";
-
-HWND Tree(HWND sheet) {
-    return GetDlgItem(sheet, IDC_PAGE_TREE);
-}
-
-void FillTree(HWND sheet) {
-    for (const std::string& page : kPages) {
-        TVINSERTSTRUCTA insert{};
-        insert.hParent = TVI_ROOT;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT;
-        insert.item.pszText = const_cast<char*>(page.c_str());
-        SendMessageA(Tree(sheet), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert));
+// The pages in the tree, each item holding its place in kPages; a category list and an event
+// list, shown on the second page only.
+void MakePages(HWND sheet) {
+    for (size_t page = 0; page < kPages.size(); ++page) {
+        TVINSERTSTRUCTA insert{TVI_ROOT, TVI_LAST, {}};
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>(kPages[page].c_str());
+        insert.item.lParam = LPARAM(page);
+        SendDlgItemMessageA(sheet, IDC_PAGE_TREE, TVM_INSERTITEMA, 0,
+                            reinterpret_cast<LPARAM>(&insert));
     }
-}
-
-void MakeLists(HWND sheet) {
     for (int id : {IDC_CATEGORY_LIST, IDC_EVENT_LIST})
         CreateWindowA("LISTBOX", "", WS_CHILD | LBS_NOTIFY, 0, 0, 100, 100, sheet,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
@@ -56,67 +47,44 @@ void MakeLists(HWND sheet) {
                             reinterpret_cast<LPARAM>(category));
 }
 
+// Choosing a category fills the event list with as many events as the category's number.
 void ChooseCategory(HWND sheet) {
     char text[8] = "";
-    HWND categories = GetDlgItem(sheet, IDC_CATEGORY_LIST);
-    SendMessageA(categories, LB_GETTEXT, SendMessageA(categories, LB_GETCURSEL, 0, 0),
-                 reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageA(sheet, IDC_CATEGORY_LIST, LB_GETTEXT,
+                        SendDlgItemMessageA(sheet, IDC_CATEGORY_LIST, LB_GETCURSEL, 0, 0),
+                        reinterpret_cast<LPARAM>(text));
     SendDlgItemMessageA(sheet, IDC_EVENT_LIST, LB_RESETCONTENT, 0, 0);
     for (int event = 0; event < atoi(text); ++event)
         SendDlgItemMessageA(sheet, IDC_EVENT_LIST, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>("event"));
 }
 
-void NoteSelection(HWND sheet, const NMTREEVIEWA& change) {
-    char text[64] = "";
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = change.itemNew.hItem;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(Tree(sheet), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    standIn.selected.push_back(text);
-    SetDlgItemTextA(sheet, IDC_PAGE_CAPTION, text);
-    for (int id : {IDC_CATEGORY_LIST, IDC_EVENT_LIST})
-        ShowWindow(GetDlgItem(sheet, id), std::string(text) == kListPage ? SW_SHOW : SW_HIDE);
-}
-
 INT_PTR CALLBACK StandInSheet(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG: {
+    const auto* change = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+    if (message == WM_INITDIALOG) {
         SetWindowTextA(sheet, kTitle);
-        FillTree(sheet);
-        MakeLists(sheet);
+        MakePages(sheet);
         RECT rect;
         GetWindowRect(sheet, &rect);
         standIn.size = SIZE{rect.right - rect.left, rect.bottom - rect.top};
         if (standIn.closesItself)
             SetTimer(sheet, 1, 300, nullptr);
-        return TRUE;
-    }
-    case WM_TIMER:
+    } else if (message == WM_TIMER || (message == WM_COMMAND && wParam == IDCANCEL)) {
         EndDialog(sheet, IDCANCEL);
-        return TRUE;
-    case WM_NOTIFY: {
-        const auto* change = reinterpret_cast<const NMTREEVIEWA*>(lParam);
-        if (change->hdr.idFrom == IDC_PAGE_TREE && change->hdr.code == TVN_SELCHANGEDA)
-            NoteSelection(sheet, *change);
-        return TRUE;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_CATEGORY_LIST && HIWORD(wParam) == LBN_SELCHANGE) {
-            ChooseCategory(sheet);
-        } else if (LOWORD(wParam) == IDOK && standIn.refuseOk) {
-            MessageBoxA(sheet, "Not now.", nullptr, MB_OK);
-        } else if (LOWORD(wParam) == IDOK) {
-            MessageBoxA(sheet, "Stored.", "Farhand Settings", MB_OK);
+    } else if (message == WM_NOTIFY && change->hdr.code == TVN_SELCHANGEDA) {
+        standIn.selected.push_back(kPages[change->itemNew.lParam]);
+        for (int id : {IDC_CATEGORY_LIST, IDC_EVENT_LIST})
+            ShowWindow(GetDlgItem(sheet, id), change->itemNew.lParam == 1 ? SW_SHOW : SW_HIDE);
+    } else if (message == WM_COMMAND && wParam == MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE)) {
+        ChooseCategory(sheet);
+    } else if (message == WM_COMMAND && wParam == IDOK) {
+        MessageBoxA(sheet, standIn.refuseOk ? "Not now." : "Stored.",
+                    standIn.refuseOk ? nullptr : "Farhand Settings", MB_OK);
+        if (!standIn.refuseOk)
             EndDialog(sheet, IDOK);
-        } else if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(sheet, IDCANCEL);
-        }
-        return TRUE;
     }
-    return FALSE;
+    return message == WM_INITDIALOG || message == WM_TIMER || message == WM_NOTIFY ||
+           message == WM_COMMAND;
 }
 
 // Runs the stand-in sheet modally from the library's template; returns how it ended.
@@ -132,13 +100,7 @@ INT_PTR ShowStandIn() {
     return DialogBoxIndirectParamA(library, sheetTemplate, nullptr, StandInSheet, 0);
 }
 
-// The signature and header of a PNG file of the stand-in's size, or of the file at path.
-std::string PngStart(SIZE size) {
-    const std::vector<uint8_t> png = EncodePng(RgbImage{
-        uint32_t(size.cx), uint32_t(size.cy), std::vector<uint8_t>(size_t(size.cx) * size.cy * 3)});
-    return std::string(png.begin(), png.begin() + 24);
-}
-
+// The signature and header of the PNG file at path.
 std::string PngStart(const std::string& path) {
     std::string start(24, '\0');
     std::ifstream(path, std::ios::binary).read(&start[0], 24);
@@ -154,8 +116,8 @@ protected:
     const SheetWalk::Timing timing_{30, 10};
 };
 
-// The folder is made; a picture of every page in tree order, numbered, then of the message OK
-// brought.
+// The folder is made; a picture of every page in tree order, numbered, of the stand-in's size,
+// then of the message OK brought.
 TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
     const std::string folder = dir_.File("new") + "\\pictures";
     std::vector<std::string> pictures;
@@ -170,10 +132,15 @@ TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
     EXPECT_EQ((std::vector<std::string>{"01-general-settings.png", "02-select-drivers.png",
                                         "03-advanced.png", "04-message.png"}),
               pictures);
-    for (size_t i = 0; i < kPages.size(); ++i)
-        EXPECT_EQ(PngStart(standIn.size), PngStart(folder + "\\" + pictures[i])) << pictures[i];
-    EXPECT_EQ(PngStart(SIZE{1, 1}).substr(0, 16),
-              PngStart(folder + "\\04-message.png").substr(0, 16));
+    const std::vector<uint8_t> png =
+        EncodePng(RgbImage{uint32_t(standIn.size.cx), uint32_t(standIn.size.cy),
+                           std::vector<uint8_t>(size_t(standIn.size.cx) * standIn.size.cy * 3)});
+    for (const std::string& picture : pictures) {
+        const size_t compared = picture == "04-message.png" ? 16 : 24; // a message's own size
+        EXPECT_EQ(std::string(png.begin(), png.begin() + compared),
+                  PngStart(folder + "\\" + picture).substr(0, compared))
+            << picture;
+    }
     for (const char* said : {"Pressing OK\n", "Message box \"Farhand Settings\": Stored.\n"})
         EXPECT_NE(std::string::npos, out_.str().find(said)) << out_.str();
 }
@@ -184,10 +151,9 @@ TEST_F(SheetWalkTest, SheetThatStaysOpenAfterOkIsCancelled) {
         SheetWalk walk(kTitle, {dir_.path(), false}, out_, timing_);
         EXPECT_EQ(IDCANCEL, ShowStandIn());
     }
-    const std::string said = out_.str();
-    EXPECT_NE(std::string::npos, said.find("Message box \"Error\": Not now.\n")) << said;
-    EXPECT_NE(std::string::npos, said.find("The sheet stayed open after OK: pressing Cancel\n"))
-        << said;
+    for (const char* said :
+         {"Message box \"Error\": Not now.\n", "The sheet stayed open after OK: pressing Cancel\n"})
+        EXPECT_NE(std::string::npos, out_.str().find(said)) << out_.str();
 }
 
 // Without pictures or timing, the sheet is the user's; a window of another caption is left

@@ -29,7 +29,7 @@ void Put(platform::MemoryRegistry& registry, const char* name, uint32_t type,
 // Every value type as reg query shows it; a missing key is said to be missing.
 TEST(TargetReport, EveryValueTypeAndAMissingKey) {
     platform::MemoryRegistry registry;
-    Put(registry, "Number", reg::kDword, {0x00, 0x04, 0x00, 0x00});
+    Put(registry, "Number", reg::kDword, {0x01, 0x02, 0x03, 0x04});
     Put(registry, "Text", reg::kSz, {'A', 0, 'b', 0, 0, 0});
     // No terminator, and a unit beyond the narrow code page.
     Put(registry, "Path", reg::kExpandSz, {'%', 0, 0x00, 0x01, 'x', 0});
@@ -39,7 +39,7 @@ TEST(TargetReport, EveryValueTypeAndAMissingKey) {
     Put(registry, "Short", reg::kDword, {1, 2});
     Put(registry, "Odd", 0x42, {0x01});
     EXPECT_EQ("HKEY_LOCAL_MACHINE\\S\\K\n"
-              "    Number    REG_DWORD    0x400\n"
+              "    Number    REG_DWORD    0x4030201\n"
               "    Text    REG_SZ    Ab\n"
               "    Path    REG_EXPAND_SZ    %?x\n"
               "    Names    REG_MULTI_SZ    a\\0b\n"
