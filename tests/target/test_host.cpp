@@ -1,5 +1,7 @@
 #include "test_host.h"
 
+#include "support/registry_fixture.h"
+
 #include <gtest/gtest.h>
 
 namespace kelvd::test {
@@ -54,7 +56,7 @@ void TestHost::PutBytes(const std::string& key, const char* name, uint32_t type,
 }
 
 void TestHost::PutDword(const std::string& key, const char* name, uint32_t value) {
-    PutBytes(key, name, 4, std::string(reinterpret_cast<const char*>(&value), sizeof value));
+    PutBytes(key, name, 4, Dword(value));
 }
 
 void TestHost::PutText(const std::string& key, const char* name, const std::string& text,
@@ -67,17 +69,14 @@ void TestHost::PutText(const std::string& key, const char* name, const std::stri
 
 std::string TestHost::Bytes(const std::string& key, const char* name) {
     platform::RegKey handle = 0;
-    uint32_t size = 0;
-    std::string bytes = "(none)";
+    uint32_t size = 1 << 20;
+    std::string bytes(size, '\0');
     if (registry().OpenKey(platform::kLocalMachine, key.c_str(), platform::reg::kRead, &handle))
-        return bytes;
-    if (registry().QueryValue(handle, name, nullptr, nullptr, &size) == 0) {
-        bytes.assign(size, '\0');
-        registry().QueryValue(handle, name, nullptr, reinterpret_cast<uint8_t*>(bytes.data()),
-                              &size);
-    }
+        return "(none)";
+    const bool found = registry().QueryValue(handle, name, nullptr,
+                                             reinterpret_cast<uint8_t*>(bytes.data()), &size) == 0;
     registry().CloseKey(handle);
-    return bytes;
+    return found ? bytes.substr(0, size) : "(none)";
 }
 
 } // namespace kelvd::test

@@ -13,8 +13,6 @@ class TestHost {
 public:
     TestHost();  // becomes the current host
     ~TestHost(); // and stops being it
-    TestHost(const TestHost&) = delete;
-    TestHost& operator=(const TestHost&) = delete;
 
     TargetRegistry* table() { return &table_; }
     platform::MemoryRegistry& registry() { return target_.registry(); }
