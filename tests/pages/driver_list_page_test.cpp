@@ -71,12 +71,7 @@ protected:
     }
 
     int Row(const char* name) const { return list_->FindItemByText(name); }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (int row = 0; row < list_->GetItemCount(); ++row)
-            names.push_back(list_->GetItemText(row, 0, 255));
-        return names;
-    }
+    std::string Name(int row) const { return list_->GetItemText(row, 0, 255); }
     // The model row behind a listed name (display drivers are empty on the VxD page).
     DriverEntry& Model(const std::string& name) {
         DriverEntry* found = nullptr;
@@ -98,10 +93,8 @@ protected:
     }
     // Every box shows its model row's state.
     void ExpectAgreement() {
-        for (int row = 0; row < list_->GetItemCount(); ++row) {
-            std::string name = list_->GetItemText(row, 0, 255);
-            EXPECT_EQ(list_->GetCheck(row), Model(name).checkState != 0) << name;
-        }
+        for (int row = 0; row < list_->GetItemCount(); ++row)
+            EXPECT_EQ(list_->GetCheck(row), Model(Name(row)).checkState != 0) << Name(row);
     }
     void Select(std::initializer_list<const char*> names) {
         list_->ClickItem(Row(*names.begin()));
@@ -120,8 +113,8 @@ TYPED_TEST_SUITE(DriverList, Kinds);
 
 TYPED_TEST(DriverList, FillShowsEveryRowSortedAndSelectAllChecksThemAll) {
     this->Open();
-    EXPECT_EQ((std::vector<std::string>{"A.SYS", "B.SYS", "C.SYS", "D.SYS", "E.SYS"}),
-              this->Names());
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(std::string(1, 'A' + row) + ".SYS", this->Name(row));
     EXPECT_EQ((std::vector<bool>{false, false, false, true, true}), this->Checks());
     MemoryListView& list = *this->list_;
     // The first row made (the first row of the first table) is selected and focused.
@@ -189,7 +182,7 @@ TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
     this->list_->ClickColumn(1);
     EXPECT_EQ(1, this->page_.SortColumn());
     EXPECT_EQ(0, this->list_->LastResult());
-    EXPECT_EQ("0.SYS", this->Names().back()); // first by name, the only one with a description
+    EXPECT_EQ("0.SYS", this->Name(5)); // first by name, the only one with a description
     this->list_->ClickCheckBox(this->Row("0.SYS"));
     EXPECT_EQ(1u, TypeParam::Listed()[0].checkState);
     this->ExpectAgreement();
@@ -213,7 +206,7 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFul
     EXPECT_EQ(platform::kOfnFileMustExist, request.request.flags);
     MemoryListView& list = *this->list_;
     ASSERT_EQ(6, list.GetItemCount());
-    EXPECT_EQ("DESCRIBED.SYS", list.GetItemText(5, 0, 255));
+    EXPECT_EQ("DESCRIBED.SYS", this->Name(5));
     EXPECT_NE("", list.GetItemText(5, 1, 255));
     EXPECT_EQ("", list.GetItemText(5, 2, 255) + list.GetItemText(5, 3, 255));
     EXPECT_TRUE(list.GetCheck(5));
