@@ -1,10 +1,13 @@
+// Saving to and loading from the embedded target: the checker's service key and settings.
 #include "target/target_store.h"
 
 #include "platform/file_system.h"
+#include "platform/system_info.h"
 #include "stores/registry_store.h"
 #include "support/store_fixture.h"
 #include "target/target_drivers.h"
 #include "target/target_key.h"
+#include "target/target_service_key.h"
 #include "test_host.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +19,50 @@ namespace {
 using namespace kelvd;
 using kelvd::test::Dword;
 using kelvd::test::StoreFixture;
+
+std::string Utf16(const std::string& text) {
+    const TargetString units = Widen(text);
+    return std::string(reinterpret_cast<const char*>(units.c_str()),
+                       (units.size() + 1) * sizeof(KelvdTargetChar));
+}
+
+struct ServiceKeyCase {
+    const char* name;
+    uint32_t version;
+    bool sizesInCharacters;
+    uint32_t start; // found in the key; 0 when none is there
+    std::string group;
+};
+
+class TargetServiceKey : public ::testing::TestWithParam<ServiceKeyCase> {};
+
+TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName) {
+    platform::FixedSystemInfo system;
+    system.facts.version = GetParam().version;
+    platform::ScopedSystemInfo scoped(system);
+    test::TestHost host;
+    host.sizesInCharacters = GetParam().sizesInCharacters;
+    if (GetParam().start)
+        host.PutDword(kTargetServiceKey, "Start", GetParam().start);
+    WriteTargetServiceKey(*host.table());
+    for (const char* name : {"Type", "ErrorControl", "Tag"})
+        EXPECT_EQ(Dword(1), host.Bytes(kTargetServiceKey, name)) << name;
+    EXPECT_EQ(Dword(GetParam().start), host.Bytes(kTargetServiceKey, "Start"));
+    EXPECT_EQ(GetParam().group, host.Bytes(kTargetServiceKey, "Group"));
+    EXPECT_EQ(0u, host.registry().OpenHandleCount());
+}
+
+const uint32_t kWindows2000 = platform::SystemFacts().version;
+
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, TargetServiceKey,
+    ::testing::Values(
+        ServiceKeyCase{"Windows2000", kWindows2000, false, 0, Utf16("Boot Bus Extender")},
+        ServiceKeyCase{"Nt4WithAStart", 0x05650004, false, 3, Utf16("System Bus Extender")},
+        // a host counting characters gets the name terminated and no more
+        ServiceKeyCase{"SizesInCharacters", kWindows2000, true, 0,
+                       Utf16("Boot Bus Extender") + std::string(36, '\0')}),
+    [](const auto& info) { return info.param.name; });
 
 class TargetStore : public StoreFixture {
 protected:
