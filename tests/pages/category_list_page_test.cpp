@@ -139,13 +139,11 @@ TYPED_TEST(CategoryList, SelectAllSetsEveryCategoryAndSwitchingChangesNoFlag) {
 }
 
 TYPED_TEST(CategoryList, EmptyCatalogueLeavesBothListsEmpty) {
-    typename TypeParam::Page page;
-    test::PageHarness harness;
-    platform::HeadlessDialogWindow& window = harness.Open(page);
+    platform::HeadlessDialogWindow& window = this->harness_.Open(this->page_);
     window.Click(IDC_SELECT_ALL);
     window.CheckList(TypeParam::kCategories).PressSpace();
-    page.OnEventCheckChange();
-    page.OnCategoryCheckChange();
+    this->page_.OnEventCheckChange();
+    this->page_.OnCategoryCheckChange();
     EXPECT_EQ(0, window.CheckList(TypeParam::kCategories).GetCount());
     EXPECT_EQ(0, window.CheckList(TypeParam::kEvents).GetCount());
 }
