@@ -88,19 +88,6 @@ TEST_F(Win9xLists, VxdChainReplacesTheRowsWithBlankPaddedNamesWithoutTheExcluded
     EXPECT_EQ((std::vector<std::string>{"VCOMM   ", "ABCDEFGH"}), Names(configModel().vxds));
 }
 
-TEST_F(Win9xLists, ListsLongerThanTheTableFillIt) {
-    for (uint32_t i = 0; i < 300; ++i) {
-        Module(i, ModuleAt(i + 1), 1, "M" + std::to_string(i));
-        Block(i, BlockAt(i + 1), "V" + std::to_string(i));
-    }
-    EnumerateCheckerModules();
-    EnumerateLoadedVxds();
-    ASSERT_EQ(256u, configModel().drivers.Count());
-    ASSERT_EQ(256u, configModel().vxds.Count());
-    EXPECT_EQ("M255", configModel().drivers[255].path);
-    EXPECT_EQ("V255", configModel().vxds[255].path);
-}
-
 TEST_F(Win9xLists, WalkEndsAfter65536Entries) {
     for (uint32_t i = 0; i <= 65536; ++i) // only the 65536th and the 65537th have a value
         Module(i, i < 65536 ? ModuleAt(i + 1) : 0, i >= 65535, i < 65536 ? "EDGE" : "LAST");

@@ -149,12 +149,4 @@ TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSi
     }
 }
 
-TEST_F(TargetDrivers, ThousandsOfServicesFillTheTable) {
-    for (int i = 0; i < 3000; ++i)
-        Service("S" + std::to_string(10000 + i), 1, 3);
-    EnumerateTargetDrivers(*host_.table());
-    ASSERT_EQ(256u, configModel().drivers.Count());
-    EXPECT_EQ("S10255", configModel().drivers[255].path);
-}
-
 } // namespace
