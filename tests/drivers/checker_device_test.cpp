@@ -89,8 +89,6 @@ TEST_F(CheckerDevice, ImagePathUnderAWindowsDirectoryOfUpTo255Characters) {
 }
 
 TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnlyWhichClosesOnce) {
-    EXPECT_EQ(0u, GetModuleListHead() + GetVxdChainHead());
-    EXPECT_TRUE(devices_.controls.empty());
     devices_.Add(kFirstDevice, {{0x84000018, 0xC0001000}});
     ASSERT_TRUE(OpenCheckerDevice("KELVD"));
     EXPECT_EQ(0xC0001000u, GetVxdChainHead());
