@@ -26,13 +26,6 @@ protected:
         EXPECT_EQ(0u, services_.OpenHandleCount());
     }
 
-    std::vector<std::string> OpenedNames() const {
-        std::vector<std::string> names;
-        for (const auto& open : devices_.opens)
-            names.push_back(open.name);
-        return names;
-    }
-
     test::SimulatedMachine machine_{
         SystemFacts{0xC0000A04, kPlatformWin9x, "C:\\WIN98\\SYSTEM", "C:\\WIN98", 0x0409}};
     RegistryServiceManager& services_ = machine_.services;
@@ -48,9 +41,11 @@ TEST_F(CheckerDevice, OpensUnderItsFirstNameElseUnderTheVxdName) {
     services_.SetAvailable(false); // without a service manager only the device decides
     EXPECT_TRUE(ConnectChecker());
     EXPECT_NE(kInvalidDevice, checkerDevice);
-    EXPECT_EQ((std::vector<std::string>{kFirstDevice, kSecondDevice, kFirstDevice, kSecondDevice,
-                                        kFirstDevice}),
-              OpenedNames());
+    const std::vector<std::string> names = {kFirstDevice, kSecondDevice, kFirstDevice,
+                                            kSecondDevice, kFirstDevice};
+    ASSERT_EQ(names.size(), devices_.opens.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(names[i], devices_.opens[i].name) << i;
     const auto& open = devices_.opens[0];
     EXPECT_EQ((std::vector<uint32_t>{0, 0, kCreateNew, kFlagDeleteOnClose}),
               (std::vector<uint32_t>{open.access, open.shareMode, open.disposition, open.flags}));
@@ -114,13 +109,6 @@ TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnlyWhichClosesOnce) {
 constexpr uint32_t kModules = 0xC1000000; // entry i at kModules + 64 i, its name 32 bytes on
 constexpr uint32_t kBlocks = 0xC3000000;  // block i at kBlocks + 128 i
 
-uint32_t ModuleAt(uint32_t i) {
-    return kModules + 64 * i;
-}
-uint32_t BlockAt(uint32_t i) {
-    return kBlocks + 128 * i;
-}
-
 // The rows' names, which are their paths and their descriptions alike.
 std::vector<std::string> Names(const DriverTable<256>& table) {
     for (const DriverEntry& row : table)
@@ -130,6 +118,8 @@ std::vector<std::string> Names(const DriverTable<256>& table) {
 
 class Win9xLists : public CheckerDevice {
 protected:
+    static uint32_t ModuleAt(uint32_t i) { return kModules + 64 * i; }
+    static uint32_t BlockAt(uint32_t i) { return kBlocks + 128 * i; }
     void SetUp() override {
         test::ResetModel();
         configModel().isWin9x = true;

@@ -12,10 +12,7 @@
 namespace {
 
 using namespace kelvd;
-using platform::kBoxChecked;
-using platform::kBoxClear;
-using platform::kBoxMixed;
-using platform::MemoryCheckList;
+using namespace platform;
 using Flags = std::vector<uint8_t>;
 using Boxes = std::vector<int>;
 
@@ -51,7 +48,7 @@ protected:
 
     typename Kind::Page page_;
     test::PageHarness harness_;
-    platform::HeadlessDialogWindow* window_ = nullptr;
+    HeadlessDialogWindow* window_ = nullptr;
     MemoryCheckList* categories_ = nullptr;
     MemoryCheckList* events_ = nullptr;
 };
@@ -139,7 +136,7 @@ TYPED_TEST(CategoryList, SelectAllSetsEveryCategoryAndSwitchingChangesNoFlag) {
 }
 
 TYPED_TEST(CategoryList, EmptyCatalogueLeavesBothListsEmpty) {
-    platform::HeadlessDialogWindow& window = this->harness_.Open(this->page_);
+    HeadlessDialogWindow& window = this->harness_.Open(this->page_);
     window.Click(IDC_SELECT_ALL);
     window.CheckList(TypeParam::kCategories).PressSpace();
     this->page_.OnEventCheckChange();
