@@ -157,9 +157,11 @@ TEST_F(Win9xLists, ModulesWithAValueFrom1ToBelow2GiBAreListedByTheirShortName) {
     Module(3, ModuleAt(4), 0x7FFFFFFF, "LONGNAME.SYS");
     Module(4, ModuleAt(5), 5, "kelvd   ");
     Module(5, ModuleAt(6), 1, "UNREAD", 0x00001000); // its name cannot be read
-    Module(6, ModuleAt(3), 1, "LAST");
+    Module(6, ModuleAt(3), 1, "", 0xC1FFFFF8);       // a name of 8 at the end of readable memory
+    machine_.memory.Lay(0xC1FFFFF8, "ATPAGEND", 8);
     EnumerateCheckerModules();
-    EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME", "LAST"}), Names(configModel().drivers));
+    EXPECT_EQ((std::vector<std::string>{"NDIS", "LONGNAME", "ATPAGEND"}),
+              Names(configModel().drivers));
 }
 
 TEST_F(Win9xLists, VxdChainReplacesTheRowsWithBlankPaddedNamesWithoutTheExcludedOnes) {

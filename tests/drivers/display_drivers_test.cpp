@@ -92,7 +92,7 @@ TEST_F(PrinterDrivers, EveryModelsDriverIsListedAfterTheDisplayDrivers) {
     Printer("Version-3", "Model A", "PRINTER.DLL");
     Printer("Version-3", "Model B", "PRINTER.DLL");
     Printer("Version-3", "No driver", nullptr);
-    Printer("Version3", "Model", "PRINTER.DLL"); // no version: passed over
+    Printer("Version", "Model", "PRINTER.DLL"); // no version: passed over
     EnumerateDisplayDrivers();
     EnumeratePrinterDrivers();
     const std::string described = "Described test driver with a long des";

@@ -111,7 +111,8 @@ TYPED_TEST(DriverList, FillShowsEveryRowSortedAndSelectAllChecksThemAll) {
     EXPECT_EQ(0x24u, list.ExtendedStyle());
     ASSERT_EQ(4u, list.Columns().size());
     EXPECT_EQ("Startup", list.Columns()[3].heading);
-    EXPECT_EQ(190, list.Columns()[1].width);
+    for (auto [column, width] : {std::pair{0, 110}, {1, 190}, {2, 75}, {3, 62}})
+        EXPECT_EQ(width, list.Columns()[column].width) << column;
     EXPECT_EQ(0, this->page_.SortColumn());
     // Keys are positions in the tables: the user row comes after the four listed ones.
     EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
@@ -168,12 +169,14 @@ TYPED_TEST(DriverList, SpaceSetsTheSelectionToTheOppositeOfItsFirstRow) {
 TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
     this->AddRow(TypeParam::Listed(), "0.sys", 0);
     TypeParam::Listed()[0].description = "zeta";
+    TypeParam::Listed()[0].group = "Base";
     this->Open();
     ASSERT_EQ(6, this->list_->GetItemCount());
     this->list_->ClickColumn(1);
     EXPECT_EQ(1, this->page_.SortColumn());
     EXPECT_EQ(0, this->list_->LastResult());
     EXPECT_EQ("0.SYS", this->Name(5)); // first by name, the only one with a description
+    EXPECT_EQ("Base", this->list_->GetItemText(5, 2, 255));
     this->list_->ClickCheckBox(this->Row("0.SYS"));
     EXPECT_EQ(1u, TypeParam::Listed()[0].checkState);
     this->ExpectAgreement();
