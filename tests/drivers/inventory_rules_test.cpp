@@ -36,10 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Exclusion{"DRWDEBUG", false, true}, Exclusion{"vmm", false, false},
                       Exclusion{"VCOMM   ", false, false}, Exclusion{"", false, false}));
 
-struct ImagePath {
-    const char* image;
-    const char* normalized;
-};
+using ImagePath = std::pair<const char*, const char*>; // an image path and its normal form
 
 class NormalizedImagePath : public ::testing::TestWithParam<ImagePath> {
 protected:
@@ -48,7 +45,7 @@ protected:
 };
 
 TEST_P(NormalizedImagePath, IsThePathFilesOpenBy) {
-    EXPECT_EQ(GetParam().normalized, NormalizeImagePath(GetParam().image));
+    EXPECT_EQ(GetParam().second, NormalizeImagePath(GetParam().first));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 // The kernel-driver services as candidates: the row of one service, and the enumeration through
 // scripted service managers, well-behaved and misbehaving.
+#include "drivers/driver_description.h"
 #include "drivers/service_drivers.h"
 #include "model/config_model.h"
 #include "support/model_reset.h"
@@ -74,6 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         Service{"kelvd", "@DESCRIBED.SYS", "D", nullptr, ""},
         Service{"NtDrov", "@DESCRIBED.SYS", "D", nullptr, ""}));
 
+TEST(DriverDescription, OfAnImageWithoutVersionResourceIsEmpty) {
+    std::string description = "(unset)";
+    EXPECT_FALSE(GetDriverDescription(TestDriver("PLAIN.SYS"), false, &description));
+    EXPECT_EQ("", description);
+}
+
 // A service manager whose enumeration a test scripts; it has no configurations.
 class ScriptedServices final : public ServiceManager {
 public:
@@ -93,11 +100,11 @@ public:
         *needed = configSize;
         return false;
     }
-    bool Close(ScHandle) override { return true; }
+    bool Close(ScHandle) override { return ++closes != 0; }
     uint32_t LastError() override { return svc::kErrorMoreData; }
 
     std::function<bool(EnumServiceStatus*, uint32_t, uint32_t*, uint32_t*)> enumerate;
-    int opens = 0;
+    int opens = 0, closes = 0;
     uint32_t needed = 0;                              // what every call says it needs
     std::vector<std::pair<uint32_t, uint32_t>> calls; // the buffer size and resume handle of each
     uint32_t configSize = 1u << 30;                   // what a configuration needs: not believed
@@ -134,6 +141,7 @@ TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResume
     EnumerateServiceDrivers();
     EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
     EXPECT_EQ(6, services_.opens);
+    EXPECT_EQ(7, services_.closes); // and the manager
     // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
     // it needs, up to 64 KiB.
     EXPECT_EQ(std::vector<uint32_t>(6, 8192), services_.querySizes);

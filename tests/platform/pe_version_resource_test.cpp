@@ -89,6 +89,17 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
 }
 
+class DamagedImage : public ::testing::TestWithParam<NamedImage> {};
+
+TEST_P(DamagedImage, HasNoVersionResource) {
+    ImageBytes resource{1};
+    EXPECT_FALSE(Find(GetParam().bytes, &resource));
+    EXPECT_TRUE(resource.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersionImages()),
+                         [](const auto& info) { return info.param.name; });
+
 // A file is read a page at a time, each page once, and only the pages the walk reaches: a large
 // image whose resources lie at its start costs one page, one whose section lies in its fourth
 // page two (the walk goes back to the headers after it), and a file that is no image one.

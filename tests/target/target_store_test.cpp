@@ -1,21 +1,69 @@
+// Saving to and loading from the embedded target: the checker's service key and settings.
 #include "target/target_store.h"
 
 #include "platform/file_system.h"
+#include "platform/system_info.h"
 #include "stores/registry_store.h"
 #include "support/store_fixture.h"
 #include "target/target_drivers.h"
 #include "target/target_key.h"
+#include "target/target_service_key.h"
 #include "test_host.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace {
 
 using namespace kelvd;
 using kelvd::test::Dword;
-using kelvd::test::StoreFixture;
 
-class TargetStore : public StoreFixture {
+std::string Utf16(const std::string& text) {
+    const TargetString units = Widen(text);
+    return std::string(reinterpret_cast<const char*>(units.c_str()),
+                       (units.size() + 1) * sizeof(KelvdTargetChar));
+}
+
+struct ServiceKeyCase {
+    const char* name;
+    uint32_t version;
+    bool sizesInCharacters;
+    uint32_t start; // found in the key; 0 when none is there
+    std::string group;
+};
+
+class TargetServiceKey : public ::testing::TestWithParam<ServiceKeyCase> {};
+
+TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName) {
+    platform::FixedSystemInfo system;
+    system.facts.version = GetParam().version;
+    platform::ScopedSystemInfo scoped(system);
+    test::TestHost host;
+    host.sizesInCharacters = GetParam().sizesInCharacters;
+    if (GetParam().start)
+        host.PutDword(kTargetServiceKey, "Start", GetParam().start);
+    WriteTargetServiceKey(*host.table());
+    for (const char* name : {"Type", "ErrorControl", "Tag"})
+        EXPECT_EQ(Dword(1), host.Bytes(kTargetServiceKey, name)) << name;
+    EXPECT_EQ(Dword(GetParam().start), host.Bytes(kTargetServiceKey, "Start"));
+    EXPECT_EQ(GetParam().group, host.Bytes(kTargetServiceKey, "Group"));
+    EXPECT_EQ(0u, host.registry().OpenHandleCount());
+}
+
+const uint32_t kWindows2000 = platform::SystemFacts().version;
+
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, TargetServiceKey,
+    ::testing::Values(
+        ServiceKeyCase{"Windows2000", kWindows2000, false, 0, Utf16("Boot Bus Extender")},
+        ServiceKeyCase{"Nt4WithAStart", 0x05650004, false, 3, Utf16("System Bus Extender")},
+        // a host counting characters gets the name terminated and no more
+        ServiceKeyCase{"SizesInCharacters", kWindows2000, true, 0,
+                       Utf16("Boot Bus Extender") + std::string(36, '\0')}),
+    [](const auto& info) { return info.param.name; });
+
+class TargetStore : public test::StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
@@ -24,11 +72,6 @@ protected:
 
     // A value of the target's checker key: its bytes, or "(none)".
     std::string Value(const char* name) { return host_.Bytes(kTargetServiceKey, name); }
-    bool HookStateSaved() const {
-        std::string content;
-        return platform::ReadWholeFile(dir_.File("hookstate.dat"), platform::OpenMode::ReadBinary,
-                                       &content);
-    }
 
     test::TestHost host_;
 };
@@ -40,9 +83,8 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     AddRow(model_.userDrivers, "C:\\u.sys", 1);
     // A name reaches the target converted from the ANSI code page (1252 here), where 0x80 to 0x9F
     // are characters such as the euro sign, not the C1 controls of Latin-1.
-    std::string name;
-    for (int byte = 0x80; byte < 0xA0; ++byte)
-        name += static_cast<char>(byte);
+    std::string name(32, '\0');
+    std::iota(name.begin(), name.end(), '\x80');
     AddCategory(model_.apiCategories, name, {0, 1});
     Hold({4096, 0x800, 2, 3, 32, 0});
     SaveToTarget(*host_.table(), settings_);
@@ -54,17 +96,12 @@ TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
     EXPECT_EQ(std::string("Atdisk\0\1\0", 9), Value("Driver"));
     EXPECT_EQ(std::string("mga64.dll\0\2\0", 12), Value("InstalledDisplayDrivers"));
     EXPECT_EQ(std::string("C:\\u.sys\0\1\0", 11), Value("UserDriver"));
-    EXPECT_TRUE(HookStateSaved());
     host_.PutDword(kTargetServiceKey, "Start", 3);
     model_.SetAllChecked(0);
     Hold(ScalarSettings());
     Take(LoadFromTarget(*host_.table()));
     EXPECT_EQ((ScalarSettings{4096, 0x800, 2, 3, 32, 0}), Held()); // Start as the target has it
-    EXPECT_EQ(
-        (std::vector<uint32_t>{1, 2, 1}),
-        (std::vector<uint32_t>{model_.drivers[0].checkState, model_.displayDrivers[0].checkState,
-                               model_.userDrivers[0].checkState}));
-    EXPECT_EQ(0u, host_.registry().OpenHandleCount());
+    EXPECT_EQ((std::vector<uint32_t>{1, 2, 1}), AllStates());
 }
 
 TEST_F(TargetStore, UserDriverIsNeverRemovedAndEveryEntryBecomesAUserRow) {
@@ -100,28 +137,49 @@ struct Misbehaviour {
     bool loads, saves;
 };
 
-class MisbehavingHost : public TargetStore, public ::testing::WithParamInterface<Misbehaviour> {
-public:
-    // QueryValue answers that lie about the size, over the honest target's.
-    template <uint32_t kSize, int32_t kResult>
-    static int32_t KELVD_TARGET_API Lie(KelvdTargetKey key, const KelvdTargetChar* name,
-                                        uint32_t* reserved, uint32_t* type, uint8_t* data,
-                                        uint32_t* size) {
-        honest_->QueryValue(key, name, reserved, type, data, size);
-        *size = kSize;
-        return kResult;
-    }
-    static TargetRegistry* honest_;
-};
+TargetRegistry* honest;
 
-TargetRegistry* MisbehavingHost::honest_;
+// QueryValue answers that lie about the size, over the honest target's, unless offered that size.
+template <uint32_t kSize, int32_t kResult>
+int32_t KELVD_TARGET_API Lie(KelvdTargetKey key, const KelvdTargetChar* name, uint32_t* reserved,
+                             uint32_t* type, uint8_t* data, uint32_t* size) {
+    const uint32_t offered = *size;
+    const int32_t result = honest->QueryValue(key, name, reserved, type, data, size);
+    if (offered == kSize)
+        return result;
+    *size = kSize;
+    return kResult;
+}
+template <uint32_t kSize, int32_t kResult> void Lying(TargetRegistry& host, test::TestHost&) {
+    host.QueryValue = &Lie<kSize, kResult>;
+}
+void Honest(TargetRegistry&, test::TestHost&) {}
+void WithoutFunctions(TargetRegistry& host, test::TestHost&) {
+    host = TargetRegistry{};
+}
+// Names the services' second key (the checker's, no driver) for every index below the last a
+// walk may ask for, and their first (a driver) from there on.
+int32_t KELVD_TARGET_API Endless(KelvdTargetKey key, uint32_t index, KelvdTargetChar* name,
+                                 uint32_t* length, uint32_t* reserved, KelvdTargetChar* keyClass,
+                                 uint32_t* classLength, KelvdTargetFileTime* written) {
+    return honest->EnumKey(key, index < 65535 ? 1 : 0, name, length, reserved, keyClass,
+                           classLength, written);
+}
+void EndlessServiceKeys(TargetRegistry& host, test::TestHost&) {
+    host.EnumKey = &Endless;
+}
+void LockedCheckerKey(TargetRegistry&, test::TestHost& target) {
+    target.registry().SetReadOnly(kTargetServiceKey, true);
+}
+
+class MisbehavingHost : public TargetStore, public ::testing::WithParamInterface<Misbehaviour> {};
 
 TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     host_.PutDword("System\\ControlSet001\\Services\\Atdisk", "Type", 1);
     host_.PutDword(kTargetServiceKey, "MemUsage", 0x2000);
     host_.PutBytes(kTargetServiceKey, "Driver", platform::reg::kBinary, {"a.sys\0\2\0", 8});
-    honest_ = host_.table();
-    TargetRegistry host = *honest_;
+    honest = host_.table();
+    TargetRegistry host = *honest;
     GetParam().apply(host, host_);
     EnumerateTargetDrivers(host);
     EXPECT_EQ(GetParam().drivers, model_.drivers.Count());
@@ -133,46 +191,27 @@ TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     Hold({4096, 0x800, 2, 3, 32, 0});
     SaveToTarget(host, settings_);
     EXPECT_EQ(Dword(GetParam().saves ? 4096 : 0x2000), Value("MemUsage"));
-    EXPECT_EQ(GetParam().saves, HookStateSaved());
+    std::string hookState;
+    EXPECT_EQ(GetParam().saves,
+              platform::ReadWholeFile(dir_.File("hookstate.dat"), platform::OpenMode::ReadBinary,
+                                      &hookState));
     EXPECT_EQ(0u, host_.registry().OpenHandleCount());
 }
 
+// A list's first buffer is 8192 bytes: one byte beyond it is already too many.
 INSTANTIATE_TEST_SUITE_P(
     Hosts, MisbehavingHost,
     ::testing::Values(
-        Misbehaviour{"Honest", [](TargetRegistry&, test::TestHost&) {}, 1, true, true},
-        Misbehaviour{"WithoutFunctions",
-                     [](TargetRegistry& host, test::TestHost&) { host = TargetRegistry{}; }, 0,
-                     false, false},
-        Misbehaviour{"WithoutKeyFunctions",
-                     [](TargetRegistry& host, test::TestHost&) {
-                         host.OpenKey = nullptr;
-                         host.CreateKey = nullptr;
-                         host.CreateKeyEx = nullptr;
-                     },
-                     0, false, false},
-        Misbehaviour{"LockedCheckerKey",
-                     [](TargetRegistry&, test::TestHost& target) {
-                         target.registry().SetReadOnly(kTargetServiceKey, true);
-                     },
-                     1, true, false},
-        // a list's first buffer is 8192 bytes: one byte beyond it is already too many
-        Misbehaviour{"SizeBeyondTheBufferOnSuccess",
-                     [](TargetRegistry& host, test::TestHost&) {
-                         host.QueryValue = &MisbehavingHost::Lie<8193, platform::reg::kSuccess>;
-                     },
+        Misbehaviour{"Honest", Honest, 1, true, true},
+        Misbehaviour{"WithoutFunctions", WithoutFunctions, 0, false, false},
+        Misbehaviour{"EndlessServiceKeys", EndlessServiceKeys, 1, true, true},
+        Misbehaviour{"LockedCheckerKey", LockedCheckerKey, 1, true, false},
+        Misbehaviour{"SizeBeyondTheBufferOnSuccess", Lying<8193, platform::reg::kSuccess>, 0, false,
+                     true},
+        Misbehaviour{"HugeSizeNeeded", Lying<0xFFFFFFFF, platform::reg::kMoreData>, 0, false, true},
+        Misbehaviour{"SizeBeyondOneMebibyteNeeded", Lying<(1 << 20) + 1, platform::reg::kMoreData>,
                      0, false, true},
-        Misbehaviour{"HugeSizeNeeded",
-                     [](TargetRegistry& host, test::TestHost&) {
-                         host.QueryValue =
-                             &MisbehavingHost::Lie<0xFFFFFFFF, platform::reg::kMoreData>;
-                     },
-                     0, false, true},
-        Misbehaviour{"ShortSizeNeeded",
-                     [](TargetRegistry& host, test::TestHost&) {
-                         host.QueryValue = &MisbehavingHost::Lie<2, platform::reg::kMoreData>;
-                     },
-                     0, false, true}),
+        Misbehaviour{"ShortSizeNeeded", Lying<2, platform::reg::kMoreData>, 0, false, true}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
