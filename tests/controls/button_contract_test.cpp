@@ -1,18 +1,16 @@
-// Buttons: an auto radio button is checked and clears the others of its group, an auto check box
-// toggles, before either is reported; push buttons report their click; a disabled button ignores
-// the user.
+// Buttons: radio buttons and check boxes change before they are reported, push buttons report.
 #include "controls/control_contract.h"
 #include "res/resource.h"
 
-namespace kelvd::test {
-
 namespace {
+
+using namespace kelvd::test;
 
 using platform::kChecked;
 
 class ButtonContract : public ControlContract {
 protected:
-    // The check states of buttons of the shown page, "1" for checked, "0" for not.
+    // The buttons' check states, "1" for checked.
     std::function<std::string()> Checks(std::vector<int> buttons) {
         return [this, buttons] {
             std::string checks;
@@ -58,5 +56,3 @@ TEST_P(ButtonContract, SheetsOwnButtonsReportTheirClicks) {
 INSTANTIATE_TEST_SUITE_P(FrontEnds, ButtonContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

@@ -5,8 +5,6 @@
 #include "platform/controls/control_events.h"
 #include "res/resource.h"
 
-#include <utility>
-
 namespace kelvd::test {
 
 namespace {
@@ -52,10 +50,6 @@ void ControlContract::Open(std::initializer_list<uint32_t> templates) {
     templates_ = templates;
     sheet_ = &bench_->Open(*this);
     Heard();
-}
-
-std::vector<std::string> ControlContract::Heard() {
-    return std::exchange(heard_, {});
 }
 
 bool ControlContract::OnInitSheet(platform::SheetWindow& window) {

@@ -48,8 +48,7 @@ public:
         HWND tree = GetDlgItem(sheet_->Window(), kLayout.treeId);
         TVITEMA item{};
         item.mask = TVIF_PARAM;
-        item.hItem =
-            reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        item.hItem = TreeView_GetSelection(tree);
         SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         return static_cast<size_t>(item.lParam);
     }

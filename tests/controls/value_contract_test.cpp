@@ -1,12 +1,10 @@
-// The controls that hold a value: the guard-byte combo box, whose item the user picks from its
-// dropped list (selected before it is reported; a disabled box drops nothing), and an edit, whose
-// whole text the user types over.
+// The controls holding a value: the guard-byte combo box and an edit.
 #include "controls/control_contract.h"
 #include "res/resource.h"
 
-namespace kelvd::test {
-
 namespace {
+
+using namespace kelvd::test;
 
 class ValueContract : public ControlContract {};
 
@@ -38,5 +36,3 @@ TEST_P(ValueContract, TypedTextTakesThePlaceOfTheWholeText) {
 INSTANTIATE_TEST_SUITE_P(FrontEnds, ValueContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

@@ -1,5 +1,4 @@
-// The registry-backed service manager (the substitute's) over a registry of its own, on every
-// platform: where its services come from, and the enumeration's buffer and resume rules.
+// The substitute's registry-backed service manager: its services and its enumeration's rules.
 #include "support/simulated_machine.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +25,7 @@ protected:
             key.SetString("DisplayName", display);
     }
 
-    // The names one enumeration gives through buffers of bufferSize bytes, checking that every
-    // call keeps its entries and strings inside the bytes it was given.
+    // The names one enumeration gives through buffers of bufferSize bytes, each kept inside.
     std::vector<std::string> Enumerate(uint32_t bufferSize) {
         std::vector<EnumServiceStatus> storage(bufferSize / sizeof(EnumServiceStatus) + 1);
         const char* begin = reinterpret_cast<const char*>(storage.data());

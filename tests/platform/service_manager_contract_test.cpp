@@ -1,5 +1,4 @@
-// What the library relies on from the service manager. The same cases run natively against the
-// registry-backed substitute and under Wine against Wine's service manager.
+// What the library relies on from the service manager: the substitute's, and Wine's.
 #include "platform/service_manager.h"
 #include "support/test_drivers.h"
 
@@ -18,12 +17,6 @@ constexpr uint32_t kErrorNormal = 1;
 
 class ServiceManagerContract : public ::testing::Test {
 protected:
-    // A name of its own for every case: a deleted service may linger a while.
-    ServiceManagerContract() {
-        static int serial = 0;
-        name_ = "KvtContract" + std::to_string(++serial);
-    }
-
     void SetUp() override {
         manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
         ASSERT_NE(0u, manager_);
@@ -39,7 +32,9 @@ protected:
     }
 
     ServiceManager& scm_ = serviceManager();
-    std::string name_;
+    // A name of its own for every case: a deleted service may linger a while.
+    static inline int serial_ = 0;
+    const std::string name_ = "KvtContract" + std::to_string(++serial_);
     ScHandle manager_ = 0, service_ = 0;
     const std::string image_ = "\\??\\" + kelvd::test::TestDriver("PLAIN.SYS");
 };
