@@ -1,6 +1,5 @@
 // Buttons: radio buttons and check boxes change before they are reported, push buttons report.
 #include "controls/control_contract.h"
-#include "res/resource.h"
 
 namespace {
 

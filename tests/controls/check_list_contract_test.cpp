@@ -1,6 +1,5 @@
 // The event check lists: a box is toggled, and its item selected, before it is reported.
 #include "controls/control_contract.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -36,9 +35,8 @@ protected:
 };
 
 TEST_P(CheckListContract, BoxOfAnUnselectedItemSelectsItThenTurnsMixedClearAndClearChecked) {
-    Categories().ClickCheckBox(2);
-    Categories().ClickCheckBox(0);
-    Categories().ClickCheckBox(0);
+    for (int item : {2, 0, 0})
+        Categories().ClickCheckBox(item);
     EXPECT_EQ(
         (Says{"1509 selchange: m- x- os | x- o- o- o-", "1509 chkchange: m- x- xs | x- o- o- o-",
               "1509 selchange: ms x- x- | x- o- o- o-", "1509 chkchange: os x- x- | x- o- o- o-",

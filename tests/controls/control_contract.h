@@ -3,6 +3,7 @@
 
 #include "platform/controls/sheet_front_end.h"
 #include "platform/controls/user_input.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 

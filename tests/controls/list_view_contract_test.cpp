@@ -1,6 +1,5 @@
 // The driver list view: what input reports and shows; boxes change through SetCheck alone.
 #include "controls/control_contract.h"
-#include "res/resource.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "platform/win32/controls/win32_sheet_window.h"
 #include "platform/win32/controls/win32_user_input.h"
-#include "res/resource.h"
 
 #include <commctrl.h>
 

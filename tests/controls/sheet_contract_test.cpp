@@ -1,6 +1,5 @@
 // The sheet's front end: the page tree, F1 and Escape.
 #include "controls/control_contract.h"
-#include "res/resource.h"
 
 namespace {
 

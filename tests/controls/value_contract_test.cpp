@@ -1,6 +1,5 @@
 // The controls holding a value: the guard-byte combo box and an edit.
 #include "controls/control_contract.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -14,9 +13,8 @@ TEST_P(ValueContract, ChosenComboItemIsSelectedBeforeItIsReportedUnlessDisabled)
     note = [&box] { return std::to_string(box.GetCurSel()); };
     EXPECT_EQ(4, box.GetCount());
     EXPECT_EQ(platform::kNoSelection, box.GetCurSel());
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(2);
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(0);
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(0);
+    for (int item : {2, 0, 0})
+        Input().ComboBox(IDC_GUARD_BYTES).Choose(item);
     box.Enable(false);
     Input().ComboBox(IDC_GUARD_BYTES).Choose(3);
     EXPECT_EQ((Says{"1540 selchange: 2", "1540 selchange: 0", "1540 selchange: 0"}), Heard());

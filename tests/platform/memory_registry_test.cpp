@@ -21,9 +21,8 @@ TEST(MemoryRegistry, ReadOnlyKeyStaysAndHandlesAreClosedOnceAndDeletedKeysUnreac
     ASSERT_TRUE(handle.Create(kLocalMachine, "A\\B", reg::kAllAccess));
     EXPECT_EQ(1u, registry.OpenHandleCount());
     ASSERT_EQ(reg::kSuccess, registry.DeleteKey(kLocalMachine, "a\\b"));
-    const uint8_t byte = 1;
     const RegKey deleted = handle.get();
-    EXPECT_NE(reg::kSuccess, registry.SetValue(deleted, "V", reg::kBinary, &byte, 1));
+    EXPECT_NE(reg::kSuccess, registry.SetValue(deleted, "V", reg::kBinary, nullptr, 0));
     handle.Close();
     EXPECT_EQ(0u, registry.OpenHandleCount());
     EXPECT_EQ(reg::kInvalidHandle, registry.CloseKey(deleted));

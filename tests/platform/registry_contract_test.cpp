@@ -80,10 +80,8 @@ TEST_F(RegistryContract, QueryGivesTypeAndSizeAndSettingAgainReplacesDataAndType
 }
 
 TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpelling) {
-    for (const char* name : {"beta", "Alpha", "GAMMA"}) {
-        KeyHandle sub;
-        ASSERT_TRUE(sub.Create(key_.get(), name, reg::kAllAccess));
-    }
+    for (const char* name : {"beta", "Alpha", "GAMMA"})
+        ASSERT_TRUE(KeyHandle().Create(key_.get(), name, reg::kAllAccess));
     std::vector<std::string> names;
     char name[256];
     uint32_t length = sizeof name;

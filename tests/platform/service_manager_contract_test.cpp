@@ -49,10 +49,8 @@ TEST_F(ServiceManagerContract, CreatedDriverIsEnumeratedStoppedAndOpensInAnyCase
                   return name_ == service.serviceName &&
                          service.status.currentState == svc::kStopped;
               }));
-    ScHandle opened =
-        scm_.Open(manager_, ("kvtCONTRACT" + name_.substr(11)).c_str(), svc::kGenericRead);
-    EXPECT_NE(0u, opened);
-    scm_.Close(opened);
+    const std::string otherCase = "kvtCONTRACT" + name_.substr(11);
+    EXPECT_TRUE(scm_.Close(scm_.Open(manager_, otherCase.c_str(), svc::kGenericRead)));
     EXPECT_EQ(0u,
               scm_.Create(manager_, {name_.c_str(), "Again", svc::kAllAccess, 1, 3, 0, "x.sys"}));
     EXPECT_EQ(svc::kErrorServiceExists, scm_.LastError());

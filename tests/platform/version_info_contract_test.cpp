@@ -53,20 +53,18 @@ TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
 
 constexpr const char* kDescription = "\\StringFileInfo\\040904B0\\FileDescription";
 
+// DESCRIBED.SYS is PE32+ with strings in 040904B0, FOREIGN.SYS PE32 with German ones only,
+// PRODUCT.SYS has an e acute in the ANSI code page, PLAIN.SYS no version resource.
 INSTANTIATE_TEST_SUITE_P(
     Images, VersionInfoContract,
     ::testing::Values(
-        // PE32+, strings in 040904B0.
         Lookup{"DESCRIBED.SYS", kDescription, "Described test driver with a long description"},
         Lookup{"DESCRIBED.SYS", "\\stringfileinfo\\040904b0\\PRODUCTNAME", "Described product"},
         Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\Comments", "(none)"},
         Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904E4\\FileDescription", "(none)"},
-        // PE32, strings in German only.
         Lookup{"FOREIGN.SYS", kDescription, "(none)"},
         Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040704B0\\FileDescription", "Fremder Testtreiber"},
-        // A product name with an e acute, in the ANSI code page.
         Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\ProductName", "Produit d\351crit"},
-        // No version resource; no file.
         Lookup{"PLAIN.SYS", kDescription, "(none)"},
         Lookup{"MISSING.SYS", kDescription, "(none)"}));
 

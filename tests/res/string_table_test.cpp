@@ -63,7 +63,6 @@ TEST(StringTable, CompiledIntoTheLibraryWordForWord) {
         int length = LoadStringA(library, text.id, buffer, sizeof buffer);
         EXPECT_EQ(text.text, std::string(buffer, length > 0 ? length : 0)) << text.id;
     }
-    FreeLibrary(library);
 }
 #endif
 
