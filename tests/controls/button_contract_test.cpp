@@ -5,8 +5,6 @@ namespace {
 
 using namespace kelvd::test;
 
-using platform::kChecked;
-
 class ButtonContract : public ControlContract {
 protected:
     // The buttons' check states, "1" for checked.
@@ -14,7 +12,7 @@ protected:
         return [this, buttons] {
             std::string checks;
             for (int id : buttons)
-                checks += Page().Button(id).GetCheck() == kChecked ? '1' : '0';
+                checks += Page().Button(id).GetCheck() == platform::kChecked ? '1' : '0';
             return checks;
         };
     }
@@ -24,8 +22,8 @@ TEST_P(ButtonContract, RadioButtonIsCheckedAndItsGroupClearedBeforeItIsReported)
     Open({IDD_GENERAL_SETTINGS});
     note = Checks({IDC_START_BOOT, IDC_START_DISABLED, IDC_POPUP_NEVER, IDC_POPUP_ERRORS,
                    IDC_POPUP_ERRORS_AND_WARNINGS});
-    Page().Button(IDC_START_BOOT).SetCheck(kChecked);
-    Page().Button(IDC_POPUP_ERRORS).SetCheck(kChecked);
+    Page().Button(IDC_START_BOOT).SetCheck(platform::kChecked);
+    Page().Button(IDC_POPUP_ERRORS).SetCheck(platform::kChecked);
     Input().Button(IDC_START_DISABLED).Click();
     Input().Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
     Input().Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();

@@ -30,8 +30,7 @@ protected:
             [&](int item) { return list.GetSel(item); });
     }
 
-    platform::CheckListControl* categories_ = nullptr;
-    platform::CheckListControl* events_ = nullptr;
+    platform::CheckListControl *categories_ = nullptr, *events_ = nullptr;
 };
 
 TEST_P(CheckListContract, BoxOfAnUnselectedItemSelectsItThenTurnsMixedClearAndClearChecked) {

@@ -42,12 +42,6 @@ std::string BenchName(const ::testing::TestParamInfo<MakeBench>& info) {
     return info.param == HeadlessBench::Make ? "Headless" : "Screen";
 }
 
-void ControlContract::Open(std::initializer_list<uint32_t> templates) {
-    templates_ = templates;
-    sheet_ = &bench_->Open(*this);
-    Heard();
-}
-
 bool ControlContract::OnInitSheet(platform::SheetWindow& window) {
     for (uint32_t templateId : templates_)
         pages_.push_back(&window.CreatePage(templateId, *this));
@@ -85,11 +79,6 @@ void ControlContract::OnSelectPage(size_t index) {
     Hear("page " + std::to_string(index));
     if (showChosenPage)
         sheet_->ShowPage(index);
-}
-
-void ControlContract::Hear(const std::string& what) {
-    std::string noted = note ? note() : std::string();
-    heard_.push_back(noted.empty() ? what : what + ": " + noted);
 }
 
 std::string ItemStates(int count, const std::function<int(int)>& box,

@@ -37,7 +37,11 @@ using Says = std::vector<std::string>;
 class ControlContract : public ::testing::TestWithParam<MakeBench>, private platform::SheetHost {
 protected:
     // Opens the sheet with a page of each template, the first one shown.
-    void Open(std::initializer_list<uint32_t> templates);
+    void Open(std::initializer_list<uint32_t> templates) {
+        templates_ = templates;
+        sheet_ = &bench_->Open(*this);
+        Heard();
+    }
 
     // The first page, and the user's input to it and to the sheet.
     platform::DialogWindow& Page() const { return *pages_.at(0); }
@@ -61,7 +65,10 @@ private:
     intptr_t OnNotify(const platform::ControlNotification& notification) override;
     void OnHelp() override { Hear("help"); }
     void OnSelectPage(size_t index) override;
-    void Hear(const std::string& what);
+    void Hear(const std::string& what) {
+        std::string noted = note ? note() : std::string();
+        heard_.push_back(noted.empty() ? what : what + ": " + noted);
+    }
 
     std::unique_ptr<FrontEndBench> bench_ = GetParam()();
     std::vector<uint32_t> templates_;

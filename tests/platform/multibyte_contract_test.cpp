@@ -40,8 +40,7 @@ TEST(Multibyte, ComparisonsFoldAsciiLettersToLowerCaseOnly) {
 // Each pair is equal ignoring case in its first length bytes; the hash must not read further.
 TEST(Multibyte, TextsEqualIgnoringCaseShareTheirHash) {
     const struct {
-        const char* a;
-        const char* b;
+        const char *a, *b;
         size_t length;
     } pairs[] = {{"Foo.SYS!", "foo.sys?", 7},
                  {"C:\\WINNT\\System32\\ABC_xyz.DLL", "c:\\winnt\\system32\\abc_XYZ.dll", 29},

@@ -119,9 +119,8 @@ TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
 
 std::string Lookup(const ImageBytes& block, const char* subBlock) {
     std::u16string value;
-    if (!FindVersionString(block.data(), block.size(), subBlock, &value))
-        return "(none)";
-    return std::string(value.begin(), value.end());
+    const bool found = FindVersionString(block.data(), block.size(), subBlock, &value);
+    return found ? std::string(value.begin(), value.end()) : "(none)";
 }
 
 TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {

@@ -2,6 +2,7 @@
 #include "support/registry_fixture.h"
 
 #include <cstring>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -98,16 +99,13 @@ TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpell
 }
 
 TEST_F(RegistryContract, StringsAreReadUpToTheFirstZeroWhenTheyFitWithATerminator) {
-    const struct {
-        uint32_t type;
-        std::string bytes;
-        bool read;
-        std::string text;                        // what the reader leaves in a text that held "old"
-    } cases[] = {{reg::kSz, "abc", true, "abc"}, // stored without terminator
-                 {reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
-                 {reg::kSz, std::string(20, 'x') + '\0', false, ""},
-                 {reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
-                 {reg::kSz, std::string(15, 'y') + '\0', true, std::string(15, 'y')}};
+    // The type and bytes stored, whether they are read, and what a text that held "old" then holds.
+    const std::tuple<uint32_t, std::string, bool, std::string> cases[] = {
+        {reg::kSz, "abc", true, "abc"}, // stored without terminator
+        {reg::kBinary, std::string("ab\0cd", 5), true, "ab"},
+        {reg::kSz, std::string(20, 'x') + '\0', false, ""},
+        {reg::kBinary, std::string(16, 'x'), false, ""}, // no room for 0
+        {reg::kSz, std::string(15, 'y') + '\0', true, std::string(15, 'y')}};
     for (const auto& [type, bytes, read, expected] : cases) {
         Put(kScratch, "S", type, bytes);
         std::string text = "old";

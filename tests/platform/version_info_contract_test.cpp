@@ -13,9 +13,7 @@ namespace {
 using namespace platform;
 
 struct Lookup {
-    const char* image;
-    const char* subBlock;
-    const char* value;
+    const char *image, *subBlock, *value;
 };
 
 std::string LibraryValue(const std::string& path, const char* subBlock) {

@@ -24,10 +24,8 @@ HMODULE Library() {
 // A control as the code expects it: (style & mask) == style decides its behaviour.
 struct Control {
     int id;
-    const char* windowClass;
-    const char* text;
-    uint32_t mask = 0;
-    uint32_t style = 0;
+    const char *windowClass, *text;
+    uint32_t mask = 0, style = 0;
 };
 
 struct Dialog {
