@@ -63,6 +63,10 @@ TEST_F(RegistryServices, EnumerationTakesDriverKeysWithTypeAndStart) {
     Service("Recognizer", svc::kRecognizerDriver);
     Service("Spooler", 0x10);
     EXPECT_EQ((std::vector<std::string>{"Disk", "Fs", "Recognizer"}), Enumerate(4096));
+    uint32_t needed = 0, returned = 0, resume = 0; // each entry with its name twice, terminated
+    EXPECT_FALSE(scm_.EnumStatus(manager_, svc::kDriver, svc::kStateAll, nullptr, 0, &needed,
+                                 &returned, &resume));
+    EXPECT_EQ(3 * sizeof(EnumServiceStatus) + 2 * (4 + 2 + 10) + 6, needed);
     EXPECT_EQ(0u, scm_.Open(manager_, "NoStart", svc::kGenericRead));
 }
 
