@@ -1,23 +1,18 @@
-// Buttons: an auto radio button is checked and clears the others of its group, an auto check box
-// toggles, before either is reported; push buttons report their click; a disabled button ignores
-// the user.
+// Buttons: radio buttons and check boxes change before they are reported, push buttons report.
 #include "controls/control_contract.h"
-#include "res/resource.h"
-
-namespace kelvd::test {
 
 namespace {
 
-using platform::kChecked;
+using namespace kelvd::test;
 
 class ButtonContract : public ControlContract {
 protected:
-    // The check states of buttons of the shown page, "1" for checked, "0" for not.
+    // The buttons' check states, "1" for checked.
     std::function<std::string()> Checks(std::vector<int> buttons) {
         return [this, buttons] {
             std::string checks;
             for (int id : buttons)
-                checks += Page().Button(id).GetCheck() == kChecked ? '1' : '0';
+                checks += Page().Button(id).GetCheck() == platform::kChecked ? '1' : '0';
             return checks;
         };
     }
@@ -27,8 +22,8 @@ TEST_P(ButtonContract, RadioButtonIsCheckedAndItsGroupClearedBeforeItIsReported)
     Open({IDD_GENERAL_SETTINGS});
     note = Checks({IDC_START_BOOT, IDC_START_DISABLED, IDC_POPUP_NEVER, IDC_POPUP_ERRORS,
                    IDC_POPUP_ERRORS_AND_WARNINGS});
-    Page().Button(IDC_START_BOOT).SetCheck(kChecked);
-    Page().Button(IDC_POPUP_ERRORS).SetCheck(kChecked);
+    Page().Button(IDC_START_BOOT).SetCheck(platform::kChecked);
+    Page().Button(IDC_POPUP_ERRORS).SetCheck(platform::kChecked);
     Input().Button(IDC_START_DISABLED).Click();
     Input().Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
     Input().Button(IDC_POPUP_ERRORS_AND_WARNINGS).Click();
@@ -58,5 +53,3 @@ TEST_P(ButtonContract, SheetsOwnButtonsReportTheirClicks) {
 INSTANTIATE_TEST_SUITE_P(FrontEnds, ButtonContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

@@ -1,12 +1,9 @@
-// The check lists of the event pages: what a click on a box, on an item's text, a double click
-// and the space bar report and in which order, and what both lists show at that moment: a box is
-// toggled before it is reported, and the toggled items are selected by then.
+// The event check lists: a box is toggled, and its item selected, before it is reported.
 #include "controls/control_contract.h"
-#include "res/resource.h"
-
-namespace kelvd::test {
 
 namespace {
+
+using namespace kelvd::test;
 
 class CheckListContract : public ControlContract {
 protected:
@@ -32,16 +29,13 @@ protected:
             list.GetCount(), [&](int item) { return list.GetCheck(item); },
             [&](int item) { return list.GetSel(item); });
     }
-    std::string Shown() const { return note(); }
 
-    platform::CheckListControl* categories_ = nullptr;
-    platform::CheckListControl* events_ = nullptr;
+    platform::CheckListControl *categories_ = nullptr, *events_ = nullptr;
 };
 
 TEST_P(CheckListContract, BoxOfAnUnselectedItemSelectsItThenTurnsMixedClearAndClearChecked) {
-    Categories().ClickCheckBox(2);
-    Categories().ClickCheckBox(0);
-    Categories().ClickCheckBox(0);
+    for (int item : {2, 0, 0})
+        Categories().ClickCheckBox(item);
     EXPECT_EQ(
         (Says{"1509 selchange: m- x- os | x- o- o- o-", "1509 chkchange: m- x- xs | x- o- o- o-",
               "1509 selchange: ms x- x- | x- o- o- o-", "1509 chkchange: os x- x- | x- o- o- o-",
@@ -59,8 +53,7 @@ TEST_P(CheckListContract, BoxOfASelectedItemTogglesEverySelectedItemAsItself) {
     EXPECT_EQ(Says{"1510 chkchange: ms x- o- | xs xs o- xs"}, Heard());
 }
 
-// The text beside a box selects the item and leaves the boxes; the space bar then toggles the
-// selected items as the first one.
+// Space toggles the selected items as the first one.
 TEST_P(CheckListContract, TextBesideTheBoxSelectsTheItemAndSpaceTogglesTheSelectedOnes) {
     Categories().ClickItem(0);
     Categories().ControlClickItem(1); // a single-selection list takes it as a click
@@ -84,7 +77,7 @@ TEST_P(CheckListContract, DoubleClickOnABoxTogglesItTwiceAndEveryBoxSetAfterItSt
     for (int item = 0; item < events_->GetCount(); ++item)
         events_->SetCheck(item, platform::kBoxChecked);
     categories_->SetCheck(0, platform::kBoxChecked);
-    EXPECT_EQ("xs x- o- | x- x- x- xs", Shown()); // every box set after a click stays
+    EXPECT_EQ("xs x- o- | x- x- x- xs", note()); // every box set after a click stays
     categories_->ResetContent();
     EXPECT_EQ(platform::kNoSelection, categories_->GetCurSel());
     EXPECT_EQ(platform::kBoxClear, categories_->GetCheck(0));
@@ -93,5 +86,3 @@ TEST_P(CheckListContract, DoubleClickOnABoxTogglesItTwiceAndEveryBoxSetAfterItSt
 INSTANTIATE_TEST_SUITE_P(FrontEnds, CheckListContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

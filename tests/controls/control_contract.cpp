@@ -3,9 +3,6 @@
 #include "doubles/headless/headless_sheet_window.h"
 #include "doubles/headless/library_templates.h"
 #include "platform/controls/control_events.h"
-#include "res/resource.h"
-
-#include <utility>
 
 namespace kelvd::test {
 
@@ -13,6 +10,7 @@ namespace {
 
 class HeadlessBench final : public FrontEndBench {
 public:
+    static std::unique_ptr<FrontEndBench> Make() { return std::make_unique<HeadlessBench>(); }
     platform::SheetWindow& Open(platform::SheetHost& host) override {
         sheet_ = std::make_unique<platform::HeadlessSheetWindow>(
             "", HeadlessTemplateOf, IDD_SETTINGS_SHEET, host, desktop_);
@@ -30,32 +28,18 @@ private:
     std::unique_ptr<platform::HeadlessSheetWindow> sheet_;
 };
 
-std::unique_ptr<FrontEndBench> MakeHeadlessBench() {
-    return std::make_unique<HeadlessBench>();
-}
-
 } // namespace
 
 std::vector<MakeBench> Benches() {
 #ifdef _WIN32
-    return {MakeHeadlessBench, MakeScreenBench};
+    return {HeadlessBench::Make, MakeScreenBench};
 #else
-    return {MakeHeadlessBench};
+    return {HeadlessBench::Make};
 #endif
 }
 
 std::string BenchName(const ::testing::TestParamInfo<MakeBench>& info) {
-    return info.param == MakeHeadlessBench ? "Headless" : "Screen";
-}
-
-void ControlContract::Open(std::initializer_list<uint32_t> templates) {
-    templates_ = templates;
-    sheet_ = &bench_->Open(*this);
-    Heard();
-}
-
-std::vector<std::string> ControlContract::Heard() {
-    return std::exchange(heard_, {});
+    return info.param == HeadlessBench::Make ? "Headless" : "Screen";
 }
 
 bool ControlContract::OnInitSheet(platform::SheetWindow& window) {
@@ -95,11 +79,6 @@ void ControlContract::OnSelectPage(size_t index) {
     Hear("page " + std::to_string(index));
     if (showChosenPage)
         sheet_->ShowPage(index);
-}
-
-void ControlContract::Hear(const std::string& what) {
-    std::string noted = note ? note() : std::string();
-    heard_.push_back(noted.empty() ? what : what + ": " + noted);
 }
 
 std::string ItemStates(int count, const std::function<int(int)>& box,

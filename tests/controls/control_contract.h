@@ -1,12 +1,9 @@
-// What the contract suites of the controls share: the settings sheet opened on a front end's
-// bench with pages made from the library's own templates, a host that hears what their controls
-// report, and the user's input to them. Every case runs on every bench of the platform: the
-// headless one everywhere, and on Windows the screen bench, which puts real windows on the screen
-// and acts on them with the real mouse and keyboard.
-#pragma once
+// The controls' contract suites: the sheet with the library's pages on every bench (headless; on
+// Windows real windows with real input), a host hearing what the controls report.
 
 #include "platform/controls/sheet_front_end.h"
 #include "platform/controls/user_input.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +11,12 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvd::test {
 
-// The windows of one front end: the sheet's window made from its template, with the pages its
-// host makes in OnInitSheet, and the user's input to the sheet and to the controls of its windows.
+// One front end's sheet window, its pages made in OnInitSheet, and the user's input to them.
 class FrontEndBench {
 public:
     virtual ~FrontEndBench() = default;
@@ -40,19 +37,21 @@ using Says = std::vector<std::string>;
 class ControlContract : public ::testing::TestWithParam<MakeBench>, private platform::SheetHost {
 protected:
     // Opens the sheet with a page of each template, the first one shown.
-    void Open(std::initializer_list<uint32_t> templates);
+    void Open(std::initializer_list<uint32_t> templates) {
+        templates_ = templates;
+        sheet_ = &bench_->Open(*this);
+        Heard();
+    }
 
-    // The first page, and the user's input to its controls and to the sheet's own.
+    // The first page, and the user's input to it and to the sheet.
     platform::DialogWindow& Page() const { return *pages_.at(0); }
     platform::DialogInput& Input() { return bench_->Input(Page()); }
     platform::DialogInput& SheetControls() { return bench_->Input(*sheet_); }
     FrontEndBench& Bench() const { return *bench_; }
 
-    // What was reported since the last call, in order: "<id> click", "<id> double click",
-    // "<id> key <virtual key>", "<id> column <index>" (notifications), "<id> clicked",
-    // "<id> selchange", "<id> chkchange" (commands), "page <index>", "help"; each followed by ": "
-    // and what note gave as it was reported, when it gives anything.
-    std::vector<std::string> Heard();
+    // What was reported since the last call ("<id> click", "<id> key <vk>", "<id> clicked",
+    // "page <index>", "help"...), each followed by ": " and what note gave then, if anything.
+    std::vector<std::string> Heard() { return std::exchange(heard_, {}); }
 
     std::function<std::string()> note;
     // What the page does when a notification reaches it.
@@ -66,7 +65,10 @@ private:
     intptr_t OnNotify(const platform::ControlNotification& notification) override;
     void OnHelp() override { Hear("help"); }
     void OnSelectPage(size_t index) override;
-    void Hear(const std::string& what);
+    void Hear(const std::string& what) {
+        std::string noted = note ? note() : std::string();
+        heard_.push_back(noted.empty() ? what : what + ": " + noted);
+    }
 
     std::unique_ptr<FrontEndBench> bench_ = GetParam()();
     std::vector<uint32_t> templates_;
@@ -75,8 +77,7 @@ private:
     std::vector<std::string> heard_;
 };
 
-// The boxes and selection of a list's items, as "x-" (checked), "o-" (clear) or "m-" (mixed) with
-// "s" in place of "-" for a selected one, separated by spaces.
+// A list's items as "x-", "o-" or "m-" (checked, clear, mixed), with "s" for "-" when selected.
 std::string ItemStates(int count, const std::function<int(int)>& box,
                        const std::function<bool(int)>& selected);
 

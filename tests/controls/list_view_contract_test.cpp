@@ -1,12 +1,9 @@
-// The list view of the driver pages: what the user's clicks and keys report, what the list shows
-// at that moment and after, and that its boxes change through SetCheck alone, so that what a
-// handler writes is what the list shows.
+// The driver list view: what input reports and shows; boxes change through SetCheck alone.
 #include "controls/control_contract.h"
-#include "res/resource.h"
-
-namespace kelvd::test {
 
 namespace {
+
+using namespace kelvd::test;
 
 class ListViewContract : public ControlContract {
 protected:
@@ -108,8 +105,6 @@ TEST_P(ListViewContract, SpaceIsReportedThenTheFocusedRowIsLeftSelectedAlone) {
     EXPECT_EQ("x- o- xs x-", Shown());
 }
 
-// Texts are cut at the length asked for; rows are found by their whole text, ignoring case, and
-// by their data after sorting; rows beyond the list read empty and take nothing.
 TEST_P(ListViewContract, RowsAreFoundAndSortedAndMissingRowsReadEmpty) {
     EXPECT_EQ("B.S", list_->GetItemText(1, 0, 3));
     EXPECT_EQ(3, list_->FindItemByText("d.sys"));
@@ -125,5 +120,3 @@ TEST_P(ListViewContract, RowsAreFoundAndSortedAndMissingRowsReadEmpty) {
 INSTANTIATE_TEST_SUITE_P(FrontEnds, ListViewContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

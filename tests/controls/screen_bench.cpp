@@ -2,7 +2,6 @@
 
 #include "platform/win32/controls/win32_sheet_window.h"
 #include "platform/win32/controls/win32_user_input.h"
-#include "res/resource.h"
 
 #include <commctrl.h>
 
@@ -48,8 +47,7 @@ public:
         HWND tree = GetDlgItem(sheet_->Window(), kLayout.treeId);
         TVITEMA item{};
         item.mask = TVIF_PARAM;
-        item.hItem =
-            reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        item.hItem = TreeView_GetSelection(tree);
         SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         return static_cast<size_t>(item.lParam);
     }

@@ -1,12 +1,9 @@
-// The controls that hold a value: the guard-byte combo box, whose item the user picks from its
-// dropped list (selected before it is reported; a disabled box drops nothing), and an edit, whose
-// whole text the user types over.
+// The controls holding a value: the guard-byte combo box and an edit.
 #include "controls/control_contract.h"
-#include "res/resource.h"
-
-namespace kelvd::test {
 
 namespace {
+
+using namespace kelvd::test;
 
 class ValueContract : public ControlContract {};
 
@@ -16,9 +13,8 @@ TEST_P(ValueContract, ChosenComboItemIsSelectedBeforeItIsReportedUnlessDisabled)
     note = [&box] { return std::to_string(box.GetCurSel()); };
     EXPECT_EQ(4, box.GetCount());
     EXPECT_EQ(platform::kNoSelection, box.GetCurSel());
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(2);
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(0);
-    Input().ComboBox(IDC_GUARD_BYTES).Choose(0);
+    for (int item : {2, 0, 0})
+        Input().ComboBox(IDC_GUARD_BYTES).Choose(item);
     box.Enable(false);
     Input().ComboBox(IDC_GUARD_BYTES).Choose(3);
     EXPECT_EQ((Says{"1540 selchange: 2", "1540 selchange: 0", "1540 selchange: 0"}), Heard());
@@ -38,5 +34,3 @@ TEST_P(ValueContract, TypedTextTakesThePlaceOfTheWholeText) {
 INSTANTIATE_TEST_SUITE_P(FrontEnds, ValueContract, ::testing::ValuesIn(Benches()), BenchName);
 
 } // namespace
-
-} // namespace kelvd::test

@@ -1,10 +1,7 @@
-// Devices: what the platform's own do with a device that is not there, and the simulated devices
-// that tests put in their place.
+// A device that is not there.
 #include "doubles/simulated_devices.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 

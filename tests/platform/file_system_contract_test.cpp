@@ -1,5 +1,4 @@
-// The file calls as the library relies on them: the platform's own (natively and under Wine), and
-// the file system held in memory that the fuzzers hand the readers.
+// The file calls the library relies on: the platform's own, and the fuzzers' file system in memory.
 #include "doubles/memory_file_system.h"
 #include "platform/file_system.h"
 #include "support/temp_dir.h"
@@ -61,8 +60,6 @@ TEST_P(FileContract, BinaryBytesComeBackUnchangedWritingReplacesAndMissingFilesF
     EXPECT_FALSE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
 }
 
-// Text mode drops the carriage return before a line feed only and ends at Ctrl+Z; a long line
-// arrives in pieces of the buffer size.
 TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
     EXPECT_EQ((std::vector<std::string>{"one\n", "two\rthree\r\n", "four"}),
               Lines("one\r\ntwo\rthree\r\r\nfour", 256));

@@ -1,5 +1,4 @@
-// What only the stand-ins have: keys that refuse changes, handle bookkeeping, and the empty hive
-// that offline registries start from.
+// What only the stand-ins have: locked keys, handle bookkeeping, the empty hive.
 #include "doubles/empty_hive.h"
 #include "doubles/memory_registry.h"
 #include "platform/little_endian.h"
@@ -10,8 +9,7 @@ namespace {
 
 using namespace platform;
 
-// A read-only key stays; each open or create of a key handle closes the handle it held; a
-// handle of a deleted key no longer reaches it.
+// Each open or create of a key handle closes the handle it held.
 TEST(MemoryRegistry, ReadOnlyKeyStaysAndHandlesAreClosedOnceAndDeletedKeysUnreachable) {
     MemoryRegistry registry;
     ScopedRegistry scope(registry);
@@ -23,16 +21,14 @@ TEST(MemoryRegistry, ReadOnlyKeyStaysAndHandlesAreClosedOnceAndDeletedKeysUnreac
     ASSERT_TRUE(handle.Create(kLocalMachine, "A\\B", reg::kAllAccess));
     EXPECT_EQ(1u, registry.OpenHandleCount());
     ASSERT_EQ(reg::kSuccess, registry.DeleteKey(kLocalMachine, "a\\b"));
-    const uint8_t byte = 1;
     const RegKey deleted = handle.get();
-    EXPECT_NE(reg::kSuccess, registry.SetValue(deleted, "V", reg::kBinary, &byte, 1));
+    EXPECT_NE(reg::kSuccess, registry.SetValue(deleted, "V", reg::kBinary, nullptr, 0));
     handle.Close();
     EXPECT_EQ(0u, registry.OpenHandleCount());
     EXPECT_EQ(reg::kInvalidHandle, registry.CloseKey(deleted));
 }
 
-// The root key's name and security cell, and the owner and group its descriptor names (cli_tests
-// checks the ACL).
+// The root key's name and security cell (cli_tests checks the ACL).
 TEST(EmptyHive, RootKeyHasItsNameAndASecurityDescriptorWithOwnerAndGroup) {
     const std::string hive = EmptyHive("ROOT");
     auto at = [&](size_t offset) {

@@ -13,8 +13,7 @@ int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-// Ignoring case folds ASCII letters to lower case ('_' lies between the upper- and lower-case
-// letters: folding puts it first); bytes above ASCII compare unsigned and are not folded.
+// Folding to lower case puts '_' before the letters; bytes above ASCII compare unsigned.
 TEST(Multibyte, ComparisonsFoldAsciiLettersToLowerCaseOnly) {
     const struct {
         const char *a, *b;
@@ -32,19 +31,16 @@ TEST(Multibyte, ComparisonsFoldAsciiLettersToLowerCaseOnly) {
     EXPECT_EQ(1, Sign(MbsCmp("\xE9", "z")));
     EXPECT_NE(0, MbsICmp("\xE9", "\xC9"));
 #ifndef _WIN32
-    // Ignoring case, Windows's runtime compares bytes above ASCII unsigned, as the substitute does;
-    // Wine's compares them as signed characters, so this is checked natively only.
+    // Wine's runtime compares these signed ignoring case, Windows's unsigned as the substitute.
     EXPECT_EQ(1, Sign(MbsICmp("\xE9", "Z")));
     EXPECT_EQ(-1, Sign(MbsICmp("a", "\x80")));
 #endif
 }
 
-// Each pair is equal ignoring case in its first length bytes; the bytes after them differ, and
-// the hash must not read them.
+// Each pair is equal ignoring case in its first length bytes; the hash must not read further.
 TEST(Multibyte, TextsEqualIgnoringCaseShareTheirHash) {
     const struct {
-        const char* a;
-        const char* b;
+        const char *a, *b;
         size_t length;
     } pairs[] = {{"Foo.SYS!", "foo.sys?", 7},
                  {"C:\\WINNT\\System32\\ABC_xyz.DLL", "c:\\winnt\\system32\\abc_XYZ.dll", 29},

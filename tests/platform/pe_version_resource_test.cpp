@@ -1,5 +1,4 @@
-// The PE version-resource reader on images made byte by byte, so that every link of the headers
-// and of the resource tree can be broken, and on an image the build makes.
+// The PE version-resource reader on images made byte by byte, and on one the build makes.
 #include "doubles/memory_file.h"
 #include "doubles/pe_images.h"
 #include "platform/file_system.h"
@@ -69,9 +68,7 @@ TEST(PeVersionResource, FindsTheFirstLanguagesBlockInPe32AndPe32PlusImages) {
     }
 }
 
-// A resource section that ends with its data entry, the block read through a second section over
-// the same bytes that ends at the last address; and a walk reading as many directory entries as
-// any image has.
+// A resource section ending with its data entry, read through a second one ending at the top.
 TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     ImageBytes image = VersionImage({kTiny});
     PutLittleEndian(image, 0x46, 2, 2);
@@ -85,7 +82,7 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     ImageBytes resource;
     EXPECT_TRUE(Find(image, &resource));
     EXPECT_EQ(kTiny, resource);
-    // As many directory entries as any image has (65536), and no more.
+    // As many directory entries as any image has (65536).
     EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
 }
 
@@ -100,9 +97,7 @@ TEST_P(DamagedImage, HasNoVersionResource) {
 INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersionImages()),
                          [](const auto& info) { return info.param.name; });
 
-// A file is read a page at a time, each page once, and only the pages the walk reaches: a large
-// image whose resources lie at its start costs one page, one whose section lies in its fourth
-// page two (the walk goes back to the headers after it), and a file that is no image one.
+// A file is read a page at a time, each once, only those the walk reaches.
 TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
     ImageBytes large = VersionImage({kTiny}), far = large;
     large.resize(1 << 20);
@@ -135,9 +130,8 @@ TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
 
 std::string Lookup(const ImageBytes& block, const char* subBlock) {
     std::u16string value;
-    if (!FindVersionString(block.data(), block.size(), subBlock, &value))
-        return "(none)";
-    return std::string(value.begin(), value.end());
+    const bool found = FindVersionString(block.data(), block.size(), subBlock, &value);
+    return found ? std::string(value.begin(), value.end()) : "(none)";
 }
 
 TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {

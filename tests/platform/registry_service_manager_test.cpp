@@ -1,5 +1,4 @@
-// The registry-backed service manager (the substitute's) over a registry of its own, on every
-// platform: where its services come from, and the enumeration's buffer and resume rules.
+// The substitute's registry-backed service manager: its services and its enumeration's rules.
 #include "support/simulated_machine.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +25,7 @@ protected:
             key.SetString("DisplayName", display);
     }
 
-    // The names one enumeration gives through buffers of bufferSize bytes, checking that every
-    // call keeps its entries and strings inside the bytes it was given.
+    // The names one enumeration gives through buffers of bufferSize bytes, each kept inside.
     std::vector<std::string> Enumerate(uint32_t bufferSize) {
         std::vector<EnumServiceStatus> storage(bufferSize / sizeof(EnumServiceStatus) + 1);
         const char* begin = reinterpret_cast<const char*>(storage.data());
@@ -65,6 +63,10 @@ TEST_F(RegistryServices, EnumerationTakesDriverKeysWithTypeAndStart) {
     Service("Recognizer", svc::kRecognizerDriver);
     Service("Spooler", 0x10);
     EXPECT_EQ((std::vector<std::string>{"Disk", "Fs", "Recognizer"}), Enumerate(4096));
+    uint32_t needed = 0, returned = 0, resume = 0; // each entry with its name twice, terminated
+    EXPECT_FALSE(scm_.EnumStatus(manager_, svc::kDriver, svc::kStateAll, nullptr, 0, &needed,
+                                 &returned, &resume));
+    EXPECT_EQ(3 * sizeof(EnumServiceStatus) + 2 * (4 + 2 + 10) + 6, needed);
     EXPECT_EQ(0u, scm_.Open(manager_, "NoStart", svc::kGenericRead));
 }
 

@@ -1,5 +1,4 @@
-// What the library relies on from the service manager. The same cases run natively against the
-// registry-backed substitute and under Wine against Wine's service manager.
+// What the library relies on from the service manager: the substitute's, and Wine's.
 #include "platform/service_manager.h"
 #include "support/test_drivers.h"
 
@@ -18,12 +17,6 @@ constexpr uint32_t kErrorNormal = 1;
 
 class ServiceManagerContract : public ::testing::Test {
 protected:
-    // A name of its own for every case: a deleted service may linger a while.
-    ServiceManagerContract() {
-        static int serial = 0;
-        name_ = "KvtContract" + std::to_string(++serial);
-    }
-
     void SetUp() override {
         manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
         ASSERT_NE(0u, manager_);
@@ -39,7 +32,9 @@ protected:
     }
 
     ServiceManager& scm_ = serviceManager();
-    std::string name_;
+    // A name of its own for every case: a deleted service may linger a while.
+    static inline int serial_ = 0;
+    const std::string name_ = "KvtContract" + std::to_string(++serial_);
     ScHandle manager_ = 0, service_ = 0;
     const std::string image_ = "\\??\\" + kelvd::test::TestDriver("PLAIN.SYS");
 };
@@ -54,10 +49,8 @@ TEST_F(ServiceManagerContract, CreatedDriverIsEnumeratedStoppedAndOpensInAnyCase
                   return name_ == service.serviceName &&
                          service.status.currentState == svc::kStopped;
               }));
-    ScHandle opened =
-        scm_.Open(manager_, ("kvtCONTRACT" + name_.substr(11)).c_str(), svc::kGenericRead);
-    EXPECT_NE(0u, opened);
-    scm_.Close(opened);
+    const std::string otherCase = "kvtCONTRACT" + name_.substr(11);
+    EXPECT_TRUE(scm_.Close(scm_.Open(manager_, otherCase.c_str(), svc::kGenericRead)));
     EXPECT_EQ(0u,
               scm_.Create(manager_, {name_.c_str(), "Again", svc::kAllAccess, 1, 3, 0, "x.sys"}));
     EXPECT_EQ(svc::kErrorServiceExists, scm_.LastError());

@@ -1,6 +1,4 @@
-// Reads of system memory: the platform's own reader over bytes laid where it finds them (in the
-// substitute's image natively, in freshly committed pages of this process on Windows), and the
-// sparse image tests use in its place.
+// System memory as the platform's reader reads it, and the sparse image tests use.
 #include "doubles/sparse_memory.h"
 
 #ifdef _WIN32
@@ -17,11 +15,10 @@ using namespace platform;
 
 constexpr uint32_t kPageEnd = 0x3F003000; // in a region nothing else in the tests uses
 
-// Makes the page before kPageEnd readable (the pages around it stay unreadable) and lays the
-// bytes at its end.
+// Makes the page before kPageEnd alone readable and lays the bytes at its end.
 bool LayAtPageEnd(const char* bytes, size_t size) {
 #ifdef _WIN32
-    // The whole 64 KiB region is reserved (it may be already), then only the page is committed.
+    // The whole 64 KiB region is reserved (it may be already), then the page committed.
     ::VirtualAlloc(reinterpret_cast<void*>(kPageEnd & ~0xFFFFu), 0x10000, MEM_RESERVE,
                    PAGE_NOACCESS);
     void* place = reinterpret_cast<void*>(static_cast<uintptr_t>(kPageEnd - size));

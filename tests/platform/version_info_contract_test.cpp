@@ -1,6 +1,4 @@
-// Version resources of the driver images the build makes, as the library reads them on every
-// platform (its own PE reader), and, under Wine, as the system's version.dll reads the same
-// images: the two must agree.
+// The test drivers' version strings: the library's reader agrees with version.dll (Wine).
 #include "platform/version_info.h"
 #include "support/test_drivers.h"
 
@@ -15,9 +13,7 @@ namespace {
 using namespace platform;
 
 struct Lookup {
-    const char* image;
-    const char* subBlock;
-    const char* value;
+    const char *image, *subBlock, *value;
 };
 
 std::string LibraryValue(const std::string& path, const char* subBlock) {
@@ -53,24 +49,21 @@ TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
 #endif
 }
 
+constexpr const char* kDescription = "\\StringFileInfo\\040904B0\\FileDescription";
+
+// DESCRIBED.SYS is PE32+ with strings in 040904B0, FOREIGN.SYS PE32 with German ones only,
+// PRODUCT.SYS has an e acute in the ANSI code page, PLAIN.SYS no version resource.
 INSTANTIATE_TEST_SUITE_P(
     Images, VersionInfoContract,
     ::testing::Values(
-        // PE32+, strings in 040904B0.
-        Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\FileDescription",
-               "Described test driver with a long description"},
+        Lookup{"DESCRIBED.SYS", kDescription, "Described test driver with a long description"},
         Lookup{"DESCRIBED.SYS", "\\stringfileinfo\\040904b0\\PRODUCTNAME", "Described product"},
         Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904B0\\Comments", "(none)"},
         Lookup{"DESCRIBED.SYS", "\\StringFileInfo\\040904E4\\FileDescription", "(none)"},
-        // PE32, strings in German only.
-        Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
+        Lookup{"FOREIGN.SYS", kDescription, "(none)"},
         Lookup{"FOREIGN.SYS", "\\StringFileInfo\\040704B0\\FileDescription", "Fremder Testtreiber"},
-        // A product name with an e acute, in the ANSI code page.
-        Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\ProductName",
-               "Produit d\xE9"
-               "crit"},
-        // No version resource; no file.
-        Lookup{"PLAIN.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"},
-        Lookup{"MISSING.SYS", "\\StringFileInfo\\040904B0\\FileDescription", "(none)"}));
+        Lookup{"PRODUCT.SYS", "\\StringFileInfo\\040904B0\\ProductName", "Produit d\351crit"},
+        Lookup{"PLAIN.SYS", kDescription, "(none)"},
+        Lookup{"MISSING.SYS", kDescription, "(none)"}));
 
 } // namespace

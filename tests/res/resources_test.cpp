@@ -1,7 +1,4 @@
-// The resources of kelvdcfg.dll as the library's code relies on them: each template made into a
-// real dialog has, in order, the controls the pages and the sheet bind, of the class and with the
-// styles that decide their behaviour, and with their texts; every page fits the sheet's
-// placeholder; the memory tracking page gets the guard-byte choices from its initialisation data.
+// The dialogs of kelvdcfg.dll made real, with what the code relies on.
 #include "res/resource.h"
 
 #include "platform/win32/controls/dialog_init.h"
@@ -12,8 +9,6 @@
 
 #include <string>
 #include <vector>
-
-namespace kelvd::test {
 
 namespace {
 
@@ -29,10 +24,8 @@ HMODULE Library() {
 // A control as the code expects it: (style & mask) == style decides its behaviour.
 struct Control {
     int id;
-    const char* windowClass;
-    const char* text;
-    uint32_t mask = 0;
-    uint32_t style = 0;
+    const char *windowClass, *text;
+    uint32_t mask = 0, style = 0;
 };
 
 struct Dialog {
@@ -60,7 +53,6 @@ Control Label(const char* text, int id = IDC_UNNAMED) {
     return {id, "Static", text};
 }
 
-// The driver and VxD pages: the list, its add button and the select-all buttons.
 std::vector<Control> ListPage(int list, int add, const char* addText) {
     return {{list, "SysListView32", "", kListViewKind, LVS_REPORT},
             Push(add, addText),
@@ -68,8 +60,7 @@ std::vector<Control> ListPage(int list, int add, const char* addText) {
             Push(IDC_DESELECT_ALL, "Dese&lect All")};
 }
 
-// The event and VxD API pages: a single-selection category list and an extended-selection event
-// list, both check lists.
+// The event and VxD API pages: a single- and an extended-selection check list.
 std::vector<Control> CheckListPage(const char* categoryLabel, int categories,
                                    const char* eventLabel, int events) {
     return {Label(categoryLabel, IDC_CATEGORY_LABEL),
@@ -129,22 +120,16 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-// A dialog made from the library's template, owned by a hidden window that lasts as long as the
-// program.
+// A dialog of the library's template, without a procedure, owned by a hidden window.
 HWND MakeDialog(int id) {
     static HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                         nullptr, nullptr);
-    return CreateDialogParamA(Library(), MAKEINTRESOURCEA(id), owner, IgnoreMessages, 0);
+    return CreateDialogParamA(Library(), MAKEINTRESOURCEA(id), owner, nullptr, 0);
 }
 
 class DialogTemplates : public testing::TestWithParam<Dialog> {};
 
-// The sheet is a window of its own with a close box; a page is a child without a title bar that
-// fits the sheet's placeholder.
+// The sheet is a window with a close box; a page, a child without a title bar that fits its room.
 TEST_P(DialogTemplates, ControlsInOrderWithTheirClassStylesAndTextsAndPagesFitTheSheet) {
     const Dialog& expected = GetParam();
     HWND dialog = MakeDialog(expected.id);
@@ -196,5 +181,3 @@ TEST(DialogInitData, GuardByteChoicesInListOrder) {
 }
 
 } // namespace
-
-} // namespace kelvd::test

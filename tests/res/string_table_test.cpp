@@ -1,6 +1,4 @@
-// The library's messages and titles, word for word as the user reads them: the texts below are
-// written out here, apart from the one table the library and its resources are built from, so a
-// slip in that table shows. On Windows the compiled string table of kelvdcfg.dll is read too.
+// The library's texts word for word, apart from the table they are built from, and in the DLL.
 #include "res/string_table.h"
 
 #ifdef _WIN32
@@ -9,11 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
-namespace kelvd {
-
 namespace {
+
+using namespace kelvd;
 
 struct Text {
     uint32_t id;
@@ -46,11 +45,10 @@ const Text kTexts[] = {
 TEST(StringTable, EveryTextWordForWordAndNoOther) {
     size_t held = 0;
     for (uint32_t id = 1000; id < 1600; ++id) {
-        const Text* expected = nullptr;
-        for (const Text& text : kTexts)
-            if (text.id == id)
-                expected = &text;
-        EXPECT_EQ(expected ? expected->text : "", std::string(TableString(id))) << id;
+        const Text* expected = std::find_if(std::begin(kTexts), std::end(kTexts),
+                                            [id](const Text& text) { return text.id == id; });
+        EXPECT_EQ(expected != std::end(kTexts) ? expected->text : "", std::string(TableString(id)))
+            << id;
         held += *TableString(id) != '\0';
     }
     EXPECT_EQ(std::size(kTexts), held);
@@ -65,10 +63,7 @@ TEST(StringTable, CompiledIntoTheLibraryWordForWord) {
         int length = LoadStringA(library, text.id, buffer, sizeof buffer);
         EXPECT_EQ(text.text, std::string(buffer, length > 0 ? length : 0)) << text.id;
     }
-    FreeLibrary(library);
 }
 #endif
 
 } // namespace
-
-} // namespace kelvd
