@@ -1,6 +1,5 @@
-// The exported functions end to end, on NT and on Windows 9x: the sheet of every run mode driven
-// through its pages' controls, closed with OK or Cancel, and what each stored; SelectAll and
-// SelectNone.
+// The exported functions end to end on NT and Windows 9x: every run mode's sheet, and what each
+// stored.
 #include "app/config_app.h"
 #include "doubles/memory_target.h"
 #include "drivers/checker_device.h"
