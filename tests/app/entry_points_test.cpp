@@ -39,8 +39,7 @@ protected:
     bool StoredDriverState(char state) const {
         return StoredStates().find(DriverName() + "\0"s + state) != std::string::npos;
     }
-    // The user's choices of the first test: everything checked, "Disabled", buffer 2048 KB,
-    // threshold 0x800, 32 guard bytes.
+    // The choices the first test stores.
     void Choose(HeadlessSheetWindow& sheet) {
         CheckEverything(sheet);
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);

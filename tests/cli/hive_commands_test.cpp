@@ -95,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
 
 class HiveFiles : public kelvcfg::test::OfflineHive {};
 
-// diff names every difference between the hive and the changed file, which then loads into the
-// hive as the sheet loads it.
+// diff names every difference; the changed file loads into the hive as the sheet loads it.
 TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
     const std::string file = Native("a.kwt");
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", file})) << err_;

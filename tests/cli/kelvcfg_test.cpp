@@ -241,8 +241,7 @@ TEST(KelvcfgStaging, ValuesReadBackApart) {
               staged.OpenKey(platform::kLocalMachine, "S\\L", platform::reg::kRead, &missing));
 }
 
-// A staged file takes no seek before its start and is closed once; a rename over another staged
-// file leaves one file under that name.
+// Staged files: no seek before the start, one close, one file left by a rename over another.
 TEST(KelvcfgStaging, FilesAreWrittenRenamedAndClosedAsOnDisk) {
     platform::MemoryFileSystem disk;
     kelvcfg::Journal journal;
