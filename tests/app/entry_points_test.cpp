@@ -176,6 +176,7 @@ TEST_P(EntryPoints, SelectAllAndSelectNoneStoreWithoutASheet) {
     EXPECT_EQ(ScalarSettings(), StoredSettings());
     SelectNone();
     EXPECT_TRUE(StoredDriverState('\0'));
+    EXPECT_EQ(platform::kInvalidDevice, checkerDevice); // the model was released
     EXPECT_EQ(0, Runs());
     EXPECT_FALSE(FileExists(HookStateFile()));
     EXPECT_EQ(0u, ServiceValue("UserDriver").first);

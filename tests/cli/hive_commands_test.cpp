@@ -141,6 +141,14 @@ TEST_F(HiveFiles, TargetTakesPathsAndNamesAsTheRegistryDoes) {
     for (int32_t status : {platform::reg::kSuccess, platform::reg::kMoreData})
         EXPECT_EQ(status, target.table()->EnumKey(services.get(), 0, name, &length, nullptr,
                                                   nullptr, nullptr, nullptr));
+    kelvd::TargetKey atdisk(*target.table());
+    ASSERT_TRUE(atdisk.Open(services.get(), kelvd::Widen("Atdisk"), platform::reg::kRead));
+    uint8_t data[8] = {};
+    uint32_t size = 3; // a DWORD's data does not fit
+    EXPECT_EQ(platform::reg::kMoreData,
+              target.table()->QueryValue(atdisk.get(), kelvd::Widen("Type").c_str(), nullptr,
+                                         nullptr, data, &size));
+    EXPECT_EQ(4u, size);
 }
 
 // What Windows looks at and libhivex does not: equal sequence numbers, the root key's flag, its

@@ -152,6 +152,9 @@ TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     EXPECT_EQ(2, shown["categories"][0]["state"]);
     EXPECT_EQ(1, shown["categories"][1]["events"][2]["flag"]);
     EXPECT_EQ(1024, shown["settings"]["MemUsage"]);
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "driver", "add", "C:\\Tools\\probe.sys"})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << err_;
+    EXPECT_NE(std::string::npos, out_.find("\n  user ")) << out_;
 }
 
 // UTF-16 and UTF-8 both ways, columns counted in characters, values' data, settings and states.
