@@ -1,6 +1,5 @@
-// The exported functions end to end, on NT and on Windows 9x: the sheet of every run mode driven
-// through its pages' controls, closed with OK or Cancel, and what each stored; SelectAll and
-// SelectNone.
+// The exported functions end to end on NT and Windows 9x: every run mode's sheet, and what each
+// stored.
 #include "app/config_app.h"
 #include "doubles/memory_target.h"
 #include "drivers/checker_device.h"
@@ -40,8 +39,7 @@ protected:
     bool StoredDriverState(char state) const {
         return StoredStates().find(DriverName() + "\0"s + state) != std::string::npos;
     }
-    // The user's choices of the first test: everything checked, "Disabled", buffer 2048 KB,
-    // threshold 0x800, 32 guard bytes.
+    // The choices the first test stores.
     void Choose(HeadlessSheetWindow& sheet) {
         CheckEverything(sheet);
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
@@ -178,6 +176,7 @@ TEST_P(EntryPoints, SelectAllAndSelectNoneStoreWithoutASheet) {
     EXPECT_EQ(ScalarSettings(), StoredSettings());
     SelectNone();
     EXPECT_TRUE(StoredDriverState('\0'));
+    EXPECT_EQ(platform::kInvalidDevice, checkerDevice); // the model was released
     EXPECT_EQ(0, Runs());
     EXPECT_FALSE(FileExists(HookStateFile()));
     EXPECT_EQ(0u, ServiceValue("UserDriver").first);

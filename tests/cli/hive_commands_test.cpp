@@ -1,6 +1,5 @@
-// kelvcfg on an offline hive: each command leaves in the hive exactly the values the library's
-// RunMode 3 stores on an in-memory target with the same services, and the same hook-state file;
-// with --dry-run it leaves every byte as it was.
+// kelvcfg on an offline hive writes what the library's RunMode 3 stores on a target with the same
+// services; with --dry-run it leaves every byte as it was.
 #include "offline_hive.h"
 
 #include "doubles/empty_hive.h"
@@ -96,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
 
 class HiveFiles : public kelvcfg::test::OfflineHive {};
 
-// diff names every difference between the hive and the changed file, which then loads into the
-// hive as the sheet loads it.
+// diff names every difference; the changed file loads into the hive as the sheet loads it.
 TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
     const std::string file = Native("a.kwt");
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", file})) << err_;
@@ -139,18 +137,22 @@ TEST_F(HiveFiles, TargetTakesPathsAndNamesAsTheRegistryDoes) {
                               kelvd::Widen("\\System\\\\ControlSet001\\Services\\"),
                               platform::reg::kRead));
     KelvdTargetChar name[16];
-    uint32_t length = 16;
-    ASSERT_EQ(0, target.table()->EnumKey(services.get(), 0, name, &length, nullptr, nullptr,
-                                         nullptr, nullptr));
+    uint32_t length = 16; // "Atdisk" fits, then its length leaves no room for the terminator
+    for (int32_t status : {platform::reg::kSuccess, platform::reg::kMoreData})
+        EXPECT_EQ(status, target.table()->EnumKey(services.get(), 0, name, &length, nullptr,
+                                                  nullptr, nullptr, nullptr));
+    kelvd::TargetKey atdisk(*target.table());
+    ASSERT_TRUE(atdisk.Open(services.get(), kelvd::Widen("Atdisk"), platform::reg::kRead));
+    uint8_t data[8] = {};
+    uint32_t size = 3; // a DWORD's data does not fit
     EXPECT_EQ(platform::reg::kMoreData,
-              target.table()->EnumKey(services.get(), 0, name, &length, nullptr, nullptr, nullptr,
-                                      nullptr));
+              target.table()->QueryValue(atdisk.get(), kelvd::Widen("Type").c_str(), nullptr,
+                                         nullptr, data, &size));
+    EXPECT_EQ(4u, size);
 }
 
-// What Windows looks at and libhivex does not: the base block's two sequence numbers agree (or
-// the hive wants recovering from a log), the root key is marked as the hive's root, its security
-// cell links to itself and counts the one key that refers to it, and its descriptor ends with its
-// one ACL, which gives everyone full access.
+// What Windows looks at and libhivex does not: equal sequence numbers, the root key's flag, its
+// security cell linked to itself and counting one key, and one ACL giving everyone full access.
 TEST(EmptyHive, BaseBlockRootAndSecurityAsWindowsReadsThem) {
     const std::string hive = platform::EmptyHive("SYSTEM");
     const auto at = [&](size_t offset) {

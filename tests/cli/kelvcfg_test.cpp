@@ -1,5 +1,4 @@
-// kelvcfg's answers: its exit codes with their one-line errors, a hive that cannot be read or
-// written left byte for byte as it was, show for people and for programs, and its help.
+// kelvcfg's exit codes with their one-line errors, hives left as they were, show, its texts.
 #include "offline_hive.h"
 
 #include "cli/columns.h"
@@ -107,8 +106,7 @@ TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
     EXPECT_EQ(saved, Bytes(Native("a.kwt")));
 }
 
-// Every driver (not the service that is no driver, nor the checker's own), category, event and
-// setting, byte for byte; the same for programs.
+// Every driver (not the service that is no driver, nor the checker's own), byte for byte.
 TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << err_;
     EXPECT_EQ(
@@ -154,10 +152,12 @@ TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     EXPECT_EQ(2, shown["categories"][0]["state"]);
     EXPECT_EQ(1, shown["categories"][1]["events"][2]["flag"]);
     EXPECT_EQ(1024, shown["settings"]["MemUsage"]);
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "driver", "add", "C:\\Tools\\probe.sys"})) << err_;
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << err_;
+    EXPECT_NE(std::string::npos, out_.find("\n  user ")) << out_;
 }
 
-// What kelvcfg prints, byte for byte: UTF-16 and UTF-8 both ways (what is not valid becomes
-// U+FFFD), columns counted in characters, values' data, settings and states.
+// UTF-16 and UTF-8 both ways, columns counted in characters, values' data, settings and states.
 TEST(KelvcfgTexts, ByteForByte) {
     using namespace kelvcfg;
     const std::string bad = "\xEF\xBF\xBD";
@@ -193,12 +193,15 @@ TEST(KelvcfgTexts, ByteForByte) {
     EXPECT_EQ("on (2)", StateText(2));
 }
 
-// Staged values read back each as it was written: two of one key, one of another key as long;
-// what is not staged is read from the registry below, which is left with no key open.
+// Staged values read back apart; the rest, subkeys too, from the registry below, left with no key
+// open; no subkey name opens the key itself.
 TEST(KelvcfgStaging, ValuesReadBackApart) {
     platform::MemoryRegistry base;
     platform::RegKey key = 0;
     const uint8_t below = 9;
+    ASSERT_EQ(
+        0, base.CreateKey(platform::kLocalMachine, "S\\J\\Sub", platform::reg::kAllAccess, &key));
+    base.CloseKey(key);
     ASSERT_EQ(0, base.CreateKey(platform::kLocalMachine, "S\\K", platform::reg::kAllAccess, &key));
     base.SetValue(key, "C", platform::reg::kBinary, &below, 1);
     base.CloseKey(key);
@@ -225,6 +228,11 @@ TEST(KelvcfgStaging, ValuesReadBackApart) {
             EXPECT_EQ(below, data);
         }
     }
+    ASSERT_EQ(0, staged.OpenKey(key, nullptr, platform::reg::kRead, &key)); // S\J again
+    char name[8] = {};
+    uint32_t length = sizeof name;
+    EXPECT_EQ(0, staged.EnumKey(key, 0, name, &length));
+    EXPECT_STREQ("Sub", name);
     EXPECT_EQ(0u, base.OpenHandleCount());
     // Only a value there is deleted; then it is gone.
     EXPECT_EQ(platform::reg::kFileNotFound, staged.DeleteValue(key, "B"));
@@ -236,27 +244,7 @@ TEST(KelvcfgStaging, ValuesReadBackApart) {
               staged.OpenKey(platform::kLocalMachine, "S\\L", platform::reg::kRead, &missing));
 }
 
-// Subkeys come from the registry under the staging, whose keys stay open only for the call; no
-// subkey name opens the key itself.
-TEST(KelvcfgStaging, SubkeysListedFromTheRegistryUnderIt) {
-    platform::MemoryRegistry base;
-    platform::RegKey key = 0, same = 0;
-    ASSERT_EQ(
-        0, base.CreateKey(platform::kLocalMachine, "S\\K\\Sub", platform::reg::kAllAccess, &key));
-    base.CloseKey(key);
-    kelvcfg::Journal journal;
-    kelvcfg::StagedRegistry staged(base, journal);
-    ASSERT_EQ(0, staged.OpenKey(platform::kLocalMachine, "S\\K", platform::reg::kRead, &key));
-    ASSERT_EQ(0, staged.OpenKey(key, nullptr, platform::reg::kRead, &same));
-    char name[8] = {};
-    uint32_t length = sizeof name;
-    EXPECT_EQ(0, staged.EnumKey(same, 0, name, &length));
-    EXPECT_STREQ("Sub", name);
-    EXPECT_EQ(0u, base.OpenHandleCount());
-}
-
-// A staged file takes no seek before its start and is closed once; a rename over another staged
-// file leaves one file under that name.
+// Staged files: no seek before the start, one close, one file left by a rename over another.
 TEST(KelvcfgStaging, FilesAreWrittenRenamedAndClosedAsOnDisk) {
     platform::MemoryFileSystem disk;
     kelvcfg::Journal journal;

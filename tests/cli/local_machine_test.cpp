@@ -1,6 +1,4 @@
-// kelvcfg on this machine stores what the library stores there: select-all what SelectAll stores,
-// set what the settings sheet stores when the same values are chosen on its pages and OK is
-// pressed. Natively against the substitute, and under Wine against its registry and files.
+// kelvcfg on this machine stores what SelectAll, SelectNone and the sheet's OK store there.
 #include "cli/request.h"
 #include "cli/session.h"
 #include "drivers/host_integration.h"
@@ -21,21 +19,18 @@ namespace {
 using kelvd::test::Platform;
 
 // The loader in force, noting the libraries loaded through it.
-class NotedLoads final : public platform::DynamicLibraries {
-public:
+struct NotedLoads final : platform::DynamicLibraries {
     platform::LibraryHandle Load(const char* name) override {
         loaded.push_back(name);
-        return base_.Load(name);
+        return base.Load(name);
     }
     void* Symbol(platform::LibraryHandle library, const char* name) override {
-        return base_.Symbol(library, name);
+        return base.Symbol(library, name);
     }
-    void Free(platform::LibraryHandle library) override { base_.Free(library); }
+    void Free(platform::LibraryHandle library) override { base.Free(library); }
 
     std::vector<std::string> loaded;
-
-private:
-    platform::DynamicLibraries& base_ = platform::dynamicLibraries();
+    platform::DynamicLibraries& base = platform::dynamicLibraries();
 };
 
 class LocalMachine : public kelvd::test::SheetFixture {
@@ -96,9 +91,8 @@ TEST_P(LocalMachine, SelectAllAndSelectNoneStoreWhatTheLibraryStores) {
     }
 }
 
-// show lists the platform's drivers and events (on Windows 9x its VxDs and VxD API groups); set
-// stores what the sheet stores for the same choices, and as a dry run writes nothing and names
-// what would be written, system.ini's section or the control panel's call among it.
+// show lists the platform's drivers and events; set stores what the sheet stores, and as a dry run
+// writes nothing and names what would be written.
 TEST_P(LocalMachine, ShowAndSetAsTheSheetStores) {
     ASSERT_EQ(0, Kelvcfg(kelvcfg::Command::Show));
     for (const char* shown : {DriverName(), EventName()})

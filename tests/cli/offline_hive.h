@@ -1,7 +1,5 @@
-// The world of kelvcfg's hive tests: a SYSTEM hive file made by the test (an empty hive given a
-// current control set and driver services through the hive-backed table), an in-memory target
-// holding the same services, the API catalogue and a hook-state file, and the library's own
-// RunMode 3 store on that target, which tells what kelvcfg must write into the hive.
+// kelvcfg's hive tests: a SYSTEM hive file and an in-memory target holding the same services, the
+// API catalogue, a hook-state file, and the library's own RunMode 3 store on that target.
 #pragma once
 
 #include "cli/hive.h"
@@ -106,10 +104,9 @@ protected:
     std::vector<Value> TargetValues() {
         platform::MemoryRegistry& registry = target_.registry();
         std::vector<Value> values;
-        platform::RegKey key = 0;
-        if (registry.OpenKey(platform::kLocalMachine, kelvd::kTargetServiceKey,
-                             platform::reg::kRead, &key) != platform::reg::kSuccess)
-            return values;
+        platform::RegKey key = 0; // none when there is no such key: no values then
+        registry.OpenKey(platform::kLocalMachine, kelvd::kTargetServiceKey, platform::reg::kRead,
+                         &key);
         std::string name;
         uint32_t type = 0;
         std::vector<uint8_t> data;
@@ -120,9 +117,8 @@ protected:
         return values;
     }
 
-    // What the library's RunMode 3 stores on the in-memory target when edit has changed the model
-    // and the settings it loaded there (selection: loaded and stored as SelectAll does), with the
-    // catalogue and hook-state file of the test directory's "reference", copies of kelvcfg's.
+    // Stores on the in-memory target as RunMode 3 does after edit (as SelectAll does when
+    // selection), with the copies of the catalogue and hook-state file in "reference".
     void StoreReference(const std::function<void(kelvd::ScalarSettings&)>& edit,
                         bool selection = false) {
         PutString(kelvd::kSuiteKey, kelvd::kInstallDirValue, dir_.File("reference"));
@@ -138,7 +134,6 @@ protected:
         kelvd::ReleaseModel();
     }
 
-    // The bytes of a file.
     std::string Bytes(const std::string& path) const {
         std::ifstream file(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -160,9 +155,8 @@ private:
                 static_cast<uint32_t>((wide.size() + 1) * sizeof(KelvdTargetChar)));
     }
 
-    // The demonstration host's driver services, one whose image is a driver file of the tests
-    // (with a version resource), one service that is no driver and one whose image is the
-    // checker's own (both never listed).
+    // The demonstration's services, a test driver with a version resource, and two never listed:
+    // a service that is no driver and the checker's own.
     static void FillServices(const TargetRegistry& target) {
         kwhost::FillDemoTarget(target);
         AddService(target, "Described", 1, kelvd::test::TestDriver("DESCRIBED.SYS"));

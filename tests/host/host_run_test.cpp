@@ -1,5 +1,4 @@
-// kwhost against a stand-in library: which entry point it calls with what, what it reports, how
-// it fails when the library is missing or incomplete, the command lines it refuses, its exit codes.
+// kwhost against a stand-in library: what it calls, reports, refuses, and its exit codes.
 #include "host/host_run.h"
 #include "kelvd_version.h"
 
@@ -43,17 +42,13 @@ int32_t KELVD_CALL StandInConfigure(const char* helpFile, int32_t mode, TargetRe
     return configureResult;
 }
 
-void KELVD_CALL StandInSelectAll() {
-    calls.push_back("SelectAll");
+template <const char* kName> void KELVD_CALL Noted() {
+    calls.push_back(kName);
 }
-
-void KELVD_CALL StandInSelectNone() {
-    calls.push_back("SelectNone");
-}
+constexpr char kSelectAll[] = "SelectAll", kSelectNone[] = "SelectNone";
 
 // A library loader that knows one library, with the entry points a test leaves it.
-class StandInLibraries final : public platform::DynamicLibraries {
-public:
+struct StandInLibraries final : platform::DynamicLibraries {
     platform::LibraryHandle Load(const char* name) override {
         calls.push_back("load " + std::string(name));
         return loadable ? kHandle : 0;
@@ -70,30 +65,12 @@ public:
     bool loadable = true;
     std::map<std::string, void*> exports = {
         {"ConfigureKELVD", reinterpret_cast<void*>(&StandInConfigure)},
-        {"SelectAll", reinterpret_cast<void*>(&StandInSelectAll)},
-        {"SelectNone", reinterpret_cast<void*>(&StandInSelectNone)}};
-};
-
-// Notes when it is made (with the sheet's caption), finished and gone; reports what a case gives.
-class RecordingCompanion final : public SheetCompanion {
-public:
-    RecordingCompanion(const std::string& title, std::string obstacle, std::string failure)
-        : obstacle_(std::move(obstacle)), failure_(std::move(failure)) {
-        calls.push_back("up " + title);
-    }
-    ~RecordingCompanion() override { calls.push_back("down"); }
-    std::string Obstacle() const override { return obstacle_; }
-    std::string Finish(std::ostream& out) override {
-        calls.push_back("finish");
-        out << "Time to something: 1.0 ms\n";
-        return failure_;
-    }
-
-private:
-    std::string obstacle_, failure_;
+        {kSelectAll, reinterpret_cast<void*>(&Noted<kSelectAll>)},
+        {kSelectNone, reinterpret_cast<void*>(&Noted<kSelectNone>)}};
 };
 
 constexpr const char* kOk = "ConfigureKELVD returned 0: the sheet was closed with OK\n";
+const std::string kTimedOk = std::string("Time to something: 1.0 ms\n") + kOk;
 constexpr const char* kUsage = "{usage}"; // stands for the whole usage text
 
 struct HostCase {
@@ -107,6 +84,22 @@ struct HostCase {
     bool loadable = true;
     const char* obstacle = nullptr; // a companion when not null: its obstacle and failure
     const char* failure = "";
+};
+
+// Notes when it is made, finished and gone; reports what the case gives.
+struct RecordingCompanion final : SheetCompanion {
+    RecordingCompanion(const std::string& title, const HostCase& run) : run(run) {
+        calls.push_back("up " + title);
+    }
+    ~RecordingCompanion() override { calls.push_back("down"); }
+    std::string Obstacle() const override { return run.obstacle; }
+    std::string Finish(std::ostream& out) override {
+        calls.push_back("finish");
+        out << "Time to something: 1.0 ms\n";
+        return run.failure;
+    }
+
+    const HostCase& run;
 };
 
 std::vector<std::string> Words(const std::string& text, char separator) {
@@ -138,7 +131,7 @@ TEST_P(HostRun, CallsReportsAndExits) {
         companions = [&run](const HostCommand& command, const std::string& title, std::ostream&) {
             const std::string asked = (command.screensDir.empty() ? "" : ", pictures in ") +
                                       command.screensDir + (command.timed ? ", timed" : "");
-            return std::make_unique<RecordingCompanion>(title + asked, run.obstacle, run.failure);
+            return std::make_unique<RecordingCompanion>(title + asked, run);
         };
     std::ostringstream out, err;
     EXPECT_EQ(run.exit, HostMain(Words(run.args, ' '), out, err, companions));
@@ -185,17 +178,16 @@ const HostCase kRuns[] = {
     {"CompanionOfTheFarhandSheet", "configure 2", kExitDone,
      "load kelvdcfg.dll|up Configure Kelvarin Settings for use with Farhand|ConfigureKELVD(,2)|"
      "finish|down|free",
-     std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
+     kTimedOk, "", 0, "", true, ""},
     {"PicturesTimedOfAnotherLibrary", "--screens Z:\\shots configure 1 --library a.dll --time",
      kExitDone,
      "load a.dll|up Kelvarin Settings, pictures in Z:\\shots, timed|ConfigureKELVD(,1)|finish|down|"
      "free",
-     std::string("Time to something: 1.0 ms\n") + kOk, "", 0, "", true, ""},
+     kTimedOk, "", 0, "", true, ""},
     // A sheet that never appeared, or pictures not saved: the call is reported, then the failure.
     {"FailureBesideTheSheet", "configure 1", kExitSheet,
-     "load kelvdcfg.dll|up Kelvarin Settings|ConfigureKELVD(,1)|finish|down|free",
-     std::string("Time to something: 1.0 ms\n") + kOk, "kwhost: no sheet appeared\n", 0, "", true,
-     "", "no sheet appeared"},
+     "load kelvdcfg.dll|up Kelvarin Settings|ConfigureKELVD(,1)|finish|down|free", kTimedOk,
+     "kwhost: no sheet appeared\n", 0, "", true, "", "no sheet appeared"},
     {"ObstacleShowsNoSheet", "configure 1", kExitSheet,
      "load kelvdcfg.dll|up Kelvarin Settings|down|free", "", "kwhost: cannot make the folder X\n",
      0, "", true, "cannot make the folder X"},
@@ -204,8 +196,7 @@ const HostCase kRuns[] = {
 INSTANTIATE_TEST_SUITE_P(Host, HostRun, testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Each refusal says why, then gives the usage; no library is loaded. An empty argument is two
-// spaces in a row.
+// Refusals give a reason and the usage and load nothing; two spaces make an empty argument.
 TEST(HostRefusals, GiveAReasonAndTheUsageAndLoadNothing) {
     for (const char* args :
          {"", "configure", "configure 1x", "configure x", "configure  a.hlp", "configure +1",

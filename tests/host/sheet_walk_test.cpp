@@ -1,5 +1,4 @@
-// The walk behind kwhost --screens, driving a stand-in sheet made from the library's own sheet
-// template through the same window messages it will send the real one.
+// The walk behind kwhost --screens, driving a stand-in sheet made from the library's template.
 #include "host/win32/sheet_walk.h"
 
 #include "host/png_image.h"
@@ -28,8 +27,7 @@ struct StandIn {
     SIZE size{};
 } standIn;
 
-// The pages in the tree, each item holding its place in kPages; a category list and an event
-// list, shown on the second page only.
+// The pages in the tree (item data: place in kPages); two lists shown on the second page only.
 void MakePages(HWND sheet) {
     for (size_t page = 0; page < kPages.size(); ++page) {
         TVINSERTSTRUCTA insert{TVI_ROOT, TVI_LAST, {}};
@@ -100,13 +98,6 @@ INT_PTR ShowStandIn() {
     return DialogBoxIndirectParamA(library, sheetTemplate, nullptr, StandInSheet, 0);
 }
 
-// The signature and header of the PNG file at path.
-std::string PngStart(const std::string& path) {
-    std::string start(24, '\0');
-    std::ifstream(path, std::ios::binary).read(&start[0], 24);
-    return start;
-}
-
 class SheetWalkTest : public testing::Test {
 protected:
     void SetUp() override { standIn = StandIn{}; }
@@ -136,10 +127,9 @@ TEST_F(SheetWalkTest, PicturesEveryPageInTreeOrderThenPressesOk) {
         EncodePng(RgbImage{uint32_t(standIn.size.cx), uint32_t(standIn.size.cy),
                            std::vector<uint8_t>(size_t(standIn.size.cx) * standIn.size.cy * 3)});
     for (const std::string& picture : pictures) {
-        const size_t compared = picture == "04-message.png" ? 16 : 24; // a message's own size
-        EXPECT_EQ(std::string(png.begin(), png.begin() + compared),
-                  PngStart(folder + "\\" + picture).substr(0, compared))
-            << picture;
+        std::string start(picture == "04-message.png" ? 16 : 24, '\0'); // a message's own size
+        std::ifstream(folder + "\\" + picture, std::ios::binary).read(&start[0], start.size());
+        EXPECT_EQ(std::string(png.begin(), png.begin() + start.size()), start) << picture;
     }
     for (const char* said : {"Pressing OK\n", "Message box \"Farhand Settings\": Stored.\n"})
         EXPECT_NE(std::string::npos, out_.str().find(said)) << out_.str();

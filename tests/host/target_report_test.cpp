@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 namespace kwhost {
 
@@ -11,33 +12,28 @@ namespace {
 
 namespace reg = platform::reg;
 
-std::string Print(platform::MemoryRegistry& registry, const char* path) {
-    std::ostringstream out;
-    PrintTargetKey(registry, path, out);
-    return out.str();
-}
-
-void Put(platform::MemoryRegistry& registry, const char* name, uint32_t type,
-         const std::vector<uint8_t>& data) {
-    platform::RegKey key;
-    ASSERT_EQ(reg::kSuccess,
-              registry.CreateKey(platform::kLocalMachine, "S\\K", reg::kAllAccess, &key));
-    registry.SetValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
-    registry.CloseKey(key);
-}
-
 // Every value type as reg query shows it; a missing key is said to be missing.
 TEST(TargetReport, EveryValueTypeAndAMissingKey) {
     platform::MemoryRegistry registry;
-    Put(registry, "Number", reg::kDword, {0x01, 0x02, 0x03, 0x04});
-    Put(registry, "Text", reg::kSz, {'A', 0, 'b', 0, 0, 0});
-    // No terminator, and a unit beyond the narrow code page.
-    Put(registry, "Path", reg::kExpandSz, {'%', 0, 0x00, 0x01, 'x', 0});
-    Put(registry, "Names", reg::kMultiSz, {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0});
-    Put(registry, "Bytes", reg::kBinary, {0x0A, 0xFF, 0x00});
-    Put(registry, "", reg::kBinary, {});
-    Put(registry, "Short", reg::kDword, {1, 2});
-    Put(registry, "Odd", 0x42, {0x01});
+    platform::RegKey key;
+    ASSERT_EQ(reg::kSuccess,
+              registry.CreateKey(platform::kLocalMachine, "S\\K", reg::kAllAccess, &key));
+    const std::tuple<const char*, uint32_t, std::vector<uint8_t>> values[] = {
+        {"Number", reg::kDword, {0x01, 0x02, 0x03, 0x04}},
+        {"Text", reg::kSz, {'A', 0, 'b', 0, 0, 0}},
+        {"Path", reg::kExpandSz, {'%', 0, 0x00, 0x01, 'x', 0}}, // no terminator, a wide unit
+        {"Names", reg::kMultiSz, {'a', 0, 0, 0, 'b', 0, 0, 0, 0, 0}},
+        {"Bytes", reg::kBinary, {0x0A, 0xFF, 0x00}},
+        {"", reg::kBinary, {}},
+        {"Short", reg::kDword, {1, 2}},
+        {"Odd", 0x42, {0x01}}};
+    for (const auto& [name, type, data] : values)
+        registry.SetValue(key, name, type, data.data(), static_cast<uint32_t>(data.size()));
+    registry.CloseKey(key);
+    std::ostringstream out;
+    PrintTargetKey(registry, "S\\K", out);
+    EXPECT_EQ(0u, registry.OpenHandleCount());
+    PrintTargetKey(registry, "System\\Kelvd", out);
     EXPECT_EQ("HKEY_LOCAL_MACHINE\\S\\K\n"
               "    Number    REG_DWORD    0x4030201\n"
               "    Text    REG_SZ    Ab\n"
@@ -46,10 +42,9 @@ TEST(TargetReport, EveryValueTypeAndAMissingKey) {
               "    Bytes    REG_BINARY    0AFF00\n"
               "    (Default)    REG_BINARY    \n"
               "    Short    0x4    0102\n"
-              "    Odd    0x42    01\n",
-              Print(registry, "S\\K"));
-    EXPECT_EQ(0u, registry.OpenHandleCount());
-    EXPECT_EQ("HKEY_LOCAL_MACHINE\\System\\Kelvd: no such key\n", Print(registry, "System\\Kelvd"));
+              "    Odd    0x42    01\n"
+              "HKEY_LOCAL_MACHINE\\System\\Kelvd: no such key\n",
+              out.str());
 }
 
 } // namespace

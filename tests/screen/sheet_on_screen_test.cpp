@@ -1,7 +1,4 @@
-// The settings sheet on the screen, opened through ConfigureKELVD and used with the real mouse
-// and keyboard where only the real windows can show it: the title, the pages chosen in the tree,
-// the boxes of the driver lists (a listed row, on NT a display driver, and a row added
-// through the system's file dialog), a category box, and OK; then what was stored.
+// The sheet from ConfigureKELVD used with the real mouse and keyboard, then what OK stored.
 #include "include/kelvdcfg.h"
 #include "pages/driver_list_page.h"
 #include "platform/win32/controls/win32_list_view.h"
@@ -47,12 +44,8 @@ HWND DialogWith(std::initializer_list<int> ids, HWND* control = nullptr) {
     return nullptr;
 }
 
-// Acts on the sheet that ConfigureKELVD puts on the screen as a user would, from a thread timer:
-// the timer fires inside whichever modal loop is running (the sheet's, a file dialog's), and once
-// the sheet is up it runs the user's actions, which end with a click that closes the sheet. A
-// common file dialog (one with a file-name combo box or edit) opened meanwhile is answered with
-// the next path queued for it. A sheet still open after a minute fails the test and is cancelled,
-// so that the run ends.
+// Acts on the sheet as a user would, from a thread timer that fires inside whichever modal loop
+// runs; a file dialog gets the next queued path; a sheet open after a minute is cancelled.
 class ScreenScript {
 public:
     explicit ScreenScript(std::function<void(HWND sheet)> actions)
@@ -119,9 +112,8 @@ protected:
         EXPECT_EQ(caption, shown);
     }
 
-    // The driver list pages of the platform: their place in the tree, caption, list and add
-    // button, and the rows whose boxes are clicked, the last one the row the user adds from that
-    // file; on NT a printer driver among them.
+    // A driver list page: its place in the tree, caption, list, add button, and the rows whose
+    // boxes are clicked, the last one added by the user.
     struct ListPage {
         size_t index;
         const char* caption;

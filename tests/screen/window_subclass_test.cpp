@@ -1,7 +1,5 @@
-// Subclassing through the window procedure chain, on a real window: a window never subclassed
-// gets the default answer; the new procedure sees each message once however often it is
-// installed, the replaced procedure still answers the rest, and the window's last message puts
-// the replaced procedure back.
+// Subclassing on a real window: the new procedure first and once, the replaced one for the rest,
+// and put back by the window's last message.
 #include "platform/win32/controls/window_subclass.h"
 
 #include <gtest/gtest.h>
