@@ -22,13 +22,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Appends a row with path and state to table.
     template <size_t Capacity>
     static void AddRow(DriverTable<Capacity>& table, const std::string& path, uint32_t state) {
-        DriverEntry row;
-        row.path = path;
-        row.checkState = state;
-        ASSERT_TRUE(table.Append(row));
+        ASSERT_TRUE(table.Append(DriverEntry{path, "", "", 0, state}));
     }
     // Appends a category with one event per flag, named by names (or Event0, Event1, ... when
     // names is empty).
