@@ -13,7 +13,6 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::FailingFileSystem;
 using kelvd::test::StoreFixture;
 using kelvd::test::TempDir;
 using Names = std::vector<std::string>;
@@ -27,6 +26,10 @@ struct FileStore {
     void (*save)(const std::string& dir, const ScalarSettings& settings);
 };
 
+void SaveFarhand(const std::string&, const ScalarSettings& settings) {
+    ExportFarhandConfiguration(settings, 0);
+}
+
 const FileStore kFileStores[] = {
     {"HookStateFile", "", "hookstate.dat", 259, false,
      [](const std::string&, const ScalarSettings&) { SaveHookState(); }},
@@ -34,14 +37,8 @@ const FileStore kFileStores[] = {
      [](const std::string& dir, const ScalarSettings& settings) {
          SaveConfigFile(dir + "\\saved.kwt", settings);
      }},
-    {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false,
-     [](const std::string&, const ScalarSettings& settings) {
-         ExportFarhandConfiguration(settings, 0);
-     }},
-    {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true,
-     [](const std::string&, const ScalarSettings& settings) {
-         ExportFarhandConfiguration(settings, 0);
-     }}};
+    {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false, SaveFarhand},
+    {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true, SaveFarhand}};
 
 class FileStoreTest : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
 protected:
@@ -76,7 +73,7 @@ TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
     const std::string good = Content(dir);
     model_.SetAllChecked(0); // the model changed in every part a store writes
     Hold({4096, 0x800, 2, 3, 32, 0});
-    FailingFileSystem failing;
+    test::FailingFileSystem failing;
     for (size_t budget : {size_t{0}, size_t{1}, good.size() / 2, good.size() - 1}) {
         failing.writeBudget = budget;
         platform::ScopedFileSystem scope(failing);

@@ -10,9 +10,7 @@ using namespace std::string_literals;
 // The bytes of whole lists are checked with the registry store's values.
 TEST(StateList, EmptyTableIsTheTerminatorAndOnlyTheLowByteOfAStateIsKept) {
     EXPECT_EQ("\0"s, EncodeStateList(nullptr, 0));
-    DriverEntry row;
-    row.path = "x";
-    row.checkState = 0x102;
+    const DriverEntry row{"x", "", "", 0, 0x102};
     EXPECT_EQ("x\0\2\0"s, EncodeStateList(&row, 1));
 }
 
