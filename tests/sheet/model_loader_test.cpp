@@ -1,10 +1,8 @@
 // Loading the model once per sheet for every platform and run mode, and releasing it.
 #include "sheet/model_loader.h"
 
-#include "model/config_model.h"
 #include "platform/file_system.h"
 #include "stores/api_catalogue.h"
-#include "stores/install_dirs.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 

@@ -15,12 +15,11 @@ using namespace kelvd;
 using platform::HeadlessSheetWindow;
 using platform::MemoryCursor;
 using test::Platform;
-using Templates = std::vector<uint32_t>;
 
 class SheetPages : public test::SheetFixture {};
 
 TEST_P(SheetPages, FollowTheRunModeAndPlatform) {
-    using Orders = std::vector<std::pair<int32_t, Templates>>; // by run mode
+    using Orders = std::vector<std::pair<int32_t, std::vector<uint32_t>>>; // by run mode
     const Orders orders = Win9x() ? Orders{{1, {1500, 1501, 1502, 1532, 1533, 1530, 1503}},
                                            {2, {1501, 1502, 1532, 1533, 1530, 1503}}}
                                   : Orders{{1, {1500, 1501, 1502, 1530, 1503}},

@@ -19,8 +19,7 @@ protected:
     std::optional<uint32_t> Parse(const std::string& content, bool win9x = false) {
         std::string path = dir_.File("KELVD.API");
         EXPECT_TRUE(platform::WriteWholeFile(path, content));
-        std::unique_ptr<platform::File> file =
-            platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
+        auto file = platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
         EXPECT_TRUE(file);
         return ParseApiCatalogue(*file, win9x, model_.apiCategories, model_.vxdApiCategories);
     }
