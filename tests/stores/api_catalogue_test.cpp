@@ -8,6 +8,7 @@
 namespace {
 
 using namespace kelvd;
+using namespace std::string_literals;
 
 // Two categories for NT, then one VxD category for Windows 9x.
 const char* const kCatalogue =
@@ -59,7 +60,8 @@ const std::string kLong(100, 'n'), kCut(79, 'n');
 
 // NT reads no VxD part. Names keep their spaces, numbers skip leading ones; names are cut to
 // their field; the rest of a line over 255 characters is the next line (here 0 events); a state
-// outside 0 to 2 is none hooked; a CR before the LF is no part of a line; no version is 0.
+// outside 0 to 2 is none hooked; a CR before the LF is no part of a line; no version is 0; a
+// 0 byte ends a name, even at the start of its line.
 const ReadCase kReads[] = {
     {kCatalogue, false, 0x1A2B, kNtPart},
     {kCatalogue, true, 0x1A2B, kNtPart, "VxD Memory|1|2|3|_HeapAllocate=0"},
@@ -68,7 +70,8 @@ const ReadCase kReads[] = {
     {"1\n1\n" + std::string(300, 'n') + "\n0\n7\n", false, 1, kCut + "|0|0|7"},
     {"1\n1\nC\n0\n9\n0\n", false, 1, "C|0|0|0"},
     {"F\r\n1\r\nC\r\n1\r\n1\r\n2\r\nE\r\n", false, 0xF, "C|1|1|2|E=0"},
-    {"\n0\n", false, 0, ""}};
+    {"\n0\n", false, 0, ""},
+    {"1\n1\n\0C\n0\n0\n0\n"s, false, 1, "|0|0|0"}};
 INSTANTIATE_TEST_SUITE_P(Cases, CatalogueRead, ::testing::ValuesIn(kReads));
 
 // Catalogues that break the format are not read at all: the tables stay empty.

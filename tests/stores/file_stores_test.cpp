@@ -13,7 +13,6 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::StoreFixture;
 using kelvd::test::TempDir;
 using Names = std::vector<std::string>;
 
@@ -40,10 +39,10 @@ const FileStore kFileStores[] = {
     {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false, SaveFarhand},
     {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true, SaveFarhand}};
 
-class FileStoreTest : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
+class FileStoreTest : public test::StoreFixture, public ::testing::WithParamInterface<FileStore> {
 protected:
     void SetUp() override {
-        StoreFixture::SetUp();
+        test::StoreFixture::SetUp();
         model_.isWin9x = GetParam().win9x;
         AddRow(model_.drivers, "atapi.sys", 1);
         AddCategory(model_.apiCategories, "Memory", {1, 0, 1});

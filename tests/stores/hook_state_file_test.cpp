@@ -9,12 +9,11 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::StoreFixture;
 
-class HookStateFile : public StoreFixture {
+class HookStateFile : public test::StoreFixture {
 protected:
     void SetUp() override {
-        StoreFixture::SetUp();
+        test::StoreFixture::SetUp();
         InstallSuite();
     }
     std::string Saved() {
