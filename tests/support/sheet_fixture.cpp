@@ -48,14 +48,13 @@ SheetFixture::SheetFixture() {
 
 void SheetFixture::SetUp() {
     StoreFixture::SetUp();
-    platform::SystemFacts facts = TestSystemFacts();
+    platform::SystemFacts& facts = system_.facts = TestSystemFacts();
     facts.windowsDirectory = dir_.path();
     if (Win9x()) {
         facts.platformId = platform::kPlatformWin9x;
         facts.version = 0xC0000A04; // Windows 98
         facts.systemDirectory = dir_.path();
     }
-    system_.facts = facts;
     InstallSuite();
     PutString(kFamilyKey, kInstallDirValue, dir_.path());
     TempDir::MakeDirectories(dir_.File("Farhand"));

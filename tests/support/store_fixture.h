@@ -19,8 +19,14 @@ namespace kelvd::test {
 class StoreFixture : public RegistryFixture {
 protected:
     StoreFixture();
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        RegistryFixture::SetUp();
+        ResetModel();
+    }
+    void TearDown() override {
+        ResetModel();
+        RegistryFixture::TearDown();
+    }
 
     template <size_t Capacity>
     static void AddRow(DriverTable<Capacity>& table, const std::string& path, uint32_t state) {
