@@ -1,7 +1,6 @@
-// The file stores write a whole file or none: a write that fails part-way leaves the file it
-// would have replaced as it was, and install directories of 240 to 259 characters, where a
-// temporary name beside the file no longer fits the system's path limit, still get the file
-// whenever its own path fits. No other file is ever left behind.
+// The file stores write a whole file or none: a write failing part-way leaves the old file as it
+// was; install directories of 240 to 259 characters, where a temporary name beside the file
+// passes the path limit, get the file whenever its own path fits; no other file is left behind.
 #include "platform/file_system.h"
 #include "stores/config_file.h"
 #include "stores/farhand_export.h"

@@ -23,10 +23,9 @@ struct DecodeCase {
 class StateListDecode : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(StateListDecode, GivesTheWholeEntriesWithinTheData) {
-    const std::string& bytes = GetParam().bytes;
     // A copy of exactly the data's size, so that any read past it is caught by the sanitizers
     // and by the comparison below.
-    std::vector<uint8_t> data(bytes.begin(), bytes.end());
+    std::vector<uint8_t> data(GetParam().bytes.begin(), GetParam().bytes.end());
     std::vector<std::pair<std::string, int>> entries;
     for (const StateEntry& entry : DecodeStateList(data.data(), data.size()))
         entries.emplace_back(entry.name, entry.state);
