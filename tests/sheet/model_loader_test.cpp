@@ -1,10 +1,8 @@
 // Loading the model once per sheet for every platform and run mode, and releasing it.
 #include "sheet/model_loader.h"
 
-#include "model/config_model.h"
 #include "platform/file_system.h"
 #include "stores/api_catalogue.h"
-#include "stores/install_dirs.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 
@@ -14,6 +12,7 @@ namespace {
 
 using namespace platform;
 using namespace kelvd;
+using namespace std::string_literals;
 
 constexpr WindowHandle kSheet = 0x1234;
 constexpr const char* kService = "System\\CurrentControlSet\\Services\\described";
@@ -41,61 +40,58 @@ protected:
     }
 
     test::SimulatedMachine machine_{test::TestSystemFacts()};
-    SimulatedDevices& devices_ = machine_.devices;
     std::vector<RecordedMessageBoxes::Shown>& shown_ = machine_.boxes.shown;
     ModelLoader loader_;
 };
 
 TEST_F(ModelLoad, NtListsServicesThenDisplayThenPrinterDriversAndReadsTheCatalogue) {
     // Rows left from an earlier sheet go.
-    configModel().userDrivers.AppendSlot();
-    configModel().displayDrivers.AppendSlot();
-    configModel().vxds.AppendSlot();
-    configModel().userVxds.AppendSlot();
+    model_.userDrivers.AppendSlot();
+    model_.displayDrivers.AppendSlot();
+    model_.vxds.AppendSlot();
+    model_.userVxds.AppendSlot();
     ASSERT_TRUE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(loader_.modelLoaded);
-    EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(configModel().drivers));
-    EXPECT_EQ("Base", configModel().drivers[0].group);
+    EXPECT_EQ(std::vector<std::string>{"DESCRIBED.SYS"}, test::Paths(model_.drivers));
+    EXPECT_EQ("Base", model_.drivers[0].group);
     EXPECT_EQ((std::vector<std::string>{"vga.dll", test::TestSystemDirectory() +
                                                        "\\spool\\drivers\\w32x86\\3\\PRINTER.DLL"}),
-              test::Paths(configModel().displayDrivers));
-    EXPECT_EQ(0u, configModel().userDrivers.Count() + configModel().vxds.Count() +
-                      configModel().userVxds.Count());
-    EXPECT_EQ(0x12u, configModel().catalogueVersion);
-    EXPECT_EQ(1u, configModel().apiCategories.Count());
+              test::Paths(model_.displayDrivers));
+    EXPECT_EQ(0u, model_.userDrivers.Count() + model_.vxds.Count() + model_.userVxds.Count());
+    EXPECT_EQ(0x12u, model_.catalogueVersion);
+    EXPECT_EQ(1u, model_.apiCategories.Count());
     EXPECT_TRUE(shown_.empty());
     // A second load of the same sheet does nothing; the release frees the events and closes no
     // device.
-    configModel().drivers.Clear();
+    model_.drivers.Clear();
     EXPECT_TRUE(loader_.LoadModel(kSheet, nullptr));
-    EXPECT_EQ(0u, configModel().drivers.Count());
-    configModel().vxdApiCategories.Append(configModel().apiCategories[0]); // as on Windows 9x
+    EXPECT_EQ(0u, model_.drivers.Count());
+    model_.vxdApiCategories.Append(model_.apiCategories[0]); // as on Windows 9x
     EXPECT_TRUE(ReleaseModel());
-    EXPECT_TRUE(configModel().apiCategories[0].eventNames.empty());
-    EXPECT_TRUE(configModel().vxdApiCategories[0].eventNames.empty());
-    EXPECT_TRUE(devices_.opens.empty() && devices_.closes.empty());
+    EXPECT_TRUE(model_.apiCategories[0].eventNames.empty());
+    EXPECT_TRUE(model_.vxdApiCategories[0].eventNames.empty());
+    EXPECT_TRUE(machine_.devices.opens.empty() && machine_.devices.closes.empty());
 }
 
 TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
     ASSERT_TRUE(WriteWholeFile(dir_.File("KELVD.API"), "FF\n0\n")); // version FF reads as missing
     EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_FALSE(loader_.modelLoaded);
-    EXPECT_EQ(255u, configModel().catalogueVersion);
+    EXPECT_EQ(255u, model_.catalogueVersion);
     ASSERT_EQ(1u, shown_.size());
-    EXPECT_EQ(kSheet, shown_[0].owner);
-    EXPECT_EQ("|Unable to find KELVD.API.  Please re-install Forgeline.",
-              shown_[0].caption + "|" + shown_[0].text);
-    EXPECT_EQ(kMbOk, shown_[0].type);
-    EXPECT_EQ(1u, configModel().drivers.Count()); // the inventory ran
+    EXPECT_EQ(
+        std::make_tuple(kSheet, kMbOk, "|Unable to find KELVD.API.  Please re-install Forgeline."s),
+        std::make_tuple(shown_[0].owner, shown_[0].type, shown_[0].caption + "|" + shown_[0].text));
+    EXPECT_EQ(1u, model_.drivers.Count()); // the inventory ran
 }
 
 TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCatalogue) {
-    configModel().isWin9x = true;
-    configModel().vxds.AppendSlot();
+    model_.isWin9x = true;
+    model_.vxds.AppendSlot();
     EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(shown_.empty());
-    EXPECT_EQ(0u, configModel().drivers.Count() + configModel().vxds.Count());
-    EXPECT_EQ(kNoCatalogue, configModel().catalogueVersion); // so the hook-state file stays
+    EXPECT_EQ(0u, model_.drivers.Count() + model_.vxds.Count());
+    EXPECT_EQ(kNoCatalogue, model_.catalogueVersion); // so the hook-state file stays
 }
 
 } // namespace

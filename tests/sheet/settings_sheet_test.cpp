@@ -12,50 +12,40 @@
 namespace {
 
 using namespace kelvd;
-using platform::HeadlessSheetWindow;
-using platform::MemoryCursor;
+using namespace platform;
 using test::Platform;
-using Templates = std::vector<uint32_t>;
-
-struct PageOrder {
-    Platform platform;
-    int32_t mode;
-    Templates pages;
-};
 
 class SheetPages : public test::SheetFixture {};
 
 TEST_P(SheetPages, FollowTheRunModeAndPlatform) {
-    for (const PageOrder& order :
-         {PageOrder{Platform::Nt, 1, {1500, 1501, 1502, 1530, 1503}},
-          PageOrder{Platform::Nt, 2, {1501, 1502, 1530, 1503}},
-          PageOrder{Platform::Nt, 4, {1500, 1501, 1502, 1530, 1503}},
-          PageOrder{Platform::Win9x, 1, {1500, 1501, 1502, 1532, 1533, 1530, 1503}},
-          PageOrder{Platform::Win9x, 2, {1501, 1502, 1532, 1533, 1530, 1503}}}) {
-        if (order.platform != GetParam())
-            continue;
-        Configure(order.mode, [&](HeadlessSheetWindow& sheet) {
-            EXPECT_EQ(order.pages, sheet.PageTemplates()) << order.mode;
+    using Orders = std::vector<std::pair<int32_t, std::vector<uint32_t>>>; // by run mode
+    const Orders orders = Win9x() ? Orders{{1, {1500, 1501, 1502, 1532, 1533, 1530, 1503}},
+                                           {2, {1501, 1502, 1532, 1533, 1530, 1503}}}
+                                  : Orders{{1, {1500, 1501, 1502, 1530, 1503}},
+                                           {2, {1501, 1502, 1530, 1503}},
+                                           {4, {1500, 1501, 1502, 1530, 1503}}};
+    for (const auto& order : orders)
+        Configure(order.first, [&](HeadlessSheetWindow& sheet) {
+            EXPECT_EQ(order.second, sheet.PageTemplates()) << order.first;
             // On Windows 9x the VxD page lists the checker's VxDs.
-            platform::HeadlessDialogWindow* vxds = sheet.Page(IDD_SELECT_VXDS);
+            HeadlessDialogWindow* vxds = sheet.Page(IDD_SELECT_VXDS);
             EXPECT_EQ(Win9x(),
                       vxds && vxds->ListView(IDC_VXD_LIST).FindItemByText("VCOMM   ") == 0);
         });
-    }
 }
 
 // A catalogue that cannot be read: the sheet still opens, without events, and its OK leaves the
 // hook-state file byte for byte.
 TEST_P(SheetPages, OkAfterARejectedCatalogueLeavesTheHookStateFileByteForByte) {
     const std::string choices = "ExAllocatePool=1\n_HeapAllocate=0\r\nUnknown=7";
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(HookStateFile()), choices));
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(Win9x() ? "KELVD9X.API" : "KELVD.API"), "1\n"));
+    ASSERT_TRUE(WriteWholeFile(dir_.File(HookStateFile()), choices));
+    ASSERT_TRUE(WriteWholeFile(dir_.File(Win9x() ? "KELVD9X.API" : "KELVD.API"), "1\n"));
     Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
-        EXPECT_EQ((std::vector<platform::CursorHandle>{MemoryCursor::kWait, MemoryCursor::kArrow}),
+        EXPECT_EQ((std::vector<CursorHandle>{MemoryCursor::kWait, MemoryCursor::kArrow}),
                   sheet.Cursor().shown);
-        ASSERT_EQ(1u, messages_.shown.size());
-        EXPECT_EQ(TableString(kStrNoCatalogue), messages_.shown[0].text);
-        EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
+        EXPECT_EQ(std::vector<std::string>{"|" + std::string(TableString(kStrNoCatalogue))},
+                  MessageTexts());
+        EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown.at(0).owner);
         EXPECT_EQ(0, Page(sheet, EventsPage()).CheckList(CategoryList()).GetCount());
         sheet.PressOk();
         EXPECT_TRUE(sheet.Ended());
@@ -64,25 +54,22 @@ TEST_P(SheetPages, OkAfterARejectedCatalogueLeavesTheHookStateFileByteForByte) {
 }
 
 TEST_P(SheetPages, OkValidatesTheBufferSizeThenTheThresholdBeforeStoringAnything) {
-    struct Typed {
-        const char *memUsage, *stackThreshold;
-        uint32_t message; // 0: accepted
-    };
     Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
-        platform::HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
-        for (const Typed& typed :
-             {Typed{"1023", "0x3FF", kStrSmallEventBuffer},
-              Typed{"", "0x2801", kStrBadStackThreshold}, Typed{"1024", "0x400", 0}}) {
+        HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
+        // The buffer size and threshold typed, and the message they get (none: accepted).
+        for (const auto& [memUsage, threshold, message] :
+             {std::tuple<const char*, const char*, uint32_t>{"1023", "0x3FF", kStrSmallEventBuffer},
+              {"", "0x2801", kStrBadStackThreshold},
+              {"1024", "0x400", 0}}) {
             messages_.shown.clear();
-            advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText(typed.memUsage);
-            advanced.Edit(IDC_STACK_THRESHOLD).SetText(typed.stackThreshold);
+            advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText(memUsage);
+            advanced.Edit(IDC_STACK_THRESHOLD).SetText(threshold);
             sheet.PressOk();
-            EXPECT_EQ(typed.message == 0, sheet.Ended()) << typed.memUsage;
-            if (typed.message) {
-                ASSERT_EQ(1u, messages_.shown.size());
-                EXPECT_EQ(TableString(typed.message), messages_.shown[0].text);
-                EXPECT_EQ("", messages_.shown[0].caption);
-                EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown[0].owner);
+            EXPECT_EQ(message == 0, sheet.Ended()) << memUsage;
+            if (message) {
+                EXPECT_EQ(std::vector<std::string>{"|" + std::string(TableString(message))},
+                          MessageTexts());
+                EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, messages_.shown.at(0).owner);
                 EXPECT_FALSE(FileExists(HookStateFile()));
             }
         }
@@ -93,9 +80,8 @@ TEST_P(SheetPages, OkValidatesTheBufferSizeThenTheThresholdBeforeStoringAnything
 TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
     const std::string saved = dir_.File("mine.kwt");
     Configure(KELVD_RUN_LOCAL, [&](HeadlessSheetWindow& sheet) {
-        platform::HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
-        platform::MemoryListView& drivers =
-            Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
+        HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
+        MemoryListView& drivers = Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
         const int row = drivers.FindItemByText(DriverName());
         CheckEverything(sheet);
         advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText("5000");
@@ -114,19 +100,15 @@ TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
         sheet.PressButton(IDC_LOAD_CONFIG);
         EXPECT_EQ("5000", advanced.Edit(IDC_EVENT_BUFFER_SIZE).GetText());
         EXPECT_TRUE(drivers.GetCheck(drivers.FindItemByText(DriverName())));
-        EXPECT_EQ(platform::kBoxChecked,
-                  Page(sheet, EventsPage()).CheckList(CategoryList()).GetCheck(0));
+        EXPECT_EQ(kBoxChecked, Page(sheet, EventsPage()).CheckList(CategoryList()).GetCheck(0));
         // The general page shows the earlier choice; its value is the loaded one.
-        EXPECT_EQ(platform::kChecked,
-                  Page(sheet, IDD_GENERAL_SETTINGS).Button(IDC_START_BOOT).GetCheck());
+        EXPECT_EQ(kChecked, Page(sheet, IDD_GENERAL_SETTINGS).Button(IDC_START_BOOT).GetCheck());
         const auto& dialogs = sheet.FileDialog().shown;
         ASSERT_EQ(3u, dialogs.size());
         EXPECT_FALSE(dialogs[0].request.open);
-        EXPECT_EQ(platform::kOfnOverwritePrompt | platform::kOfnPathMustExist,
-                  dialogs[0].request.flags);
+        EXPECT_EQ(kOfnOverwritePrompt | kOfnPathMustExist, dialogs[0].request.flags);
         EXPECT_TRUE(dialogs[2].request.open);
-        EXPECT_EQ(platform::kOfnFileMustExist | platform::kOfnHideReadOnly,
-                  dialogs[2].request.flags);
+        EXPECT_EQ(kOfnFileMustExist | kOfnHideReadOnly, dialogs[2].request.flags);
         EXPECT_EQ(TableString(kStrConfigFileFilter), dialogs[2].request.filter);
         EXPECT_EQ("kwt", dialogs[2].request.defaultExtension);
         EXPECT_EQ(HeadlessSheetWindow::kSheetHandle, dialogs[2].owner);

@@ -8,6 +8,7 @@
 namespace {
 
 using namespace kelvd;
+using namespace std::string_literals;
 
 // Two categories for NT, then one VxD category for Windows 9x.
 const char* const kCatalogue =
@@ -19,8 +20,7 @@ protected:
     std::optional<uint32_t> Parse(const std::string& content, bool win9x = false) {
         std::string path = dir_.File("KELVD.API");
         EXPECT_TRUE(platform::WriteWholeFile(path, content));
-        std::unique_ptr<platform::File> file =
-            platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
+        auto file = platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadText);
         EXPECT_TRUE(file);
         return ParseApiCatalogue(*file, win9x, model_.apiCategories, model_.vxdApiCategories);
     }
@@ -39,18 +39,11 @@ std::string Describe(const CategoryTable& table) {
     return text;
 }
 
-std::string WithCrLf(std::string text) {
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
-        text.insert(at, "\r");
-    return text;
-}
-
 struct ReadCase {
-    const char* what;
     std::string text;
     bool win9x;
     uint32_t version;
-    std::string api, vxdApi;
+    std::string api, vxdApi = "";
 };
 
 class CatalogueRead : public CatalogueParse, public ::testing::WithParamInterface<ReadCase> {};
@@ -63,27 +56,23 @@ TEST_P(CatalogueRead, GivesTheVersionAndTheCategories) {
 
 // The Memory category's state is as the block says, while every flag is 0.
 const std::string kNtPart = "Memory|2|1|17|ExAllocatePool=0|ExFreePool=0;Empty|0|0|-4";
-const std::string kLong(100, 'n');
+const std::string kLong(100, 'n'), kCut(79, 'n');
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CatalogueRead,
-    ::testing::Values(
-        ReadCase{"NT: the VxD part is not read", kCatalogue, false, 0x1A2B, kNtPart, ""},
-        ReadCase{"a CR before the LF is no part of a name", WithCrLf(kCatalogue), false, 0x1A2B,
-                 kNtPart, ""},
-        ReadCase{"Windows 9x", kCatalogue, true, 0x1A2B, kNtPart,
-                 "VxD Memory|1|2|3|_HeapAllocate=0"},
-        ReadCase{"names keep their spaces, numbers skip leading ones",
-                 "0xFF\n  1\n  Spaced  \n  1\n0\n0\n Event \n", false, 0xFF,
-                 "  Spaced  |1|0|0| Event =0", ""},
-        ReadCase{"names are cut to their field", "1\n1\n" + kLong + "\n1\n0\n0\n" + kLong + "\n",
-                 false, 1, std::string(79, 'n') + "|1|0|0|" + std::string(79, 'n') + "=0", ""},
-        ReadCase{"the rest of a line over 255 characters is the next line (0 events)",
-                 "1\n1\n" + std::string(300, 'n') + "\n0\n7\n", false, 1,
-                 std::string(79, 'n') + "|0|0|7", ""},
-        ReadCase{"a state outside 0 to 2 is none hooked", "1\n1\nC\n0\n9\n0\n", false, 1, "C|0|0|0",
-                 ""},
-        ReadCase{"no version", "\n0\n", false, 0, "", ""}));
+// NT reads no VxD part. Names keep their spaces, numbers skip leading ones; names are cut to
+// their field; the rest of a line over 255 characters is the next line (here 0 events); a state
+// outside 0 to 2 is none hooked; a CR before the LF is no part of a line; no version is 0; a
+// 0 byte ends a name, even at the start of its line.
+const ReadCase kReads[] = {
+    {kCatalogue, false, 0x1A2B, kNtPart},
+    {kCatalogue, true, 0x1A2B, kNtPart, "VxD Memory|1|2|3|_HeapAllocate=0"},
+    {"0xFF\n  1\n  Spaced  \n  1\n0\n0\n Event \n", false, 0xFF, "  Spaced  |1|0|0| Event =0"},
+    {"1\n1\n" + kLong + "\n1\n0\n0\n" + kLong + "\n", false, 1, kCut + "|1|0|0|" + kCut + "=0"},
+    {"1\n1\n" + std::string(300, 'n') + "\n0\n7\n", false, 1, kCut + "|0|0|7"},
+    {"1\n1\nC\n0\n9\n0\n", false, 1, "C|0|0|0"},
+    {"F\r\n1\r\nC\r\n1\r\n1\r\n2\r\nE\r\n", false, 0xF, "C|1|1|2|E=0"},
+    {"\n0\n", false, 0, ""},
+    {"1\n1\n\0C\n0\n0\n0\n"s, false, 1, "|0|0|0"}};
+INSTANTIATE_TEST_SUITE_P(Cases, CatalogueRead, ::testing::ValuesIn(kReads));
 
 // Catalogues that break the format are not read at all: the tables stay empty.
 class DamagedCatalogue : public CatalogueParse,

@@ -12,7 +12,6 @@ namespace {
 using namespace kelvd;
 using namespace std::string_literals;
 using kelvd::test::Dword;
-using kelvd::test::StoreFixture;
 
 // Fields of a configuration file.
 std::string Dwords(std::initializer_list<uint32_t> values) {
@@ -46,7 +45,7 @@ std::string FileWith(uint32_t driverCount, const std::string& drivers, uint32_t 
     return bytes + drivers + api;
 }
 
-class ConfigFile : public StoreFixture {
+class ConfigFile : public test::StoreFixture {
 protected:
     std::string Saved() {
         SaveConfigFile(dir_.File("settings.kwt"), settings_);
@@ -56,23 +55,20 @@ protected:
         ASSERT_TRUE(platform::WriteWholeFile(dir_.File("settings.kwt"), content));
         Take(LoadConfigFile(dir_.File("settings.kwt")));
     }
-    // One row or category in every table the file holds, and a display driver it does not.
-    void Configure() {
-        AddRow(model_.drivers, "a.sys", 1);
-        AddRow(model_.userDrivers, "C:\\u.sys", 0);
-        AddRow(model_.vxds, "VMM     ", 1);
-        AddRow(model_.userVxds, "C:\\W\\FOO.VXD", 2);
-        AddRow(model_.displayDrivers, "vga.dll", 2);
-        AddCategory(model_.apiCategories, "Memory", {1, 0});
-        AddCategory(model_.vxdApiCategories, "VxD", {1});
-    }
 };
 
 TEST_F(ConfigFile, HeaderThenTheSectionsInTheirOrderThatLoadBackWhole) {
     Hold({4096, 0x800, 2, 3, 16, 0});
     EXPECT_EQ(Dwords({72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 72, 0, 3, 2, 0, 16, 4096, 0x800}),
               Saved());
-    Configure();
+    // One row or category in every table the file holds, and a display driver it does not.
+    AddRow(model_.drivers, "a.sys", 1);
+    AddRow(model_.userDrivers, "C:\\u.sys", 0);
+    AddRow(model_.vxds, "VMM     ", 1);
+    AddRow(model_.userVxds, "C:\\W\\FOO.VXD", 2);
+    AddRow(model_.displayDrivers, "vga.dll", 2);
+    AddCategory(model_.apiCategories, "Memory", {1, 0});
+    AddCategory(model_.vxdApiCategories, "VxD", {1});
     EXPECT_EQ(Dwords({97, 1, 107, 1, 72, 1, 83, 1, 138, 1, 121, 1, 3, 2, 0, 16, 4096, 0x800}) +
                   Driver("a.sys", 1) + Driver("C:\\u.sys", 0) +        // at 72 and 83
                   "VMM     \0\1"s + "C:\\W\\FOO.VXD\0\2"s +            // at 97 and 107
@@ -150,31 +146,23 @@ TEST(MergeStateListTest, AddsWhileTheTableHasRoom) {
 TEST(MergeStateListTest, PathsAlikeButInTheirMiddleEachFindTheirOwnRow) {
     auto table = std::make_unique<DriverTable<256>>();
     std::vector<std::string> paths;
-    std::vector<uint32_t> states;
     for (int i = 0; i < 20; ++i) {
         paths.push_back("C:\\Dirs\\s" + std::to_string(10 + i) + "\\common\\path\\of\\driver.sys");
         table->AppendSlot()->path = paths.back();
-        states.push_back(i);
     }
     std::vector<StateEntry> entries;
     for (int i = 19; i >= 0; --i) // not in the table's order: every entry is looked up
         entries.push_back({paths[i].c_str(), static_cast<uint8_t>(i)});
     MergeStateList(*table, entries.data(), entries.size());
-    EXPECT_EQ(states, test::States(*table));
+    for (uint32_t i = 0; i < 20; ++i)
+        EXPECT_EQ(i, (*table)[i].checkState);
 }
 
-class CategoryLookup : public ConfigFile {
-protected:
-    void SetUp() override {
-        ConfigFile::SetUp();
-        AddCategory(model_.apiCategories, "Memory", {});
-        AddCategory(model_.apiCategories, "Io", {});
-        AddCategory(model_.vxdApiCategories, "VxD Only", {});
-        AddCategory(model_.vxdApiCategories, "MEMORY", {});
-    }
-};
-
-TEST_F(CategoryLookup, FindsByNameIgnoringCaseApiTableFirstByIndexInTheFile) {
+TEST_F(ConfigFile, CategoriesAreFoundByNameIgnoringCaseApiTableFirstByIndexInTheFile) {
+    AddCategory(model_.apiCategories, "Memory", {});
+    AddCategory(model_.apiCategories, "Io", {});
+    AddCategory(model_.vxdApiCategories, "VxD Only", {});
+    AddCategory(model_.vxdApiCategories, "MEMORY", {});
     const std::pair<const char*, int32_t> cases[] = {{"memory", 0},       {"[IO]", 1},
                                                      {"[Io]trailing", 1}, {"[Io", 1},
                                                      {"VxD Only", 0}, // an index into the VxD table
@@ -208,7 +196,6 @@ protected:
 };
 
 struct DriverSectionCase {
-    const char* what;
     uint32_t count;
     std::string body;
     std::vector<uint32_t> states; // of a.sys and b.sys
@@ -223,7 +210,7 @@ TEST_P(DamagedDriverSection, IsReadUpToTheDamage) {
     EXPECT_EQ(GetParam().rows, model_.drivers.Count());
     std::vector<uint32_t> states = test::States(model_.drivers);
     states.resize(2);
-    EXPECT_EQ(GetParam().states, states) << GetParam().what;
+    EXPECT_EQ(GetParam().states, states);
 }
 
 std::string ThreeHundredDrivers() {
@@ -232,21 +219,17 @@ std::string ThreeHundredDrivers() {
         body += Driver("n" + std::to_string(i), 1);
     return body;
 }
+const std::string kBadFields =
+    Driver(std::string(260, 'p'), 1) + Dword(5) + "a.sys\1" + Dword(0) + "\1" + Driver("b.sys", 1);
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DamagedDriverSection,
-    ::testing::Values(
-        DriverSectionCase{
-            "an entry past the end", 3, Driver("a.sys", 1) + Dword(~0u) + "b.sys", {1, 0}, 2},
-        DriverSectionCase{
-            "no state byte", 2, (Driver("a.sys", 2) + Driver("c.sys", 1)).substr(0, 21), {2, 0}, 2},
-        DriverSectionCase{"n = 261, no 0 byte within n, an empty field",
-                          4,
-                          Driver(std::string(260, 'p'), 1) + Dword(5) + "a.sys\1" + Dword(0) +
-                              "\1" + Driver("b.sys", 1),
-                          {0, 1},
-                          2},
-        DriverSectionCase{"300 entries: 254 added", 300, ThreeHundredDrivers(), {0, 0}, 256}));
+// An entry past the end; no state byte; an entry of n = 261, one without a 0 byte within its n
+// and an empty one before b.sys; 300 entries, of which 254 are added.
+const DriverSectionCase kDamagedDrivers[] = {
+    {3, Driver("a.sys", 1) + Dword(~0u) + "b.sys", {1, 0}, 2},
+    {2, (Driver("a.sys", 2) + Driver("c.sys", 1)).substr(0, 21), {2, 0}, 2},
+    {4, kBadFields, {0, 1}, 2},
+    {300, ThreeHundredDrivers(), {0, 0}, 256}};
+INSTANTIATE_TEST_SUITE_P(Cases, DamagedDriverSection, ::testing::ValuesIn(kDamagedDrivers));
 
 TEST_F(DamagedConfigFile, SectionsPastTheEndAreEmptyAndTheSettingsStillApply) {
     std::string bytes = EmptyHeader(3, 4096);

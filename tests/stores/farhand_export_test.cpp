@@ -10,11 +10,10 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::StoreFixture;
 
 constexpr platform::WindowHandle kSheet = 0x1234;
 
-class FarhandExport : public StoreFixture {
+class FarhandExport : public test::StoreFixture {
 protected:
     std::string Exported() {
         WriteExportRegFile(dir_.File("KVConfig.Reg"), settings_, kSheet);
@@ -83,11 +82,9 @@ TEST(HexStateList, LinesBreakAfterTwentyPathBytes) {
         // twenty path bytes fill a line before their 0 and state
         {{{std::string(20, 'p'), 0}, {"b", 0}}, twenty + "00,00,\\\n 62,00,00"}};
     for (const auto& [entries, expected] : cases) {
-        std::vector<DriverEntry> rows(entries.size());
-        for (size_t i = 0; i < rows.size(); ++i) {
-            rows[i].path = entries[i].first;
-            rows[i].checkState = entries[i].second;
-        }
+        std::vector<DriverEntry> rows;
+        for (const auto& [path, state] : entries)
+            rows.push_back({path, "", "", 0, state});
         std::string text;
         AppendHexStateList(text, rows.data(), rows.size());
         EXPECT_EQ(expected, text);

@@ -12,25 +12,22 @@ namespace {
 
 using namespace kelvd;
 
-class FileNameRowsTest : public test::StoreFixture {
-protected:
-    std::vector<uint32_t> States() const { return test::States(*table_); }
-    std::unique_ptr<DriverTable<256>> table_ = std::make_unique<DriverTable<256>>();
-};
+using FileNameRowsTest = test::StoreFixture;
 
 TEST_F(FileNameRowsTest, EveryRowOfTheFileNameIgnoringCaseAndDirectoryAndNoOther) {
+    auto table = std::make_unique<DriverTable<256>>();
     for (const char* path : {"foo.sys", "C:\\WINNT\\System32\\drivers\\Foo.sys", "bar.sys",
                              "\\??\\D:\\x\\FOO.SYS", "foo.sys.old"})
-        AddRow(*table_, path, 0);
-    FileNameRows<256> rows(*table_);
+        AddRow(*table, path, 0);
+    FileNameRows<256> rows(*table);
     EXPECT_TRUE(rows.ApplyStateByFileName("D:\\elsewhere\\FOO.SYS", 1));
-    EXPECT_EQ((std::vector<uint32_t>{1, 1, 0, 1, 0}), States());
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 0, 1, 0}), test::States(*table));
     EXPECT_TRUE(rows.ApplyStateByFileName("BAR.SYS", 2));
     EXPECT_FALSE(rows.ApplyStateByFileName("foo.sy", 0));
     EXPECT_FALSE(rows.ApplyStateByFileName("dir\\", 0));
-    EXPECT_EQ((std::vector<uint32_t>{1, 1, 2, 1, 0}), States());
-    table_->Clear();
-    FileNameRows<256> none(*table_);
+    EXPECT_EQ((std::vector<uint32_t>{1, 1, 2, 1, 0}), test::States(*table));
+    table->Clear();
+    FileNameRows<256> none(*table);
     EXPECT_FALSE(none.ApplyStateByFileName("foo.sys", 2));
 }
 

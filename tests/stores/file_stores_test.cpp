@@ -1,7 +1,6 @@
-// The file stores write a whole file or none: a write that fails part-way leaves the file it
-// would have replaced as it was, and install directories of 240 to 259 characters, where a
-// temporary name beside the file no longer fits the system's path limit, still get the file
-// whenever its own path fits. No other file is ever left behind.
+// The file stores write a whole file or none: a write failing part-way leaves the old file as it
+// was; install directories of 240 to 259 characters, where a temporary name beside the file
+// passes the path limit, get the file whenever its own path fits; no other file is left behind.
 #include "platform/file_system.h"
 #include "stores/config_file.h"
 #include "stores/farhand_export.h"
@@ -13,8 +12,6 @@
 namespace {
 
 using namespace kelvd;
-using kelvd::test::FailingFileSystem;
-using kelvd::test::StoreFixture;
 using kelvd::test::TempDir;
 using Names = std::vector<std::string>;
 
@@ -27,6 +24,10 @@ struct FileStore {
     void (*save)(const std::string& dir, const ScalarSettings& settings);
 };
 
+void SaveFarhand(const std::string&, const ScalarSettings& settings) {
+    ExportFarhandConfiguration(settings, 0);
+}
+
 const FileStore kFileStores[] = {
     {"HookStateFile", "", "hookstate.dat", 259, false,
      [](const std::string&, const ScalarSettings&) { SaveHookState(); }},
@@ -34,19 +35,13 @@ const FileStore kFileStores[] = {
      [](const std::string& dir, const ScalarSettings& settings) {
          SaveConfigFile(dir + "\\saved.kwt", settings);
      }},
-    {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false,
-     [](const std::string&, const ScalarSettings& settings) {
-         ExportFarhandConfiguration(settings, 0);
-     }},
-    {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true,
-     [](const std::string&, const ScalarSettings& settings) {
-         ExportFarhandConfiguration(settings, 0);
-     }}};
+    {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false, SaveFarhand},
+    {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true, SaveFarhand}};
 
-class FileStoreTest : public StoreFixture, public ::testing::WithParamInterface<FileStore> {
+class FileStoreTest : public test::StoreFixture, public ::testing::WithParamInterface<FileStore> {
 protected:
     void SetUp() override {
-        StoreFixture::SetUp();
+        test::StoreFixture::SetUp();
         model_.isWin9x = GetParam().win9x;
         AddRow(model_.drivers, "atapi.sys", 1);
         AddCategory(model_.apiCategories, "Memory", {1, 0, 1});
@@ -76,7 +71,7 @@ TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
     const std::string good = Content(dir);
     model_.SetAllChecked(0); // the model changed in every part a store writes
     Hold({4096, 0x800, 2, 3, 32, 0});
-    FailingFileSystem failing;
+    test::FailingFileSystem failing;
     for (size_t budget : {size_t{0}, size_t{1}, good.size() / 2, good.size() - 1}) {
         failing.writeBudget = budget;
         platform::ScopedFileSystem scope(failing);

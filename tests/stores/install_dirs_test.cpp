@@ -1,15 +1,11 @@
 #include "stores/install_dirs.h"
 
-#include "support/registry_fixture.h"
+#include "support/store_fixture.h"
 
 namespace {
 
 using namespace kelvd;
-
-class InstallDirs : public kelvd::test::RegistryFixture {
-protected:
-    InstallDirs() : RegistryFixture({kSuiteKey, kFamilyKey}) {}
-};
+using InstallDirs = test::StoreFixture;
 
 TEST_F(InstallDirs, EachProductHasItsOwnKeyHoldingUpTo511Characters) {
     std::string suite = "stale", family = "stale";

@@ -10,10 +10,9 @@ namespace {
 
 using namespace kelvd;
 using kelvd::test::Dword;
-using kelvd::test::StoreFixture;
 using namespace std::string_literals;
 
-class RegistryStore : public StoreFixture {
+class RegistryStore : public test::StoreFixture {
 protected:
     static void PutBinary(const char* name, const std::string& bytes) {
         Put(kServiceKey, name, platform::reg::kBinary, bytes);
@@ -34,10 +33,23 @@ protected:
     platform::FixedSystemInfo windowsNt4_{platform::SystemFacts{0x05650004}};
 };
 
-TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
+TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
+    platform::ScopedSystemInfo nt4(windowsNt4_);
+    WriteServiceKey();
+    EXPECT_EQ("System Bus Extender\0"s, ServiceValue("Group").second);
+    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
+    PutDword(kServiceKey, "Start", 3);
+    WriteServiceKey();
+    EXPECT_EQ(Dword(3), ServiceValue("Start").second);
+    PutBinary("Start", "\3\0"); // unreadable as a DWORD: replaced
+    WriteServiceKey();
+    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
+}
+
+TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
     platform::ScopedSystemInfo windows2000(windows2000_);
     Configure();
-    SaveToRegistry(settings_);
+    SaveToRegistry(settings_); // every value in its stored form
     using platform::reg::kBinary;
     const std::pair<const char*, uint32_t> dwords[] = {
         {"MemUsage", 4096}, {"StackThreshold", 0x1000}, {"DRPopup", 1},
@@ -54,23 +66,6 @@ TEST_F(RegistryStore, WritesEveryValueInItsStoredForm) {
         {"UserDriver", {kBinary, "C:\\x\\mine.sys\0\1\0"s}}};
     for (const auto& [name, value] : others)
         EXPECT_EQ(value, ServiceValue(name)) << name;
-}
-
-TEST_F(RegistryStore, ServiceKeyKeepsAStartItCanReadAndHasTheGroupOfNt4) {
-    platform::ScopedSystemInfo nt4(windowsNt4_);
-    WriteServiceKey();
-    EXPECT_EQ("System Bus Extender\0"s, ServiceValue("Group").second);
-    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
-    PutDword(kServiceKey, "Start", 3);
-    WriteServiceKey();
-    EXPECT_EQ(Dword(3), ServiceValue("Start").second);
-    PutBinary("Start", "\3\0"); // unreadable as a DWORD: replaced
-    WriteServiceKey();
-    EXPECT_EQ(Dword(0), ServiceValue("Start").second);
-}
-
-TEST_F(RegistryStore, SavedConfigurationLoadsBackWholeAndEmptyUserDriversRemoveTheValue) {
-    Configure();
     for (int i = 0; i < 254; ++i) // lists and categories longer than a first read
         AddRow(model_.drivers, "C:\\Some\\Long\\Directory\\driver" + std::to_string(i) + ".sys",
                i % 2);
@@ -142,40 +137,32 @@ TEST_P(StoredLists, GiveTheirStatesToTheRows) {
     EXPECT_EQ(GetParam().userPaths, test::Paths(model_.userDrivers)) << GetParam().what;
 }
 
+// A user entry naming a drivers row sets that row, the later entry winning; without a Driver
+// list no list is read.
 INSTANTIATE_TEST_SUITE_P(
     Cases, StoredLists,
     ::testing::Values(
-        ListCase{
-            "an entry matching no row is dropped", "gone.sys\0\1a.sys\0\1\0"s, "\0"s, {1, 2}, {}},
-        ListCase{"a user entry naming a drivers row sets that row (the later entry wins)",
-                 "a.sys\0\2\0"s,
-                 "C:\\A.SYS\0\1c.sys\0\1\0"s,
-                 {1, 2},
-                 {"c.sys"}},
-        ListCase{
-            "without a Driver list no list is read", std::nullopt, UserList(1), {0, 0}, {"u.sys"}},
+        ListCase{"unknown", "gone.sys\0\1a.sys\0\1\0"s, "\0"s, {1, 2}, {}},
+        ListCase{"drivers row", "a.sys\0\2\0"s, "C:\\A.SYS\0\1c.sys\0\1\0"s, {1, 2}, {"c.sys"}},
+        ListCase{"no Driver list", std::nullopt, UserList(1), {0, 0}, {"u.sys"}},
         ListCase{"at most 128 user rows", "\0"s, UserList(200), {0, 2}, UserNames(128)}));
 
 // A key that refuses changes: what stands there stays, and nothing is read into a fresh key.
-class LockedRegistryStore : public RegistryStore {
-protected:
-    platform::MemoryRegistry registry_;
-    platform::ScopedRegistry scope_{registry_};
-};
-
-TEST_F(LockedRegistryStore, SaveLeavesWhatWasThereAndLoadWithoutAKeyChangesNothing) {
+TEST_F(RegistryStore, LockedSaveLeavesWhatWasThereAndLoadWithoutAKeyChangesNothing) {
+    platform::MemoryRegistry registry;
+    platform::ScopedRegistry scope(registry);
     PutDword(kServiceKey, "MemUsage", 5000);
-    registry_.SetReadOnly(kServiceKey, true);
+    registry.SetReadOnly(kServiceKey, true);
     Configure();
     SaveToRegistry(settings_);
     EXPECT_EQ(Dword(5000), ServiceValue("MemUsage").second);
     EXPECT_EQ(0u, ServiceValue("Driver").first);
-    registry_.SetReadOnly(kServiceKey, false);
+    registry.SetReadOnly(kServiceKey, false);
     platform::DeleteKeyTree(platform::kLocalMachine, "System");
-    registry_.SetReadOnly("System", true); // no key, and none can be created
+    registry.SetReadOnly("System", true); // no key, and none can be created
     Take(LoadFromRegistry());
     EXPECT_EQ((ScalarSettings{4096, 0x1000, 1, 3, 16, 0}), Held());
-    EXPECT_EQ(0u, registry_.OpenHandleCount());
+    EXPECT_EQ(0u, registry.OpenHandleCount());
 }
 
 } // namespace

@@ -10,9 +10,7 @@ using namespace std::string_literals;
 // The bytes of whole lists are checked with the registry store's values.
 TEST(StateList, EmptyTableIsTheTerminatorAndOnlyTheLowByteOfAStateIsKept) {
     EXPECT_EQ("\0"s, EncodeStateList(nullptr, 0));
-    DriverEntry row;
-    row.path = "x";
-    row.checkState = 0x102;
+    const DriverEntry row{"x", "", "", 0, 0x102};
     EXPECT_EQ("x\0\2\0"s, EncodeStateList(&row, 1));
 }
 
@@ -25,10 +23,9 @@ struct DecodeCase {
 class StateListDecode : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(StateListDecode, GivesTheWholeEntriesWithinTheData) {
-    const std::string& bytes = GetParam().bytes;
     // A copy of exactly the data's size, so that any read past it is caught by the sanitizers
     // and by the comparison below.
-    std::vector<uint8_t> data(bytes.begin(), bytes.end());
+    std::vector<uint8_t> data(GetParam().bytes.begin(), GetParam().bytes.end());
     std::vector<std::pair<std::string, int>> entries;
     for (const StateEntry& entry : DecodeStateList(data.data(), data.size()))
         entries.emplace_back(entry.name, entry.state);

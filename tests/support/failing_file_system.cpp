@@ -31,9 +31,7 @@ private:
 
 std::unique_ptr<platform::File> FailingFileSystem::Open(const char* path, platform::OpenMode mode) {
     std::unique_ptr<platform::File> inner = platform::nativeFileSystem().Open(path, mode);
-    if (!inner)
-        return nullptr;
-    return std::make_unique<FailingFile>(std::move(inner), *this);
+    return inner ? std::make_unique<FailingFile>(std::move(inner), *this) : nullptr;
 }
 
 bool FailingFileSystem::Rename(const char* from, const char* to) {

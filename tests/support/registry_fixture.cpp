@@ -12,13 +12,6 @@ RegistryFixture::RegistryFixture(std::initializer_list<const char*> keys)
     keys_.emplace_back(kScratch);
 }
 
-void RegistryFixture::SetUp() {
-    Clean();
-}
-void RegistryFixture::TearDown() {
-    Clean();
-}
-
 void RegistryFixture::Clean() const {
     for (const std::string& key : keys_)
         platform::DeleteKeyTree(platform::kLocalMachine, key.c_str());

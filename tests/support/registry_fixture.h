@@ -23,8 +23,8 @@ protected:
 
     // Keys removed (with their subkeys) around every test; kScratch always is.
     explicit RegistryFixture(std::initializer_list<const char*> keys = {});
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { Clean(); }
+    void TearDown() override { Clean(); }
     // One more key to remove around every test.
     void AlsoClean(const char* key) { keys_.emplace_back(key); }
 

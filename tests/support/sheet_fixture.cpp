@@ -6,7 +6,6 @@
 #include "platform/file_system.h"
 #include "platform/profile_sections.h"
 #include "platform/registry.h"
-#include "res/resource.h"
 #include "stores/config_file.h"
 #include "stores/install_dirs.h"
 #include "stores/registry_store.h"
@@ -49,14 +48,13 @@ SheetFixture::SheetFixture() {
 
 void SheetFixture::SetUp() {
     StoreFixture::SetUp();
-    platform::SystemFacts facts = TestSystemFacts();
+    platform::SystemFacts& facts = system_.facts = TestSystemFacts();
     facts.windowsDirectory = dir_.path();
     if (Win9x()) {
         facts.platformId = platform::kPlatformWin9x;
         facts.version = 0xC0000A04; // Windows 98
         facts.systemDirectory = dir_.path();
     }
-    system_.facts = facts;
     InstallSuite();
     PutString(kFamilyKey, kInstallDirValue, dir_.path());
     TempDir::MakeDirectories(dir_.File("Farhand"));
@@ -83,21 +81,6 @@ int32_t SheetFixture::Configure(int32_t mode, Script script, TargetRegistry* tar
     return ConfigureKELVD(helpFile, mode, target);
 }
 
-platform::HeadlessDialogWindow& SheetFixture::Page(platform::HeadlessSheetWindow& sheet,
-                                                   uint32_t templateId) {
-    platform::HeadlessDialogWindow* page = sheet.Page(templateId);
-    EXPECT_NE(nullptr, page) << templateId;
-    return *page;
-}
-
-uint32_t SheetFixture::EventsPage() const {
-    return Win9x() ? IDD_SELECT_VXD_APIS : IDD_SELECT_EVENTS;
-}
-
-int SheetFixture::CategoryList() const {
-    return Win9x() ? IDC_VXD_GROUP_LIST : IDC_CATEGORY_LIST;
-}
-
 void SheetFixture::CheckEverything(platform::HeadlessSheetWindow& sheet) {
     platform::MemoryListView& drivers = Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
     drivers.ClickCheckBox(drivers.FindItemByText(DriverName()));
@@ -108,10 +91,6 @@ ScalarSettings SheetFixture::StoredSettings() {
     model_.runMode = kLocal;
     Take(Win9x() ? LoadConfigFile(dir_.File("KELVDVXD.CFG")) : LoadFromRegistry());
     return Held();
-}
-
-std::string SheetFixture::StoredStates() const {
-    return Win9x() ? FileText("KELVDVXD.CFG") : ServiceValue("Driver").second;
 }
 
 std::string SheetFixture::SystemIniSection() {

@@ -1,18 +1,15 @@
-// Runs the settings sheet end to end on a machine of either platform, through the exported
-// functions, with the headless front end acting as the user. The platform's own registry, files
-// and profile sections are used (the real ones under Wine); the system facts decide the platform,
-// and the services, the checker device and system memory are the in-memory stand-ins. The
-// machine has:
-//   - the suite installed in dir_ (the API catalogue, the hook-state file), the product family
-//     in dir_ too, with its Farhand directory;
-//   - on NT a kernel driver service "described" (DESCRIBED.SYS) and API category "Memory" with
-//     event "ExAllocatePool";
-//   - on Windows 9x the checker VxD reporting module "NDIS" and VxD "VCOMM", VxD API group "VxD"
-//     with API "_HeapAllocate", and its system directory, KELVDVXD.CFG and system.ini in dir_.
+// Runs the settings sheet end to end through the exported functions, the headless front end
+// acting as the user, on the platform's own registry, files and profile sections; the system
+// facts decide the platform; services, the checker device and memory are in-memory stand-ins.
+// The suite and the product family (with its Farhand directory) are installed in dir_. On NT:
+// kernel driver service "described" (DESCRIBED.SYS), API category "Memory" with event
+// "ExAllocatePool". On Windows 9x: the checker VxD reports module "NDIS" and VxD "VCOMM", VxD API
+// group "VxD" with API "_HeapAllocate"; the system directory, KELVDVXD.CFG and system.ini in dir_.
 #pragma once
 
 #include "doubles/headless/headless_front_end.h"
 #include "platform/system_info.h"
+#include "res/resource.h"
 #include "support/simulated_machine.h"
 #include "support/store_fixture.h"
 
@@ -41,20 +38,25 @@ protected:
 
     // The page of a running sheet; the test fails without one.
     static platform::HeadlessDialogWindow& Page(platform::HeadlessSheetWindow& sheet,
-                                                uint32_t templateId);
+                                                uint32_t templateId) {
+        platform::HeadlessDialogWindow* page = sheet.Page(templateId);
+        EXPECT_NE(nullptr, page) << templateId;
+        return *page;
+    }
     // The listed driver of the platform, as the driver page names it.
     const char* DriverName() const { return Win9x() ? "NDIS" : "DESCRIBED.SYS"; }
     // The page of the platform's catalogue, its category list and its one event.
-    uint32_t EventsPage() const;
-    int CategoryList() const;
+    uint32_t EventsPage() const { return Win9x() ? IDD_SELECT_VXD_APIS : IDD_SELECT_EVENTS; }
+    int CategoryList() const { return Win9x() ? IDC_VXD_GROUP_LIST : IDC_CATEGORY_LIST; }
     const char* EventName() const { return Win9x() ? "_HeapAllocate" : "ExAllocatePool"; }
     // Checks the listed driver and hooks every event, as the user does.
     void CheckEverything(platform::HeadlessSheetWindow& sheet);
 
     std::string HookStateFile() const { return Win9x() ? "hookstate9x.dat" : "hookstate.dat"; }
-    // The stored state list of the platform's local store (the registry's "Driver" value, or
-    // the whole KELVDVXD.CFG).
-    std::string StoredStates() const;
+    // The local store's state list: the registry's "Driver" value, or the whole KELVDVXD.CFG.
+    std::string StoredStates() const {
+        return Win9x() ? FileText("KELVDVXD.CFG") : ServiceValue("Driver").second;
+    }
 
     // The settings read back from the local store of the platform (registry or KELVDVXD.CFG).
     ScalarSettings StoredSettings();

@@ -10,16 +10,6 @@ namespace kelvd::test {
 StoreFixture::StoreFixture()
     : RegistryFixture({kServiceKey, kSuiteKey, kFamilyKey}), model_(configModel()) {}
 
-void StoreFixture::SetUp() {
-    RegistryFixture::SetUp();
-    ResetModel();
-}
-
-void StoreFixture::TearDown() {
-    ResetModel();
-    RegistryFixture::TearDown();
-}
-
 ApiCategory& StoreFixture::AddCategory(CategoryTable& table, const std::string& name,
                                        const std::vector<uint8_t>& flags,
                                        std::vector<std::string> names) {

@@ -19,16 +19,18 @@ namespace kelvd::test {
 class StoreFixture : public RegistryFixture {
 protected:
     StoreFixture();
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        RegistryFixture::SetUp();
+        ResetModel();
+    }
+    void TearDown() override {
+        ResetModel();
+        RegistryFixture::TearDown();
+    }
 
-    // Appends a row with path and state to table.
     template <size_t Capacity>
     static void AddRow(DriverTable<Capacity>& table, const std::string& path, uint32_t state) {
-        DriverEntry row;
-        row.path = path;
-        row.checkState = state;
-        ASSERT_TRUE(table.Append(row));
+        ASSERT_TRUE(table.Append(DriverEntry{path, "", "", 0, state}));
     }
     // Appends a category with one event per flag, named by names (or Event0, Event1, ... when
     // names is empty).

@@ -16,14 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 // Backslash-joined names are directory separators on Windows and in the substitute file layer,
-// so the directory is named here with the separator the library itself uses.
-std::string Respelt(std::string path, char from, char to) {
-    std::replace(path.begin(), path.end(), from, to);
-    return path;
-}
-
-fs::path NativePath(const std::string& text) {
-    return Respelt(text, '\\', '/');
+// so the directory is named with the separator the library itself uses, and respelt here.
+fs::path NativePath(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
 }
 } // namespace
 
@@ -33,7 +29,8 @@ TempDir::TempDir() {
     fs::path dir = fs::temp_directory_path() /
                    ("kelvd-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
     fs::create_directories(dir);
-    path_ = Respelt(dir.string(), '/', '\\');
+    path_ = dir.string();
+    std::replace(path_.begin(), path_.end(), '/', '\\');
 }
 
 void TempDir::MakeDirectories(const std::string& path) {
