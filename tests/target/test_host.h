@@ -5,10 +5,6 @@
 #include "support/registry_fixture.h"
 #include "target/target_text.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace kelvd::test {
 
 class TestHost {
