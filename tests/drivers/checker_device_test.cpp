@@ -1,15 +1,10 @@
-// Connecting to the checker (its service, its device under either name, the list-head calls),
-// and the Windows 9x candidates read through it: the checker's module list and the VxD chain,
-// laid into a sparse image of system memory and reported by a simulated checker device.
+// Connecting to the checker, and the Windows 9x module list and VxD chain its device reads.
 #include "doubles/pe_images.h"
 #include "drivers/checker_device.h"
 #include "drivers/checker_modules.h"
 #include "drivers/loaded_vxds.h"
-#include "model/config_model.h"
 #include "support/model_reset.h"
 #include "support/simulated_machine.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,6 +19,7 @@ protected:
     void TearDown() override {
         CloseCheckerDevice();
         EXPECT_EQ(0u, services_.OpenHandleCount());
+        test::ResetModel();
     }
 
     test::SimulatedMachine machine_{
@@ -106,9 +102,6 @@ TEST_F(CheckerDevice, ListHeadsComeFromTheOpenDeviceOnlyWhichClosesOnce) {
     EXPECT_EQ(std::vector<DeviceHandle>{opened}, devices_.closes);
 }
 
-constexpr uint32_t kModules = 0xC1000000; // entry i at kModules + 64 i, its name 32 bytes on
-constexpr uint32_t kBlocks = 0xC3000000;  // block i at kBlocks + 128 i
-
 // The rows' names, which are their paths and their descriptions alike.
 std::vector<std::string> Names(const DriverTable<256>& table) {
     for (const DriverEntry& row : table)
@@ -118,18 +111,14 @@ std::vector<std::string> Names(const DriverTable<256>& table) {
 
 class Win9xLists : public CheckerDevice {
 protected:
-    static uint32_t ModuleAt(uint32_t i) { return kModules + 64 * i; }
-    static uint32_t BlockAt(uint32_t i) { return kBlocks + 128 * i; }
+    static uint32_t ModuleAt(uint32_t i) { return 0xC1000000 + 64 * i; } // name 32 bytes on
+    static uint32_t BlockAt(uint32_t i) { return 0xC3000000 + 128 * i; }
     void SetUp() override {
         test::ResetModel();
         configModel().isWin9x = true;
         devices_.Add(kFirstDevice,
                      {{kGetModuleListHeadCode, ModuleAt(0)}, {kGetVxdChainHeadCode, BlockAt(0)}});
         ASSERT_TRUE(OpenCheckerDevice("KELVD"));
-    }
-    void TearDown() override {
-        CheckerDevice::TearDown();
-        test::ResetModel();
     }
 
     void Module(uint32_t i, uint32_t next, uint32_t value, const std::string& name,

@@ -1,9 +1,7 @@
-// Display drivers from the video device map, and printer drivers from the spooler's keys, in a
-// registry of the test's own (the device map of a real one is the system's).
+// Display drivers from the video device map, and printer drivers from the spooler's keys.
 #include "doubles/memory_registry.h"
 #include "drivers/display_drivers.h"
 #include "drivers/printer_drivers.h"
-#include "model/config_model.h"
 #include "platform/system_info.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"
@@ -47,8 +45,7 @@ protected:
     ScopedRegistry scope_{registry_};
 };
 
-// Devices without a key (or a key name too short to be one) or without a driver list add no row;
-// one without a description is described by its driver.
+// Devices lacking a key, a key name long enough or a driver list add no row.
 TEST_F(DisplayDrivers, EveryDeviceUpToTheFirstMissingValueGivesItsFirstDriver) {
     Device(0, std::string("mga64\0vga", 9), "Matrox Millennium");
     PutString(kVideoMap, "\\Device\\Video1", "\\Registry\\Machine\\System\\KvtNoSuchKey");
@@ -66,10 +63,7 @@ class PrinterDrivers : public DisplayDrivers {
 protected:
     static void Printer(const char* version, const char* model, const char* file) {
         const std::string key = std::string(kPrinters) + "\\Drivers\\" + version + "\\" + model;
-        if (file)
-            PutString(key.c_str(), "Driver", file);
-        else
-            PutString(key.c_str(), "Configuration File", "x");
+        PutString(key.c_str(), file ? "Driver" : "Configuration File", file ? file : "x");
     }
     static std::string Spooled(const char* file) {
         return test::TestSystemDirectory() + "\\spool\\drivers\\w32x86\\3\\" + file;
@@ -79,8 +73,7 @@ protected:
     ScopedSystemInfo scoped_{system_};
 };
 
-// A driver of two models is listed twice, after the display drivers; one without a version
-// resource is described by its path.
+// A driver of two models is listed twice; one without a version resource by its path.
 TEST_F(PrinterDrivers, EveryModelsDriverIsListedAfterTheDisplayDrivers) {
     Device(0, "vga", "VGA");
     Printer("Version-2-3", "Plain", "PLAINPRN.DLL"); // the version follows the last "-"

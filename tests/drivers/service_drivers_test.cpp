@@ -1,13 +1,9 @@
-// The kernel-driver services as candidates: the row of one service, and the enumeration through
-// scripted service managers, well-behaved and misbehaving.
+// Kernel-driver services as candidates: one service's row, and scripted service managers.
 #include "drivers/driver_description.h"
 #include "drivers/service_drivers.h"
-#include "model/config_model.h"
 #include "support/model_reset.h"
 #include "support/simulated_machine.h"
 #include "support/test_drivers.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
@@ -45,11 +41,9 @@ TEST_P(ServiceDriverRow, IsOfferedOnlyWithAVersionResourceAndNotExcluded) {
     EnumServiceStatus service{param.name, param.display, {1, svc::kRunning, 0, 0, 0, 0, 0}};
     ServiceConfig config{1, 2, 0, image.c_str(), "SCSI miniport", 0, "", "", param.display};
     AddServiceDriver(service, config);
-    if (!param.path) {
-        EXPECT_EQ(0u, configModel().drivers.Count());
+    ASSERT_EQ(param.path ? 1u : 0u, configModel().drivers.Count());
+    if (!param.path)
         return;
-    }
-    ASSERT_EQ(1u, configModel().drivers.Count());
     const DriverEntry& row = configModel().drivers[0];
     EXPECT_EQ(Image(param.path, false), row.path);
     EXPECT_EQ(param.description, row.description);
@@ -111,8 +105,7 @@ public:
     std::vector<uint32_t> querySizes;                 // the buffer size of each configuration query
 };
 
-// Writes entries of the given names with their strings after them, as a well-behaved service
-// manager fills its buffer; their number.
+// Fills the buffer with entries of names, their strings after them; their number.
 uint32_t Deliver(EnumServiceStatus* services, std::initializer_list<const char*> names) {
     char* strings = reinterpret_cast<char*>(services + names.size());
     uint32_t count = 0;
@@ -142,8 +135,7 @@ TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResume
     EXPECT_EQ((Calls{{720, 0}, {720, 1}, {720, 2}}), services_.calls);
     EXPECT_EQ(6, services_.opens);
     EXPECT_EQ(7, services_.closes); // and the manager
-    // A configuration is asked for in 8 KiB first, and one that does not fit again in the size
-    // it needs, up to 64 KiB.
+    // A configuration is asked for in 8 KiB, then again in the size it needs up to 64 KiB.
     EXPECT_EQ(std::vector<uint32_t>(6, 8192), services_.querySizes);
     for (uint32_t size : {8193u, 65536u, 65537u}) {
         services_.querySizes.clear();
@@ -155,8 +147,7 @@ TEST_F(MisbehavingServices, OneThatAnswersWellIsCalledWith720BytesFromEachResume
 }
 
 TEST_F(MisbehavingServices, EntriesCountedButNeverWrittenAreAskedForAgainWithTheSizeNeeded) {
-    // As Wine's narrow enumeration answers when its services do not fit the 720 bytes: entries
-    // counted, none written, the size of them all needed, the resume handle left as it was.
+    // As Wine answers when the services overflow 720 bytes: counted, unwritten, resume kept.
     services_.needed = 5000;
     services_.enumerate = [](EnumServiceStatus* services, uint32_t size, uint32_t* returned,
                              uint32_t*) {

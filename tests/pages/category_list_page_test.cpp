@@ -1,13 +1,9 @@
-// The event selection and VxD API selection pages: the category boxes that summarise their
-// events, and the event flags that every toggle writes at once.
+// The event and VxD API selection pages: category boxes over their events' flags.
 #include "pages/select_events_page.h"
 #include "pages/vxd_apis_page.h"
 
-#include "res/resource.h"
 #include "support/page_harness.h"
 #include "support/store_fixture.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -32,8 +28,7 @@ struct VxdApisPageKind {
 
 template <typename Kind> class CategoryList : public test::StoreFixture {
 protected:
-    // Categories "Memory" (flags 1 0 0 0), "Io" (1 1, shown checked) and "Sync" (0 0 1 whose
-    // stored state says mixed).
+    // Memory (flags 1 0 0 0), Io (1 1, shown checked) and Sync (0 0 1, stored as mixed).
     void Open() {
         this->AddCategory(Kind::Table(), "Memory", {1, 0, 0, 0});
         this->AddCategory(Kind::Table(), "Io", {1, 1});

@@ -1,23 +1,18 @@
-// The driver and VxD selection pages: what the list shows of the model, and that every action
-// of the user leaves the boxes shown and the model's states in agreement.
+// The driver and VxD selection pages: the list shown, in agreement with the model's states.
 #include "pages/driver_settings_page.h"
 #include "pages/vxd_settings_page.h"
 
-#include "res/resource.h"
 #include "res/string_table.h"
 #include "support/page_harness.h"
 #include "support/store_fixture.h"
 #include "support/test_drivers.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace kelvd;
 using platform::MemoryListView;
 
-// A driver is listed by its upper-cased file name part (the rows below show the usual paths),
-// unless its only backslash leads.
+// A driver is listed by its upper-cased file name part, unless its only backslash leads.
 TEST(ListedText, DriverNameIsItsFileNamePartAndStartTypesAreNamedFrom0To4) {
     EXPECT_EQ("\\VMM.VXD", ListedDriverName("\\vmm.vxd"));
     EXPECT_EQ("B.SYS", ListedDriverName("\\a\\b.sys"));
@@ -27,8 +22,7 @@ TEST(ListedText, DriverNameIsItsFileNamePartAndStartTypesAreNamedFrom0To4) {
     EXPECT_STREQ("???", StartTypeName(5));
 }
 
-// The driver page over drivers, display drivers and user drivers; the VxD page over VxDs and
-// user VxDs. Listed() is the first table, User() the one the user adds to.
+// Each page's first table (Listed) and the one the user adds to (User).
 struct DriverPageKind {
     using Page = DriverSettingsPage;
     static constexpr int kList = IDC_DRIVER_LIST;
@@ -55,13 +49,10 @@ struct VxdPageKind {
 
 template <typename Kind> class DriverList : public test::StoreFixture {
 protected:
-    // Rows "d.sys" (checked), "B.sys", "c.sys", "a.sys" in the first table and "C:\u\e.sys"
-    // (checked) in the user table; the list shows them sorted: A B C D E.
+    // Listed rows d (checked), B, c, a and user row e (checked), shown sorted: A B C D E.
     void Open() {
-        AddRow(Kind::Listed(), "d.sys", 1);
-        AddRow(Kind::Listed(), "B.sys", 0);
-        AddRow(Kind::Listed(), "c.sys", 0);
-        AddRow(Kind::Listed(), "a.sys", 0);
+        for (const char* name : {"d.sys", "B.sys", "c.sys", "a.sys"})
+            AddRow(Kind::Listed(), name, name[0] == 'd');
         AddRow(Kind::User(), "C:\\u\\e.sys", 1);
         window_ = &harness_.Open(page_);
         Kind::Fill(page_);
@@ -116,8 +107,7 @@ TYPED_TEST(DriverList, FillShowsEveryRowSortedAndSelectAllChecksThemAll) {
     EXPECT_EQ(0, this->page_.SortColumn());
     // Keys are positions in the tables: the user row comes after the four listed ones.
     EXPECT_EQ(4u, list.GetItemData(this->Row("E.SYS")));
-    // Filled as one update, which has ended; so has the one of Select All, which checks every
-    // row as Deselect All clears it.
+    // Filling and Select All are updates that have ended; Select All checks what Deselect clears.
     EXPECT_TRUE(list.Redrawing());
     this->window_->Click(IDC_SELECT_ALL);
     EXPECT_TRUE(list.Redrawing());
@@ -182,8 +172,7 @@ TYPED_TEST(DriverList, SortingByAColumnKeepsEachRowOnItsModelRow) {
     this->ExpectAgreement();
 }
 
-// A chosen file becomes a checked user row at the end; a name already listed and a cancelled
-// dialog add nothing; a full user table refuses the add before a file is chosen.
+// A listed name, a cancelled dialog and a full user table (before the dialog) add no row.
 TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFull) {
     this->Open();
     auto& files = this->harness_.Sheet().FileDialog();
@@ -226,10 +215,8 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFul
 class DriverPage : public DriverList<DriverPageKind> {};
 
 TEST_F(DriverPage, DisplayDriversShowNoStartupAndStoreTwoWhenChecked) {
-    DriverEntry display;
-    display.path = "vga.dll";
-    display.startType = -1;
-    ASSERT_TRUE(model_.displayDrivers.Append(display));
+    AddRow(model_.displayDrivers, "vga.dll", 0);
+    model_.displayDrivers[0].startType = -1;
     Open();
     int row = Row("VGA.DLL");
     EXPECT_EQ("???", list_->GetItemText(row, 3, 255));

@@ -1,11 +1,9 @@
-// The pages of scalar settings (general, memory tracking, advanced): what their controls show of
-// the values they hold, and what the user's clicks and texts make of the values.
+// The scalar settings pages (general, memory tracking, advanced): their controls and values.
 #include "pages/advanced_settings_page.h"
 #include "pages/general_settings_page.h"
 #include "pages/memory_track_page.h"
 
 #include "doubles/headless/memory_edit.h"
-#include "res/resource.h"
 #include "res/string_table.h"
 #include "support/page_harness.h"
 
@@ -65,8 +63,7 @@ TEST(GeneralPage, ClickedButtonsSetTheirValuesAndLaterSettersLeaveTheButtons) {
     EXPECT_NE(kChecked, window.Button(IDC_START_DISABLED).GetCheck());
     page.SetStart(3);
     EXPECT_EQ(kChecked, window.Button(IDC_START_BOOT).GetCheck());
-    // A click that leaves its button unchecked is handled and changes nothing; one on another
-    // control is not the page's.
+    // A click leaving its button unchecked changes nothing; one on another control is not handled.
     window.Button(IDC_START_BOOT).SetCheck(platform::kUnchecked);
     EXPECT_TRUE(page.OnButtonClicked(IDC_START_BOOT));
     EXPECT_EQ(3u, page.GetStart());
@@ -124,30 +121,17 @@ TEST_F(MemoryPage, TrackingCheckBoxEnablesTheListAndKeepsTheCount) {
     EXPECT_EQ(32u, page_.GetNumGuardBytes());
 }
 
-// How a typed text reads: the event buffer size in decimal, the stack threshold in hexadecimal,
-// an empty text as 1024.
-struct TextCase {
-    uint32_t (*parse)(const std::string&);
-    const char* text;
-    uint32_t value;
-};
-
-class EditText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(EditText, ParsesAsStrtoulOfItsBase) {
-    EXPECT_EQ(GetParam().value, GetParam().parse(GetParam().text)) << GetParam().text;
+// Typed texts: the event buffer size in decimal, the stack threshold in hex, empty as 1024.
+TEST(EditText, ParsesAsStrtoulOfItsBase) {
+    const std::pair<const char*, uint32_t> memUsage[] = {
+        {"", 1024}, {"1023", 1023}, {"abc", 0}, {"2048KB", 2048}, {"-1", 0xFFFFFFFF}, {"0x800", 0}};
+    for (auto [text, value] : memUsage)
+        EXPECT_EQ(value, ParseMemUsage(text)) << text;
+    const std::pair<const char*, uint32_t> stackThreshold[] = {
+        {"", 0x400}, {"400", 0x400}, {"0x400", 0x400}, {"1024", 0x1024}, {"xyz", 0}};
+    for (auto [text, value] : stackThreshold)
+        EXPECT_EQ(value, ParseStackThreshold(text)) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EditText,
-    ::testing::Values(TextCase{ParseMemUsage, "", 1024}, TextCase{ParseMemUsage, "1023", 1023},
-                      TextCase{ParseMemUsage, "abc", 0}, TextCase{ParseMemUsage, "2048KB", 2048},
-                      TextCase{ParseMemUsage, "-1", 0xFFFFFFFF},
-                      TextCase{ParseMemUsage, "0x800", 0}, TextCase{ParseStackThreshold, "", 0x400},
-                      TextCase{ParseStackThreshold, "400", 0x400},
-                      TextCase{ParseStackThreshold, "0x400", 0x400},
-                      TextCase{ParseStackThreshold, "1024", 0x1024},
-                      TextCase{ParseStackThreshold, "xyz", 0}));
 
 class AdvancedPage : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
-// Opens pages of the settings sheet one at a time, without the sheet: each page gets a window
-// from the headless front end's sheet window, as the sheet's initialisation would make it, and
-// the test acts on that window's controls as the user.
+// Opens settings pages one at a time in the headless sheet window, as the sheet would, for
+// tests acting on their controls as the user.
 #pragma once
 
 #include "doubles/headless/headless_sheet_window.h"

@@ -1,7 +1,5 @@
-// The embedded target's drivers and display drivers, read through the host's table, and the
-// display-driver list recorded locally for the host.
+// The target's drivers and display drivers read through the host, and the list kept locally.
 #include "doubles/memory_registry.h"
-#include "model/config_model.h"
 #include "support/model_reset.h"
 #include "target/target_drivers.h"
 #include "test_host.h"
@@ -134,8 +132,7 @@ TEST_F(TargetDrivers, OddValuesAreReadWholeOrCountAsMissing) {
 }
 
 TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSizeUnit) {
-    // A host counting bytes is offered 8193 of them, one counting characters 8193 characters;
-    // the text's terminator must fit too.
+    // A host is offered 8193 bytes, or characters if it counts those; the terminator must fit.
     const std::tuple<bool, size_t, bool> cases[] = {
         {false, 4095, true}, {false, 4096, false}, {true, 8192, true}, {true, 8193, false}};
     Service("Long", 1, 3);

@@ -1,16 +1,12 @@
 // Saving to and loading from the embedded target: the checker's service key and settings.
 #include "target/target_store.h"
 
-#include "platform/file_system.h"
 #include "platform/system_info.h"
-#include "stores/registry_store.h"
 #include "support/store_fixture.h"
 #include "target/target_drivers.h"
 #include "target/target_key.h"
 #include "target/target_service_key.h"
 #include "test_host.h"
-
-#include <gtest/gtest.h>
 
 #include <numeric>
 
@@ -18,19 +14,17 @@ namespace {
 
 using namespace kelvd;
 using kelvd::test::Dword;
-
-std::string Utf16(const std::string& text) {
-    const TargetString units = Widen(text);
-    return std::string(reinterpret_cast<const char*>(units.c_str()),
-                       (units.size() + 1) * sizeof(KelvdTargetChar));
-}
+using kelvd::test::TestHost;
+using platform::reg::kMoreData;
+using platform::reg::kSuccess;
 
 struct ServiceKeyCase {
     const char* name;
     uint32_t version;
     bool sizesInCharacters;
     uint32_t start; // found in the key; 0 when none is there
-    std::string group;
+    const char* group;
+    size_t padding = 0; // zero bytes after the group's terminator
 };
 
 class TargetServiceKey : public ::testing::TestWithParam<ServiceKeyCase> {};
@@ -39,7 +33,7 @@ TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName)
     platform::FixedSystemInfo system;
     system.facts.version = GetParam().version;
     platform::ScopedSystemInfo scoped(system);
-    test::TestHost host;
+    TestHost host;
     host.sizesInCharacters = GetParam().sizesInCharacters;
     if (GetParam().start)
         host.PutDword(kTargetServiceKey, "Start", GetParam().start);
@@ -47,7 +41,8 @@ TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName)
     for (const char* name : {"Type", "ErrorControl", "Tag"})
         EXPECT_EQ(Dword(1), host.Bytes(kTargetServiceKey, name)) << name;
     EXPECT_EQ(Dword(GetParam().start), host.Bytes(kTargetServiceKey, "Start"));
-    EXPECT_EQ(GetParam().group, host.Bytes(kTargetServiceKey, "Group"));
+    EXPECT_EQ(TestHost::Utf16(GetParam().group) + std::string(GetParam().padding, '\0'),
+              host.Bytes(kTargetServiceKey, "Group"));
     EXPECT_EQ(0u, host.registry().OpenHandleCount());
 }
 
@@ -55,12 +50,11 @@ const uint32_t kWindows2000 = platform::SystemFacts().version;
 
 INSTANTIATE_TEST_SUITE_P(
     Hosts, TargetServiceKey,
-    ::testing::Values(
-        ServiceKeyCase{"Windows2000", kWindows2000, false, 0, Utf16("Boot Bus Extender")},
-        ServiceKeyCase{"Nt4WithAStart", 0x05650004, false, 3, Utf16("System Bus Extender")},
-        // a host counting characters gets the name terminated and no more
-        ServiceKeyCase{"SizesInCharacters", kWindows2000, true, 0,
-                       Utf16("Boot Bus Extender") + std::string(36, '\0')}),
+    ::testing::Values(ServiceKeyCase{"Windows2000", kWindows2000, false, 0, "Boot Bus Extender"},
+                      ServiceKeyCase{"Nt4WithAStart", 0x05650004, false, 3, "System Bus Extender"},
+                      // a host counting characters gets the name terminated and no more
+                      ServiceKeyCase{"SizesInCharacters", kWindows2000, true, 0,
+                                     "Boot Bus Extender", 36}),
     [](const auto& info) { return info.param.name; });
 
 class TargetStore : public test::StoreFixture {
@@ -73,7 +67,7 @@ protected:
     // A value of the target's checker key: its bytes, or "(none)".
     std::string Value(const char* name) { return host_.Bytes(kTargetServiceKey, name); }
 
-    test::TestHost host_;
+    TestHost host_;
 };
 
 TEST_F(TargetStore, SavedSettingsButStartAndTheHookStateLoadBack) {
@@ -127,12 +121,10 @@ TEST_F(TargetStore, ListsLongerThanTheFirstBufferReadBackWhole) {
     EXPECT_EQ(1u, model_.drivers[255].checkState);
 }
 
-// Hosts that misbehave in one way each. The target holds a driver service and the checker's
-// MemUsage and Driver values; enumerating, loading and saving through the host read and write
-// only what it answers soundly.
+// Hosts that misbehave in one way each, over a target with a driver service and checker values.
 struct Misbehaviour {
     const char* name;
-    void (*apply)(TargetRegistry& host, test::TestHost& target);
+    void (*apply)(TargetRegistry& host, TestHost& target);
     size_t drivers; // the services enumerated
     bool loads, saves;
 };
@@ -150,25 +142,24 @@ int32_t KELVD_TARGET_API Lie(KelvdTargetKey key, const KelvdTargetChar* name, ui
     *size = kSize;
     return kResult;
 }
-template <uint32_t kSize, int32_t kResult> void Lying(TargetRegistry& host, test::TestHost&) {
+template <uint32_t kSize, int32_t kResult> void Lying(TargetRegistry& host, TestHost&) {
     host.QueryValue = &Lie<kSize, kResult>;
 }
-void Honest(TargetRegistry&, test::TestHost&) {}
-void WithoutFunctions(TargetRegistry& host, test::TestHost&) {
+void Honest(TargetRegistry&, TestHost&) {}
+void WithoutFunctions(TargetRegistry& host, TestHost&) {
     host = TargetRegistry{};
 }
-// Names the services' second key (the checker's, no driver) for every index below the last a
-// walk may ask for, and their first (a driver) from there on.
+// Names the checker's key (no driver) below the last index a walk may ask for, a driver from it.
 int32_t KELVD_TARGET_API Endless(KelvdTargetKey key, uint32_t index, KelvdTargetChar* name,
                                  uint32_t* length, uint32_t* reserved, KelvdTargetChar* keyClass,
                                  uint32_t* classLength, KelvdTargetFileTime* written) {
     return honest->EnumKey(key, index < 65535 ? 1 : 0, name, length, reserved, keyClass,
                            classLength, written);
 }
-void EndlessServiceKeys(TargetRegistry& host, test::TestHost&) {
+void EndlessServiceKeys(TargetRegistry& host, TestHost&) {
     host.EnumKey = &Endless;
 }
-void LockedCheckerKey(TargetRegistry&, test::TestHost& target) {
+void LockedCheckerKey(TargetRegistry&, TestHost& target) {
     target.registry().SetReadOnly(kTargetServiceKey, true);
 }
 
@@ -191,27 +182,23 @@ TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     Hold({4096, 0x800, 2, 3, 32, 0});
     SaveToTarget(host, settings_);
     EXPECT_EQ(Dword(GetParam().saves ? 4096 : 0x2000), Value("MemUsage"));
-    std::string hookState;
-    EXPECT_EQ(GetParam().saves,
-              platform::ReadWholeFile(dir_.File("hookstate.dat"), platform::OpenMode::ReadBinary,
-                                      &hookState));
+    EXPECT_EQ(GetParam().saves, FileExists("hookstate.dat"));
     EXPECT_EQ(0u, host_.registry().OpenHandleCount());
 }
 
 // A list's first buffer is 8192 bytes: one byte beyond it is already too many.
 INSTANTIATE_TEST_SUITE_P(
     Hosts, MisbehavingHost,
-    ::testing::Values(
-        Misbehaviour{"Honest", Honest, 1, true, true},
-        Misbehaviour{"WithoutFunctions", WithoutFunctions, 0, false, false},
-        Misbehaviour{"EndlessServiceKeys", EndlessServiceKeys, 1, true, true},
-        Misbehaviour{"LockedCheckerKey", LockedCheckerKey, 1, true, false},
-        Misbehaviour{"SizeBeyondTheBufferOnSuccess", Lying<8193, platform::reg::kSuccess>, 0, false,
-                     true},
-        Misbehaviour{"HugeSizeNeeded", Lying<0xFFFFFFFF, platform::reg::kMoreData>, 0, false, true},
-        Misbehaviour{"SizeBeyondOneMebibyteNeeded", Lying<(1 << 20) + 1, platform::reg::kMoreData>,
-                     0, false, true},
-        Misbehaviour{"ShortSizeNeeded", Lying<2, platform::reg::kMoreData>, 0, false, true}),
+    ::testing::Values(Misbehaviour{"Honest", Honest, 1, true, true},
+                      Misbehaviour{"WithoutFunctions", WithoutFunctions, 0, false, false},
+                      Misbehaviour{"EndlessServiceKeys", EndlessServiceKeys, 1, true, true},
+                      Misbehaviour{"LockedCheckerKey", LockedCheckerKey, 1, true, false},
+                      Misbehaviour{"SizeBeyondTheBufferOnSuccess", Lying<8193, kSuccess>, 0, false,
+                                   true},
+                      Misbehaviour{"HugeSizeNeeded", Lying<0xFFFFFFFF, kMoreData>, 0, false, true},
+                      Misbehaviour{"SizeBeyondOneMebibyteNeeded", Lying<(1 << 20) + 1, kMoreData>,
+                                   0, false, true},
+                      Misbehaviour{"ShortSizeNeeded", Lying<2, kMoreData>, 0, false, true}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

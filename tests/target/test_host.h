@@ -1,14 +1,9 @@
-// A host's TargetRegistry over an in-memory target, with helpers to fill and read its registry
-// as the host holds it, and a way to misbehave as a careless host might.
+// A host's TargetRegistry over an in-memory target, with helpers to fill and read its registry.
 #pragma once
 
 #include "doubles/memory_target.h"
 #include "support/registry_fixture.h"
 #include "target/target_text.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace kelvd::test {
 
@@ -24,8 +19,7 @@ public:
     TargetRegistry* table() { return &table_; }
     platform::MemoryRegistry& registry() { return target_.registry(); }
 
-    // A value as the host's registry holds it: raw bytes, a number, UTF-16 text (with its
-    // terminator unless told otherwise).
+    // A value as the host holds it: raw bytes, a number, UTF-16 text (terminated unless told).
     void PutBytes(const std::string& key, const char* name, uint32_t type,
                   const std::string& bytes) {
         platform::RegKey handle = 0;
@@ -40,10 +34,12 @@ public:
     }
     void PutText(const std::string& key, const char* name, const std::string& text,
                  uint32_t type = 1, bool terminated = true) {
+        PutBytes(key, name, type, Utf16(text, terminated));
+    }
+    static std::string Utf16(const std::string& text, bool terminated = true) {
         const TargetString units = Widen(text);
-        PutBytes(key, name, type,
-                 std::string(reinterpret_cast<const char*>(units.c_str()),
-                             (units.size() + (terminated ? 1 : 0)) * sizeof(KelvdTargetChar)));
+        return std::string(reinterpret_cast<const char*>(units.c_str()),
+                           (units.size() + (terminated ? 1 : 0)) * sizeof(KelvdTargetChar));
     }
     // The raw bytes of a value, or "(none)".
     std::string Bytes(const std::string& key, const char* name) {
@@ -59,8 +55,7 @@ public:
         return found ? bytes.substr(0, size) : "(none)";
     }
 
-    // Takes every string size for characters, and answers a string query with the size
-    // 0xFFFFFFFF.
+    // Takes string sizes for characters, and answers string queries with the size 0xFFFFFFFF.
     bool sizesInCharacters = false;
 
 private:
