@@ -201,4 +201,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Misbehaviour{"ShortSizeNeeded", Lying<2, kMoreData>, 0, false, true}),
     [](const auto& info) { return info.param.name; });
 
+// A list that needs exactly the most a list may take, 1 MiB, is still read.
+TEST_F(TargetStore, ListNeedingTheLargestSizeIsRead) {
+    host_.PutBytes(kTargetServiceKey, "Driver", platform::reg::kBinary, {"a.sys\0\2\0", 8});
+    honest = host_.table();
+    TargetRegistry host = *honest;
+    host.QueryValue = &Lie<1 << 20, kMoreData>;
+    AddRow(model_.drivers, "a.sys", 1);
+    Take(LoadFromTarget(host));
+    EXPECT_EQ(2u, model_.drivers[0].checkState);
+}
+
 } // namespace
