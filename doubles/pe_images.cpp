@@ -171,9 +171,9 @@ ImageBytes CrowdedVersionImage(uint32_t names) {
     entries.emplace_back(1, 0x80000000 | kLanguages);
     PutDirectory(resources, kNames, entries);
     PutDirectory(resources, kLanguages, {{kFirstLanguage, kData}});
-    PutLittleEndian(resources, kData, kSectionRva + kBlock);
-    PutLittleEndian(resources, kData + 4, uint32_t(Tiny().size()));
     const ImageBytes tiny = Tiny();
+    PutLittleEndian(resources, kData, kSectionRva + kBlock);
+    PutLittleEndian(resources, kData + 4, uint32_t(tiny.size()));
     resources.resize(kBlock);
     resources.insert(resources.end(), tiny.begin(), tiny.end());
     return ResourceImage(resources, true);

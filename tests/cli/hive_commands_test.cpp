@@ -37,13 +37,13 @@ class HiveCommands : public kelvcfg::test::OfflineHive,
 
 TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
     const HiveCommand& command = GetParam();
-    const std::string hive = Bytes(HivePath()), hookState = Bytes(Native("hookstate.dat"));
+    const std::string hive = FileText("SYSTEM"), hookState = FileText("hookstate.dat");
     std::vector<std::string> args = {"--hive", HivePath()};
     args.insert(args.end(), command.args.begin(), command.args.end());
     args.push_back("--dry-run");
     ASSERT_EQ(0, Kelvcfg(args)) << err_;
-    EXPECT_EQ(hive, Bytes(HivePath()));
-    EXPECT_EQ(hookState, Bytes(Native("hookstate.dat")));
+    EXPECT_EQ(hive, FileText("SYSTEM"));
+    EXPECT_EQ(hookState, FileText("hookstate.dat"));
     const std::string dryRun = out_;
 
     args.pop_back();
@@ -52,7 +52,7 @@ TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
     StoreReference(command.edit, command.args[0].rfind("select-", 0) == 0);
     const std::vector<kelvcfg::test::Value> expected = TargetValues();
     EXPECT_EQ(expected, HiveValues());
-    EXPECT_EQ(Bytes(Native("reference/hookstate.dat")), Bytes(Native("hookstate.dat")));
+    EXPECT_EQ(FileText("reference\\hookstate.dat"), FileText("hookstate.dat"));
     for (const auto& [name, type, data] : expected)
         EXPECT_NE(std::string::npos, dryRun.find("  " + name + "  ")) << name;
     EXPECT_NE(std::string::npos, dryRun.find("hookstate.dat"));
@@ -122,7 +122,7 @@ TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
 
 TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "export-farhand", Native("KVConfig.Reg")}));
-    const std::string exported = Bytes(Native("KVConfig.Reg"));
+    const std::string exported = FileText("KVConfig.Reg");
     EXPECT_EQ(0u, exported.find("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet"));
     EXPECT_NE(std::string::npos, exported.find("\"Driver\"=hex:41,74,64,69,73,6b,00,00"));
 }

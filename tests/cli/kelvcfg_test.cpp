@@ -29,14 +29,14 @@ class KelvcfgExits : public kelvcfg::test::OfflineHive {
 protected:
     // Runs every refusal against the hive and checks that it changed nothing.
     void ExpectRefusals(const std::vector<Refusal>& refusals, bool suite = true) {
-        const std::string hive = Bytes(HivePath());
+        const std::string hive = FileText("SYSTEM");
         for (const Refusal& refusal : refusals) {
             std::vector<std::string> args = {"--hive", HivePath()};
             args.insert(args.end(), refusal.args.begin(), refusal.args.end());
             EXPECT_EQ(refusal.code, Kelvcfg(args, suite)) << refusal.args[0];
             EXPECT_NE(std::string::npos, err_.find(refusal.error)) << err_;
             EXPECT_EQ(1, std::count(err_.begin(), err_.end(), '\n')) << err_;
-            EXPECT_EQ(hive, Bytes(HivePath())) << refusal.args[0];
+            EXPECT_EQ(hive, FileText("SYSTEM")) << refusal.args[0];
         }
     }
 };
@@ -65,15 +65,15 @@ TEST_F(KelvcfgExits, EveryCodeWithItsOneLineAndNothingWritten) {
 }
 
 TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
-    std::string damaged = Bytes(HivePath());
+    std::string damaged = FileText("SYSTEM");
     damaged[0] = 'x';
-    std::string shortened = Bytes(HivePath()).substr(0, 5000);
-    std::string noSelect = Bytes(HivePath());
+    std::string shortened = FileText("SYSTEM").substr(0, 5000);
+    std::string noSelect = FileText("SYSTEM");
     ASSERT_NE(std::string::npos, noSelect.find("Select"));
     noSelect.replace(noSelect.find("Select"), 6, "Selekt"); // the key's name, not the value's
     // Select\Current of type REG_BINARY, and Current 2 with no ControlSet002 (the type and the
     // inline data of its value record).
-    std::string binaryCurrent = Bytes(HivePath());
+    std::string binaryCurrent = FileText("SYSTEM");
     size_t current = binaryCurrent.find("Current");
     while (current != std::string::npos && binaryCurrent.compare(current - 20, 2, "vk") != 0)
         current = binaryCurrent.find("Current", current + 1);
@@ -99,11 +99,11 @@ TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
     ExpectRefusals({{{"set", "DRPopup=1"}, 5, "read-only"}});
     EXPECT_EQ(0, Kelvcfg({"--hive", HivePath(), "save", Native("a.kwt")})) << err_;
     ASSERT_EQ(0, ::chmod(Native("a.kwt").c_str(), 0444));
-    const std::string saved = Bytes(Native("a.kwt"));
+    const std::string saved = FileText("a.kwt");
     EXPECT_EQ(0, Kelvcfg({"--config", Native("a.kwt"), "show"})) << err_;
     EXPECT_EQ(5, Kelvcfg({"--config", Native("a.kwt"), "select-none"}));
     EXPECT_EQ(5, Kelvcfg({"--hive", HivePath(), "save", Native("a.kwt")}));
-    EXPECT_EQ(saved, Bytes(Native("a.kwt")));
+    EXPECT_EQ(saved, FileText("a.kwt"));
 }
 
 // Every driver (not the service that is no driver, nor the checker's own), byte for byte.

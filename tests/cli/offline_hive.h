@@ -21,8 +21,6 @@
 #include "target/target_text.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -46,7 +44,7 @@ protected:
             hive->Commit();
         }
         FillServices(*target_.table());
-        std::filesystem::create_directory(Native("reference"));
+        kelvd::test::TempDir::MakeDirectories(dir_.File("reference"));
         for (const std::string dir : {"", "reference\\"}) {
             ASSERT_TRUE(platform::WriteWholeFile(dir_.File(dir + "KELVD.API"),
                                                  "1A2B\n2\n"
@@ -61,9 +59,7 @@ protected:
 
     // A path of the test's directory as Linux spells it.
     std::string Native(const std::string& name) const {
-        std::string path = dir_.File(name);
-        std::replace(path.begin(), path.end(), '\\', '/');
-        return path;
+        return kelvd::test::TempDir::NativePath(dir_.File(name));
     }
     std::string HivePath() const { return Native("SYSTEM"); }
 
@@ -132,11 +128,6 @@ protected:
         edit(settings);
         kelvd::StoreConfiguration(kelvd::kEmbeddedTarget, target_.table(), settings, 0);
         kelvd::ReleaseModel();
-    }
-
-    std::string Bytes(const std::string& path) const {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
     std::string out_, err_;

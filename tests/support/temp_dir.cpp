@@ -14,14 +14,12 @@ namespace kelvd::test {
 
 namespace fs = std::filesystem;
 
-namespace {
 // Backslash-joined names are directory separators on Windows and in the substitute file layer,
 // so the directory is named with the separator the library itself uses, and respelt here.
-fs::path NativePath(std::string text) {
-    std::replace(text.begin(), text.end(), '\\', '/');
-    return text;
+std::string TempDir::NativePath(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
-} // namespace
 
 TempDir::TempDir() {
     static std::atomic<unsigned> serial{0};

@@ -20,6 +20,8 @@ public:
 
     // Makes the directory of the library's spelling path, with its parents.
     static void MakeDirectories(const std::string& path);
+    // A path of the library's spelling as the build machine's own calls take it.
+    static std::string NativePath(std::string path);
     // The names of the files in the directory of the library's spelling path, sorted.
     static std::vector<std::string> FileNames(const std::string& path);
 
