@@ -33,8 +33,7 @@ struct RecordedHelp final : platform::HelpViewer {
     std::vector<std::string> shown;
 };
 
-class EntryPoints : public test::SheetFixture {
-protected:
+struct EntryPoints : test::SheetFixture {
     // Whether the listed driver is stored with state.
     bool StoredDriverState(char state) const {
         return StoredStates().find(DriverName() + "\0"s + state) != std::string::npos;

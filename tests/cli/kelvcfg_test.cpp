@@ -25,8 +25,7 @@ struct Refusal {
     std::string error; // a part of the one line on stderr
 };
 
-class KelvcfgExits : public kelvcfg::test::OfflineHive {
-protected:
+struct KelvcfgExits : kelvcfg::test::OfflineHive {
     // Runs every refusal against the hive and checks that it changed nothing.
     void ExpectRefusals(const std::vector<Refusal>& refusals, bool suite = true) {
         const std::string hive = FileText("SYSTEM");

@@ -33,8 +33,7 @@ struct NotedLoads final : platform::DynamicLibraries {
     platform::DynamicLibraries& base = platform::dynamicLibraries();
 };
 
-class LocalMachine : public kelvd::test::SheetFixture {
-protected:
+struct LocalMachine : kelvd::test::SheetFixture {
     // What the platform's local store and the hook-state file hold: the checker's key value by
     // value (NT), or KELVDVXD.CFG and system.ini (Windows 9x).
     std::string Stored() {

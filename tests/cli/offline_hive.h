@@ -32,8 +32,7 @@ namespace kelvcfg::test {
 // A value: its name, type and data.
 using Value = std::tuple<std::string, uint32_t, std::string>;
 
-class OfflineHive : public kelvd::test::StoreFixture {
-protected:
+struct OfflineHive : kelvd::test::StoreFixture {
     void SetUp() override {
         StoreFixture::SetUp();
         ASSERT_TRUE(platform::WriteSystemHive(HivePath()));

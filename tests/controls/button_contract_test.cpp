@@ -5,8 +5,7 @@ namespace {
 
 using namespace kelvd::test;
 
-class ButtonContract : public ControlContract {
-protected:
+struct ButtonContract : ControlContract {
     // The buttons' check states, "1" for checked.
     std::function<std::string()> Checks(std::vector<int> buttons) {
         return [this, buttons] {

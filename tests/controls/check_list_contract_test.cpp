@@ -5,8 +5,7 @@ namespace {
 
 using namespace kelvd::test;
 
-class CheckListContract : public ControlContract {
-protected:
+struct CheckListContract : ControlContract {
     // Categories Memory (mixed, selected), Io (checked) and Sync; events E0 (checked) to E3.
     void SetUp() override {
         Open({IDD_SELECT_EVENTS});

@@ -8,8 +8,7 @@ namespace kelvd::test {
 
 namespace {
 
-class HeadlessBench final : public FrontEndBench {
-public:
+struct HeadlessBench final : FrontEndBench {
     static std::unique_ptr<FrontEndBench> Make() { return std::make_unique<HeadlessBench>(); }
     platform::SheetWindow& Open(platform::SheetHost& host) override {
         sheet_ = std::make_unique<platform::HeadlessSheetWindow>(

@@ -34,8 +34,7 @@ std::string BenchName(const ::testing::TestParamInfo<MakeBench>& info);
 
 using Says = std::vector<std::string>;
 
-class ControlContract : public ::testing::TestWithParam<MakeBench>, private platform::SheetHost {
-protected:
+struct ControlContract : ::testing::TestWithParam<MakeBench>, private platform::SheetHost {
     // Opens the sheet with a page of each template, the first one shown.
     void Open(std::initializer_list<uint32_t> templates) {
         templates_ = templates;

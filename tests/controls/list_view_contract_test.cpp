@@ -5,8 +5,7 @@ namespace {
 
 using namespace kelvd::test;
 
-class ListViewContract : public ControlContract {
-protected:
+struct ListViewContract : ControlContract {
     // Rows A.SYS to D.SYS, B checked, none selected.
     void SetUp() override {
         Open({IDD_SELECT_DRIVERS});

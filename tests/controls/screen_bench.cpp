@@ -15,8 +15,7 @@ constexpr platform::SheetLayout kLayout = {IDD_SETTINGS_SHEET, IDC_PAGE_TREE, ID
                                            IDC_PAGE_PLACEHOLDER};
 
 // The sheet as a modeless dialog of the test program's own templates, in the foreground.
-class ScreenBench final : public FrontEndBench {
-public:
+struct ScreenBench final : FrontEndBench {
     ~ScreenBench() override {
         if (sheet_)
             DestroyWindow(sheet_->Window());

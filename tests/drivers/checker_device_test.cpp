@@ -14,8 +14,7 @@ using namespace kelvd;
 constexpr const char* kFirstDevice = "\\\\.\\KELVD";
 constexpr const char* kSecondDevice = "\\\\.\\KELVD.VXD";
 
-class CheckerDevice : public ::testing::Test {
-protected:
+struct CheckerDevice : ::testing::Test {
     void TearDown() override {
         CloseCheckerDevice();
         EXPECT_EQ(0u, services_.OpenHandleCount());
@@ -109,8 +108,7 @@ std::vector<std::string> Names(const DriverTable<256>& table) {
     return test::Paths(table);
 }
 
-class Win9xLists : public CheckerDevice {
-protected:
+struct Win9xLists : CheckerDevice {
     static uint32_t ModuleAt(uint32_t i) { return 0xC1000000 + 64 * i; } // name 32 bytes on
     static uint32_t BlockAt(uint32_t i) { return 0xC3000000 + 128 * i; }
     void SetUp() override {

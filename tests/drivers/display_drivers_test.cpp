@@ -24,8 +24,7 @@ std::vector<std::string> Column(std::string DriverEntry::*field) {
     return values;
 }
 
-class DisplayDrivers : public test::RegistryFixture {
-protected:
+struct DisplayDrivers : test::RegistryFixture {
     void SetUp() override { test::ResetModel(); }
     void TearDown() override { test::ResetModel(); }
 
@@ -59,8 +58,7 @@ TEST_F(DisplayDrivers, EveryDeviceUpToTheFirstMissingValueGivesItsFirstDriver) {
               Column(&DriverEntry::description));
 }
 
-class PrinterDrivers : public DisplayDrivers {
-protected:
+struct PrinterDrivers : DisplayDrivers {
     static void Printer(const char* version, const char* model, const char* file) {
         const std::string key = std::string(kPrinters) + "\\Drivers\\" + version + "\\" + model;
         PutString(key.c_str(), file ? "Driver" : "Configuration File", file ? file : "x");

@@ -22,8 +22,7 @@ struct Applet {
     int freed;
 };
 
-class ControlPanel : public ::testing::TestWithParam<Applet>, public platform::DynamicLibraries {
-protected:
+struct ControlPanel : ::testing::TestWithParam<Applet>, platform::DynamicLibraries {
     platform::LibraryHandle Load(const char* name) override {
         EXPECT_STREQ("FLine.cpl", name);
         return GetParam().loads ? 0x5000 : 0;
@@ -86,8 +85,7 @@ std::string Entries(const std::vector<std::string>& entries) {
     return text + '\0';
 }
 
-class SystemIni : public ::testing::TestWithParam<Update>, public platform::ProfileSections {
-protected:
+struct SystemIni : ::testing::TestWithParam<Update>, platform::ProfileSections {
     bool Read(const char* name, const char* file, std::string* entries) override {
         EXPECT_STREQ("386Enh", name);
         EXPECT_STREQ("system.ini", file);

@@ -29,8 +29,7 @@ struct Service {
     std::string description;
 };
 
-class ServiceDriverRow : public test::ModelFixture, public ::testing::WithParamInterface<Service> {
-protected:
+struct ServiceDriverRow : test::ModelFixture, ::testing::WithParamInterface<Service> {
     FixedSystemInfo system_{test::TestSystemFacts()};
     ScopedSystemInfo scoped_{system_};
 };
@@ -76,8 +75,7 @@ TEST(DriverDescription, OfAnImageWithoutVersionResourceIsEmpty) {
 }
 
 // A service manager whose enumeration a test scripts; it has no configurations.
-class ScriptedServices final : public ServiceManager {
-public:
+struct ScriptedServices final : ServiceManager {
     ScHandle OpenManager(const char*, const char*, uint32_t) override { return 1; }
     ScHandle Create(ScHandle, const NewService&) override { return 0; }
     ScHandle Open(ScHandle, const char*, uint32_t) override { return ++opens + 1; }
@@ -116,8 +114,7 @@ uint32_t Deliver(EnumServiceStatus* services, std::initializer_list<const char*>
     return count;
 }
 
-class MisbehavingServices : public test::ModelFixture {
-protected:
+struct MisbehavingServices : test::ModelFixture {
     ScriptedServices services_;
     ScopedServiceManager scoped_{services_};
 };

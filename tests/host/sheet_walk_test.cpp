@@ -98,8 +98,7 @@ INT_PTR ShowStandIn() {
     return DialogBoxIndirectParamA(library, sheetTemplate, nullptr, StandInSheet, 0);
 }
 
-class SheetWalkTest : public testing::Test {
-protected:
+struct SheetWalkTest : testing::Test {
     void SetUp() override { standIn = StandIn{}; }
 
     kelvd::test::TempDir dir_;

@@ -70,8 +70,7 @@ TEST(GeneralPage, ClickedButtonsSetTheirValuesAndLaterSettersLeaveTheButtons) {
     EXPECT_FALSE(page.OnButtonClicked(IDC_MEMORY_TRACKING));
 }
 
-class MemoryPage : public ::testing::Test {
-protected:
+struct MemoryPage : ::testing::Test {
     platform::HeadlessDialogWindow& Open(uint32_t trackingOn, uint32_t guardBytes) {
         page_.SetMemTrackingOn(trackingOn);
         page_.SetNumGuardBytes(guardBytes);
@@ -133,8 +132,7 @@ TEST(EditText, ParsesAsStrtoulOfItsBase) {
         EXPECT_EQ(value, ParseStackThreshold(text)) << text;
 }
 
-class AdvancedPage : public ::testing::Test {
-protected:
+struct AdvancedPage : ::testing::Test {
     void SetUp() override { page_.AttachEdits(&stackThreshold_, &memUsage_); }
     uint32_t Validate(const char* memUsage, const char* stackThreshold) {
         memUsage_.SetText(memUsage);

@@ -14,8 +14,7 @@ using namespace platform;
 using kelvd::test::TempDir;
 
 // On the platform's file system, or on one in memory when the parameter is true.
-class FileContract : public ::testing::TestWithParam<bool> {
-protected:
+struct FileContract : ::testing::TestWithParam<bool> {
     FileContract() {
         if (GetParam())
             scope_.emplace(memory_);

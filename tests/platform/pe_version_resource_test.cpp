@@ -18,8 +18,7 @@ using namespace platform;
 const ImageBytes kTiny = VersionBlock({VersionText(u"FileDescription", u"Tiny")});
 
 // An image held in memory, read as a file, counting what is read.
-class CountingFile final : public File {
-public:
+struct CountingFile final : File {
     explicit CountingFile(const ImageBytes& bytes)
         : file_(std::string(bytes.begin(), bytes.end())) {}
     char* ReadLine(char*, int) override { return nullptr; }

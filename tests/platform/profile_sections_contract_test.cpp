@@ -11,8 +11,7 @@ namespace {
 
 using namespace platform;
 
-class ProfileContract : public ::testing::Test {
-protected:
+struct ProfileContract : ::testing::Test {
     std::string Read(const char* section) {
         std::string entries;
         EXPECT_TRUE(profileSections().Read(section, file_.c_str(), &entries));

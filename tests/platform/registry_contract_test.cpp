@@ -10,8 +10,7 @@ namespace {
 using namespace platform;
 using kelvd::test::RegistryFixture;
 
-class RegistryContract : public RegistryFixture {
-protected:
+struct RegistryContract : RegistryFixture {
     static std::string Sub(const char* name) { return std::string(kScratch) + "\\" + name; }
 
     KeyHandle key_;

@@ -9,8 +9,7 @@ namespace {
 
 using namespace platform;
 
-class RegistryServices : public ::testing::Test {
-protected:
+struct RegistryServices : ::testing::Test {
     void SetUp() override { manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess); }
 
     static void Service(const std::string& name, uint32_t type, uint32_t start = 3,

@@ -12,8 +12,7 @@ using namespace platform;
 using kelvd::test::FailingFileSystem;
 using kelvd::test::TempDir;
 
-class ReplacingFile : public ::testing::Test {
-protected:
+struct ReplacingFile : ::testing::Test {
     void SetUp() override { ASSERT_TRUE(WriteWholeFile(path_, "the good old content")); }
 
     // Read past any failing file system a test has installed.

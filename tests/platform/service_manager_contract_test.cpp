@@ -15,8 +15,7 @@ using namespace platform;
 // A service's error control that is not 0, so that it is seen to be kept.
 constexpr uint32_t kErrorNormal = 1;
 
-class ServiceManagerContract : public ::testing::Test {
-protected:
+struct ServiceManagerContract : ::testing::Test {
     void SetUp() override {
         manager_ = scm_.OpenManager(nullptr, nullptr, svc::kManagerAllAccess);
         ASSERT_NE(0u, manager_);

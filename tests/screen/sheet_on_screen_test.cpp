@@ -91,8 +91,7 @@ private:
     UINT_PTR timer_;
 };
 
-class SheetOnScreen : public SheetFixture {
-protected:
+struct SheetOnScreen : SheetFixture {
     SheetOnScreen() { AlsoClean(kPrinters); }
     void SetUp() override {
         SheetFixture::SetUp();

@@ -17,8 +17,7 @@ using namespace std::string_literals;
 constexpr WindowHandle kSheet = 0x1234;
 constexpr const char* kService = "System\\CurrentControlSet\\Services\\described";
 
-class ModelLoad : public test::StoreFixture {
-protected:
+struct ModelLoad : test::StoreFixture {
     void SetUp() override {
         StoreFixture::SetUp();
         test::WriteCatalogues(dir_);

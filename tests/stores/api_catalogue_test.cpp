@@ -15,8 +15,7 @@ const char* const kCatalogue =
     "1A2B\n2\nMemory\n2\n1\n17\nExAllocatePool\nExFreePool\nEmpty\n0\n0\n-4"
     "\n1\nVxD Memory\n1\n2\n3\n_HeapAllocate\n";
 
-class CatalogueParse : public test::StoreFixture {
-protected:
+struct CatalogueParse : test::StoreFixture {
     std::optional<uint32_t> Parse(const std::string& content, bool win9x = false) {
         std::string path = dir_.File("KELVD.API");
         EXPECT_TRUE(platform::WriteWholeFile(path, content));

@@ -45,8 +45,7 @@ std::string FileWith(uint32_t driverCount, const std::string& drivers, uint32_t 
     return bytes + drivers + api;
 }
 
-class ConfigFile : public test::StoreFixture {
-protected:
+struct ConfigFile : test::StoreFixture {
     std::string Saved() {
         SaveConfigFile(dir_.File("settings.kwt"), settings_);
         return FileText("settings.kwt");
@@ -177,8 +176,7 @@ TEST_F(ConfigFile, CategoriesAreFoundByNameIgnoringCaseApiTableFirstByIndexInThe
 }
 
 // Damaged files: each is read as far as it is safe, with the result stated.
-class DamagedConfigFile : public ConfigFile {
-protected:
+struct DamagedConfigFile : ConfigFile {
     void SetUp() override {
         ConfigFile::SetUp();
         AddRow(model_.drivers, "a.sys", 0);

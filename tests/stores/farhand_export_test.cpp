@@ -13,8 +13,7 @@ using namespace kelvd;
 
 constexpr platform::WindowHandle kSheet = 0x1234;
 
-class FarhandExport : public test::StoreFixture {
-protected:
+struct FarhandExport : test::StoreFixture {
     std::string Exported() {
         WriteExportRegFile(dir_.File("KVConfig.Reg"), settings_, kSheet);
         return FileText("KVConfig.Reg");

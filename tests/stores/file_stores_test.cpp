@@ -38,8 +38,7 @@ const FileStore kFileStores[] = {
     {"FarhandExport", "\\Farhand", "KVConfig.Reg", 511, false, SaveFarhand},
     {"FarhandExportWindows9x", "\\Farhand", "KELVDVXD.CFG", 511, true, SaveFarhand}};
 
-class FileStoreTest : public test::StoreFixture, public ::testing::WithParamInterface<FileStore> {
-protected:
+struct FileStoreTest : test::StoreFixture, ::testing::WithParamInterface<FileStore> {
     void SetUp() override {
         test::StoreFixture::SetUp();
         model_.isWin9x = GetParam().win9x;

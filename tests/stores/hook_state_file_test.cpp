@@ -10,8 +10,7 @@ namespace {
 
 using namespace kelvd;
 
-class HookStateFile : public test::StoreFixture {
-protected:
+struct HookStateFile : test::StoreFixture {
     void SetUp() override {
         test::StoreFixture::SetUp();
         InstallSuite();

@@ -32,8 +32,7 @@ DWORD ImportSilently(const std::string& file) {
     return exitCode;
 }
 
-class RegeditImport : public StoreFixture {
-protected:
+struct RegeditImport : StoreFixture {
     // The values both write, as (type, bytes): the settings and service entries, the categories
     // and the lists.
     static std::vector<std::pair<uint32_t, std::string>> Values() {

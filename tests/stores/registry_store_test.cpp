@@ -12,8 +12,7 @@ using namespace kelvd;
 using kelvd::test::Dword;
 using namespace std::string_literals;
 
-class RegistryStore : public test::StoreFixture {
-protected:
+struct RegistryStore : test::StoreFixture {
     static void PutBinary(const char* name, const std::string& bytes) {
         Put(kServiceKey, name, platform::reg::kBinary, bytes);
     }

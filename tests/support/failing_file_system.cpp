@@ -6,8 +6,7 @@ namespace kelvd::test {
 
 namespace {
 
-class FailingFile final : public platform::File {
-public:
+struct FailingFile final : platform::File {
     FailingFile(std::unique_ptr<platform::File> inner, FailingFileSystem& owner)
         : inner_(std::move(inner)), owner_(owner) {}
 

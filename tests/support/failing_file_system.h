@@ -9,8 +9,7 @@
 
 namespace kelvd::test {
 
-class FailingFileSystem final : public platform::FileSystem {
-public:
+struct FailingFileSystem final : platform::FileSystem {
     // Bytes that may still be written, over all files opened for writing.
     size_t writeBudget = std::numeric_limits<size_t>::max();
     bool failClose = false;

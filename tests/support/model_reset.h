@@ -27,8 +27,7 @@ template <class Table> std::vector<uint32_t> States(const Table& table) {
     return states;
 }
 
-class ModelFixture : public ::testing::Test {
-protected:
+struct ModelFixture : ::testing::Test {
     void SetUp() override { ResetModel(); }
     void TearDown() override { ResetModel(); }
 };

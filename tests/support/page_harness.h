@@ -9,8 +9,7 @@
 
 namespace kelvd::test {
 
-class PageHarness : private platform::SheetHost {
-public:
+struct PageHarness : private platform::SheetHost {
     PageHarness() : sheet_("", HeadlessTemplateOf, IDD_SETTINGS_SHEET, *this, desktop_) {}
 
     // Makes the page's window, binds its controls and initialises it.

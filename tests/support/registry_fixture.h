@@ -16,8 +16,7 @@ namespace kelvd::test {
 // The four little-endian bytes of value, as the stores write a DWORD.
 std::string Dword(uint32_t value);
 
-class RegistryFixture : public ::testing::Test {
-protected:
+struct RegistryFixture : ::testing::Test {
     // A key below HKEY_LOCAL_MACHINE that only the tests use.
     static constexpr const char* kScratch = "Software\\KelvdTest";
 

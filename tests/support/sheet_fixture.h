@@ -20,8 +20,7 @@ namespace kelvd::test {
 
 enum class Platform { Nt, Win9x };
 
-class SheetFixture : public StoreFixture, public ::testing::WithParamInterface<Platform> {
-protected:
+struct SheetFixture : StoreFixture, ::testing::WithParamInterface<Platform> {
     using Script = std::function<void(platform::HeadlessSheetWindow&)>;
 
     SheetFixture();

@@ -16,8 +16,7 @@
 
 namespace kelvd::test {
 
-class StoreFixture : public RegistryFixture {
-protected:
+struct StoreFixture : RegistryFixture {
     StoreFixture();
     void SetUp() override {
         RegistryFixture::SetUp();

@@ -12,8 +12,7 @@ const std::string kServices = "SYSTEM\\ControlSet001\\Services\\";
 constexpr const char* kLocalKey = "SOFTWARE\\Ostrand\\EmbeddedFL";
 
 // The host's own registry is one of the test's, where the host made the key.
-class TargetDrivers : public test::ModelFixture {
-protected:
+struct TargetDrivers : test::ModelFixture {
     void SetUp() override {
         ModelFixture::SetUp();
         ASSERT_TRUE(platform::KeyHandle().Create(platform::kLocalMachine, kLocalKey,

@@ -57,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Boot Bus Extender", 36}),
     [](const auto& info) { return info.param.name; });
 
-class TargetStore : public test::StoreFixture {
-protected:
+struct TargetStore : test::StoreFixture {
     void SetUp() override {
         StoreFixture::SetUp();
         InstallSuite();
