@@ -104,7 +104,7 @@ TEST_P(ListViewContract, SpaceIsReportedThenTheFocusedRowIsLeftSelectedAlone) {
     EXPECT_EQ("x- o- xs x-", Shown());
 }
 
-TEST_P(ListViewContract, RowsAreFoundAndSortedAndMissingRowsReadEmpty) {
+TEST_P(ListViewContract, RowsAreFoundAndSortedAndMissingRowsAndColumnsReadEmpty) {
     EXPECT_EQ("B.S", list_->GetItemText(1, 0, 3));
     EXPECT_EQ(3, list_->FindItemByText("d.sys"));
     EXPECT_EQ(-1, list_->FindItemByText("D.SY"));
@@ -113,6 +113,7 @@ TEST_P(ListViewContract, RowsAreFoundAndSortedAndMissingRowsReadEmpty) {
     EXPECT_EQ(2, list_->FindItemByData('B'));
     list_->SetCheck(4, true);
     EXPECT_EQ("", list_->GetItemText(-1, 0, 255));
+    EXPECT_EQ("", list_->GetItemText(1, 1, 255)); // a column never set
     EXPECT_EQ("o- o- x- o-", Shown());
 }
 

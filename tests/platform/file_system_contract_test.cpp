@@ -42,7 +42,7 @@ struct FileContract : ::testing::TestWithParam<bool> {
     std::optional<ScopedFileSystem> scope_;
 };
 
-TEST_P(FileContract, BinaryBytesComeBackUnchangedWritingReplacesAndMissingFilesFail) {
+TEST_P(FileContract, BinaryBytesComeBackWritingReplacesRenamingMovesAndMissingFilesFail) {
     const std::string bytes("a\r\nb\0\x1A\xFF", 7);
     std::string read;
     ASSERT_TRUE(WriteWholeFile(path_, bytes));
@@ -55,8 +55,10 @@ TEST_P(FileContract, BinaryBytesComeBackUnchangedWritingReplacesAndMissingFilesF
     EXPECT_EQ(nullptr, fileSystem().Open(none.c_str(), OpenMode::ReadText));
     EXPECT_FALSE(fileSystem().Rename(none.c_str(), path_.c_str()));
     EXPECT_FALSE(fileSystem().Remove(none.c_str()));
-    ASSERT_TRUE(fileSystem().Remove(path_.c_str()));
+    ASSERT_TRUE(fileSystem().Rename(path_.c_str(), none.c_str())); // the old name is gone
     EXPECT_FALSE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
+    ASSERT_TRUE(fileSystem().Remove(none.c_str()));
+    EXPECT_FALSE(ReadWholeFile(none, OpenMode::ReadBinary, &read));
 }
 
 TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
