@@ -32,8 +32,7 @@ struct HiveCommand {
     Edit edit;
 };
 
-class HiveCommands : public kelvcfg::test::OfflineHive,
-                     public ::testing::WithParamInterface<HiveCommand> {};
+struct HiveCommands : kelvcfg::test::OfflineHive, ::testing::WithParamInterface<HiveCommand> {};
 
 TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
     const HiveCommand& command = GetParam();
@@ -93,7 +92,7 @@ const HiveCommand kCommands[] = {
 INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class HiveFiles : public kelvcfg::test::OfflineHive {};
+struct HiveFiles : kelvcfg::test::OfflineHive {};
 
 // diff names every difference; the changed file loads into the hive as the sheet loads it.
 TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {

@@ -5,7 +5,7 @@ namespace {
 
 using namespace kelvd::test;
 
-class SheetContract : public ControlContract {};
+struct SheetContract : ControlContract {};
 
 TEST_P(SheetContract, ChosenPageIsReportedTheTreeFollowsThePageShownAndHelpAndEscapeAreReported) {
     Open({IDD_GENERAL_SETTINGS, IDD_SELECT_DRIVERS, IDD_ADVANCED});

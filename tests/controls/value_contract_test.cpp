@@ -5,7 +5,7 @@ namespace {
 
 using namespace kelvd::test;
 
-class ValueContract : public ControlContract {};
+struct ValueContract : ControlContract {};
 
 TEST_P(ValueContract, ChosenComboItemIsSelectedBeforeItIsReportedUnlessDisabled) {
     Open({IDD_MEMORY_TRACKING});

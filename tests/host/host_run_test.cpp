@@ -115,7 +115,7 @@ std::string Expanded(std::string text) {
     return at == std::string::npos ? text : text.replace(at, strlen(kUsage), HostUsage());
 }
 
-class HostRun : public testing::TestWithParam<HostCase> {};
+struct HostRun : testing::TestWithParam<HostCase> {};
 
 TEST_P(HostRun, CallsReportsAndExits) {
     const HostCase& run = GetParam();

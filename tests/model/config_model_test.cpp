@@ -8,7 +8,7 @@ namespace {
 
 using namespace kelvd;
 
-class SetAllCheckedTest : public test::StoreFixture, public ::testing::WithParamInterface<bool> {};
+struct SetAllCheckedTest : test::StoreFixture, ::testing::WithParamInterface<bool> {};
 
 // One marks everything, display drivers taking two, and zero clears; the VxD tables change only
 // on Windows 9x.

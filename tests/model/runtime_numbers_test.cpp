@@ -14,9 +14,9 @@ template <class Value> struct Read {
 using U32 = Read<uint32_t>;
 using I32 = Read<int32_t>;
 
-class Hex32 : public ::testing::TestWithParam<U32> {};
-class Unsigned32 : public ::testing::TestWithParam<U32> {};
-class Decimal : public ::testing::TestWithParam<I32> {};
+struct Hex32 : ::testing::TestWithParam<U32> {};
+struct Unsigned32 : ::testing::TestWithParam<U32> {};
+struct Decimal : ::testing::TestWithParam<I32> {};
 
 TEST_P(Hex32, ParsesAsStrtoulInBase16) {
     EXPECT_EQ(GetParam().value, ParseHex32(GetParam().text));

@@ -212,7 +212,7 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFul
     EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity) + 4, list.GetItemCount());
 }
 
-class DriverPage : public DriverList<DriverPageKind> {};
+struct DriverPage : DriverList<DriverPageKind> {};
 
 TEST_F(DriverPage, DisplayDriversShowNoStartupAndStoreTwoWhenChecked) {
     AddRow(model_.displayDrivers, "vga.dll", 0);

@@ -20,7 +20,7 @@ struct GeneralCase {
     uint32_t startShown;          // what GetStart gives after initialisation
 };
 
-class GeneralPageShows : public ::testing::TestWithParam<GeneralCase> {};
+struct GeneralPageShows : ::testing::TestWithParam<GeneralCase> {};
 
 TEST_P(GeneralPageShows, TheButtonOfEachKnownValue) {
     const GeneralCase& c = GetParam();

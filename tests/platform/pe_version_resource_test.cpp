@@ -85,7 +85,7 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
 }
 
-class DamagedImage : public ::testing::TestWithParam<NamedImage> {};
+struct DamagedImage : ::testing::TestWithParam<NamedImage> {};
 
 TEST_P(DamagedImage, HasNoVersionResource) {
     ImageBytes resource{1};

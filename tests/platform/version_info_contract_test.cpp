@@ -39,7 +39,7 @@ std::string SystemValue(const std::string& path, const char* subBlock) {
 }
 #endif
 
-class VersionInfoContract : public ::testing::TestWithParam<Lookup> {};
+struct VersionInfoContract : ::testing::TestWithParam<Lookup> {};
 
 TEST_P(VersionInfoContract, StringsAreFoundInTheirOwnTableOnly) {
     const std::string path = kelvd::test::TestDriver(GetParam().image);

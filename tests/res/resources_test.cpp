@@ -127,7 +127,7 @@ HWND MakeDialog(int id) {
     return CreateDialogParamA(Library(), MAKEINTRESOURCEA(id), owner, nullptr, 0);
 }
 
-class DialogTemplates : public testing::TestWithParam<Dialog> {};
+struct DialogTemplates : testing::TestWithParam<Dialog> {};
 
 // The sheet is a window with a close box; a page, a child without a title bar that fits its room.
 TEST_P(DialogTemplates, ControlsInOrderWithTheirClassStylesAndTextsAndPagesFitTheSheet) {

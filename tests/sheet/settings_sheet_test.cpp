@@ -15,7 +15,7 @@ using namespace kelvd;
 using namespace platform;
 using test::Platform;
 
-class SheetPages : public test::SheetFixture {};
+struct SheetPages : test::SheetFixture {};
 
 TEST_P(SheetPages, FollowTheRunModeAndPlatform) {
     using Orders = std::vector<std::pair<int32_t, std::vector<uint32_t>>>; // by run mode

@@ -45,7 +45,7 @@ struct ReadCase {
     std::string api, vxdApi = "";
 };
 
-class CatalogueRead : public CatalogueParse, public ::testing::WithParamInterface<ReadCase> {};
+struct CatalogueRead : CatalogueParse, ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(CatalogueRead, GivesTheVersionAndTheCategories) {
     EXPECT_EQ(GetParam().version, Parse(GetParam().text, GetParam().win9x));
@@ -74,8 +74,7 @@ const ReadCase kReads[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, CatalogueRead, ::testing::ValuesIn(kReads));
 
 // Catalogues that break the format are not read at all: the tables stay empty.
-class DamagedCatalogue : public CatalogueParse,
-                         public ::testing::WithParamInterface<const char*> {};
+struct DamagedCatalogue : CatalogueParse, ::testing::WithParamInterface<const char*> {};
 
 TEST_P(DamagedCatalogue, IsRejectedWithEmptyTables) {
     ASSERT_EQ(0x1A2Bu, Parse(kCatalogue, true)); // rows of an earlier read must not survive

@@ -200,8 +200,8 @@ struct DriverSectionCase {
     size_t rows;
 };
 
-class DamagedDriverSection : public DamagedConfigFile,
-                             public ::testing::WithParamInterface<DriverSectionCase> {};
+struct DamagedDriverSection : DamagedConfigFile,
+                              ::testing::WithParamInterface<DriverSectionCase> {};
 
 TEST_P(DamagedDriverSection, IsReadUpToTheDamage) {
     Load(FileWith(GetParam().count, GetParam().body));

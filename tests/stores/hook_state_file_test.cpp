@@ -65,7 +65,7 @@ struct LoadCase {
     uint32_t checkState;
 };
 
-class HookStateLoad : public HookStateFile, public ::testing::WithParamInterface<LoadCase> {};
+struct HookStateLoad : HookStateFile, ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(HookStateLoad, GivesTheFlagsAndTheCategoryState) {
     ApiCategory& category = AlphaBeta({1, 1});

@@ -119,7 +119,7 @@ struct ListCase {
 };
 
 // Rows a.sys, vga.dll and the user row u.sys, all unselected, load the stored lists.
-class StoredLists : public RegistryStore, public ::testing::WithParamInterface<ListCase> {};
+struct StoredLists : RegistryStore, ::testing::WithParamInterface<ListCase> {};
 
 TEST_P(StoredLists, GiveTheirStatesToTheRows) {
     AddRow(model_.drivers, "a.sys", 0);

@@ -20,7 +20,7 @@ struct DecodeCase {
     std::vector<std::pair<std::string, int>> entries;
 };
 
-class StateListDecode : public ::testing::TestWithParam<DecodeCase> {};
+struct StateListDecode : ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(StateListDecode, GivesTheWholeEntriesWithinTheData) {
     // A copy of exactly the data's size, so that any read past it is caught by the sanitizers

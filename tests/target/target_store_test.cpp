@@ -27,7 +27,7 @@ struct ServiceKeyCase {
     size_t padding = 0; // zero bytes after the group's terminator
 };
 
-class TargetServiceKey : public ::testing::TestWithParam<ServiceKeyCase> {};
+struct TargetServiceKey : ::testing::TestWithParam<ServiceKeyCase> {};
 
 TEST_P(TargetServiceKey, HoldsTheCheckerValuesTheStartItHadAndTheWholeGroupName) {
     platform::FixedSystemInfo system;
@@ -162,7 +162,7 @@ void LockedCheckerKey(TargetRegistry&, TestHost& target) {
     target.registry().SetReadOnly(kTargetServiceKey, true);
 }
 
-class MisbehavingHost : public TargetStore, public ::testing::WithParamInterface<Misbehaviour> {};
+struct MisbehavingHost : TargetStore, ::testing::WithParamInterface<Misbehaviour> {};
 
 TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     host_.PutDword("System\\ControlSet001\\Services\\Atdisk", "Type", 1);
