@@ -44,8 +44,8 @@ std::string StoreFixture::FileText(const std::string& name) const {
 }
 
 bool StoreFixture::FileExists(const std::string& name) const {
-    std::string content;
-    return platform::ReadWholeFile(dir_.File(name), platform::OpenMode::ReadBinary, &content);
+    return platform::fileSystem().Open(dir_.File(name).c_str(), platform::OpenMode::ReadBinary) !=
+           nullptr;
 }
 
 std::vector<std::string> StoreFixture::MessageTexts() const {

@@ -15,6 +15,8 @@ public:
         Current() = this;
     }
     ~TestHost() { Current() = previous_; } // and stops being it
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
 
     TargetRegistry* table() { return &table_; }
     platform::MemoryRegistry& registry() { return target_.registry(); }
@@ -44,15 +46,17 @@ public:
     // The raw bytes of a value, or "(none)".
     std::string Bytes(const std::string& key, const char* name) {
         platform::RegKey handle = 0;
-        uint32_t size = 1 << 20;
-        std::string bytes(size, '\0');
+        uint32_t size = 0;
+        std::string bytes = "(none)";
         if (registry().OpenKey(platform::kLocalMachine, key.c_str(), platform::reg::kRead, &handle))
-            return "(none)";
-        const bool found =
+            return bytes;
+        if (registry().QueryValue(handle, name, nullptr, nullptr, &size) == 0) {
+            bytes.assign(size, '\0');
             registry().QueryValue(handle, name, nullptr, reinterpret_cast<uint8_t*>(bytes.data()),
-                                  &size) == 0;
+                                  &size);
+        }
         registry().CloseKey(handle);
-        return found ? bytes.substr(0, size) : "(none)";
+        return bytes;
     }
 
     // Takes string sizes for characters, and answers string queries with the size 0xFFFFFFFF.
