@@ -3,6 +3,7 @@ JOBS ?= $(shell nproc)
 TREES := linux asan fuzz win32 win64
 FUZZ_SECONDS ?= 60
 MODE ?= 1
+BITS ?= 32
 BENCH_RUNS ?= 5
 
 .PHONY: test run demo-reset bench fuzz dist build deps format clean $(addprefix tree-,$(TREES))
@@ -12,10 +13,11 @@ test: build
 
 # The settings sheet in RunMode MODE through kwhost.exe in a demonstration Wine prefix (RESET=1:
 # set up afresh first); without a display, pictures of its pages in out/screens/mode-MODE/. Only
-# what it runs is built: the library, kwhost and the demonstration's driver images.
+# what it runs is built: the library, kwhost and the demonstration's driver images. BITS=32 (the
+# default) runs the shipped i686 DLL under 32-bit Wine; BITS=64 the x86_64 build under wine64.
 run: deps
-	@tools/build-quietly.sh win64 kwhost kelvd_demo_drivers
-	@tools/run-demo.sh $(if $(RESET),--reset) $(MODE)
+	@tools/build-quietly.sh win$(BITS) kwhost kelvd_demo_drivers
+	@KELVD_BITS=$(BITS) tools/run-demo.sh $(if $(RESET),--reset) $(MODE)
 
 # Removes the demonstration prefix, so that the next make run starts afresh.
 demo-reset:

@@ -1,6 +1,7 @@
 #include "drivers/host_integration.h"
 
 #include "platform/dynamic_library.h"
+#include "platform/foreign_call.h"
 #include "platform/profile_sections.h"
 #include "res/string_table.h"
 
@@ -29,8 +30,10 @@ void NotifyControlPanel(platform::WindowHandle sheet) {
         return;
     }
     // The applet stays loaded after the call: it may keep working on what it was told.
+    // The applet may be built with either calling convention: its export is called so that both
+    // return to a sound stack.
     DriverStateResult result{};
-    if (setDriverState(0, 0, &result) != 0 && result.member[1] != 0)
+    if (platform::CallForeign(setDriverState, 0u, 0u, &result) != 0 && result.member[1] != 0)
         platform::messageBoxes().Show(sheet, TableString(kStrTemporaDisabled), "Kitwright",
                                       platform::kMbIconHand);
 }

@@ -29,8 +29,8 @@ bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
                  std::vector<std::string>* words, std::string* error) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--time") {
-            command->timed = true;
+        if (arg == "--time" || arg == "--plain-c-target") {
+            (arg == "--time" ? command->timed : command->plainCTarget) = true;
             continue;
         }
         if (arg != "--library" && arg != "--screens") {
@@ -75,7 +75,8 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
     }
     const std::string& verb = words[0];
     if (verb == "selectall" || verb == "selectnone") {
-        if (words.size() != 1 || !parsed.screensDir.empty() || parsed.timed) {
+        if (words.size() != 1 || !parsed.screensDir.empty() || parsed.timed ||
+            parsed.plainCTarget) {
             *error = verb + " takes no arguments and shows no sheet";
             return false;
         }
@@ -97,7 +98,8 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
 }
 
 const char* HostUsage() {
-    return "usage: kwhost [--library DLL] [--screens DIR] [--time] configure MODE [HELPFILE]\n"
+    return "usage: kwhost [--library DLL] [--screens DIR] [--time] [--plain-c-target]\n"
+           "              configure MODE [HELPFILE]\n"
            "       kwhost [--library DLL] selectall\n"
            "       kwhost [--library DLL] selectnone\n"
            "       kwhost --version\n"
@@ -105,7 +107,8 @@ const char* HostUsage() {
            "MODE: 0 local with help, 1 local, 2 Farhand export, 3 in-memory embedded target,\n"
            "4 local sheet only. --screens saves a PNG of every page of the sheet in DIR (made\n"
            "when missing), then presses OK; --time selects every page and another category\n"
-           "of events, presses OK and prints how long each took. DLL defaults to kelvdcfg.dll.\n"
+           "of events, presses OK and prints how long each took. --plain-c-target fills mode 3's\n"
+           "table with plain C (__cdecl) functions. DLL defaults to kelvdcfg.dll.\n"
            "Exit codes: 0 done, 1 command line not understood, 2 library not loaded or\n"
            "incomplete, 3 sheet not shown or pictures not saved.\n";
 }

@@ -14,8 +14,9 @@ struct HostCommand {
     int32_t mode = 1;     // configure: the RunMode handed to ConfigureKELVD
     std::string helpFile; // configure: the help file name, empty when not given
     std::string library = "kelvdcfg.dll";
-    std::string screensDir; // configure: where to save a picture of every page; empty for none
-    bool timed = false;     // configure: time the sheet's showing, its pages and OK
+    std::string screensDir;    // configure: where to save a picture of every page; empty for none
+    bool timed = false;        // configure: time the sheet's showing, its pages and OK
+    bool plainCTarget = false; // configure 3: the target's table of plain C functions
 };
 
 // The arguments after the program name. False, with the reason in *error, when they do not

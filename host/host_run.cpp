@@ -3,6 +3,7 @@
 #include "doubles/memory_target.h"
 #include "host/demo_target.h"
 #include "host/kelvd_library.h"
+#include "host/plain_c_target.h"
 #include "host/target_report.h"
 #include "res/string_table.h"
 
@@ -37,8 +38,9 @@ int Configure(const KelvdLibrary& library, const HostCommand& command, std::ostr
         err << "kwhost: " << companion->Obstacle() << "\n";
         return kExitSheet;
     }
-    const int32_t result = library.configure(command.helpFile.c_str(), command.mode,
-                                             embedded ? target.table() : nullptr);
+    TargetRegistry table = command.plainCTarget ? PlainCTable(*target.table()) : *target.table();
+    const int32_t result =
+        library.configure(command.helpFile.c_str(), command.mode, embedded ? &table : nullptr);
     const std::string failure = companion ? companion->Finish(out) : std::string();
     companion.reset();
     out << "ConfigureKELVD returned " << result << ": " << Outcome(result) << "\n";

@@ -3,6 +3,7 @@
 #include "drivers/display_drivers.h"
 #include "drivers/excluded_drivers.h"
 #include "model/config_model.h"
+#include "platform/foreign_call.h"
 #include "platform/service_manager.h"
 #include "target/target_display_list.h"
 #include "target/target_key.h"
@@ -106,8 +107,8 @@ std::optional<TargetString> ServiceKeyName(const TargetKey& services, uint32_t i
     KelvdTargetChar name[kNameUnits] = {};
     uint32_t length = kNameUnits;
     KelvdTargetFileTime written{};
-    if (!table.EnumKey ||
-        table.EnumKey(services.get(), index, name, &length, nullptr, nullptr, nullptr, &written))
+    if (!table.EnumKey || platform::CallForeign(table.EnumKey, services.get(), index, name, &length,
+                                                nullptr, nullptr, nullptr, &written))
         return std::nullopt;
     return TextOfUnits(name, kNameUnits);
 }

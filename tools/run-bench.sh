@@ -10,8 +10,9 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 runs=${1:-5}
-tree=build/win64
+KELVD_BITS=64
 source tools/wine-settings.sh
+tree=$kelvd_tree
 source tools/xvfb.sh
 
 echo "== kelvd-bench --summary (native, on the substitute platform; medians of 5 repetitions)"

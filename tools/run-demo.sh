@@ -19,9 +19,9 @@ for arg; do
   *) mode=$arg ;;
   esac
 done
-tree=build/win64
-prefix=$root/out/demo-prefix
 source tools/wine-settings.sh
+tree=$kelvd_tree
+prefix=$root/$kelvd_demo_prefix
 source tools/demo-layout.sh
 source tools/xvfb.sh
 

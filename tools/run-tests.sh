@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native suite, the same suite with sanitizers, then the suite built for
-# win64 under wine64 in a fresh prefix with a private X display. Fails when any of them fails.
+# Runs every test: the native suite, the same suite with sanitizers, the fuzzers briefly, then
+# the i686 suites and the shipped DLL under 32-bit Wine, and the win64 suites under wine64, each in
+# a fresh prefix with a private X display. Fails when any of them fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -34,12 +35,21 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== every fuzzer, briefly"
 tools/run-fuzzers.sh 3 || status=1
 
-echo "== win64 tests under wine64, windows on a private X display"
-(
-  source tools/xvfb.sh
-  kelvd_private_display
-  source tools/wine-env.sh
-  ctest --test-dir build/win64 --output-on-failure
-) || status=1
+# Each Windows tree in a fresh prefix of its own Wine, windows on a private X display.
+windows_tests() { # bits, tree, ctest options
+  (
+    export KELVD_BITS=$1
+    source tools/xvfb.sh
+    kelvd_private_display
+    source tools/wine-env.sh
+    ctest --test-dir "$2" --output-on-failure "${@:3}"
+  )
+}
+
+echo "== i686 tests under 32-bit Wine: the suites, and the shipped DLL end to end"
+windows_tests 32 build/win32 -LE product || status=1
+
+echo "== win64 tests under wine64"
+windows_tests 64 build/win64 || status=1
 
 exit $status

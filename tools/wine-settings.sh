@@ -1,5 +1,19 @@
-# Sourced: how this project runs Wine (64-bit loader, quiet, no Mono or Gecko installs).
-kelvd_wine=/usr/lib/wine/wine64
+# Sourced: how this project runs Wine (quiet, no Mono or Gecko installs). KELVD_BITS chooses the
+# Wine: 32 (the default) runs the shipped i686 build through 32-bit Wine in a win32 prefix, which
+# qemu's i386 emulation carries on these machines (tools/install-wine32.sh); 64 runs the x86_64
+# build through the 64-bit loader. One server serves both.
+export KELVD_BITS=${KELVD_BITS:-32}
+if [ "$KELVD_BITS" = 64 ]; then
+  kelvd_wine=/usr/lib/wine/wine64
+  kelvd_tree=build/win64
+  kelvd_demo_prefix=out/demo-prefix-64
+  export WINEARCH=win64
+else
+  kelvd_wine=/usr/bin/wine
+  kelvd_tree=build/win32
+  kelvd_demo_prefix=out/demo-prefix
+  export WINEARCH=win32
+fi
 kelvd_wineserver=/usr/lib/wine/wineserver64
 kelvd_wine_fonts=/usr/share/wine/fonts
 export WINEDEBUG=-all
