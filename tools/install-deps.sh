@@ -24,3 +24,5 @@ if ((${#missing[@]})); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
+# 32-bit Wine, which runs the shipped i686 DLL and its tests.
+"$(dirname "$0")/install-wine32.sh"

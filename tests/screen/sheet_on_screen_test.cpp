@@ -4,13 +4,12 @@
 #include "platform/win32/controls/win32_list_view.h"
 #include "platform/win32/controls/win32_user_input.h"
 #include "res/resource.h"
+#include "screen/screen_script.h"
 #include "support/sheet_fixture.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <map>
 
 namespace {
@@ -21,75 +20,6 @@ using namespace kelvd::test;
 constexpr const char* kPrinters =
     "SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\Drivers\\Version-3";
 using States = std::map<std::string, uint32_t>;
-
-// The visible dialogs (class "#32770") this thread owns at the top level.
-std::vector<HWND> ThreadDialogs() {
-    std::vector<HWND> dialogs;
-    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr));)
-        if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() &&
-            IsWindowVisible(window))
-            dialogs.push_back(window);
-    return dialogs;
-}
-
-// The first of them holding a control of one of ids, and that control; null when none does.
-HWND DialogWith(std::initializer_list<int> ids, HWND* control = nullptr) {
-    for (HWND dialog : ThreadDialogs())
-        for (int id : ids)
-            if (HWND found = GetDlgItem(dialog, id)) {
-                if (control)
-                    *control = found;
-                return dialog;
-            }
-    return nullptr;
-}
-
-// Acts on the sheet as a user would, from a thread timer that fires inside whichever modal loop
-// runs; a file dialog gets the next queued path; a sheet open after a minute is cancelled.
-class ScreenScript {
-public:
-    explicit ScreenScript(std::function<void(HWND sheet)> actions)
-        : actions_(std::move(actions)), timer_(SetTimer(nullptr, 0, 20, Tick)) {
-        current = this;
-    }
-    ~ScreenScript() {
-        KillTimer(nullptr, timer_);
-        current = nullptr;
-    }
-
-    std::deque<std::string> answers;
-    bool done = false; // whether the actions have run to their end
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current)
-            current->OnTick();
-    }
-    void OnTick() {
-        HWND name = nullptr;
-        HWND fileDialog = DialogWith({0x47C, 0x480}, &name); // cmb13, edt1
-        if (fileDialog && !answers.empty()) {
-            SetWindowTextA(name, answers.front().c_str());
-            answers.pop_front();
-            PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(fileDialog, IDOK)));
-        } else if (++ticks_ == 3000) {
-            ADD_FAILURE() << "the sheet is still open";
-            for (HWND dialog : ThreadDialogs())
-                PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        } else if (HWND sheet = DialogWith({IDC_PAGE_TREE}); sheet && !running_ && !done) {
-            running_ = true; // the actions run this thread's messages, and so this timer, again
-            actions_(sheet);
-            done = true;
-        }
-    }
-
-    static inline ScreenScript* current = nullptr;
-    std::function<void(HWND)> actions_;
-    int ticks_ = 0;
-    bool running_ = false;
-    UINT_PTR timer_;
-};
 
 struct SheetOnScreen : SheetFixture {
     SheetOnScreen() { AlsoClean(kPrinters); }
