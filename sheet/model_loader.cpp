@@ -46,6 +46,8 @@ bool ModelLoader::LoadModel(platform::WindowHandle owner, const TargetRegistry* 
     // Until the catalogue is read the model holds none, so a load that ends early leaves the
     // hook-state file to the stores as it was.
     model.catalogueVersion = kNoCatalogue;
+    ReleaseCategories(model.apiCategories);
+    ReleaseCategories(model.vxdApiCategories);
     // On Windows 9x the lists come from the running checker, so it must be there first.
     if (model.isWin9x && !ConnectChecker())
         return false;

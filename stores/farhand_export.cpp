@@ -137,7 +137,9 @@ void WriteExportRegFile(const std::string& path, const ScalarSettings& settings,
     Write(*file, ListValue(kDriverValue, model.drivers));
     Write(*file, ListValue(kUserDriverValue, model.userDrivers));
     Write(*file, ListValue(kDisplayDriverValue, model.displayDrivers));
-    file->Close();
+    // A file that cannot take the old one's place (read-only, locked) was not created either.
+    if (!file->Close())
+        ReportCannotWrite(owner);
 }
 
 void WriteFarhandExport(const std::string& path, const ScalarSettings& settings,

@@ -4,7 +4,6 @@
 #include "model/runtime_numbers.h"
 #include "platform/file_system.h"
 #include "platform/replacing_file.h"
-#include "stores/api_catalogue.h"
 #include "stores/file_path.h"
 #include "stores/install_dirs.h"
 #include "stores/text_line.h"
@@ -153,8 +152,10 @@ void LoadHookState() {
 
 void SaveHookState() {
     const ConfigModel& model = configModel();
-    // Without a catalogue there are no events to write: the choices the file holds stay.
-    if (model.catalogueVersion == kNoCatalogue)
+    // Without categories there are no events to write: the choices the file holds stay. A
+    // catalogue whose version reads as missing (FF) still brought its categories, and the user's
+    // choices among them are written.
+    if (model.apiCategories.Count() == 0 && model.vxdApiCategories.Count() == 0)
         return;
     std::unique_ptr<platform::File> file = OpenHookStateFile(platform::OpenMode::WriteBinary);
     if (!file)

@@ -58,7 +58,8 @@ public:
 class SheetFrontEnd {
 public:
     virtual ~SheetFrontEnd() = default;
-    // Runs the sheet modally; the result given to End.
+    // Runs the sheet modally; the result given to End, or -1 when the sheet's window cannot be
+    // made.
     virtual int RunModal(const std::string& title, const SheetLayout& layout, SheetHost& host) = 0;
 };
 

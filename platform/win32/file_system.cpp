@@ -1,4 +1,5 @@
 // The runtime's own stdio: its text mode is the Windows text mode.
+#include "platform/replace_by_moves.h"
 #include "platform/stdio_file.h"
 
 #include "platform/win32/windows_support.h"
@@ -6,6 +7,13 @@
 namespace platform {
 
 namespace {
+
+// Windows 9x's moves: MoveFileA fails when the target exists.
+class Win32PlainMoves final : public PlainMoves {
+public:
+    bool Move(const char* from, const char* to) override { return ::MoveFileA(from, to) != 0; }
+    bool Remove(const char* path) override { return ::DeleteFileA(path) != 0; }
+};
 
 class Win32FileSystem final : public FileSystem {
 public:
@@ -24,11 +32,11 @@ public:
     bool Rename(const char* from, const char* to) override {
         if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING))
             return true;
-        // Windows 9x has no MoveFileExA: there the old file goes first.
+        // Windows 9x has no MoveFileExA: there the old file is moved aside first.
         if (::GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
             return false;
-        ::DeleteFileA(to);
-        return ::MoveFileA(from, to) != 0;
+        Win32PlainMoves moves;
+        return ReplaceByMoves(moves, from, to);
     }
 
     bool Remove(const char* path) override { return ::DeleteFileA(path) != 0; }

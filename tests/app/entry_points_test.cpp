@@ -4,6 +4,7 @@
 #include "doubles/memory_target.h"
 #include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
+#include "platform/file_system.h"
 #include "platform/help_viewer.h"
 #include "platform/registry.h"
 #include "res/resource.h"
@@ -77,6 +78,38 @@ TEST_P(EntryPoints, BootStartBringsTheHostInLine) {
         EXPECT_EQ("device=kelvd.vxd|woafont=dosapp.fon|", SystemIniSection());
     }
     EXPECT_EQ(0u, StoredSettings().start);
+}
+
+// Choices among the categories of a catalogue whose version reads as missing (FF) are kept; with
+// no catalogue at all, OK leaves the choices the hook-state file holds.
+TEST_P(EntryPoints, HookStateFollowsTheCategoriesShownAndStaysWithoutACatalogue) {
+    const std::string name = Win9x() ? "KELVD9X.API" : "KELVD.API";
+    const std::string catalogue = FileText(name);
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(name), "FF" + catalogue.substr(catalogue.find('\n'))));
+    EXPECT_EQ(0, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
+                  CheckEverything(sheet);
+                  Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
+                  sheet.PressOk();
+              }));
+    EXPECT_EQ(std::vector<std::string>{"|" + std::string(TableString(kStrNoCatalogue))},
+              MessageTexts());
+    const std::string chosen = std::string(EventName()) + "=1\n";
+    EXPECT_EQ(chosen, FileText(HookStateFile()));
+    ASSERT_TRUE(platform::fileSystem().Remove(dir_.File(name).c_str()));
+    EXPECT_EQ(0, Configure(KELVD_RUN_LOCAL, [](HeadlessSheetWindow& sheet) { sheet.PressOk(); }));
+    EXPECT_EQ(chosen, FileText(HookStateFile()));
+}
+
+// A sheet that cannot be shown (its window not made) is not a cancelled one.
+TEST_P(EntryPoints, SheetThatCannotBeShownReturns0) {
+    struct Unshown final : platform::SheetFrontEnd {
+        int RunModal(const std::string&, const platform::SheetLayout&,
+                     platform::SheetHost&) override {
+            return -1;
+        }
+    } unshown;
+    platform::ScopedSheetFrontEnd scope(unshown);
+    EXPECT_EQ(0, ConfigureKELVD("kelvd.hlp", KELVD_RUN_LOCAL, nullptr));
 }
 
 // Cancel, a sheet nobody closes, and OK on the sheet alone store nothing.

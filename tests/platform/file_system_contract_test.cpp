@@ -1,6 +1,7 @@
 // The file calls the library relies on: the platform's own, and the fuzzers' file system in memory.
 #include "doubles/memory_file_system.h"
 #include "platform/file_system.h"
+#include "platform/replacing_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,28 @@ TEST_P(FileContract, BinaryBytesComeBackWritingReplacesRenamingMovesAndMissingFi
     EXPECT_FALSE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
     ASSERT_TRUE(fileSystem().Remove(none.c_str()));
     EXPECT_FALSE(ReadWholeFile(none, OpenMode::ReadBinary, &read));
+}
+
+TEST_P(FileContract, AFileRenamedOntoItselfStays) {
+    ASSERT_TRUE(WriteWholeFile(path_, "kept"));
+    EXPECT_TRUE(fileSystem().Rename(path_.c_str(), path_.c_str()));
+    std::string read;
+    ASSERT_TRUE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
+    EXPECT_EQ("kept", read);
+}
+
+// A replacing file dropped before Close leaves the old file and no temporary behind.
+TEST_P(FileContract, AReplacingFileNeverClosedLeavesTheOldFile) {
+    ASSERT_TRUE(WriteWholeFile(path_, "old"));
+    {
+        std::unique_ptr<File> file = OpenForReplace(path_);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(3u, file->Write("new", 3));
+    }
+    std::string read;
+    ASSERT_TRUE(ReadWholeFile(path_, OpenMode::ReadBinary, &read));
+    EXPECT_EQ("old", read);
+    EXPECT_FALSE(ReadWholeFile(path_ + ".new~", OpenMode::ReadBinary, &read));
 }
 
 TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {

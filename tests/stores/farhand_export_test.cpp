@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "res/string_table.h"
 #include "stores/install_dirs.h"
+#include "support/failing_file_system.h"
 #include "support/store_fixture.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,25 @@ TEST_F(FarhandExport, ExportGoesToTheFarhandDirectoryThenMessage1507) {
     ExportFarhandConfiguration(settings_, kSheet);
     EXPECT_EQ(72u, FileText("Farhand\\KELVDVXD.CFG").size());
     EXPECT_EQ(2u, Messages().size());
+}
+
+// An export written whole that cannot take the old file's place was not created: 1516, then
+// 1507 as always, and the old file as it was.
+TEST_F(FarhandExport, ExportThatCannotReplaceTheOldFileIsReportedAndLeavesIt) {
+    PutString(kFamilyKey, kInstallDirValue, dir_.path());
+    test::TempDir::MakeDirectories(dir_.File("Farhand"));
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("Farhand\\KVConfig.Reg"), "old"));
+    test::FailingFileSystem failing;
+    failing.failRename = true;
+    platform::ScopedFileSystem scope(failing);
+    ExportFarhandConfiguration(settings_, kSheet);
+    EXPECT_EQ((std::vector<std::string>{std::string("|") + TableString(kStrCannotWriteExport),
+                                        std::string("Farhand Settings|") +
+                                            TableString(kStrFarhandCreated)}),
+              Messages());
+    EXPECT_EQ("old", FileText("Farhand\\KVConfig.Reg"));
+    EXPECT_EQ(std::vector<std::string>{"KVConfig.Reg"},
+              test::TempDir::FileNames(dir_.File("Farhand")));
 }
 
 TEST_F(FarhandExport, InstallDirectoryTooLongForThePathBufferCannotBeWritten) {

@@ -9,6 +9,10 @@
 #include "support/failing_file_system.h"
 #include "support/store_fixture.h"
 
+#ifdef _WIN32
+#include "platform/win32/windows_support.h"
+#endif
+
 namespace {
 
 using namespace kelvd;
@@ -80,6 +84,40 @@ TEST_P(InterruptedWrite, LeavesTheGoodFileInPlace) {
     Save(dir); // and a complete write does replace it
     EXPECT_NE(good, Content(dir));
 }
+
+// A complete file that cannot be renamed over the old one leaves the old one and no temporary.
+TEST_P(InterruptedWrite, ReplaceThatFailsLeavesTheGoodFileInPlace) {
+    const std::string dir = dir_.File("install");
+    ASSERT_EQ(Names{GetParam().file}, Save(dir));
+    const std::string good = Content(dir);
+    model_.SetAllChecked(0);
+    test::FailingFileSystem failing;
+    failing.failRename = true;
+    platform::ScopedFileSystem scope(failing);
+    EXPECT_EQ(Names{GetParam().file}, Save(dir));
+    EXPECT_EQ(good, Content(dir));
+}
+
+#ifdef _WIN32
+// The system's own refusals: an old file that is read-only, or held open without sharing by
+// another program, stays byte for byte, and no temporary is left beside it.
+TEST_P(InterruptedWrite, ReadOnlyOrLockedFileStaysAsItWas) {
+    const std::string dir = dir_.File("install");
+    ASSERT_EQ(Names{GetParam().file}, Save(dir));
+    const std::string good = Content(dir);
+    const std::string path = dir + GetParam().folder + "\\" + GetParam().file;
+    model_.SetAllChecked(0);
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(Names{GetParam().file}, Save(dir));
+    EXPECT_EQ(good, Content(dir));
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    EXPECT_EQ(Names{GetParam().file}, Save(dir));
+    CloseHandle(held);
+    EXPECT_EQ(good, Content(dir));
+}
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Stores, InterruptedWrite, ::testing::ValuesIn(kFileStores),
                          [](const auto& info) { return info.param.name; });

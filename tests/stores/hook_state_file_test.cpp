@@ -1,6 +1,7 @@
 #include "stores/hook_state_file.h"
 
 #include "platform/file_system.h"
+#include "stores/api_catalogue.h"
 #include "stores/install_dirs.h"
 #include "support/store_fixture.h"
 
@@ -43,6 +44,20 @@ TEST_F(HookStateFile, OneLinePerEventEndingInLineFeedAloneOnWindows9xTheVxdEvent
     EXPECT_EQ(1u, vxd.eventFlags[0]);
     EXPECT_EQ(1u, vxd.checkState);
     EXPECT_EQ((std::vector<uint8_t>{255, 0}), odd.eventFlags);
+}
+
+// The choices are written whenever the model holds categories, even those of a catalogue whose
+// version reads as missing; with none loaded the file, and the choices it holds, stay.
+TEST_F(HookStateFile, WrittenWheneverCategoriesAreLoadedAndLeftAloneWithoutAny) {
+    Load("Alpha=0\n");
+    model_.catalogueVersion = kNoCatalogue;
+    EXPECT_EQ("Alpha=0\n", Saved());
+    AlphaBeta();
+    EXPECT_EQ("Alpha=1\nBeta=0\n", Saved());
+    model_.apiCategories.Clear();
+    AddCategory(model_.vxdApiCategories, "VxD", {1}, {"_Vxd"});
+    model_.isWin9x = true;
+    EXPECT_EQ("_Vxd=1\n", Saved());
 }
 
 TEST_F(HookStateFile, SavedFileLoadsBackWithTheSameFlagsAndStates) {

@@ -175,6 +175,7 @@ TEST_P(MisbehavingHost, GetsOnlyWhatItAnswersSoundly) {
     EXPECT_EQ(GetParam().drivers, model_.drivers.Count());
     test::ResetModel();
     AddRow(model_.drivers, "a.sys", 1);
+    AddCategory(model_.apiCategories, "Memory", {1}, {"ExAllocatePool"});
     Take(LoadFromTarget(host));
     EXPECT_EQ(GetParam().loads ? 0x2000u : ScalarSettings::kInitialMemUsage, Held().memUsage);
     EXPECT_EQ(GetParam().loads ? 2u : 1u, model_.drivers[0].checkState);

@@ -28,8 +28,9 @@ int Win32FrontEnd::RunModal(const std::string& title, const SheetLayout& layout,
     INT_PTR result =
         DialogBoxParamA(module, MAKEINTRESOURCEA(layout.templateId), GetActiveWindow(),
                         Win32SheetWindow::Procedure, reinterpret_cast<LPARAM>(&window));
-    // A sheet that cannot be shown (its template missing) is as one the user cancelled.
-    return result == -1 ? kIdCancel : static_cast<int>(result);
+    // A sheet that cannot be shown (its template missing) gives the system's -1: nobody
+    // cancelled it.
+    return static_cast<int>(result);
 }
 
 SheetFrontEnd& nativeSheetFrontEnd() {
