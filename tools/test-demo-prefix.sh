@@ -13,17 +13,7 @@ WINEPREFIX=$(mktemp -d /tmp/kelvd-demo-test.XXXXXX)
 kelvd_on_exit 'kelvd_wine_stop; rm -rf "$WINEPREFIX"'
 kelvd_demo_layout "$WINEPREFIX"
 
-failures=0
-expect() { # description, then a command that must succeed
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then
-    echo "ok: $what"
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
+source "$root/tools/expect.sh"
 setup() { "$root/tools/demo-prefix.sh" "$WINEPREFIX" "$tree"; }
 keys=('HKLM\Software\Ostrand\Kitwright' 'HKLM\Software\Ostrand\Forgeline'
   'HKLM\Software\Ostrand\EmbeddedFL' 'HKLM\System\CurrentControlSet\Services\Kwaudio'

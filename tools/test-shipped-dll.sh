@@ -3,7 +3,8 @@
 # i686 kwhost.exe of TREE/bin loads TREE/bin/kelvdcfg.dll by name and calls every entry point, in
 # every RunMode, in a demonstration prefix of its own (demo-prefix.sh) on an X display (a private
 # one when DISPLAY is unset). What the library stored is read back with Wine's own reg and from
-# the files. Usage: test-shipped-dll.sh VERSION TREE.
+# the files. Usage: test-shipped-dll.sh VERSION TREE. KELVD_KEEP=1 keeps the run's folder (its
+# prefix, kwhost's output and the pictures) in /tmp for a look afterwards.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 version=${1:?usage: test-shipped-dll.sh VERSION TREE}
@@ -35,17 +36,7 @@ kelvd_wine_stop
 # One server for every program of the run, as a machine's own always is.
 "$kelvd_wineserver" -p
 
-failures=0
-expect() { # description, then a command that must succeed
-  local what=$1
-  shift
-  if "$@" >/dev/null 2>&1; then
-    echo "ok: $what"
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
+source "$root/tools/expect.sh"
 contains() { grep -qF -- "$2" "$1"; }
 
 # kwhost with the arguments given; its output in $work/NAME.txt, its exit code in $work/NAME.code.

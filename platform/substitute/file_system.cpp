@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace platform {
 
 namespace {
@@ -41,7 +43,12 @@ public:
         return nullptr;
     }
 
+    // Windows refuses to replace a read-only file; here that is a file nobody may write.
     bool Rename(const char* from, const char* to) override {
+        struct stat target;
+        if (::stat(LocalPath(to).c_str(), &target) == 0 &&
+            (target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return false;
         return std::rename(LocalPath(from).c_str(), LocalPath(to).c_str()) == 0;
     }
 

@@ -30,6 +30,11 @@ public:
     }
 
     bool Rename(const char* from, const char* to) override {
+        // Windows refuses to replace a read-only file, and Wine does not: the file the user
+        // marked read-only stays on both.
+        const DWORD attributes = ::GetFileAttributesA(to);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return false;
         if (::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING))
             return true;
         // Windows 9x has no MoveFileExA: there the old file is moved aside first.

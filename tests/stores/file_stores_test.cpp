@@ -9,8 +9,12 @@
 #include "support/failing_file_system.h"
 #include "support/store_fixture.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include "platform/win32/windows_support.h"
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -98,26 +102,38 @@ TEST_P(InterruptedWrite, ReplaceThatFailsLeavesTheGoodFileInPlace) {
     EXPECT_EQ(good, Content(dir));
 }
 
+// Marks a file read-only as the user does (Windows' attribute; elsewhere no write permission).
+void MarkReadOnly(const std::string& path, bool readOnly) {
 #ifdef _WIN32
-// The system's own refusals: an old file that is read-only, or held open without sharing by
-// another program, stays byte for byte, and no temporary is left beside it.
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(),
+                                   readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL));
+#else
+    std::string local = path;
+    std::replace(local.begin(), local.end(), '\\', '/');
+    ASSERT_EQ(0, chmod(local.c_str(), readOnly ? 0444 : 0644));
+#endif
+}
+
+// The system's own refusals: an old file that is read-only, or (on Windows) held open without
+// sharing by another program, stays byte for byte, and no temporary is left beside it.
 TEST_P(InterruptedWrite, ReadOnlyOrLockedFileStaysAsItWas) {
     const std::string dir = dir_.File("install");
     ASSERT_EQ(Names{GetParam().file}, Save(dir));
     const std::string good = Content(dir);
     const std::string path = dir + GetParam().folder + "\\" + GetParam().file;
     model_.SetAllChecked(0);
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    MarkReadOnly(path, true);
     EXPECT_EQ(Names{GetParam().file}, Save(dir));
     EXPECT_EQ(good, Content(dir));
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    MarkReadOnly(path, false);
+#ifdef _WIN32
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
     EXPECT_EQ(Names{GetParam().file}, Save(dir));
     CloseHandle(held);
     EXPECT_EQ(good, Content(dir));
-}
 #endif
+}
 
 INSTANTIATE_TEST_SUITE_P(Stores, InterruptedWrite, ::testing::ValuesIn(kFileStores),
                          [](const auto& info) { return info.param.name; });
