@@ -87,10 +87,14 @@ TEST_F(ModelLoad, MissingCatalogueIsReportedOncePerSheetWithMessage1510) {
 TEST_F(ModelLoad, Windows9xWithoutTheCheckerFailsSilentlyWithEmptyTablesAndNoCatalogue) {
     model_.isWin9x = true;
     model_.vxds.AppendSlot();
+    AddCategory(model_.apiCategories, "Earlier", {1}); // left by an earlier sheet
+    AddCategory(model_.vxdApiCategories, "Earlier", {1});
     EXPECT_FALSE(loader_.LoadModel(kSheet, nullptr));
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(0u, model_.drivers.Count() + model_.vxds.Count());
-    EXPECT_EQ(kNoCatalogue, model_.catalogueVersion); // so the hook-state file stays
+    EXPECT_EQ(kNoCatalogue, model_.catalogueVersion);
+    // No categories, so the hook-state file stays.
+    EXPECT_EQ(0u, model_.apiCategories.Count() + model_.vxdApiCategories.Count());
 }
 
 } // namespace
