@@ -16,30 +16,17 @@ namespace {
 using namespace kelvd;
 using namespace kelvd::test;
 
-struct ShippedLibrary : SheetFixture {
-    void SetUp() override {
-        SheetFixture::SetUp();
-        // Disabled at boot: OK calls no Forgeline applet, which none is installed here to answer.
-        PutDword(kServiceKey, "Start", 4);
-        library_ = LoadLibraryA(KELVD_LIBRARY);
-        ASSERT_NE(nullptr, library_) << KELVD_LIBRARY;
-    }
-    void TearDown() override {
-        if (library_)
-            FreeLibrary(library_);
-        SheetFixture::TearDown();
-    }
-    decltype(&ConfigureKELVD) Configure() const {
-        return reinterpret_cast<decltype(&ConfigureKELVD)>(
-            reinterpret_cast<void*>(GetProcAddress(library_, "ConfigureKELVD")));
-    }
-
-    HMODULE library_ = nullptr;
-};
+using ShippedLibrary = SheetFixture;
 
 // A driver added by file is saved with Save As, its box turned, and turned back by Load; OK
 // stores it as saved.
 TEST_P(ShippedLibrary, LoadGivesBackWhatSaveAsWroteAndOkStoresIt) {
+    // Disabled at boot: OK calls no Forgeline applet, which none is installed here to answer.
+    PutDword(kServiceKey, "Start", 4);
+    HMODULE library = LoadLibraryA(KELVD_LIBRARY);
+    ASSERT_NE(nullptr, library) << KELVD_LIBRARY;
+    const auto configure = reinterpret_cast<decltype(&ConfigureKELVD)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "ConfigureKELVD")));
     const std::string name = "PLAIN.SYS", saved = dir_.File("chosen.kwt");
     bool checked = false, turned = false, loaded = false;
     ScreenScript script([&](HWND sheet) {
@@ -59,8 +46,9 @@ TEST_P(ShippedLibrary, LoadGivesBackWhatSaveAsWroteAndOkStoresIt) {
         platform::Win32DialogInput(sheet, platform::Delivery::Queued).Button(IDOK).Click();
     });
     script.answers = {TestDriver(name), saved, saved};
-    ASSERT_NE(nullptr, Configure());
-    EXPECT_EQ(0, Configure()("kelvd.hlp", KELVD_RUN_LOCAL, nullptr));
+    ASSERT_NE(nullptr, configure);
+    EXPECT_EQ(0, configure("kelvd.hlp", KELVD_RUN_LOCAL, nullptr));
+    FreeLibrary(library);
     EXPECT_TRUE(script.done);
     EXPECT_TRUE(script.answers.empty()) << "every file dialog was answered";
     EXPECT_TRUE(FileExists("chosen.kwt"));
