@@ -81,10 +81,12 @@ TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
     const std::string saved = dir_.File("mine.kwt");
     Configure(KELVD_RUN_LOCAL, [&](HeadlessSheetWindow& sheet) {
         HeadlessDialogWindow& advanced = Page(sheet, IDD_ADVANCED);
+        MemoryComboBox& guardBytes = Page(sheet, IDD_MEMORY_TRACKING).ComboBox(IDC_GUARD_BYTES);
         MemoryListView& drivers = Page(sheet, IDD_SELECT_DRIVERS).ListView(IDC_DRIVER_LIST);
         const int row = drivers.FindItemByText(DriverName());
         CheckEverything(sheet);
         advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText("5000");
+        guardBytes.Choose(3);
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);
         sheet.FileDialog().Answer(saved);
         sheet.PressButton(IDC_SAVE_CONFIG_AS);
@@ -92,6 +94,7 @@ TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
         drivers.ClickCheckBox(row);
         Page(sheet, EventsPage()).CheckList(CategoryList()).ClickCheckBox(0);
         advanced.Edit(IDC_EVENT_BUFFER_SIZE).SetText("1024");
+        guardBytes.Choose(1);
         Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_BOOT);
         sheet.FileDialog().Answer("");
         sheet.PressButton(IDC_LOAD_CONFIG);
@@ -99,6 +102,7 @@ TEST_P(SheetPages, SavedConfigurationLoadsBackIntoEveryPageButTheGeneralOne) {
         sheet.FileDialog().Answer(saved);
         sheet.PressButton(IDC_LOAD_CONFIG);
         EXPECT_EQ("5000", advanced.Edit(IDC_EVENT_BUFFER_SIZE).GetText());
+        EXPECT_EQ(3, guardBytes.GetCurSel());
         EXPECT_TRUE(drivers.GetCheck(drivers.FindItemByText(DriverName())));
         EXPECT_EQ(kBoxChecked, Page(sheet, EventsPage()).CheckList(CategoryList()).GetCheck(0));
         // The general page shows the earlier choice; its value is the loaded one.
