@@ -85,7 +85,8 @@ TEST_P(EntryPoints, BootStartBringsTheHostInLine) {
 TEST_P(EntryPoints, HookStateFollowsTheCategoriesShownAndStaysWithoutACatalogue) {
     const std::string name = Win9x() ? "KELVD9X.API" : "KELVD.API";
     const std::string catalogue = FileText(name);
-    ASSERT_TRUE(platform::WriteWholeFile(dir_.File(name), "FF" + catalogue.substr(catalogue.find('\n'))));
+    ASSERT_TRUE(
+        platform::WriteWholeFile(dir_.File(name), "FF" + catalogue.substr(catalogue.find('\n'))));
     EXPECT_EQ(0, Configure(KELVD_RUN_LOCAL, [this](HeadlessSheetWindow& sheet) {
                   CheckEverything(sheet);
                   Page(sheet, IDD_GENERAL_SETTINGS).Click(IDC_START_DISABLED);

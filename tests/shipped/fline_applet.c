@@ -6,9 +6,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-__declspec(dllexport) int32_t FLINE_CONVENTION FLCPanel_SetDriverState(uint32_t first,
-                                                                        uint32_t second,
-                                                                        uint32_t* result) {
+__declspec(dllexport) int32_t FLINE_CONVENTION
+    FLCPanel_SetDriverState(uint32_t first, uint32_t second, uint32_t* result) {
     const char* log = getenv("KELVD_FLINE_LOG");
     FILE* file = log ? fopen(log, "ab") : NULL;
     if (file) {
