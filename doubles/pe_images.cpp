@@ -1,6 +1,8 @@
 #include "doubles/pe_images.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace platform {
@@ -141,40 +143,56 @@ ImageBytes VersionBlock(const std::vector<ImageBytes>& strings) {
         {VersionNode(u"StringFileInfo", {}, 1, {VersionNode(u"040904B0", {}, 1, strings)})});
 }
 
-ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus) {
+ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus,
+                        const std::vector<uint16_t>& languages) {
     // The type, name and language directories, the data entries, the blocks.
     ImageBytes resources;
     PutDirectory(resources, 0, {{16, 0x80000018}});
     PutDirectory(resources, 0x18, {{1, 0x80000000 | kLanguageDirectory}});
     const uint32_t count = static_cast<uint32_t>(blocks.size());
     const uint32_t dataEntries = kLanguageDirectory + 16 + 8 * count;
-    std::vector<std::pair<uint32_t, uint32_t>> languages;
+    std::vector<std::pair<uint32_t, uint32_t>> entries;
     size_t blockAt = dataEntries + 16 * count;
     for (uint32_t i = 0; i < count; ++i) {
-        languages.emplace_back(kFirstLanguage + i, dataEntries + 16 * i);
+        entries.emplace_back(languages.empty() ? kFirstLanguage + i : languages[i],
+                             dataEntries + 16 * i);
         PutLittleEndian(resources, dataEntries + 16 * i, kSectionRva + uint32_t(blockAt));
         PutLittleEndian(resources, dataEntries + 16 * i + 4, uint32_t(blocks[i].size()));
         resources.resize(blockAt);
         resources.insert(resources.end(), blocks[i].begin(), blocks[i].end());
         blockAt = Align(resources.size(), 4);
     }
-    PutDirectory(resources, kLanguageDirectory, languages);
+    PutDirectory(resources, kLanguageDirectory, entries);
     return ResourceImage(resources, pe32Plus);
 }
 
+ImageBytes LanguagesImage(const std::vector<uint16_t>& languages) {
+    std::vector<ImageBytes> blocks;
+    for (uint16_t language : languages) {
+        char text[10];
+        std::snprintf(text, sizeof text, "lang %04X", language);
+        blocks.push_back(VersionBlock(
+            {VersionText(u"FileDescription", std::u16string(text, text + std::strlen(text)))}));
+    }
+    return VersionImage(blocks, true, languages);
+}
+
 ImageBytes CrowdedVersionImage(uint32_t names) {
-    constexpr uint32_t kNames = 0x810, kLanguages = 0x1020, kData = 0x1038, kBlock = 0x1048;
+    constexpr uint32_t kNames = 0x810;
+    const uint32_t languages = kNames + 16 + 8 * names, data = languages + 24, block = data + 16;
     ImageBytes resources;
-    PutDirectory(resources, 0,
-                 std::vector<std::pair<uint32_t, uint32_t>>(256, {16, 0x80000000 | kNames}));
-    std::vector<std::pair<uint32_t, uint32_t>> entries(names - 1, {2, 0x80000000 | kLanguages});
-    entries.emplace_back(1, 0x80000000 | kLanguages);
+    std::vector<std::pair<uint32_t, uint32_t>> types, entries;
+    for (uint32_t id = 1; id <= 256; ++id)
+        types.emplace_back(id, 0x80000000 | kNames);
+    for (uint32_t id = 1; id <= names; ++id)
+        entries.emplace_back(id, 0x80000000 | languages);
+    PutDirectory(resources, 0, types);
     PutDirectory(resources, kNames, entries);
-    PutDirectory(resources, kLanguages, {{kFirstLanguage, kData}});
+    PutDirectory(resources, languages, {{kFirstLanguage, data}});
     const ImageBytes tiny = Tiny();
-    PutLittleEndian(resources, kData, kSectionRva + kBlock);
-    PutLittleEndian(resources, kData + 4, uint32_t(tiny.size()));
-    resources.resize(kBlock);
+    PutLittleEndian(resources, data, kSectionRva + block);
+    PutLittleEndian(resources, data + 4, uint32_t(tiny.size()));
+    resources.resize(block);
     resources.insert(resources.end(), tiny.begin(), tiny.end());
     return ResourceImage(resources, true);
 }
@@ -182,8 +200,10 @@ ImageBytes CrowdedVersionImage(uint32_t names) {
 std::vector<NamedImage> DamagedVersionImages() {
     ImageBytes longRoot = Tiny();
     PutLittleEndian(longRoot, 0, 0xFFFF, 2);
+    // A 32-bit tree whose fifth byte reads as a 16-bit key's first character: read in the 16-bit
+    // form, its first child falls in the zeroed fixed part.
     ImageBytes sixteenBit = Tiny();
-    PutLittleEndian(sixteenBit, 4, 0x41, 2); // a first key byte, as a 16-bit resource has
+    PutLittleEndian(sixteenBit, 4, 0x41, 2);
     // A node of a header (12 bytes long, no value, text) and a key without its terminator.
     const ImageBytes unterminated = {12, 0, 0, 0, 1, 0, 'K', 0, 'e', 0, 'y', 0};
 
@@ -218,11 +238,15 @@ std::vector<NamedImage> DamagedVersionImages() {
         {"DataEntryAtRva7FFFFF00OfSize7FFFFFFF",
          Broken({{kDataRva, 0x7FFFFF00}, {kDataSize, 0x7FFFFFFF}})},
         {"MoreVersionResourcesThanAnyImageHas", VersionImage(std::vector<ImageBytes>(257, Tiny()))},
-        {"MoreDirectoryEntriesThanAnyImageHas", CrowdedVersionImage(255)},
+        {"MoreDirectoryEntriesThanAnyImageHas", CrowdedVersionImage(65280)},
+        {"LanguagesOutOfOrder", VersionImage({tiny, tiny}, true, {0x409, 0x407})},
+        {"OneLanguageTwice", VersionImage({tiny, tiny}, true, {0x409, 0x409})},
+        // A second type entry over the name directory's zeroed head: id 0 after 16.
+        {"TypeIdsOutOfOrder", Broken({{kTypeNamedCount, 0x20000}})},
         // The version resource tree.
         {"VersionInfoOfLengthFFFF", VersionImage({longRoot})},
         {"SecondLanguageOfLengthFFFF", VersionImage({Tiny(), longRoot})},
-        {"RootTypedAsA16BitResource", VersionImage({sixteenBit})},
+        {"WideTreeReadIn16BitForm", VersionImage({sixteenBit})},
         {"ChildLongerThanItsParent", VersionImage({WithDamagedString([](ImageBytes& node) {
              PutLittleEndian(node, 0, 0xFFF0, 2);
          })})},

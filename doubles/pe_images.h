@@ -25,14 +25,20 @@ ImageBytes VersionText(const std::u16string& key, const std::u16string& text);
 ImageBytes VersionBlock(const std::vector<ImageBytes>& strings);
 
 // A PE32+ (or PE32) image with one section at RVA 0x1000, file offset 0x200, holding the
-// resource directory: type 16 at 0x200, name 1 at 0x218, the languages at 0x230 (0x409 for the
-// first block, one more for each further one), their data entries after them and then the blocks.
-// With one block the data entry is at 0x248 and the block at 0x258.
-ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus = true);
+// resource directory: type 16 at 0x200, name 1 at 0x218, the languages at 0x230 (those given in
+// their order, by default 0x409 for the first block and one more for each further one), their
+// data entries after them and then the blocks. With one block the data entry is at 0x248 and the
+// block at 0x258.
+ImageBytes VersionImage(const std::vector<ImageBytes>& blocks, bool pe32Plus = true,
+                        const std::vector<uint16_t>& languages = {});
 
-// A PE32+ image whose resource directory has 256 type entries, all leading to one name directory
-// of names entries (up to 256) whose last leads to a language directory of one sound resource:
-// reading it takes 256 * (names + 2) directory entries.
+// A PE32+ image with one version block for each language given, in their order, whose
+// FileDescription in 040904B0 names its language ("lang 0407").
+ImageBytes LanguagesImage(const std::vector<uint16_t>& languages);
+
+// A PE32+ image whose resource directory has 256 type entries (ids 1 to 256, 16 leading on) and
+// a name directory of names entries (ids 1 to names, 1 leading on) before a language directory of
+// one sound resource: reading it takes 256 + names + 1 directory entries.
 ImageBytes CrowdedVersionImage(uint32_t names);
 
 struct NamedImage {

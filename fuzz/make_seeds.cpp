@@ -7,8 +7,8 @@
 //   make_seeds <directory>   writes <directory>/<fuzzer>/<seed>
 #include "cli/hive.h"
 #include "cli/hive_target.h"
+#include "doubles/legacy_images.h"
 #include "doubles/memory_target.h"
-#include "doubles/pe_images.h"
 #include "doubles/system_hive.h"
 #include "drivers/checker_device.h"
 #include "fuzz/fuzz_support.h"
@@ -228,12 +228,17 @@ void ImageSeeds() {
     using namespace platform;
     const ImageBytes block = VersionBlock({VersionText(u"FileDescription", u"Seed driver"),
                                            VersionText(u"ProductName", u"Seed product")});
-    std::vector<NamedImage> images = DamagedVersionImages();
+    const ImageBytes block16 = VersionBlock16({VersionText16("FileDescription", "Seed driver"),
+                                               VersionText16("ProductName", "Seed product")});
+    std::vector<NamedImage> images = DamagedVersionImages(), legacy = DamagedLegacyImages();
+    images.insert(images.end(), legacy.begin(), legacy.end());
     images.push_back({"Pe32PlusImage", VersionImage({block})});
     images.push_back({"Pe32Image", VersionImage({block}, false)});
     images.push_back({"TwoLanguages", VersionImage({block, block})});
+    images.push_back({"NeImage", NeVersionImage(block16, block)});
+    images.push_back({"VxdImage", VxdVersionImage(block16)});
     for (const NamedImage& image : images)
-        WriteSeed("pe_version", image.name, std::string(image.bytes.begin(), image.bytes.end()));
+        WriteSeed("image_version", image.name, std::string(image.bytes.begin(), image.bytes.end()));
 }
 
 } // namespace

@@ -71,6 +71,12 @@ public:
     bool Has(size_t offset, size_t length) const {
         return offset <= size_ && length <= size_ - offset;
     }
+    std::optional<uint8_t> U8(size_t offset) const {
+        uint8_t byte;
+        if (!Read(offset, 1, &byte))
+            return std::nullopt;
+        return byte;
+    }
     std::optional<uint16_t> U16(size_t offset) const {
         uint8_t bytes[2];
         if (!Read(offset, 2, bytes))

@@ -23,8 +23,10 @@ public:
     // the directory does not fit.
     virtual std::string SystemDirectory(uint32_t bufferSize) = 0;
     virtual std::string WindowsDirectory(uint32_t bufferSize) = 0;
-    // GetUserDefaultLangID.
+    // GetUserDefaultLangID, GetSystemDefaultLangID, and the language of GetThreadLocale.
     virtual uint16_t UserDefaultLangId() = 0;
+    virtual uint16_t SystemDefaultLangId() = 0;
+    virtual uint16_t ThreadLangId() = 0;
 };
 
 // A system that answers from fixed facts: the Linux substitute, and what tests put in place
@@ -35,6 +37,8 @@ struct SystemFacts {
     std::string systemDirectory = "C:\\WINNT\\system32";
     std::string windowsDirectory = "C:\\WINNT";
     uint16_t langId = 0x0409;
+    uint16_t systemLangId = 0x0409;
+    uint16_t threadLangId = 0x0409;
 };
 
 class FixedSystemInfo final : public SystemInfo {
@@ -49,6 +53,8 @@ public:
         return Fit(facts.windowsDirectory, bufferSize);
     }
     uint16_t UserDefaultLangId() override { return facts.langId; }
+    uint16_t SystemDefaultLangId() override { return facts.systemLangId; }
+    uint16_t ThreadLangId() override { return facts.threadLangId; }
 
     SystemFacts facts;
 

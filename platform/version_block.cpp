@@ -1,6 +1,7 @@
 #include "platform/version_block.h"
 
-#include "platform/pe_version_resource.h"
+#include "platform/code_page.h"
+#include "platform/image_version_resource.h"
 
 #include <string>
 #include <utility>
@@ -9,14 +10,18 @@ namespace platform {
 
 namespace {
 
-constexpr size_t kNodeHeaderSize = 6; // wLength, wValueLength, wType
 constexpr uint16_t kTextValue = 1;
+// A tree's length is 16 bits: what a resource holds beyond is padding nobody reads.
+constexpr size_t kMaxTreeSize = 0xFFFF;
+// The fifth byte of a 16-bit tree is a key's first character, of a 32-bit one a type's low byte.
+constexpr uint8_t kFirstKeyCharacter = 0x20;
 
 size_t Align4(size_t offset) {
     return (offset + 3) & ~size_t{3};
 }
 
-// One node of a version resource: a length, a key, a value, then children up to its end.
+// One node of a version resource: a length, a key, a value, then children up to its end. The
+// key and a text value hold characters of the tree's form: UTF-16 units, or ANSI bytes.
 struct Node {
     std::u16string key;
     size_t end = 0;
@@ -25,31 +30,51 @@ struct Node {
     size_t children = 0;
 };
 
+// The form of a tree: the size of its characters, and whether its nodes have a type.
+struct Form {
+    bool wide;
+    size_t headerSize() const { return wide ? 6 : 4; }
+    size_t unitSize() const { return wide ? 2 : 1; }
+    std::optional<uint16_t> Unit(const Bytes& block, size_t at) const {
+        if (wide)
+            return block.U16(at);
+        std::optional<uint8_t> byte = block.U8(at);
+        return byte ? std::optional<uint16_t>(*byte) : std::nullopt;
+    }
+};
+
+std::optional<Form> FormOf(const Bytes& block) {
+    std::optional<uint8_t> fifth = block.U8(4);
+    return fifth ? std::optional<Form>(Form{*fifth < kFirstKeyCharacter}) : std::nullopt;
+}
+
 // The node at offset, when it is whole within limit (its parent's end): a length covering its
-// header and its key's terminator, a type of text (1) or binary (0), the key ended and the value
-// held within the node. Whatever reads the node, by this reader or by the system's, stays
-// inside it.
-std::optional<Node> ReadNode(const Bytes& block, size_t offset, size_t limit) {
-    std::optional<uint16_t> length = block.U16(offset), valueLength = block.U16(offset + 2),
-                            type = block.U16(offset + 4);
+// header and its key's terminator, in the 32-bit form a type of text (1) or binary (0), the key
+// ended and the value held within the node. Whatever reads the node, by this reader or by the
+// system's, stays inside it. A 16-bit node's value length counts bytes; a 32-bit text value's
+// counts characters.
+std::optional<Node> ReadNode(const Bytes& block, Form form, size_t offset, size_t limit) {
+    std::optional<uint16_t> length = block.U16(offset), valueLength = block.U16(offset + 2);
+    std::optional<uint16_t> type = form.wide ? block.U16(offset + 4) : uint16_t{0};
     if (!length || !valueLength || !type || *type > kTextValue || offset + *length > limit)
         return std::nullopt;
     Node node;
     node.end = offset + *length;
-    size_t at = offset + kNodeHeaderSize;
-    for (;; at += 2) {
-        if (at + 2 > node.end)
+    size_t at = offset + form.headerSize();
+    for (;; at += form.unitSize()) {
+        if (at + form.unitSize() > node.end)
             return std::nullopt;
-        const uint16_t unit = *block.U16(at);
+        const uint16_t unit = *form.Unit(block, at);
         if (unit == 0)
             break;
         node.key += static_cast<char16_t>(unit);
     }
-    node.value = Align4(at + 2);
-    const size_t valueBytes = *type == kTextValue ? size_t{*valueLength} * 2 : *valueLength;
+    node.value = Align4(at + form.unitSize());
+    const bool text = *type == kTextValue;
+    const size_t valueBytes = text ? size_t{*valueLength} * 2 : *valueLength;
     if (valueBytes != 0 && node.value + valueBytes > node.end)
         return std::nullopt;
-    node.valueUnits = *type == kTextValue ? *valueLength : *valueLength / 2;
+    node.valueUnits = *valueLength / (text ? 1 : form.unitSize());
     node.children = Align4(node.value + valueBytes);
     return node;
 }
@@ -65,9 +90,10 @@ bool KeyEquals(const std::u16string& key, const std::string& name) {
            });
 }
 
-std::optional<Node> FindChild(const Bytes& block, const Node& parent, const std::string& name) {
+std::optional<Node> FindChild(const Bytes& block, Form form, const Node& parent,
+                              const std::string& name) {
     for (size_t child = parent.children; child < parent.end;) {
-        std::optional<Node> node = ReadNode(block, child, parent.end);
+        std::optional<Node> node = ReadNode(block, form, child, parent.end);
         if (!node)
             return std::nullopt;
         if (KeyEquals(node->key, name))
@@ -81,7 +107,8 @@ std::optional<Node> FindChild(const Bytes& block, const Node& parent, const std:
 
 // Each node takes at least 8 bytes, so every step moves on.
 bool IsSoundVersionTree(const Bytes& block, size_t size) {
-    std::optional<Node> root = ReadNode(block, 0, size);
+    std::optional<Form> form = FormOf(block);
+    std::optional<Node> root = form ? ReadNode(block, *form, 0, size) : std::nullopt;
     if (!root)
         return false;
     // The nodes being walked: where each one's next child begins, and where the node ends.
@@ -92,7 +119,7 @@ bool IsSoundVersionTree(const Bytes& block, size_t size) {
             open.pop_back();
             continue;
         }
-        std::optional<Node> child = ReadNode(block, next, end);
+        std::optional<Node> child = ReadNode(block, *form, next, end);
         if (!child)
             return false;
         open.back().first = Align4(child->end);
@@ -101,12 +128,24 @@ bool IsSoundVersionTree(const Bytes& block, size_t size) {
     return true;
 }
 
+bool TakeVersionTree(const Bytes& bytes, std::vector<uint8_t>* resource) {
+    std::vector<uint8_t> copy;
+    if (!bytes.Whole() || !bytes.From(0, kMaxTreeSize).Copy(&copy))
+        return false;
+    MemorySource taken(copy.data(), copy.size());
+    if (!IsSoundVersionTree(Bytes(taken, 0, copy.size()), copy.size()))
+        return false;
+    resource->swap(copy);
+    return true;
+}
+
 bool FindVersionString(const uint8_t* resource, size_t size, const char* subBlock,
-                       std::u16string* value) {
+                       std::string* value) {
     value->clear();
     MemorySource source(resource, size);
     const Bytes block(source, 0, size);
-    std::optional<Node> node = ReadNode(block, 0, size);
+    std::optional<Form> form = FormOf(block);
+    std::optional<Node> node = form ? ReadNode(block, *form, 0, size) : std::nullopt;
     std::string name;
     for (const char* p = subBlock;; ++p) {
         if (*p && *p != '\\') {
@@ -114,19 +153,21 @@ bool FindVersionString(const uint8_t* resource, size_t size, const char* subBloc
             continue;
         }
         if (!name.empty() && node)
-            node = FindChild(block, *node, name);
+            node = FindChild(block, *form, *node, name);
         name.clear();
         if (!*p)
             break;
     }
     if (!node)
         return false;
+    std::u16string text;
     for (size_t i = 0; i < node->valueUnits; ++i) {
-        const uint16_t unit = *block.U16(node->value + 2 * i);
+        const uint16_t unit = *form->Unit(block, node->value + form->unitSize() * i);
         if (unit == 0)
             break;
-        *value += static_cast<char16_t>(unit);
+        text += static_cast<char16_t>(unit);
     }
+    *value = form->wide ? AnsiFromUtf16(text) : std::string(text.begin(), text.end());
     return true;
 }
 

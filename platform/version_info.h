@@ -1,6 +1,6 @@
 // Version resources of files, as GetFileVersionInfoA and VerQueryValueA give them, read on every
-// platform by the library's own reader (pe_version_resource.h): only the bytes of a file that its
-// version resources need are read, once, and a damaged image gives no version resource rather
+// platform by the library's own reader (image_version_resource.h): only the bytes of a file that
+// its version resources need are read, once, and a damaged image gives no version resource rather
 // than reaching a reader that trusts what it reads.
 #pragma once
 
@@ -10,8 +10,9 @@
 
 namespace platform {
 
-// The version resource of the image file at path (ReadImageVersionResource); false when the file
-// cannot be read or has no sound version resource.
+// The version resource of the image file at path (ReadImageVersionResource), in the language the
+// system's loader would pick for this thread and user; false when the file cannot be read or has
+// no sound version resource.
 bool ReadVersionResource(const char* path, std::vector<uint8_t>* resource);
 
 // VerQueryValueA of a string value ("\StringFileInfo\<lang><codepage>\<key>") in a resource

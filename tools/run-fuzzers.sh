@@ -19,7 +19,7 @@ for fuzzer in "$tree"/bin/*_fuzzer; do
   for dir in fuzz/seeds/"$name" "$tree"/seeds/"$name"; do
     [ -d "$dir" ] && seeds+=("$dir")
   done
-  if [ "$name" = pe_version ] && [ -d build/linux/test-system/DRIVERS ]; then
+  if [ "$name" = image_version ] && [ -d build/linux/test-system/DRIVERS ]; then
     seeds+=(build/linux/test-system/DRIVERS)
   fi
   if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 \

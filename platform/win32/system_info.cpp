@@ -34,6 +34,8 @@ public:
         return Directory(::GetWindowsDirectoryA, bufferSize);
     }
     uint16_t UserDefaultLangId() override { return ::GetUserDefaultLangID(); }
+    uint16_t SystemDefaultLangId() override { return ::GetSystemDefaultLangID(); }
+    uint16_t ThreadLangId() override { return LANGIDFROMLCID(::GetThreadLocale()); }
 };
 
 } // namespace

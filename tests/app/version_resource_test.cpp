@@ -2,8 +2,8 @@
 // and an i686 image made from the same resource script in the native trees.
 #include "kelvd_version.h"
 #include "platform/file_system.h"
+#include "platform/image_version_resource.h"
 #include "platform/little_endian.h"
-#include "platform/pe_version_resource.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +27,12 @@ TEST(ProductVersionResource, NamesTheLibraryAndItsSuiteAndCarriesTheVersionOfThe
         {"FileVersion", KELVD_VERSION_TEXT},
         {"ProductVersion", KELVD_VERSION_TEXT}};
     for (const auto& [key, value] : names) {
-        std::u16string text;
+        std::string text;
         const std::string subBlock = "\\StringFileInfo\\040904B0\\" + key;
         EXPECT_TRUE(
             platform::FindVersionString(resource.data(), resource.size(), subBlock.c_str(), &text))
             << key;
-        EXPECT_EQ(value, std::string(text.begin(), text.end())) << key;
+        EXPECT_EQ(value, text) << key;
     }
     // VS_FIXEDFILEINFO follows the block's 6-byte header and its key "VS_VERSION_INFO" in UTF-16,
     // at 40: its signature, file and product versions (most, then least significant halves), the

@@ -1,9 +1,9 @@
-// The version-resource reader of image files over arbitrary bytes: finding the resource in the
-// bytes and reading it from them as a file (the two must agree), then the strings a driver's
-// description is taken from.
+// The version-resource reader of image files (PE, NE, VxD) over arbitrary bytes: finding the
+// resource in the bytes and reading it from them as a file (the two must agree), in another
+// language too, then the strings a driver's description is taken from.
 #include "doubles/memory_file.h"
 #include "fuzz/fuzz_check.h"
-#include "platform/pe_version_resource.h"
+#include "platform/image_version_resource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> resource, read;
@@ -11,12 +11,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::MemoryFile file(std::string(reinterpret_cast<const char*>(data), size));
     FUZZ_CHECK(found == platform::ReadImageVersionResource(file, &read));
     FUZZ_CHECK(resource == read);
+    // Every language's resource must be sound, so whether one is found does not depend on the
+    // language taken.
+    std::vector<uint8_t> german;
+    FUZZ_CHECK(found ==
+               platform::FindVersionResource(data, size, &german, {0x0407, 0x0407, 0x0407}));
     if (!found)
         return 0;
     for (const char* key :
          {"\\StringFileInfo\\040904B0\\FileDescription", "\\StringFileInfo\\040904b0\\ProductName",
           "\\StringFileInfo\\040704B0\\FileDescription", "\\", ""}) {
-        std::u16string value;
+        std::string value;
         if (platform::FindVersionString(resource.data(), resource.size(), key, &value))
             FUZZ_CHECK(value.size() <= resource.size());
     }

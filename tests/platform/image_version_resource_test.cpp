@@ -1,9 +1,10 @@
-// The PE version-resource reader on images made byte by byte, and on one the build makes.
+// The version-resource reader on PE, NE and VxD images made byte by byte, and on one the build
+// makes.
+#include "doubles/legacy_images.h"
 #include "doubles/memory_file.h"
-#include "doubles/pe_images.h"
 #include "platform/file_system.h"
+#include "platform/image_version_resource.h"
 #include "platform/little_endian.h"
-#include "platform/pe_version_resource.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     EXPECT_TRUE(Find(image, &resource));
     EXPECT_EQ(kTiny, resource);
     // As many directory entries as any image has (65536).
-    EXPECT_TRUE(Find(CrowdedVersionImage(254), &resource));
+    EXPECT_TRUE(Find(CrowdedVersionImage(65279), &resource));
 }
 
 struct DamagedImage : ::testing::TestWithParam<NamedImage> {};
@@ -95,6 +96,52 @@ TEST_P(DamagedImage, HasNoVersionResource) {
 
 INSTANTIATE_TEST_SUITE_P(Links, DamagedImage, ::testing::ValuesIn(DamagedVersionImages()),
                          [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(LegacyLinks, DamagedImage, ::testing::ValuesIn(DamagedLegacyImages()),
+                         [](const auto& info) { return info.param.name; });
+
+const ImageBytes kSixteen = VersionBlock16(
+    {VersionText16("FileDescription", "Sixteen-bit driver"), VersionText16("ProductName", "Old")});
+
+// The NE image's version resource is its entry's whole length, in units of 16 bytes.
+ImageBytes Padded(ImageBytes block) {
+    block.resize((block.size() + 15) & ~size_t{15});
+    return block;
+}
+
+TEST(LegacyVersionResource, NeImagesGiveTheResourceOfTheVersionTypeAndNameOne) {
+    const ImageBytes other = VersionBlock16({VersionText16("FileDescription", "Other")});
+    for (const ImageBytes& block : {kSixteen, kTiny}) {
+        ImageBytes resource;
+        ASSERT_TRUE(Find(NeVersionImage(block, other), &resource));
+        EXPECT_EQ(Padded(block), resource);
+    }
+}
+
+TEST(LegacyVersionResource, VxdsGiveTheResourceTheirHeaderPointsAt) {
+    ImageBytes resource;
+    ASSERT_TRUE(Find(VxdVersionImage(kSixteen), &resource));
+    EXPECT_EQ(kSixteen, resource);
+}
+
+// Every size short of the resource's last byte (with its padding) loses it.
+TEST(LegacyVersionResource, ImagesCutShortOfTheirResourceHaveNone) {
+    for (const ImageBytes& image : {NeVersionImage(kSixteen), VxdVersionImage(kSixteen)}) {
+        ImageBytes resource;
+        for (size_t size = 0; size <= image.size(); ++size)
+            EXPECT_EQ(size == image.size(), FindVersionResource(image.data(), size, &resource))
+                << size;
+    }
+}
+
+// Images of another kind, or none, are not read.
+TEST(LegacyVersionResource, OtherSignaturesHaveNone) {
+    ImageBytes resource;
+    for (uint16_t signature : {0x584C, 0x3357, 0x0000}) { // LX, W3, none
+        ImageBytes image = VxdVersionImage(kSixteen);
+        PutLittleEndian(image, 0x80, signature, 2);
+        EXPECT_FALSE(Find(image, &resource)) << signature;
+    }
+}
 
 // A file is read a page at a time, each once, only those the walk reaches.
 TEST(PeVersionResource, FileReadsOnlyThePagesItsResourcesNeed) {
@@ -128,9 +175,8 @@ TEST(PeVersionResource, ImageCutShortOfItsResourceHasNone) {
 }
 
 std::string Lookup(const ImageBytes& block, const char* subBlock) {
-    std::u16string value;
-    const bool found = FindVersionString(block.data(), block.size(), subBlock, &value);
-    return found ? std::string(value.begin(), value.end()) : "(none)";
+    std::string value;
+    return FindVersionString(block.data(), block.size(), subBlock, &value) ? value : "(none)";
 }
 
 TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {
@@ -142,6 +188,18 @@ TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {
     const ImageBytes two =
         VersionBlock({VersionText(u"FileDescription", u"Tiny"), VersionText(u"Next", u"z")});
     EXPECT_EQ("z", Lookup(two, "\\StringFileInfo\\040904B0\\Next"));
+}
+
+// A 16-bit tree's keys and values are ANSI bytes, given as they are; a value's length counts
+// bytes.
+TEST(VersionString, SixteenBitTreesGiveTheirTextAsItIs) {
+    ImageBytes unended = VersionNode16("Unended", {'a', 'b', 'c'});
+    const ImageBytes block = VersionBlock16({VersionText16("Product", "Produit d\351crit"), unended,
+                                             VersionText16("Cut", std::string("x\0y", 3))});
+    EXPECT_EQ("Produit d\351crit", Lookup(block, "\\stringfileinfo\\040904b0\\PRODUCT"));
+    EXPECT_EQ("abc", Lookup(block, "\\StringFileInfo\\040904B0\\Unended"));
+    EXPECT_EQ("x", Lookup(block, "\\StringFileInfo\\040904B0\\Cut"));
+    EXPECT_EQ("(none)", Lookup(block, "\\StringFileInfo\\040904B0\\Produc"));
 }
 
 TEST(VersionString, NodesBeforeADamagedOneAreFoundAndNoneAfterIt) {

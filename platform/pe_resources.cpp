@@ -1,6 +1,4 @@
-#include "platform/pe_version_resource.h"
-
-#include "platform/checked_bytes.h"
+#include "platform/image_formats.h"
 #include "platform/version_block.h"
 
 #include <algorithm>
@@ -16,8 +14,6 @@ constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr uint32_t kResourceDirectoryIndex = 2;
 constexpr size_t kSizeOfHeadersField = 60; // in the optional header, PE32 and PE32+ alike
-constexpr uint16_t kVersionType = 16;
-constexpr uint16_t kVersionName = 1;
 constexpr uint32_t kSubdirectoryBit = 0x80000000;
 constexpr size_t kSectionHeaderSize = 40;
 constexpr size_t kDirectoryHeaderSize = 16;
@@ -38,11 +34,9 @@ class PeImage {
 public:
     explicit PeImage(const Bytes& file) : file_(file) {}
 
-    bool ReadHeaders() {
-        std::optional<uint32_t> peOffset = file_.U32(0x3C);
-        if (file_.U16(0) != uint16_t{0x5A4D} || !peOffset || file_.U32(*peOffset) != 0x4550u)
-            return false;
-        const size_t coff = size_t{*peOffset} + 4;
+    // The headers from the PE signature at header on.
+    bool ReadHeaders(size_t header) {
+        const size_t coff = header + 4;
         std::optional<uint16_t> sectionCount = file_.U16(coff + 2);
         std::optional<uint16_t> optionalSize = file_.U16(coff + 16);
         const size_t optional = coff + 20;
@@ -130,84 +124,112 @@ private:
     size_t sectionCount_ = 0;
 };
 
-// The entries of the resource directory at offset that a loader may take, appended to found as
-// the OffsetToData of each: with an id, those among the id entries whose id (the low 16 bits, as
-// a loader compares it) is id, each of which must lead to a subdirectory; without one, every
-// entry, each of which must be a data entry. False when the directory or one of its entries lies
-// outside the resources, when an entry is of the wrong kind, when found grows too long or when
-// the directory has more entries than budget has left.
-bool TakeEntries(const Bytes& resources, uint32_t offset, std::optional<uint16_t> id,
-                 std::vector<uint32_t>* found, size_t* budget) {
+// One entry of a resource directory: its name (an id in the low 16 bits, as a loader compares
+// it, when it is not a string) and what it leads to (a subdirectory when the high bit is set,
+// else a data entry), both offsets within the resources.
+struct DirectoryEntry {
+    uint32_t name;
+    uint32_t target;
+    bool IsDirectory() const { return (target & kSubdirectoryBit) != 0; }
+    uint32_t Offset() const { return target & ~kSubdirectoryBit; }
+};
+
+// A resource directory's entries, the named ones first.
+struct Directory {
+    std::vector<DirectoryEntry> entries;
+    size_t named = 0;
+
+    // The index of the id entry of id; nothing when there is none.
+    std::optional<size_t> FindId(uint16_t id) const {
+        for (size_t i = named; i < entries.size(); ++i)
+            if (static_cast<uint16_t>(entries[i].name) == id)
+                return i;
+        return std::nullopt;
+    }
+};
+
+// The resource directory at offset: nothing when it or one of its entries lies outside the
+// resources, when its ids are not in strictly ascending order (a loader searches them by halves,
+// and would find one of two equal ids, or miss one out of order, depending on its way of
+// halving), or when it has more entries than budget has left.
+std::optional<Directory> ReadDirectory(const Bytes& resources, uint32_t offset, size_t* budget) {
     std::optional<uint16_t> named = resources.U16(size_t{offset} + 12);
     std::optional<uint16_t> ids = resources.U16(size_t{offset} + 14);
     const size_t entries = size_t{offset} + kDirectoryHeaderSize;
     const size_t count = named && ids ? size_t{*named} + *ids : 0;
     if (!named || !ids || !resources.Has(entries, count * kDirectoryEntrySize) || count > *budget)
-        return false;
+        return std::nullopt;
     *budget -= count;
-    for (size_t i = id ? *named : 0; i < count; ++i) {
-        const uint32_t name = *resources.U32(entries + kDirectoryEntrySize * i);
-        const uint32_t data = *resources.U32(entries + kDirectoryEntrySize * i + 4);
-        if (id && static_cast<uint16_t>(name) != *id)
-            continue;
-        if (id.has_value() != ((data & kSubdirectoryBit) != 0) ||
-            found->size() == kMaxVersionResources)
-            return false;
-        found->push_back(data & ~kSubdirectoryBit);
+    Directory directory;
+    directory.named = *named;
+    for (size_t i = 0; i < count; ++i) {
+        const DirectoryEntry entry{*resources.U32(entries + kDirectoryEntrySize * i),
+                                   *resources.U32(entries + kDirectoryEntrySize * i + 4)};
+        if (i > directory.named && static_cast<uint16_t>(entry.name) <=
+                                       static_cast<uint16_t>(directory.entries.back().name))
+            return std::nullopt;
+        directory.entries.push_back(entry);
     }
-    return true;
+    return directory;
 }
 
-bool FindIn(ByteSource& source, size_t size, std::vector<uint8_t>* resource) {
-    resource->clear();
-    const Bytes file(source, 0, size);
-    PeImage pe(file);
-    if (!pe.ReadHeaders())
-        return false;
-    std::optional<Bytes> resources = pe.Resources();
-    // Type, name and language: three levels, so a directory that points back at itself cannot
-    // make the walk go round.
-    std::vector<uint32_t> names, languages, entries;
-    size_t budget = kMaxEntriesRead;
-    if (!resources || !TakeEntries(*resources, 0, kVersionType, &names, &budget))
-        return false;
-    for (uint32_t directory : names)
-        if (!TakeEntries(*resources, directory, kVersionName, &languages, &budget))
-            return false;
-    for (uint32_t directory : languages)
-        if (!TakeEntries(*resources, directory, std::nullopt, &entries, &budget))
-            return false;
-    // Each resource is taken out whole, then walked in memory; the first is the one given.
-    std::vector<uint8_t> first, copy;
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const uint32_t entry = entries[i];
-        std::optional<uint32_t> rva = resources->U32(entry), length = resources->U32(entry + 4);
-        std::optional<Bytes> bytes =
-            resources->Has(entry, kDataEntrySize) ? pe.Data(*rva, *length) : std::nullopt;
-        if (!bytes || !bytes->Copy(&copy))
-            return false;
-        MemorySource taken(copy.data(), copy.size());
-        if (!IsSoundVersionTree(Bytes(taken, 0, copy.size()), copy.size()))
-            return false;
-        if (i == 0)
-            first.swap(copy);
-    }
-    if (entries.empty())
-        return false;
-    resource->swap(first);
-    return true;
+// The subdirectory that the entry of id in the directory at offset leads to; nothing when there
+// is no such entry or it leads to data.
+std::optional<uint32_t> Subdirectory(const Bytes& resources, uint32_t offset, uint16_t id,
+                                     size_t* budget) {
+    std::optional<Directory> directory = ReadDirectory(resources, offset, budget);
+    std::optional<size_t> at = directory ? directory->FindId(id) : std::nullopt;
+    if (!at || !directory->entries[*at].IsDirectory())
+        return std::nullopt;
+    return directory->entries[*at].Offset();
+}
+
+// The language entry the loader takes: the first of the languages in order that the directory
+// holds, else its first entry.
+size_t ChosenLanguage(const Directory& directory, const LoaderLanguages& languages) {
+    for (uint16_t language : ResourceLanguageOrder(languages))
+        if (std::optional<size_t> at = directory.FindId(language))
+            return *at;
+    return 0;
 }
 
 } // namespace
 
-bool FindVersionResource(const uint8_t* image, size_t size, std::vector<uint8_t>* resource) {
-    MemorySource source(image, size);
-    return FindIn(source, size, resource);
-}
-
-bool ReadImageVersionResource(File& image, std::vector<uint8_t>* resource) {
-    FileSource source(image);
-    return FindIn(source, SIZE_MAX, resource);
+bool FindPeVersionResource(const Bytes& file, size_t header, const LoaderLanguages& languages,
+                           std::vector<uint8_t>* resource) {
+    PeImage pe(file);
+    if (!pe.ReadHeaders(header))
+        return false;
+    std::optional<Bytes> resources = pe.Resources();
+    // Type, name and language: three levels, so a directory that points back at itself cannot
+    // make the walk go round.
+    size_t budget = kMaxEntriesRead;
+    std::optional<uint32_t> names =
+        resources ? Subdirectory(*resources, 0, kVersionType, &budget) : std::nullopt;
+    std::optional<uint32_t> languageOffset =
+        names ? Subdirectory(*resources, *names, kVersionName, &budget) : std::nullopt;
+    std::optional<Directory> directory =
+        languageOffset ? ReadDirectory(*resources, *languageOffset, &budget) : std::nullopt;
+    if (!directory || directory->entries.empty() ||
+        directory->entries.size() > kMaxVersionResources)
+        return false;
+    // Every language's resource is taken out whole and walked in memory; the loader's is given.
+    const size_t chosen = ChosenLanguage(*directory, languages);
+    std::vector<uint8_t> taken, copy;
+    for (size_t i = 0; i < directory->entries.size(); ++i) {
+        const DirectoryEntry& entry = directory->entries[i];
+        const size_t data = entry.Offset();
+        std::optional<uint32_t> rva = resources->U32(data), length = resources->U32(data + 4);
+        std::optional<Bytes> bytes = !entry.IsDirectory() && resources->Has(data, kDataEntrySize)
+                                         ? pe.Data(*rva, *length)
+                                         : std::nullopt;
+        if (!bytes || !TakeVersionTree(*bytes, &copy))
+            return false;
+        if (i == chosen)
+            taken.swap(copy);
+    }
+    resource->swap(taken);
+    return true;
 }
 
 } // namespace platform
