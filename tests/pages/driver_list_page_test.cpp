@@ -2,6 +2,8 @@
 #include "pages/driver_settings_page.h"
 #include "pages/vxd_settings_page.h"
 
+#include "doubles/legacy_images.h"
+#include "platform/file_system.h"
 #include "res/string_table.h"
 #include "support/page_harness.h"
 #include "support/store_fixture.h"
@@ -33,6 +35,11 @@ struct DriverPageKind {
     static DriverTable<256>& Listed() { return configModel().drivers; }
     static DriverTable<128>& User() { return configModel().userDrivers; }
     static void Fill(Page& page) { page.FillDriverList(); }
+    // A 16-bit driver, whose description is in a 16-bit version resource.
+    static constexpr const char* kOldName = "OLD16.DRV";
+    static platform::ImageBytes OldImage(const platform::ImageBytes& block) {
+        return platform::NeVersionImage(block);
+    }
 };
 
 struct VxdPageKind {
@@ -45,6 +52,10 @@ struct VxdPageKind {
     static DriverTable<256>& Listed() { return configModel().vxds; }
     static DriverTable<256>& User() { return configModel().userVxds; }
     static void Fill(Page& page) { page.FillVxdList(); }
+    static constexpr const char* kOldName = "OLDDEV.VXD";
+    static platform::ImageBytes OldImage(const platform::ImageBytes& block) {
+        return platform::VxdVersionImage(block);
+    }
 };
 
 template <typename Kind> class DriverList : public test::StoreFixture {
@@ -210,6 +221,22 @@ TYPED_TEST(DriverList, AddedFileBecomesACheckedUserRowUnlessListedCancelledOrFul
     EXPECT_EQ(this->window_->Handle(), this->messages_.shown[0].owner);
     EXPECT_EQ(TableString(kStrUserListFull), this->messages_.shown[1].text);
     EXPECT_EQ(static_cast<int>(TypeParam::User().kCapacity) + 4, list.GetItemCount());
+}
+
+// A 16-bit driver added on the driver page, and a VxD on the VxD page, show the description of
+// their 16-bit version resource.
+TYPED_TEST(DriverList, AddedSixteenBitImageShowsItsDescription) {
+    this->Open();
+    test::TempDir dir;
+    const std::string path = dir.File(TypeParam::kOldName);
+    const platform::ImageBytes image = TypeParam::OldImage(platform::VersionBlock16(
+        {platform::VersionText16("FileDescription", "Old device of long ago")}));
+    ASSERT_TRUE(platform::WriteWholeFile(path, std::string(image.begin(), image.end())));
+    this->harness_.Sheet().FileDialog().Answer(path);
+    this->window_->Click(TypeParam::kAdd);
+    ASSERT_EQ(6, this->list_->GetItemCount());
+    EXPECT_EQ("Old device of long ago",
+              this->list_->GetItemText(this->Row(TypeParam::kOldName), 1, 255));
 }
 
 struct DriverPage : DriverList<DriverPageKind> {};
