@@ -55,7 +55,7 @@ uint32_t At(const ImageBytes& image, size_t offset) {
     return LoadUint32(&image[offset]);
 }
 
-TEST(PeVersionResource, FindsTheFirstLanguagesBlockInPe32AndPe32PlusImages) {
+TEST(PeVersionResource, FindsTheUsEnglishBlockInPe32AndPe32PlusImages) {
     const ImageBytes longer = VersionBlock({VersionText(u"FileDescription", u"Longer text")});
     for (bool plus : {true, false}) {
         const ImageBytes image = VersionImage({kTiny, longer}, plus);
@@ -82,8 +82,26 @@ TEST(PeVersionResource, ImagesAtTheLimitsOfTheirLinksAreRead) {
     ImageBytes resource;
     EXPECT_TRUE(Find(image, &resource));
     EXPECT_EQ(kTiny, resource);
-    // As many directory entries as any image has (65536).
+    // As many directory entries as any image has (65536), as many languages (256).
     EXPECT_TRUE(Find(CrowdedVersionImage(65279), &resource));
+    EXPECT_TRUE(Find(VersionImage(std::vector<ImageBytes>(256, kTiny)), &resource));
+}
+
+// A PE32 optional header that ends with the resource directory's entry, and a section table
+// followed by bytes that would be a section ending past 4 GiB.
+TEST(PeVersionResource, HeadersAreReadUpToTheirEndsAndNoFurther) {
+    ImageBytes shortHeader = VersionImage({kTiny}, false);
+    PutLittleEndian(shortHeader, 0xB4, 3);      // three data directories
+    PutLittleEndian(shortHeader, 0x54, 120, 2); // the optional header's size
+    std::copy_n(shortHeader.begin() + 0x138, 40, shortHeader.begin() + 0xD0);
+    ImageBytes beforeJunk = VersionImage({kTiny});
+    PutLittleEndian(beforeJunk, 0x178, 0x2000);
+    PutLittleEndian(beforeJunk, 0x17C, 0xFFFFF000);
+    for (const ImageBytes& image : {shortHeader, beforeJunk}) {
+        ImageBytes resource;
+        EXPECT_TRUE(Find(image, &resource));
+        EXPECT_EQ(kTiny, resource);
+    }
 }
 
 struct DamagedImage : ::testing::TestWithParam<NamedImage> {};
@@ -193,13 +211,16 @@ TEST(VersionString, KeysMatchWithoutRegardToCaseOnTheWholePath) {
 // A 16-bit tree's keys and values are ANSI bytes, given as they are; a value's length counts
 // bytes.
 TEST(VersionString, SixteenBitTreesGiveTheirTextAsItIs) {
-    ImageBytes unended = VersionNode16("Unended", {'a', 'b', 'c'});
+    ImageBytes unended = VersionNode16("Unended", {'a', 'b', 'c', 'd'});
     const ImageBytes block = VersionBlock16({VersionText16("Product", "Produit d\351crit"), unended,
                                              VersionText16("Cut", std::string("x\0y", 3))});
     EXPECT_EQ("Produit d\351crit", Lookup(block, "\\stringfileinfo\\040904b0\\PRODUCT"));
-    EXPECT_EQ("abc", Lookup(block, "\\StringFileInfo\\040904B0\\Unended"));
+    EXPECT_EQ("abcd", Lookup(block, "\\StringFileInfo\\040904B0\\Unended"));
     EXPECT_EQ("x", Lookup(block, "\\StringFileInfo\\040904B0\\Cut"));
     EXPECT_EQ("(none)", Lookup(block, "\\StringFileInfo\\040904B0\\Produc"));
+    // A root key of one space is still a 16-bit key: its fifth byte is a character.
+    const ImageBytes spaced = VersionNode16(" ", {}, {VersionText16("K", "v")});
+    EXPECT_EQ("v", Lookup(spaced, "\\K"));
 }
 
 TEST(VersionString, NodesBeforeADamagedOneAreFoundAndNoneAfterIt) {
