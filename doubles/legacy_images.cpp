@@ -131,6 +131,8 @@ std::vector<NamedImage> DamagedLegacyImages() {
         // NE: the header and the resource table.
         {"NeTableEndingBeforeItBegins", Broken(ne, {{kNeTableEnd, 0x10}}, 2)},
         {"NeTablePastTheEnd", Broken(ne, {{kNeTableBegin, 0xFF00}, {kNeTableEnd, 0xFFF0}}, 2)},
+        // The version's entries lie in the file, the table's end does not.
+        {"NeTableRunningPastTheEnd", Broken(ne, {{kNeTableEnd, 0x7F00}}, 2)},
         {"NeAlignmentShiftOf17", Broken(ne, {{kNeTable, 17}}, 2)},
         {"NeTableEndingAmongTheVersionEntries",
          Broken(ne, {{kNeTableEnd, kNeVersionEntry - kNewHeader}}, 2)},
@@ -142,6 +144,7 @@ std::vector<NamedImage> DamagedLegacyImages() {
         {"NeKeyWithoutTerminator", NeVersionImage(VersionBlock16({unterminated}))},
         // VxD: the header and the resource's own header.
         {"VxdResourcePastTheEnd", Broken(vxd, {{kVxdResourceOffset, 0x7FFFFFFF}}, 4)},
+        {"VxdResourceRunningPastTheEnd", Broken(vxd, {{kVxdResourceLength, 0x10000}}, 4)},
         {"VxdResourceShorterThanItsHeader", Broken(vxd, {{kVxdResourceLength, 11}}, 4)},
         {"VxdDataLongerThanTheResource", Broken(vxd, {{kResourceAt + 8, 0xFFFFFFF0}}, 4)},
         {"VxdResourceOfAnotherType", Broken(vxd, {{kResourceAt + 1, 14}}, 2)},

@@ -222,6 +222,7 @@ std::vector<NamedImage> DamagedVersionImages() {
         {"NoResourceDirectoryEntry", Broken({{kDirectoryCount, 2}})},
         {"ResourceDirectoryOutsideEverySection", Broken({{kResourceRva, 0x7FFF0000}})},
         {"ResourceDirectoryInsideTheHeaders", Broken({{kSizeOfHeaders, 0x2000}})},
+        {"SectionTableRunningPastTheEnd", Broken({{0x46, 0x100}})},
         {"SectionDataPastTheEnd", Broken({{kSectionRawOffset, 0x7F000000}})},
         {"SectionEndingPastFourGigabytes", Broken({{kSectionRawSize, 0xFFFFFF00}})},
         // The resource directory.

@@ -89,11 +89,14 @@ public:
             return std::nullopt;
         return static_cast<uint32_t>(*low | static_cast<uint32_t>(*high) << 16);
     }
-    // Whether the source holds all the bytes: its last one is read.
-    bool Whole() const {
+    // Whether the source holds the length bytes from offset: they are within these bytes, and
+    // the last of them is read (a file's end is found only so).
+    bool Holds(size_t offset, size_t length) const {
         uint8_t last;
-        return size_ == 0 || Read(size_ - 1, 1, &last);
+        return Has(offset, length) && (length == 0 || Read(offset + length - 1, 1, &last));
     }
+    // Whether the source holds all the bytes: its last one is read.
+    bool Whole() const { return Holds(0, size_); }
     // All the bytes, into out; false when the source does not hold them.
     bool Copy(std::vector<uint8_t>* out) const {
         if (!Whole())

@@ -22,7 +22,7 @@ constexpr uint16_t kMaxAlignmentShift = 16;
 // The resource's bytes, at the offset and length its name entry gives in alignment units.
 std::optional<Bytes> ResourceBytes(const Bytes& file, const Bytes& name, uint16_t shift) {
     const size_t offset = size_t{*name.U16(0)} << shift, length = size_t{*name.U16(2)} << shift;
-    if (!file.Has(offset, length))
+    if (!file.Holds(offset, length))
         return std::nullopt;
     return file.From(offset, length);
 }
@@ -34,7 +34,7 @@ std::optional<Bytes> ResourceBytes(const Bytes& file, const Bytes& name, uint16_
 bool FindNeVersionResource(const Bytes& file, size_t header, std::vector<uint8_t>* resource) {
     std::optional<uint16_t> begin = file.U16(header + kResourceTableField),
                             end = file.U16(header + kResidentNamesField);
-    if (!begin || !end || *end < *begin || !file.Has(header + *begin, *end - *begin))
+    if (!begin || !end || *end < *begin || !file.Holds(header + *begin, *end - *begin))
         return false;
     const Bytes table = file.From(header + *begin, *end - *begin);
     std::optional<uint16_t> shift = table.U16(0);

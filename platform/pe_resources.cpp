@@ -62,7 +62,7 @@ public:
         resourceRva_ = *rva;
         sections_ = optional + *optionalSize;
         sectionCount_ = *sectionCount;
-        return file_.Has(sections_, sectionCount_ * kSectionHeaderSize) && SectionsEndBelow4GiB();
+        return file_.Holds(sections_, sectionCount_ * kSectionHeaderSize) && SectionsEndBelow4GiB();
     }
 
     // The resource directory: the bytes from its address to the end of its section as loaded;
@@ -157,7 +157,7 @@ std::optional<Directory> ReadDirectory(const Bytes& resources, uint32_t offset, 
     std::optional<uint16_t> ids = resources.U16(size_t{offset} + 14);
     const size_t entries = size_t{offset} + kDirectoryHeaderSize;
     const size_t count = named && ids ? size_t{*named} + *ids : 0;
-    if (!named || !ids || !resources.Has(entries, count * kDirectoryEntrySize) || count > *budget)
+    if (!named || !ids || !resources.Holds(entries, count * kDirectoryEntrySize) || count > *budget)
         return std::nullopt;
     *budget -= count;
     Directory directory;
@@ -220,7 +220,7 @@ bool FindPeVersionResource(const Bytes& file, size_t header, const LoaderLanguag
         const DirectoryEntry& entry = directory->entries[i];
         const size_t data = entry.Offset();
         std::optional<uint32_t> rva = resources->U32(data), length = resources->U32(data + 4);
-        std::optional<Bytes> bytes = !entry.IsDirectory() && resources->Has(data, kDataEntrySize)
+        std::optional<Bytes> bytes = !entry.IsDirectory() && resources->Holds(data, kDataEntrySize)
                                          ? pe.Data(*rva, *length)
                                          : std::nullopt;
         if (!bytes || !TakeVersionTree(*bytes, &copy))

@@ -21,7 +21,7 @@ constexpr uint8_t kIdMark = 0xFF;
 bool FindVxdVersionResource(const Bytes& file, size_t header, std::vector<uint8_t>* resource) {
     std::optional<uint32_t> offset = file.U32(header + kResourceOffsetField),
                             length = file.U32(header + kResourceLengthField);
-    if (!offset || !length || !file.Has(*offset, *length))
+    if (!offset || !length || !file.Holds(*offset, *length))
         return false;
     const Bytes stored = file.From(*offset, *length);
     std::optional<uint32_t> size = stored.U32(8);
