@@ -19,7 +19,9 @@ struct NoCase {
     }
 };
 
-template <typename Row> using ByName = std::map<std::string, Row, NoCase>;
+// Rows by name, those of one name in the order the place lists them (an inventory may list a
+// name twice: one printer driver file serves two models).
+template <typename Row> using ByName = std::multimap<std::string, Row, NoCase>;
 
 ByName<const kelvd::DriverEntry*> DriversByName(const kelvd::ConfigModel& model) {
     ByName<const kelvd::DriverEntry*> rows;
@@ -35,14 +37,15 @@ ByName<const kelvd::ApiCategory*> CategoriesByName(const kelvd::ConfigModel& mod
     return rows;
 }
 
-std::map<std::string, uint8_t> EventFlags(const kelvd::ApiCategory& category) {
-    std::map<std::string, uint8_t> flags;
+std::multimap<std::string, uint8_t> EventFlags(const kelvd::ApiCategory& category) {
+    std::multimap<std::string, uint8_t> flags;
     for (size_t event = 0; event < category.eventNames.size(); ++event)
         flags.emplace(category.eventNames[event], category.eventFlags[event]);
     return flags;
 }
 
-// Walks the names of both maps in order: compare(name, a or null, b or null).
+// Walks the names of both maps in order: compare(name, a or null, b or null). Rows of one name
+// are paired in their order, the k-th of a with the k-th of b.
 template <typename Map, typename Compare> void Merge(const Map& a, const Map& b, Compare compare) {
     auto left = a.begin(), right = b.begin();
     const auto less = a.key_comp();

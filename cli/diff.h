@@ -21,8 +21,8 @@ struct Snapshot {
 Snapshot TakeSnapshot(const std::string& place, const kelvd::ScalarSettings& settings);
 
 // Prints a line per difference: a setting, a driver's state (drivers matched by table and path,
-// ignoring case), a driver or category only one place has, an event's flag (events matched by
-// category and name); true when there was any.
+// ignoring case, rows of one name paired in their order), a driver or category only one place
+// has, an event's flag (events matched by category and name); true when there was any.
 bool PrintDifferences(const Snapshot& a, const Snapshot& b, std::ostream& out);
 
 } // namespace kelvcfg
