@@ -1,8 +1,7 @@
 #include "cli/file_access.h"
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "platform/win32/windows_support.h"
 #else
 #include <cerrno>
 #include <cstring>
@@ -14,13 +13,11 @@ namespace kelvcfg {
 
 #ifdef _WIN32
 
-constexpr DWORD kNoFile = 0xFFFFFFFF; // INVALID_FILE_ATTRIBUTES
-
 std::string WhyNotReplaceable(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != kNoFile && (attributes & FILE_ATTRIBUTE_READONLY))
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return "the file is read-only";
-    if (attributes != kNoFile && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return "it is a directory";
     return std::string();
 }

@@ -1,6 +1,7 @@
 #include "host/win32/sheet_walk.h"
 
 #include "host/win32/page_tree.h"
+#include "host/win32/thread_windows.h"
 #include "host/win32/window_picture.h"
 #include "res/resource.h"
 
@@ -19,76 +20,8 @@ namespace kwhost {
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF; // the text of a standard message box
 constexpr UINT kTimedTickMs = USER_TIMER_MINIMUM;
 constexpr unsigned kTimedPatienceTicks = 1000;
-
-std::string TextOf(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// The top-level windows of the host's thread: the sheet and the message boxes it shows.
-std::vector<HWND> ThreadWindows() {
-    std::vector<HWND> windows;
-    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-bool IsSheet(HWND window, const std::string& title) {
-    return IsWindowVisible(window) && GetDlgItem(window, IDC_PAGE_TREE) && TextOf(window) == title;
-}
-
-bool IsMessageBox(HWND window) {
-    return IsWindowVisible(window) && ClassOf(window) == "#32770" &&
-           GetDlgItem(window, kMessageTextId) && !GetDlgItem(window, IDC_PAGE_TREE);
-}
-
-// "Select Driver APIs" becomes "select-driver-apis".
-std::string FileNamePart(const std::string& caption) {
-    std::string name;
-    for (unsigned char c : caption) {
-        if (std::isalnum(c))
-            name += static_cast<char>(std::tolower(c));
-        else if (!name.empty() && name.back() != '-')
-            name += '-';
-    }
-    while (!name.empty() && name.back() == '-')
-        name.pop_back();
-    return name.empty() ? "window" : name;
-}
-
-struct ListSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK FindShownList(HWND child, LPARAM data) {
-    auto* search = reinterpret_cast<ListSearch*>(data);
-    if (GetDlgCtrlID(child) != search->id || !IsWindowVisible(child))
-        return TRUE;
-    search->found = child;
-    return FALSE;
-}
-
-// The visible list box of the sheet's current page with id controlId; null when the page has none.
-HWND ShownList(HWND sheet, int controlId) {
-    ListSearch search{controlId, nullptr};
-    EnumChildWindows(sheet, FindShownList, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 LARGE_INTEGER Now() {
     LARGE_INTEGER now;
@@ -286,8 +219,7 @@ bool SheetWalk::AnswerMessageBox() {
             return true;
         }
         answered_.insert(window);
-        out_ << "Message box \"" << TextOf(window)
-             << "\": " << TextOf(GetDlgItem(window, kMessageTextId)) << "\n";
+        out_ << "Message box \"" << TextOf(window) << "\": " << MessageText(window) << "\n";
         if (!request_.screensDir.empty())
             Save(window, "message", std::max(pageNumber_, 1u));
         PostMessageA(window, WM_COMMAND, IDOK, 0);

@@ -8,8 +8,8 @@
 #pragma once
 
 #include "platform/controls/user_input.h"
-
-#include <windows.h>
+#include "platform/win32/controls/input_events.h"
+#include "platform/win32/windows_support.h"
 
 #include <map>
 #include <memory>
@@ -17,9 +17,6 @@
 namespace platform {
 
 enum class Delivery { Handled, Queued };
-
-// Handles this thread's messages (as a dialog's loop does) until none has come for a while.
-void HandleMessages();
 
 class Win32InputControl;
 
