@@ -1,5 +1,6 @@
 #include "drivers/image_path.h"
 
+#include "platform/file_system.h"
 #include "platform/multibyte.h"
 #include "platform/system_info.h"
 
@@ -7,7 +8,6 @@ namespace kelvd {
 
 namespace {
 
-constexpr uint32_t kSystemDirectorySize = 260;
 constexpr const char* kSystemRootPrefixes[] = {"\\SystemRoot\\System32\\", "System32\\"};
 constexpr const char* kNtPathPrefix = "\\??\\";
 
@@ -20,7 +20,7 @@ bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) 
 std::string NormalizeImagePath(const std::string& imagePath) {
     for (const std::string prefix : kSystemRootPrefixes)
         if (StartsWithIgnoringCase(imagePath, prefix))
-            return platform::systemInfo().SystemDirectory(kSystemDirectorySize) + "\\" +
+            return platform::systemInfo().SystemDirectory(platform::kMaxPath) + "\\" +
                    imagePath.substr(prefix.size());
     if (imagePath.compare(0, 4, kNtPathPrefix) == 0)
         return imagePath.substr(4);

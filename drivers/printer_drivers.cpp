@@ -3,6 +3,7 @@
 #include "drivers/display_drivers.h"
 #include "drivers/driver_description.h"
 #include "model/config_model.h"
+#include "platform/file_system.h"
 #include "platform/multibyte.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* kDriversKey =
     "SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows NT x86\\Drivers";
 constexpr uint32_t kNameSize = 256;
-constexpr uint32_t kSystemDirectorySize = 260;
 
 // Calls visit with each subkey of parent that opens for reading, by rising index until the
 // enumeration fails or visit returns false.
@@ -57,7 +57,7 @@ void EnumeratePrinterDrivers() {
         return;
     DriverTable<256>& table = configModel().displayDrivers;
     const std::string spool =
-        platform::systemInfo().SystemDirectory(kSystemDirectorySize) + "\\spool\\drivers\\w32x86\\";
+        platform::systemInfo().SystemDirectory(platform::kMaxPath) + "\\spool\\drivers\\w32x86\\";
     // Each subkey is a driver version ("Version-3"); each of its subkeys one printer driver. A
     // version key whose name holds no "-" gives no version directory and is passed over.
     ForEachSubkey(root, [&](const std::string& versionName, const platform::KeyHandle& version) {

@@ -10,6 +10,11 @@
 
 namespace platform {
 
+// The system's path limit (MAX_PATH), terminator included: a longer path is refused by the calls
+// that open, move and delete files, and the directories the system gives are read into buffers of
+// this size.
+constexpr size_t kMaxPath = 260;
+
 enum class OpenMode { ReadText, ReadBinary, WriteBinary };
 
 class File {

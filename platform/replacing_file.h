@@ -8,10 +8,6 @@
 
 namespace platform {
 
-// The system's path limit (MAX_PATH): a path of more characters than this less its terminator is
-// refused by the calls that move and delete files.
-constexpr size_t kMaxPath = 260;
-
 // Opens path for writing in binary mode so that it is replaced only when everything was written:
 // the data goes to a temporary file beside it, "<path>.new~", which Close() moves over path once
 // every write and the close itself succeeded. A failed write, a failed close, or a file destroyed

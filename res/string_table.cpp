@@ -10,7 +10,7 @@ struct Entry {
 };
 
 constexpr Entry kEntries[] = {
-#define KELVD_STRING(id, text) {id, text},
+#define KELVD_STRING(name, id, text) {name, text},
 #include "res/strings.def"
 #undef KELVD_STRING
 };

@@ -26,7 +26,6 @@ using Section = SettingsFileHeader::Section;
 // 0 byte is skipped (its length says where the next one starts); an entry that runs past the
 // end of the file ends its section.
 constexpr uint32_t kMaxSectionRows = 256; // per driver or VxD section; further entries are left
-constexpr uint32_t kMaxPathField = 260;   // a path and its 0 byte
 constexpr uint32_t kMaxNameField = 256;   // a category name and its 0 byte
 constexpr size_t kVxdEntrySize = 10;      // 8-character name, 0 byte, state byte
 constexpr size_t kVxdNameLength = 8;
@@ -141,7 +140,7 @@ std::vector<StateEntry> ReadDriverSection(const std::string& bytes, const Sectio
         const uint8_t* text;
         if (!cursor.Uint32(&n) || !cursor.Take(n, &text) || !cursor.Byte(&entries[kept].state))
             break;
-        if (IsTextField(text, n, kMaxPathField))
+        if (IsTextField(text, n, platform::kMaxPath))
             entries[kept++].name = AsText(text);
     }
     entries.resize(kept);
@@ -175,7 +174,7 @@ std::vector<StateEntry> ReadUserVxdSection(const std::string& bytes, const Secti
     std::vector<StateEntry> entries;
     for (uint32_t i = 0; i < SectionRows(section); ++i) {
         const void* end =
-            std::memchr(cursor.Here(), 0, std::min<size_t>(cursor.Remaining(), kMaxPathField));
+            std::memchr(cursor.Here(), 0, std::min<size_t>(cursor.Remaining(), platform::kMaxPath));
         const uint8_t* text;
         uint8_t state;
         if (!end || !cursor.Take(static_cast<const uint8_t*>(end) - cursor.Here() + 1, &text) ||
@@ -280,8 +279,8 @@ std::optional<ScalarSettings> LoadConfigFile(const std::string& path) {
 }
 
 bool VxdConfigPath(std::string* path) {
-    return JoinPath(platform::systemInfo().SystemDirectory(kMaxPathBuffer), "\\KELVDVXD.CFG",
-                    kMaxPathBuffer, path);
+    return JoinPath(platform::systemInfo().SystemDirectory(platform::kMaxPath), "\\KELVDVXD.CFG",
+                    platform::kMaxPath, path);
 }
 
 } // namespace kelvd

@@ -7,8 +7,6 @@
 
 namespace kelvd {
 
-constexpr size_t kMaxPathBuffer = 260; // the platform's path limit, terminator included
-
 // dir followed by fileName (which brings its own leading backslash), when the whole path and
 // its terminator fit bufferSize bytes. A path that does not fit names no file: a cut path would
 // name another one, so the caller treats it as a file that cannot be opened or created.

@@ -117,7 +117,7 @@ bool HookStatePath(std::string* path) {
     std::string dir;
     GetSuiteInstallDir(&dir);
     const char* name = configModel().isWin9x ? "\\hookstate9x.dat" : "\\hookstate.dat";
-    return JoinPath(dir, name, kMaxPathBuffer, path);
+    return JoinPath(dir, name, platform::kMaxPath, path);
 }
 
 StringIntMap& hookStateMap() {

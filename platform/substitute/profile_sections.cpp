@@ -34,7 +34,7 @@ bool SectionName(const std::string& line, std::string* name) {
 std::string ProfilePath(const char* file) {
     if (std::strpbrk(file, "\\/"))
         return file;
-    return systemInfo().WindowsDirectory(260) + "\\" + file;
+    return systemInfo().WindowsDirectory(kMaxPath) + "\\" + file;
 }
 
 std::vector<std::string> Lines(const std::string& content) {
