@@ -1,5 +1,4 @@
-// Pictures of the sheet saved as PNG files: 8-bit RGB, written without compression so that the
-// encoder stays small (the pictures are a few hundred kilobytes).
+// Pictures of the sheet saved as PNG files: 8-bit RGB, encoded by stb_image_write.
 #pragma once
 
 #include <cstdint>
@@ -16,9 +15,8 @@ struct RgbImage {
 // The largest width and height the encoder takes, which keeps every size within 32 bits.
 constexpr uint32_t kMaxPngSide = 16384;
 
-// The PNG file of the image: colour type 2, depth 8, no interlace, every row unfiltered, the
-// data in stored deflate blocks. Empty when a side is 0 or above kMaxPngSide, or when the pixels
-// do not fill exactly width times height.
+// The PNG file of the image: colour type 2, depth 8, no interlace. Empty when a side is 0 or above
+// kMaxPngSide, or when the pixels do not fill exactly width times height.
 std::vector<uint8_t> EncodePng(const RgbImage& image);
 
 } // namespace kwhost

@@ -7,6 +7,7 @@ packages=(
   libbenchmark-dev                             # Google Benchmark, for kelvd-bench
   libcli11-dev nlohmann-json3-dev              # kelvcfg's command line and JSON (header-only)
   libhivex-dev                                 # kelvcfg's offline hives
+  libstb-dev                                   # kwhost's PNG pictures (header-only)
   g++-mingw-w64-i686 g++-mingw-w64-x86-64      # the Windows cross compilers, windres included
   wine64 xvfb xauth                            # running the Windows build; windows on Xvfb
   clang libclang-rt-14-dev                     # the sanitizer build and the fuzzers
