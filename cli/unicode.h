@@ -6,7 +6,8 @@
 
 namespace kelvcfg {
 
-// Invalid input (a lone surrogate, a broken UTF-8 sequence) becomes U+FFFD.
+// Converted with utfcpp. Invalid input becomes U+FFFD: a lone surrogate, and a broken UTF-8
+// sequence with the continuation bytes that follow it.
 std::string Utf8FromUtf16(const std::u16string& text);
 std::u16string Utf16FromUtf8(const std::string& text);
 

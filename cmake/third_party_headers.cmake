@@ -5,7 +5,7 @@
 set(KELVD_THIRD_PARTY_HEADERS ${CMAKE_BINARY_DIR}/include/third-party)
 file(MAKE_DIRECTORY ${KELVD_THIRD_PARTY_HEADERS})
 
-# kelvd_third_party_headers(target scope folder...): each folder (CLI, nlohmann, stb),
+# kelvd_third_party_headers(target scope folder...): each folder (CLI, nlohmann, stb, utf8cpp),
 # found below /usr/include, on target's include path as <folder/...>.
 function(kelvd_third_party_headers target scope)
   foreach(folder ${ARGN})

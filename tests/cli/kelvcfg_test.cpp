@@ -165,7 +165,9 @@ TEST(KelvcfgTexts, ByteForByte) {
               Utf8FromUtf16(u"\x80\x800\xD800\xDC00\xDBFF\xDFFF\xD83D\xE000\xDC00\xDFFF\xD800"));
     EXPECT_EQ(u"\x80\x800\xD800\xDC00\xE000",
               Utf16FromUtf8("\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xEE\x80\x80"));
-    EXPECT_EQ(u"\xE9\x20AC\xD83D\xDE00\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD"
+    // Each broken sequence, its continuation bytes with it, gives one U+FFFD: an overlong "/",
+    // an encoded surrogate, a character above U+10FFFF, an overlong U+FFFF, a lead cut short.
+    EXPECT_EQ(u"\xE9\x20AC\xD83D\xDE00\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD"
               u"A\xFFFD",
               Utf16FromUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xC0\xAF\xED\xA0\x80"
                             "\xF4\x90\x80\x80\xF0\x8F\xBF\xBF\xC3"
