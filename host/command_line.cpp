@@ -2,6 +2,8 @@
 
 #include "kelvd_version.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -24,25 +26,55 @@ bool ParseMode(const std::string& text, int32_t* mode) {
     return true;
 }
 
-// The options, wherever they stand, into *command; the other arguments into *words.
-bool TakeOptions(const std::vector<std::string>& args, HostCommand* command,
-                 std::vector<std::string>* words, std::string* error) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--time" || arg == "--plain-c-target") {
-            (arg == "--time" ? command->timed : command->plainCTarget) = true;
-            continue;
-        }
-        if (arg != "--library" && arg != "--screens") {
-            words->push_back(arg);
-            continue;
-        }
-        if (i + 1 == args.size() || args[i + 1].empty()) {
-            *error = arg + " needs a value";
+// A verb of the command line, whose words are checked once it is known; options before or after
+// it are the program's.
+CLI::App* AddVerb(CLI::App& app, const char* name, std::vector<std::string>* words) {
+    CLI::App* verb = app.add_subcommand(name)->fallthrough();
+    verb->set_help_flag();
+    verb->add_option("words", *words);
+    return verb;
+}
+
+// The options and the verb with its words, into *command and *words; false with the reason.
+bool ParseWords(const std::vector<std::string>& args, HostCommand* command,
+                std::vector<std::string>* words, std::string* error) {
+    CLI::App app("kwhost");
+    app.set_help_flag();
+    app.allow_extras();
+    // Given twice, an option's last value counts.
+    CLI::Option* library = app.add_option("--library", command->library)
+                               ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    CLI::Option* screens = app.add_option("--screens", command->screensDir)
+                               ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--time", command->timed);
+    app.add_flag("--plain-c-target", command->plainCTarget);
+    std::vector<std::string> verbWords;
+    for (const char* verb : {"configure", "selectall", "selectnone"})
+        AddVerb(app, verb, &verbWords);
+    try {
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ParseError& failure) {
+        // The one failure the parser finds: an option last, without its value ("--library:
+        // 1 required TEXT missing").
+        const std::string what = failure.what();
+        *error = what.substr(0, what.find(':')) + " needs a value";
+        return false;
+    }
+    for (CLI::Option* option : {library, screens})
+        if (option->count() && option->as<std::string>().empty()) {
+            *error = option->get_name() + " needs a value";
             return false;
         }
-        (arg == "--library" ? command->library : command->screensDir) = args[++i];
+    // Words the program itself was left with stand before any verb: the first is the command.
+    const std::vector<std::string> unknown = app.remaining();
+    const std::vector<CLI::App*> verbs = app.get_subcommands();
+    if (!unknown.empty()) {
+        *error = "unknown command " + unknown[0];
+        return false;
     }
+    if (!verbs.empty())
+        words->push_back(verbs[0]->get_name());
+    words->insert(words->end(), verbWords.begin(), verbWords.end());
     return true;
 }
 
@@ -67,7 +99,7 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
         return true;
     }
     std::vector<std::string> words;
-    if (!TakeOptions(args, &parsed, &words, error))
+    if (!ParseWords(args, &parsed, &words, error))
         return false;
     if (words.empty()) {
         *error = "no command";
@@ -81,7 +113,7 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
             return false;
         }
         parsed.action = verb == "selectall" ? Action::SelectAll : Action::SelectNone;
-    } else if (verb == "configure") {
+    } else {
         if (words.size() < 2 || words.size() > 3 || !ParseMode(words[1], &parsed.mode)) {
             *error = "configure takes a mode (a number) and an optional help file";
             return false;
@@ -89,9 +121,6 @@ bool ParseHostCommand(const std::vector<std::string>& args, HostCommand* command
         parsed.action = Action::Configure;
         if (words.size() == 3)
             parsed.helpFile = words[2];
-    } else {
-        *error = "unknown command " + verb;
-        return false;
     }
     *command = parsed;
     return true;
