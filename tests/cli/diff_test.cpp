@@ -49,4 +49,15 @@ TEST(KelvcfgDiff, RowsOfOneNameArePairedInTheirOrder) {
     EXPECT_EQ("no differences\n", Differences(a, a));
 }
 
+// An event or a category that only one place has is named with "-" for the other.
+TEST(KelvcfgDiff, WhatOnlyOnePlaceHasIsNamed) {
+    const kelvcfg::Snapshot a = Place("a", {}, {{"ExAllocatePool", 1}});
+    kelvcfg::Snapshot b = Place("b", {}, {{"ExAllocatePool", 1}, {"ExFreePool", 0}});
+    kelvd::ApiCategory io;
+    io.name = "Io";
+    b.model->apiCategories.Append(io);
+    EXPECT_EQ("api Io: - | none\napi Memory / ExFreePool: - | off\n", Differences(a, b));
+    EXPECT_EQ("api Io: none | -\napi Memory / ExFreePool: off | -\n", Differences(b, a));
+}
+
 } // namespace
