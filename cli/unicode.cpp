@@ -18,12 +18,15 @@ bool IsHighSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit < 0xDC00;
 }
 
+bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
 // The text with every surrogate that is not half of a pair replaced, which utfcpp refuses.
 std::u16string PairedSurrogates(const std::u16string& text) {
     std::u16string out = text;
     for (size_t at = 0; at < out.size(); ++at) {
-        if (IsHighSurrogate(out[at]) && at + 1 < out.size() && IsSurrogate(out[at + 1]) &&
-            !IsHighSurrogate(out[at + 1]))
+        if (IsHighSurrogate(out[at]) && at + 1 < out.size() && IsLowSurrogate(out[at + 1]))
             ++at;
         else if (IsSurrogate(out[at]))
             out[at] = kReplacement;

@@ -49,28 +49,14 @@ void PutNeEntry(ImageBytes& image, size_t at, uint32_t offset, size_t length, ui
     PutLittleEndian(image, at + 6, id, 2);
 }
 
-ImageBytes Broken(ImageBytes image, std::initializer_list<std::pair<size_t, uint32_t>> links,
-                  int width) {
-    for (const auto& [at, value] : links)
-        PutLittleEndian(image, at, value, width);
-    return image;
-}
-
 } // namespace
 
 ImageBytes VersionNode16(const std::string& key, const ImageBytes& value,
                          const std::vector<ImageBytes>& children) {
-    // The header, the key and its terminator, padded to a multiple of four.
-    ImageBytes node((4 + key.size() + 1 + 3) & ~size_t{3}, 0);
+    // The header, then the key and its terminator.
+    ImageBytes node(4 + key.size() + 1, 0);
     std::copy(key.begin(), key.end(), node.begin() + 4);
-    node.insert(node.end(), value.begin(), value.end());
-    for (const ImageBytes& child : children) {
-        node.resize((node.size() + 3) & ~size_t{3});
-        node.insert(node.end(), child.begin(), child.end());
-    }
-    PutLittleEndian(node, 0, static_cast<uint32_t>(node.size()), 2);
-    PutLittleEndian(node, 2, static_cast<uint32_t>(value.size()), 2);
-    return node;
+    return FinishVersionNode(node, value, children, static_cast<uint16_t>(value.size()));
 }
 
 ImageBytes VersionText16(const std::string& key, const std::string& text) {
@@ -129,26 +115,26 @@ std::vector<NamedImage> DamagedLegacyImages() {
     PutLittleEndian(unterminated, 0, 7, 2);
     return {
         // NE: the header and the resource table.
-        {"NeTableEndingBeforeItBegins", Broken(ne, {{kNeTableEnd, 0x10}}, 2)},
-        {"NeTablePastTheEnd", Broken(ne, {{kNeTableBegin, 0xFF00}, {kNeTableEnd, 0xFFF0}}, 2)},
+        {"NeTableEndingBeforeItBegins", WithLinks(ne, {{kNeTableEnd, 0x10}}, 2)},
+        {"NeTablePastTheEnd", WithLinks(ne, {{kNeTableBegin, 0xFF00}, {kNeTableEnd, 0xFFF0}}, 2)},
         // The version's entries lie in the file, the table's end does not.
-        {"NeTableRunningPastTheEnd", Broken(ne, {{kNeTableEnd, 0x7F00}}, 2)},
-        {"NeAlignmentShiftOf17", Broken(ne, {{kNeTable, 17}}, 2)},
+        {"NeTableRunningPastTheEnd", WithLinks(ne, {{kNeTableEnd, 0x7F00}}, 2)},
+        {"NeAlignmentShiftOf17", WithLinks(ne, {{kNeTable, 17}}, 2)},
         {"NeTableEndingAmongTheVersionEntries",
-         Broken(ne, {{kNeTableEnd, kNeVersionEntry - kNewHeader}}, 2)},
-        {"NeEntriesRunningOffTheTable", Broken(ne, {{kNeVersionType + 2, 0x1000}}, 2)},
-        {"NeResourcePastTheEnd", Broken(ne, {{kNeVersionEntry, 0xF000}}, 2)},
-        {"NeResourceLongerThanTheFile", Broken(ne, {{kNeVersionEntry + 2, 0xFFFF}}, 2)},
+         WithLinks(ne, {{kNeTableEnd, kNeVersionEntry - kNewHeader}}, 2)},
+        {"NeEntriesRunningOffTheTable", WithLinks(ne, {{kNeVersionType + 2, 0x1000}}, 2)},
+        {"NeResourcePastTheEnd", WithLinks(ne, {{kNeVersionEntry, 0xF000}}, 2)},
+        {"NeResourceLongerThanTheFile", WithLinks(ne, {{kNeVersionEntry + 2, 0xFFFF}}, 2)},
         {"NeVersionOfLengthFFFF", NeVersionImage(longRoot)},
         {"NeChildLongerThanItsParent", NeVersionImage(longChild)},
         {"NeKeyWithoutTerminator", NeVersionImage(VersionBlock16({unterminated}))},
         // VxD: the header and the resource's own header.
-        {"VxdResourcePastTheEnd", Broken(vxd, {{kVxdResourceOffset, 0x7FFFFFFF}}, 4)},
-        {"VxdResourceRunningPastTheEnd", Broken(vxd, {{kVxdResourceLength, 0x10000}}, 4)},
-        {"VxdResourceShorterThanItsHeader", Broken(vxd, {{kVxdResourceLength, 11}}, 4)},
-        {"VxdDataLongerThanTheResource", Broken(vxd, {{kResourceAt + 8, 0xFFFFFFF0}}, 4)},
-        {"VxdResourceOfAnotherType", Broken(vxd, {{kResourceAt + 1, 14}}, 2)},
-        {"VxdResourceNamedByText", Broken(vxd, {{kResourceAt + 3, 'V'}}, 1)},
+        {"VxdResourcePastTheEnd", WithLinks(vxd, {{kVxdResourceOffset, 0x7FFFFFFF}}, 4)},
+        {"VxdResourceRunningPastTheEnd", WithLinks(vxd, {{kVxdResourceLength, 0x10000}}, 4)},
+        {"VxdResourceShorterThanItsHeader", WithLinks(vxd, {{kVxdResourceLength, 11}}, 4)},
+        {"VxdDataLongerThanTheResource", WithLinks(vxd, {{kResourceAt + 8, 0xFFFFFFF0}}, 4)},
+        {"VxdResourceOfAnotherType", WithLinks(vxd, {{kResourceAt + 1, 14}}, 2)},
+        {"VxdResourceNamedByText", WithLinks(vxd, {{kResourceAt + 3, 'V'}}, 1)},
         {"VxdVersionOfLengthFFFF", VxdVersionImage(longRoot)},
     };
 }

@@ -42,10 +42,7 @@ ImageBytes Tiny() {
 
 // The tiny image with the links given as (offset, value) pairs set.
 ImageBytes Broken(std::initializer_list<std::pair<size_t, uint32_t>> links) {
-    ImageBytes image = VersionImage({Tiny()});
-    for (const auto& [at, value] : links)
-        PutLittleEndian(image, at, value);
-    return image;
+    return WithLinks(VersionImage({Tiny()}), links);
 }
 
 // A block whose one string node is changed by damage.
@@ -113,11 +110,15 @@ void PutLittleEndian(ImageBytes& bytes, size_t at, uint32_t value, int width) {
         bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-ImageBytes VersionNode(const std::u16string& key, const ImageBytes& value, uint16_t type,
-                       const std::vector<ImageBytes>& children) {
-    ImageBytes node(6);
-    for (char16_t unit : key + u'\0')
-        PutLittleEndian(node, node.size(), unit, 2);
+ImageBytes WithLinks(ImageBytes image, std::initializer_list<std::pair<size_t, uint32_t>> links,
+                     int width) {
+    for (const auto& [at, value] : links)
+        PutLittleEndian(image, at, value, width);
+    return image;
+}
+
+ImageBytes FinishVersionNode(ImageBytes node, const ImageBytes& value,
+                             const std::vector<ImageBytes>& children, uint16_t valueLength) {
     node.resize(Align(node.size(), 4));
     node.insert(node.end(), value.begin(), value.end());
     for (const ImageBytes& child : children) {
@@ -125,9 +126,18 @@ ImageBytes VersionNode(const std::u16string& key, const ImageBytes& value, uint1
         node.insert(node.end(), child.begin(), child.end());
     }
     PutLittleEndian(node, 0, static_cast<uint32_t>(node.size()), 2);
-    PutLittleEndian(node, 2, static_cast<uint32_t>(type == 1 ? value.size() / 2 : value.size()), 2);
-    PutLittleEndian(node, 4, type, 2);
+    PutLittleEndian(node, 2, valueLength, 2);
     return node;
+}
+
+ImageBytes VersionNode(const std::u16string& key, const ImageBytes& value, uint16_t type,
+                       const std::vector<ImageBytes>& children) {
+    ImageBytes node(6);
+    PutLittleEndian(node, 4, type, 2);
+    for (char16_t unit : key + u'\0')
+        PutLittleEndian(node, node.size(), unit, 2);
+    const size_t valueLength = type == 1 ? value.size() / 2 : value.size();
+    return FinishVersionNode(node, value, children, static_cast<uint16_t>(valueLength));
 }
 
 ImageBytes VersionText(const std::u16string& key, const std::u16string& text) {

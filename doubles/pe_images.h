@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -14,6 +16,16 @@ using ImageBytes = std::vector<uint8_t>;
 
 // Writes value at offset at as width little-endian bytes, growing bytes as needed.
 void PutLittleEndian(ImageBytes& bytes, size_t at, uint32_t value, int width = 4);
+
+// The image with each (offset, value) link written as width little-endian bytes.
+ImageBytes WithLinks(ImageBytes image, std::initializer_list<std::pair<size_t, uint32_t>> links,
+                     int width = 4);
+
+// A version node finished from node, which holds its header and its key with the terminator:
+// padded to a multiple of four, the value, each child at a multiple of four, then the node's
+// length at 0 and valueLength at 2. The 32-bit and 16-bit forms share it.
+ImageBytes FinishVersionNode(ImageBytes node, const ImageBytes& value,
+                             const std::vector<ImageBytes>& children, uint16_t valueLength);
 
 // One node of a version resource with its lengths and padding: its key, its value (type 1: a
 // text, whose length counts 16-bit units; type 0: binary) and its children.

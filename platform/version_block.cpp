@@ -43,11 +43,6 @@ struct Form {
     }
 };
 
-std::optional<Form> FormOf(const Bytes& block) {
-    std::optional<uint8_t> fifth = block.U8(4);
-    return fifth ? std::optional<Form>(Form{*fifth < kFirstKeyCharacter}) : std::nullopt;
-}
-
 // The node at offset, when it is whole within limit (its parent's end): a length covering its
 // header and its key's terminator, in the 32-bit form a type of text (1) or binary (0), the key
 // ended and the value held within the node. Whatever reads the node, by this reader or by the
@@ -79,6 +74,14 @@ std::optional<Node> ReadNode(const Bytes& block, Form form, size_t offset, size_
     return node;
 }
 
+// The tree's form, told by its fifth byte, and its root node within the first size bytes.
+std::optional<std::pair<Form, Node>> ReadRoot(const Bytes& block, size_t size) {
+    std::optional<uint8_t> fifth = block.U8(4);
+    const Form form{fifth && *fifth < kFirstKeyCharacter};
+    std::optional<Node> root = fifth ? ReadNode(block, form, 0, size) : std::nullopt;
+    return root ? std::optional<std::pair<Form, Node>>({form, *root}) : std::nullopt;
+}
+
 char16_t FoldAscii(char16_t unit) {
     return unit >= u'a' && unit <= u'z' ? static_cast<char16_t>(unit - (u'a' - u'A')) : unit;
 }
@@ -107,19 +110,19 @@ std::optional<Node> FindChild(const Bytes& block, Form form, const Node& parent,
 
 // Each node takes at least 8 bytes, so every step moves on.
 bool IsSoundVersionTree(const Bytes& block, size_t size) {
-    std::optional<Form> form = FormOf(block);
-    std::optional<Node> root = form ? ReadNode(block, *form, 0, size) : std::nullopt;
+    std::optional<std::pair<Form, Node>> root = ReadRoot(block, size);
     if (!root)
         return false;
+    const auto& [form, node] = *root;
     // The nodes being walked: where each one's next child begins, and where the node ends.
-    std::vector<std::pair<size_t, size_t>> open{{root->children, root->end}};
+    std::vector<std::pair<size_t, size_t>> open{{node.children, node.end}};
     while (!open.empty()) {
         const auto [next, end] = open.back();
         if (next >= end) {
             open.pop_back();
             continue;
         }
-        std::optional<Node> child = ReadNode(block, *form, next, end);
+        std::optional<Node> child = ReadNode(block, form, next, end);
         if (!child)
             return false;
         open.back().first = Align4(child->end);
@@ -144,8 +147,11 @@ bool FindVersionString(const uint8_t* resource, size_t size, const char* subBloc
     value->clear();
     MemorySource source(resource, size);
     const Bytes block(source, 0, size);
-    std::optional<Form> form = FormOf(block);
-    std::optional<Node> node = form ? ReadNode(block, *form, 0, size) : std::nullopt;
+    std::optional<std::pair<Form, Node>> root = ReadRoot(block, size);
+    if (!root)
+        return false;
+    const Form form = root->first;
+    std::optional<Node> node = root->second;
     std::string name;
     for (const char* p = subBlock;; ++p) {
         if (*p && *p != '\\') {
@@ -153,7 +159,7 @@ bool FindVersionString(const uint8_t* resource, size_t size, const char* subBloc
             continue;
         }
         if (!name.empty() && node)
-            node = FindChild(block, *form, *node, name);
+            node = FindChild(block, form, *node, name);
         name.clear();
         if (!*p)
             break;
@@ -162,12 +168,12 @@ bool FindVersionString(const uint8_t* resource, size_t size, const char* subBloc
         return false;
     std::u16string text;
     for (size_t i = 0; i < node->valueUnits; ++i) {
-        const uint16_t unit = *form->Unit(block, node->value + form->unitSize() * i);
+        const uint16_t unit = *form.Unit(block, node->value + form.unitSize() * i);
         if (unit == 0)
             break;
         text += static_cast<char16_t>(unit);
     }
-    *value = form->wide ? AnsiFromUtf16(text) : std::string(text.begin(), text.end());
+    *value = form.wide ? AnsiFromUtf16(text) : std::string(text.begin(), text.end());
     return true;
 }
 
