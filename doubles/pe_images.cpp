@@ -251,6 +251,7 @@ std::vector<NamedImage> DamagedVersionImages() {
         {"MoreVersionResourcesThanAnyImageHas", VersionImage(std::vector<ImageBytes>(257, Tiny()))},
         {"MoreDirectoryEntriesThanAnyImageHas", CrowdedVersionImage(65280)},
         {"LanguagesOutOfOrder", VersionImage({tiny, tiny}, true, {0x409, 0x407})},
+        {"LanguageDirectoryWithNoEntries", VersionImage({})},
         {"OneLanguageTwice", VersionImage({tiny, tiny}, true, {0x409, 0x409})},
         // A second type entry over the name directory's zeroed head: id 0 after 16.
         {"TypeIdsOutOfOrder", Broken({{kTypeNamedCount, 0x20000}})},

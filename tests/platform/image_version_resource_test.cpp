@@ -135,6 +135,19 @@ TEST(LegacyVersionResource, NeImagesGiveTheResourceOfTheVersionTypeAndNameOne) {
     }
 }
 
+// With the largest alignment shift (16), offsets and lengths count 64 KiB units.
+TEST(LegacyVersionResource, NeResourcesAreFoundAtTheLargestAlignment) {
+    ImageBytes image = NeVersionImage(kSixteen);
+    image.resize(0x20000);
+    std::copy(kSixteen.begin(), kSixteen.end(), image.begin() + 0x10000);
+    PutLittleEndian(image, 0xC0, 16, 2); // the shift
+    PutLittleEndian(image, 0xEA, 1, 2);  // the version's offset
+    PutLittleEndian(image, 0xEC, 1, 2);  // and length
+    ImageBytes resource;
+    ASSERT_TRUE(Find(image, &resource));
+    EXPECT_EQ(ImageBytes(image.begin() + 0x10000, image.begin() + 0x1FFFF), resource);
+}
+
 TEST(LegacyVersionResource, VxdsGiveTheResourceTheirHeaderPointsAt) {
     ImageBytes resource;
     ASSERT_TRUE(Find(VxdVersionImage(kSixteen), &resource));
