@@ -4,8 +4,8 @@
 // printer drivers, 128 user drivers, 50 categories of 1020 events.
 #pragma once
 
-#include "doubles/memory_registry.h"
 #include "model/scalar_settings.h"
+#include "platform/substitute/memory_registry.h"
 #include "platform/system_info.h"
 
 #include <string>

@@ -1,7 +1,13 @@
 # Fails when the library's image names a test double: every class or struct that the headers of
-# doubles/ declare at the top level of a namespace (their RTTI and symbol names would show it).
-# cmake -DDLL=<dll> -DDOUBLES=<doubles folder> -P check_no_test_doubles.cmake
-file(GLOB_RECURSE headers ${DOUBLES}/*.h)
+# the given folders declare at the top level of a namespace (their RTTI and symbol names would
+# show it).
+# cmake -DDLL=<dll> -DDOUBLES=<folder>,<folder>... -P check_no_test_doubles.cmake
+string(REPLACE "," ";" folders "${DOUBLES}")
+set(headers)
+foreach(folder IN LISTS folders)
+  file(GLOB_RECURSE found ${folder}/*.h)
+  list(APPEND headers ${found})
+endforeach()
 set(names)
 foreach(header IN LISTS headers)
   file(STRINGS ${header} declarations REGEX "^(class|struct) [A-Z][A-Za-z0-9_]+")

@@ -72,15 +72,16 @@ add_test(NAME kelvdcfg_exports
                  -P ${CMAKE_SOURCE_DIR}/cmake/check_exports.cmake)
 set_tests_properties(kelvdcfg_exports PROPERTIES LABELS product)
 
-# The test doubles stay out of the library: neither the stripped DLL (its type names) nor its
-# debug information (its symbols) names one.
+# The test doubles and the in-memory machine stay out of the library: neither the stripped DLL
+# (its type names) nor its debug information (its symbols) names one.
 foreach(test holds debug_holds)
   set(image $<TARGET_FILE:kelvdcfg>)
   if(test STREQUAL debug_holds)
     set(image $<TARGET_FILE_DIR:kelvdcfg>/${KELVD_DEBUG_FILE})
   endif()
   add_test(NAME kelvdcfg_${test}_no_test_doubles
-           COMMAND ${CMAKE_COMMAND} -DDLL=${image} -DDOUBLES=${CMAKE_SOURCE_DIR}/doubles
+           COMMAND ${CMAKE_COMMAND} -DDLL=${image}
+                   -DDOUBLES=${CMAKE_SOURCE_DIR}/doubles,${CMAKE_SOURCE_DIR}/platform/substitute
                    -P ${CMAKE_SOURCE_DIR}/cmake/check_no_test_doubles.cmake)
   set_tests_properties(kelvdcfg_${test}_no_test_doubles PROPERTIES LABELS product)
 endforeach()

@@ -3,8 +3,8 @@
 // functions other than OpenKey receive no context), so one target is in use at a time.
 #pragma once
 
-#include "doubles/memory_registry.h"
 #include "include/kelvdcfg.h"
+#include "platform/substitute/memory_registry.h"
 
 namespace kelvd {
 

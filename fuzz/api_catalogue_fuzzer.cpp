@@ -1,7 +1,7 @@
 // The API catalogue reader over arbitrary bytes. The first byte chooses the platform (odd:
 // Windows 9x, which reads the VxD part too); the rest is the file, read in text mode.
-#include "doubles/memory_file.h"
 #include "fuzz/fuzz_check.h"
+#include "platform/substitute/memory_file.h"
 #include "stores/api_catalogue.h"
 
 #include <cstdint>

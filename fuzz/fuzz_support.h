@@ -3,9 +3,9 @@
 // invariants of the model that no input may break.
 #pragma once
 
-#include "doubles/memory_file_system.h"
 #include "fuzz/fuzz_check.h"
 #include "model/scalar_settings.h"
+#include "platform/substitute/memory_file_system.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The version-resource reader of image files (PE, NE, VxD) over arbitrary bytes: finding the
 // resource in the bytes and reading it from them as a file (the two must agree), in another
 // language too, then the strings a driver's description is taken from.
-#include "doubles/memory_file.h"
 #include "fuzz/fuzz_check.h"
 #include "platform/image_version_resource.h"
+#include "platform/substitute/memory_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> resource, read;

@@ -1,12 +1,12 @@
 // The Windows 9x walks of the checker's module list and of the VxD chain over a system memory
 // image made from the input: the two list heads the checker device reports, then pieces of
 // memory (a 32-bit address, a 16-bit length and the bytes).
-#include "doubles/simulated_devices.h"
-#include "doubles/sparse_memory.h"
 #include "drivers/checker_device.h"
 #include "drivers/checker_modules.h"
 #include "drivers/loaded_vxds.h"
 #include "fuzz/fuzz_support.h"
+#include "platform/substitute/simulated_devices.h"
+#include "platform/substitute/sparse_memory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace kelvd::fuzz;

@@ -1,7 +1,7 @@
 // What the library stored on an in-memory embedded target, printed as "reg query" prints a key.
 #pragma once
 
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_registry.h"
 
 #include <ostream>
 #include <string>

@@ -1,5 +1,5 @@
 // The substitute machine has no devices of its own: every open fails.
-#include "doubles/simulated_devices.h"
+#include "platform/substitute/simulated_devices.h"
 
 namespace platform {
 

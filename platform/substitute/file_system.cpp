@@ -1,8 +1,8 @@
 // Files on the Linux file system, reached by Windows-style paths (a backslash is a directory
 // separator), with the Windows text mode of the runtime: a CR directly before an LF is dropped,
 // and a Ctrl-Z byte ends the file.
-#include "doubles/memory_file.h"
 #include "platform/stdio_file.h"
+#include "platform/substitute/memory_file.h"
 
 #include <algorithm>
 #include <cstdio>

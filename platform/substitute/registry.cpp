@@ -1,5 +1,5 @@
 // The substitute's registry lives in memory for the life of the process.
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_registry.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // The substitute's service manager finds its services in the substitute registry.
-#include "doubles/registry_service_manager.h"
+#include "platform/substitute/registry_service_manager.h"
 
 namespace platform {
 

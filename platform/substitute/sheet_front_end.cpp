@@ -2,8 +2,8 @@
 // facts of the library's dialog templates. It loads the model and fills its pages and, with no
 // user to act on it, is closed with Cancel, so ConfigureKELVD returns 1223 and stores nothing.
 #include "platform/controls/sheet_front_end.h"
-#include "doubles/headless/headless_front_end.h"
-#include "doubles/headless/library_templates.h"
+#include "platform/substitute/headless/headless_front_end.h"
+#include "platform/substitute/headless/library_templates.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // The substitute's system memory is an image that holds nothing until something is laid into it.
-#include "doubles/sparse_memory.h"
+#include "platform/substitute/sparse_memory.h"
 
 namespace platform {
 

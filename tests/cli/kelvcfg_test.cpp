@@ -8,8 +8,8 @@
 #include "cli/staged_files.h"
 #include "cli/staged_registry.h"
 #include "cli/unicode.h"
-#include "doubles/memory_file_system.h"
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_file_system.h"
+#include "platform/substitute/memory_registry.h"
 #include "res/string_table.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "controls/control_contract.h"
 
-#include "doubles/headless/headless_sheet_window.h"
-#include "doubles/headless/library_templates.h"
 #include "platform/controls/control_events.h"
+#include "platform/substitute/headless/headless_sheet_window.h"
+#include "platform/substitute/headless/library_templates.h"
 
 namespace kelvd::test {
 

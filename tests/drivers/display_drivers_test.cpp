@@ -1,7 +1,7 @@
 // Display drivers from the video device map, and printer drivers from the spooler's keys.
-#include "doubles/memory_registry.h"
 #include "drivers/display_drivers.h"
 #include "drivers/printer_drivers.h"
+#include "platform/substitute/memory_registry.h"
 #include "platform/system_info.h"
 #include "support/model_reset.h"
 #include "support/registry_fixture.h"

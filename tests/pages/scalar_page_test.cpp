@@ -3,7 +3,7 @@
 #include "pages/general_settings_page.h"
 #include "pages/memory_track_page.h"
 
-#include "doubles/headless/memory_edit.h"
+#include "platform/substitute/headless/memory_edit.h"
 #include "res/string_table.h"
 #include "support/page_harness.h"
 

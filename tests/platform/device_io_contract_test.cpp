@@ -1,5 +1,5 @@
 // A device that is not there.
-#include "doubles/simulated_devices.h"
+#include "platform/substitute/simulated_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The file calls the library relies on: the platform's own, and the fuzzers' file system in memory.
-#include "doubles/memory_file_system.h"
 #include "platform/file_system.h"
 #include "platform/replacing_file.h"
+#include "platform/substitute/memory_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The version-resource reader on PE, NE and VxD images made byte by byte, and on one the build
 // makes.
 #include "doubles/legacy_images.h"
-#include "doubles/memory_file.h"
 #include "platform/file_system.h"
 #include "platform/image_version_resource.h"
 #include "platform/little_endian.h"
+#include "platform/substitute/memory_file.h"
 #include "support/test_drivers.h"
 
 #include <gtest/gtest.h>

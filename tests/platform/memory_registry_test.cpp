@@ -1,7 +1,7 @@
 // What only the stand-ins have: locked keys, handle bookkeeping, the empty hive.
 #include "doubles/empty_hive.h"
-#include "doubles/memory_registry.h"
 #include "platform/little_endian.h"
+#include "platform/substitute/memory_registry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // System memory as the platform's reader reads it, and the sparse image tests use.
-#include "doubles/sparse_memory.h"
+#include "platform/substitute/sparse_memory.h"
 
 #ifdef _WIN32
 #include "platform/win32/windows_support.h"

@@ -1,6 +1,6 @@
 #include "stores/registry_store.h"
 
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_registry.h"
 #include "platform/system_info.h"
 #include "support/store_fixture.h"
 

@@ -2,9 +2,9 @@
 // tests acting on their controls as the user.
 #pragma once
 
-#include "doubles/headless/headless_sheet_window.h"
-#include "doubles/headless/library_templates.h"
 #include "framework/tabbed_dlg_page.h"
+#include "platform/substitute/headless/headless_sheet_window.h"
+#include "platform/substitute/headless/library_templates.h"
 #include "res/resource.h"
 
 namespace kelvd::test {

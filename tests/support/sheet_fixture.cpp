@@ -1,11 +1,11 @@
 #include "support/sheet_fixture.h"
 
-#include "doubles/headless/library_templates.h"
 #include "drivers/checker_device.h"
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"
 #include "platform/profile_sections.h"
 #include "platform/registry.h"
+#include "platform/substitute/headless/library_templates.h"
 #include "stores/config_file.h"
 #include "stores/install_dirs.h"
 #include "stores/registry_store.h"

@@ -7,7 +7,7 @@
 // group "VxD" with API "_HeapAllocate"; the system directory, KELVDVXD.CFG and system.ini in dir_.
 #pragma once
 
-#include "doubles/headless/headless_front_end.h"
+#include "platform/substitute/headless/headless_front_end.h"
 #include "platform/system_info.h"
 #include "res/resource.h"
 #include "support/simulated_machine.h"

@@ -4,11 +4,11 @@
 // its system facts, registry and message boxes.
 #pragma once
 
-#include "doubles/memory_registry.h"
-#include "doubles/registry_service_manager.h"
-#include "doubles/simulated_devices.h"
-#include "doubles/sparse_memory.h"
 #include "platform/message_box.h"
+#include "platform/substitute/memory_registry.h"
+#include "platform/substitute/registry_service_manager.h"
+#include "platform/substitute/simulated_devices.h"
+#include "platform/substitute/sparse_memory.h"
 #include "platform/system_info.h"
 
 namespace kelvd::test {

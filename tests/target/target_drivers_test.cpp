@@ -1,5 +1,5 @@
 // The target's drivers and display drivers read through the host, and the list kept locally.
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_registry.h"
 #include "support/model_reset.h"
 #include "target/target_drivers.h"
 #include "test_host.h"

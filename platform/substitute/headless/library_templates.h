@@ -3,7 +3,7 @@
 // combo box, and the extended-selection event lists.
 #pragma once
 
-#include "doubles/headless/headless_template.h"
+#include "platform/substitute/headless/headless_template.h"
 
 namespace kelvd {
 

@@ -1,4 +1,4 @@
-#include "doubles/registry_service_manager.h"
+#include "platform/substitute/registry_service_manager.h"
 
 #include "platform/multibyte.h"
 #include "platform/registry.h"

@@ -3,9 +3,9 @@
 // reported, and the items whose boxes changed are selected by then.
 #pragma once
 
-#include "doubles/headless/control_reporter.h"
 #include "platform/controls/check_list_control.h"
 #include "platform/controls/user_input.h"
+#include "platform/substitute/headless/control_reporter.h"
 
 #include <string>
 #include <vector>

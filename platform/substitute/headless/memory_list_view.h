@@ -12,10 +12,10 @@
 // The result of the last notification is kept.
 #pragma once
 
-#include "doubles/headless/control_reporter.h"
-#include "doubles/headless/memory_cursor.h"
 #include "platform/controls/list_view_control.h"
 #include "platform/controls/user_input.h"
+#include "platform/substitute/headless/control_reporter.h"
+#include "platform/substitute/headless/memory_cursor.h"
 
 #include <string>
 #include <vector>

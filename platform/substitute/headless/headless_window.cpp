@@ -1,4 +1,4 @@
-#include "doubles/headless/headless_window.h"
+#include "platform/substitute/headless/headless_window.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "doubles/headless/headless_front_end.h"
+#include "platform/substitute/headless/headless_front_end.h"
 
 namespace platform {
 

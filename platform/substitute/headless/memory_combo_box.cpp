@@ -1,4 +1,4 @@
-#include "doubles/headless/memory_combo_box.h"
+#include "platform/substitute/headless/memory_combo_box.h"
 
 namespace platform {
 

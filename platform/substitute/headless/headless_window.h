@@ -4,16 +4,16 @@
 // to it. Base is DialogWindow for a page and SheetWindow for the sheet.
 #pragma once
 
-#include "doubles/headless/headless_template.h"
-#include "doubles/headless/memory_button.h"
-#include "doubles/headless/memory_check_list.h"
-#include "doubles/headless/memory_combo_box.h"
-#include "doubles/headless/memory_cursor.h"
-#include "doubles/headless/memory_edit.h"
-#include "doubles/headless/memory_list_view.h"
-#include "doubles/headless/scripted_file_dialog.h"
 #include "platform/controls/dialog_window.h"
 #include "platform/controls/sheet_front_end.h"
+#include "platform/substitute/headless/headless_template.h"
+#include "platform/substitute/headless/memory_button.h"
+#include "platform/substitute/headless/memory_check_list.h"
+#include "platform/substitute/headless/memory_combo_box.h"
+#include "platform/substitute/headless/memory_cursor.h"
+#include "platform/substitute/headless/memory_edit.h"
+#include "platform/substitute/headless/memory_list_view.h"
+#include "platform/substitute/headless/scripted_file_dialog.h"
 
 #include <map>
 #include <memory>

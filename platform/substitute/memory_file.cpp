@@ -1,4 +1,4 @@
-#include "doubles/memory_file.h"
+#include "platform/substitute/memory_file.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "doubles/headless/memory_list_view.h"
+#include "platform/substitute/headless/memory_list_view.h"
 
 #include "platform/multibyte.h"
 

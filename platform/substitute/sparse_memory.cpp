@@ -1,4 +1,4 @@
-#include "doubles/sparse_memory.h"
+#include "platform/substitute/sparse_memory.h"
 
 namespace platform {
 

@@ -4,9 +4,9 @@
 // button ignores clicks.
 #pragma once
 
-#include "doubles/headless/control_reporter.h"
 #include "platform/controls/button_control.h"
 #include "platform/controls/user_input.h"
+#include "platform/substitute/headless/control_reporter.h"
 
 #include <vector>
 

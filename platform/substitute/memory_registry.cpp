@@ -1,4 +1,4 @@
-#include "doubles/memory_registry.h"
+#include "platform/substitute/memory_registry.h"
 
 #include <algorithm>
 #include <cstring>

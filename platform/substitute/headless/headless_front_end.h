@@ -5,8 +5,8 @@
 // sheet ended with.
 #pragma once
 
-#include "doubles/headless/headless_sheet_window.h"
 #include "platform/controls/sheet_front_end.h"
+#include "platform/substitute/headless/headless_sheet_window.h"
 
 #include <functional>
 

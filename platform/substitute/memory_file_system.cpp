@@ -1,6 +1,6 @@
-#include "doubles/memory_file_system.h"
+#include "platform/substitute/memory_file_system.h"
 
-#include "doubles/memory_file.h"
+#include "platform/substitute/memory_file.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "doubles/headless/memory_check_list.h"
+#include "platform/substitute/headless/memory_check_list.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // Page(). Once the sheet has ended it ignores the user.
 #pragma once
 
-#include "doubles/headless/headless_window.h"
+#include "platform/substitute/headless/headless_window.h"
 
 #include <string>
 #include <vector>

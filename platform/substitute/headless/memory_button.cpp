@@ -1,4 +1,4 @@
-#include "doubles/headless/memory_button.h"
+#include "platform/substitute/headless/memory_button.h"
 
 namespace platform {
 

@@ -3,9 +3,9 @@
 // disabled box drops no list to choose from.
 #pragma once
 
-#include "doubles/headless/control_reporter.h"
 #include "platform/controls/combo_box_control.h"
 #include "platform/controls/user_input.h"
+#include "platform/substitute/headless/control_reporter.h"
 
 #include <string>
 #include <vector>

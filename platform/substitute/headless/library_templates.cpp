@@ -1,4 +1,4 @@
-#include "doubles/headless/library_templates.h"
+#include "platform/substitute/headless/library_templates.h"
 
 #include "res/resource.h"
 

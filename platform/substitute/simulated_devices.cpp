@@ -1,4 +1,4 @@
-#include "doubles/simulated_devices.h"
+#include "platform/substitute/simulated_devices.h"
 
 namespace platform {
 

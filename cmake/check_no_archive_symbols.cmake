@@ -1,0 +1,37 @@
+# Fails when an image defines a symbol that the given archives define: a program that links
+# none of them defines none of their own functions or data (the weak copies of inline functions
+# and templates, which any object may hold, are left aside).
+# cmake -DNM=<nm> -DIMAGE=<program> -DARCHIVES=<archive>,<archive>... -P check_no_archive_symbols.cmake
+function(strong_symbols file out)
+  execute_process(COMMAND ${NM} --defined-only --extern-only --format=posix ${file}
+                  OUTPUT_VARIABLE listing RESULT_VARIABLE result ERROR_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${NM} could not read ${file}")
+  endif()
+  string(REGEX MATCHALL "[^\n ]+ [TDBR] " entries "${listing}")
+  list(TRANSFORM entries REPLACE " [TDBR] $" "")
+  set(${out} ${entries} PARENT_SCOPE)
+endfunction()
+
+string(REPLACE "," ";" archives "${ARCHIVES}")
+set(doubles)
+foreach(archive IN LISTS archives)
+  strong_symbols(${archive} symbols)
+  list(APPEND doubles ${symbols})
+endforeach()
+list(LENGTH doubles count)
+if(count LESS 10)
+  message(FATAL_ERROR "only ${count} symbols found in ${ARCHIVES}")
+endif()
+strong_symbols(${IMAGE} defined)
+set(held)
+foreach(symbol IN LISTS doubles)
+  list(FIND defined ${symbol} at)
+  if(NOT at EQUAL -1)
+    list(APPEND held ${symbol})
+  endif()
+endforeach()
+if(held)
+  message(FATAL_ERROR "${IMAGE} holds test doubles: ${held}")
+endif()
+message(STATUS "${IMAGE} holds none of the ${count} symbols of ${ARCHIVES}")
