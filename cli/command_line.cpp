@@ -25,7 +25,9 @@ constexpr bool kOfflineHives = true;
 constexpr const char* kPlaces =
     "Places (exactly one; diff takes two):\n"
     "  --hive PATH        an offline Windows SYSTEM hive (Windows\\System32\\config\\SYSTEM):\n"
-    "                     the checker's key in ControlSet001, as for an embedded target\n"
+    "                     the drivers and the checker's key of the control set Windows starts\n"
+    "                     with next (Select\\Default), as for an embedded target\n"
+    "  --control-set N    ControlSetNNN of the hive instead (1 to 999); none is ever created\n"
     "  --config FILE.kwt  a configuration file, read and replaced whole\n"
     "  --catalogue PATH and --hook-state PATH name the API catalogue (KELVD.API) and the\n"
     "  hook-state file (hookstate.dat); they go together, and the event commands need them.\n"
@@ -90,14 +92,16 @@ void AddOnOff(CLI::App& app, const char* noun, const char* what, Command on, Com
 
 // The places in the order they were given.
 void CollectPlaces(const CLI::App& app, const CLI::Option* hive, const CLI::Option* config,
-                   Request* request) {
+                   uint32_t controlSet, Request* request) {
     std::map<const CLI::Option*, size_t> used;
     for (const CLI::Option* option : app.parse_order()) {
         if (option != hive && option != config)
             continue;
         const std::string& path = option->results().at(used[option]++);
-        request->places.push_back(
-            {option == hive ? PlaceAddress::Kind::Hive : PlaceAddress::Kind::Config, path});
+        if (option == hive)
+            request->places.push_back({PlaceAddress::Kind::Hive, path, controlSet});
+        else
+            request->places.push_back({PlaceAddress::Kind::Config, path});
     }
 }
 
@@ -128,10 +132,14 @@ int ParseCommandLine(const std::vector<std::string>& args, Request* request, std
     app.footer(std::string(kPlaces) + kCommands);
     CLI::Option* hive = nullptr;
     std::vector<std::string> hives, configs;
+    uint32_t controlSet = 0;
     if (kOfflineHives) {
         hive = app.add_option("--hive", hives, "an offline SYSTEM hive file")
                    ->allow_extra_args(false)
                    ->type_name("PATH");
+        app.add_option("--control-set", controlSet, "the hive's control set to work on")
+            ->check(CLI::Range(1u, kLastControlSet))
+            ->type_name("N");
         app.add_option("--catalogue", request->catalogue, "the API catalogue, KELVD.API")
             ->type_name("PATH");
         app.add_option("--hook-state", request->hookState, "the hook-state file, hookstate.dat")
@@ -181,7 +189,9 @@ int ParseCommandLine(const std::vector<std::string>& args, Request* request, std
         if (parsed == leaves.end())
             throw CLI::ValidationError("no command given");
         request->command = parsed->command;
-        CollectPlaces(app, hive, config, request);
+        CollectPlaces(app, hive, config, controlSet, request);
+        if (controlSet && hives.empty())
+            throw CLI::ValidationError("--control-set goes with --hive");
         CheckPlaces(*request);
     } catch (const CLI::CallForHelp&) {
         out << app.help();

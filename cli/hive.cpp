@@ -17,16 +17,22 @@ std::string Reason(int error) {
     return error ? std::strerror(error) : "damaged";
 }
 
-// The number in the root's Select\Current, or 0 when it has none.
-uint32_t CurrentSet(hive_h* handle) {
+// The number in the root's Select\<name>, or 0 when it has none.
+uint32_t SelectedSet(hive_h* handle, const char* name) {
     hive_node_h select = hivex_node_get_child(handle, hivex_root(handle), "Select");
-    hive_value_h current = select ? hivex_node_get_value(handle, select, "Current") : 0;
+    hive_value_h value = select ? hivex_node_get_value(handle, select, name) : 0;
     uint32_t type = 0, number = 0;
     size_t length = 0;
-    HivexPtr<char> data = current ? HiveValueData(handle, current, &type, &length) : nullptr;
+    HivexPtr<char> data = value ? HiveValueData(handle, value, &type, &length) : nullptr;
     if (data && type == hive_t_REG_DWORD && length == sizeof number)
         std::memcpy(&number, data.get(), sizeof number); // little-endian, as the hosts this runs on
-    return number;
+    return number <= kLastControlSet ? number : 0;
+}
+
+std::string SetName(uint32_t number) {
+    char name[24];
+    std::snprintf(name, sizeof name, "ControlSet%03u", static_cast<unsigned>(number));
+    return name;
 }
 
 } // namespace
@@ -40,7 +46,7 @@ HivexPtr<char> HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type,
     return data;
 }
 
-std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode) {
+std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode, uint32_t controlSet) {
     if (mode == Mode::Change) {
         const std::string why = WhyNotReplaceable(path);
         if (!why.empty())
@@ -51,15 +57,28 @@ std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode) {
     if (!handle)
         throw CommandError(kUnreadable, "cannot read hive " + path + ": " + Reason(errno));
     std::unique_ptr<Hive> hive(new Hive(handle, path));
-    const uint32_t current = CurrentSet(handle);
-    char name[24];
-    std::snprintf(name, sizeof name, "ControlSet%03u", static_cast<unsigned>(current));
-    if (current == 0 || !hivex_node_get_child(handle, hive->root(), name))
+    hive->default_ = SelectedSet(handle, "Default");
+    hive->current_ = SelectedSet(handle, "Current");
+    hive->chosen_ = controlSet ? controlSet : hive->default_;
+    if (hive->chosen_ == 0)
         throw CommandError(kUnreadable, "hive " + path +
-                                            " has no current control set (Select\\Current): "
-                                            "is it a SYSTEM hive?");
-    hive->currentControlSet_ = name;
+                                            " names no control set to start with "
+                                            "(Select\\Default): is it a SYSTEM hive?");
+    hive->controlSet_ = SetName(hive->chosen_);
+    const hive_node_h set = hivex_node_get_child(handle, hive->root(), hive->controlSet_.c_str());
+    if (!set)
+        throw CommandError(kUnreadable, "hive " + path + " has no " + hive->controlSet_);
+    if (!hivex_node_get_child(handle, set, "Services"))
+        throw CommandError(kUnreadable,
+                           "hive " + path + " has no " + hive->controlSet_ + "\\Services");
     return hive;
+}
+
+std::string Hive::ControlSetRoles() const {
+    if (chosen_ == default_ && chosen_ == current_)
+        return controlSet_;
+    return controlSet_ + " (Default " + (default_ ? SetName(default_) : "none") + ", Current " +
+           (current_ ? SetName(current_) : "none") + ")";
 }
 
 Hive::~Hive() {

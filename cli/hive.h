@@ -3,6 +3,8 @@
 // file beside the old one and moves it over it, so the file is either as it was or complete.
 #pragma once
 
+#include "cli/request.h"
+
 #include <hivex.h>
 
 #include <cstdlib>
@@ -30,10 +32,12 @@ public:
         TryChange, // changes that are only looked at, never committed
     };
 
-    // Opens the hive and finds its current control set. Throws a CommandError: kUnreadable when
-    // the file cannot be read, is no hive or has no current control set; kUnwritable when
-    // Change is asked of a file that cannot be replaced.
-    static std::unique_ptr<Hive> Open(const std::string& path, Mode mode);
+    // Opens the hive and the control set it works on: ControlSetNNN of controlSet, or of the
+    // hive's Select\Default (the set Windows starts with next) when controlSet is 0. Throws a
+    // CommandError: kUnreadable when the file cannot be read or is no hive, or when that control
+    // set or its Services key is missing; kUnwritable when Change is asked of a file that cannot
+    // be replaced.
+    static std::unique_ptr<Hive> Open(const std::string& path, Mode mode, uint32_t controlSet = 0);
     ~Hive();
     Hive(const Hive&) = delete;
     Hive& operator=(const Hive&) = delete;
@@ -41,9 +45,12 @@ public:
     hive_h* handle() const { return handle_; }
     hive_node_h root() const { return hivex_root(handle_); }
     const std::string& path() const { return path_; }
-    // The control set that "CurrentControlSet" stands for, by the hive's Select\Current:
-    // "ControlSet001" and so on.
-    const std::string& currentControlSet() const { return currentControlSet_; }
+    // The control set worked on: "ControlSet002" and so on.
+    const std::string& controlSet() const { return controlSet_; }
+    // The control set and, where it is not the one Windows both starts with next and runs now, the
+    // sets named by Select\Default and Select\Current: "ControlSet002 (Default ControlSet002,
+    // Current ControlSet001)".
+    std::string ControlSetRoles() const;
 
     // Writes the changed hive over its file; throws a CommandError (kUnwritable) when it cannot,
     // with the file as it was.
@@ -54,7 +61,8 @@ private:
 
     hive_h* handle_;
     std::string path_;
-    std::string currentControlSet_;
+    std::string controlSet_;
+    uint32_t chosen_ = 0, default_ = 0, current_ = 0; // the numbers; 0 where Select has none
 };
 
 } // namespace kelvcfg

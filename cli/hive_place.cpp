@@ -1,6 +1,6 @@
-// An offline SYSTEM hive, as RunMode 3 of the library has an embedded target: its driver services
-// are the drivers, its checker key under ControlSet001 the stored configuration, and the hook-state
-// file is the one named beside it.
+// An offline SYSTEM hive, as RunMode 3 of the library has an embedded target: the driver services
+// of the control set worked on are the drivers, its checker key the stored configuration, and the
+// hook-state file is the one named beside it.
 #include "cli/command_error.h"
 #include "cli/hive.h"
 #include "cli/hive_target.h"
@@ -28,11 +28,13 @@ Hive::Mode HiveMode(Access access) {
 
 class HivePlace final : public Place {
 public:
-    HivePlace(const std::string& path, Access access, Journal& journal, bool hookStateNamed)
-        : hive_(Hive::Open(path, HiveMode(access))), target_(*hive_, &journal),
-          hookStateNamed_(hookStateNamed) {}
+    HivePlace(const PlaceAddress& address, Access access, Journal& journal, bool hookStateNamed)
+        : hive_(Hive::Open(address.path, HiveMode(access), address.controlSet)),
+          target_(*hive_, &journal), hookStateNamed_(hookStateNamed) {}
 
-    std::string Description() const override { return "hive " + hive_->path(); }
+    std::string Description() const override {
+        return "hive " + hive_->path() + ", " + hive_->ControlSetRoles();
+    }
 
     kelvd::ScalarSettings Load(kelvd::ModelLoader& loader) override {
         LoadDrivers(loader);
@@ -65,9 +67,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<Place> OpenHivePlace(const std::string& path, Access access, Journal& journal,
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal,
                                      bool hookStateNamed) {
-    return std::make_unique<HivePlace>(path, access, journal, hookStateNamed);
+    return std::make_unique<HivePlace>(address, access, journal, hookStateNamed);
 }
 
 } // namespace kelvcfg

@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kHiveKey = "SYSTEM";
 constexpr const char* kCurrentControlSet = "CurrentControlSet";
+constexpr const char* kLibraryControlSet = "ControlSet001"; // where RunMode 3 keeps the checker
 
 std::string Utf8Of(const KelvdTargetChar* text) {
     std::u16string units;
@@ -201,15 +202,19 @@ hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, b
     }
     hive_h* handle = hive_.handle();
     for (const std::string& part : parts) {
-        const bool current = node == hive_.root() && SameName(part, kCurrentControlSet);
-        const std::string name = current ? hive_.currentControlSet() : part;
+        // The library's control set, and the one the system runs, are the one worked on; no key
+        // is made at the top of the hive, so no control set is ever made.
+        const bool top = node == hive_.root();
+        const bool controlSet =
+            top && (SameName(part, kCurrentControlSet) || SameName(part, kLibraryControlSet));
+        const std::string name = controlSet ? hive_.controlSet() : part;
         hive_node_h child = hivex_node_get_child(handle, node, name.c_str());
-        if (!child && create)
+        if (!child && create && !top)
             child = hivex_node_add_child(handle, node, name.c_str());
         if (!child)
             return 0;
         node = child;
-        *path += "\\" + ModelFromUtf8(part);
+        *path += "\\" + ModelFromUtf8(controlSet ? name : part);
     }
     return node;
 }

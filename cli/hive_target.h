@@ -1,7 +1,8 @@
 // A TargetRegistry table over an offline SYSTEM hive: the embedded target's registry as the
 // library reaches it in RunMode 3, so that the inventory and the stored key are that mode's.
-// HKEY_LOCAL_MACHINE\SYSTEM is the hive's root, and SYSTEM\CurrentControlSet its current control
-// set; nothing else of HKEY_LOCAL_MACHINE is there. Names and string data are UTF-16, converted
+// HKEY_LOCAL_MACHINE\SYSTEM is the hive's root; SYSTEM\ControlSet001, where the library keeps the
+// checker on a target, and SYSTEM\CurrentControlSet are the hive's control set worked on; nothing
+// else of HKEY_LOCAL_MACHINE is there. Names and string data are UTF-16, converted
 // to and from the UTF-8 the hive library speaks. The table's functions reach the one HiveTarget
 // in force, as the host's table has no context for them.
 #pragma once

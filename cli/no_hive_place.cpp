@@ -4,8 +4,8 @@
 
 namespace kelvcfg {
 
-std::unique_ptr<Place> OpenHivePlace(const std::string& path, Access, Journal&, bool) {
-    throw CommandError(kUsage, "hive " + path + ": offline hives are for the Linux build");
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access, Journal&, bool) {
+    throw CommandError(kUsage, "hive " + address.path + ": offline hives are for the Linux build");
 }
 
 } // namespace kelvcfg

@@ -8,7 +8,7 @@ std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Jou
                                  bool hookStateNamed) {
     switch (address.kind) {
     case PlaceAddress::Kind::Hive:
-        return OpenHivePlace(address.path, access, journal, hookStateNamed);
+        return OpenHivePlace(address, access, journal, hookStateNamed);
     case PlaceAddress::Kind::Config:
         return OpenConfigPlace(address.path, access);
     case PlaceAddress::Kind::Local:

@@ -24,7 +24,7 @@ class Place {
 public:
     virtual ~Place() = default;
 
-    // "this machine", "hive PATH", "configuration file PATH".
+    // "this machine", "hive PATH, ControlSetNNN", "configuration file PATH".
     virtual std::string Description() const = 0;
     // The model and the settings as the sheet has them when it opens on the place: its drivers,
     // the API catalogue, the stored configuration, the hook-state file. Throws a CommandError
@@ -49,7 +49,7 @@ std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Jou
 
 // The three kinds; a hive is for the Linux build only.
 std::unique_ptr<Place> OpenLocalPlace();
-std::unique_ptr<Place> OpenHivePlace(const std::string& path, Access access, Journal& journal,
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal,
                                      bool hookStateNamed);
 std::unique_ptr<Place> OpenConfigPlace(const std::string& path, Access access);
 

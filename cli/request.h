@@ -1,6 +1,7 @@
 // What kelvcfg is asked to do: the command, its arguments, and the places it works on.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,15 @@ enum class Command {
     Diff,
 };
 
+// Control sets are numbered 1 to 999: ControlSet001 to ControlSet999.
+constexpr uint32_t kLastControlSet = 999;
+
 // Where a configuration is kept.
 struct PlaceAddress {
     enum class Kind { Local, Hive, Config };
     Kind kind = Kind::Local;
-    std::string path; // the hive or configuration file
+    std::string path;        // the hive or configuration file
+    uint32_t controlSet = 0; // a hive's control set to work on; 0: the one of its Select\Default
 };
 
 struct Request {

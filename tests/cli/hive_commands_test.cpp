@@ -32,10 +32,14 @@ struct HiveCommand {
     Edit edit;
 };
 
-struct HiveCommands : kelvcfg::test::OfflineHive, ::testing::WithParamInterface<HiveCommand> {};
+// Each command on a hive whose control set is ControlSet001, and on one whose is ControlSet002.
+struct HiveCommands : kelvcfg::test::OfflineHive,
+                      ::testing::WithParamInterface<std::tuple<HiveCommand, uint32_t>> {
+    HiveCommands() { controlSet_ = std::get<1>(GetParam()); }
+};
 
 TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
-    const HiveCommand& command = GetParam();
+    const HiveCommand& command = std::get<0>(GetParam());
     const std::string hive = FileText("SYSTEM"), hookState = FileText("hookstate.dat");
     std::vector<std::string> args = {"--hive", HivePath()};
     args.insert(args.end(), command.args.begin(), command.args.end());
@@ -47,7 +51,8 @@ TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
 
     args.pop_back();
     ASSERT_EQ(0, Kelvcfg(args)) << err_;
-    EXPECT_EQ("stored: hive " + HivePath() + "\nwritten: " + Native("hookstate.dat") + "\n", out_);
+    EXPECT_EQ("stored: " + HivePlace() + "\nwritten: " + Native("hookstate.dat") + "\n", out_);
+    EXPECT_EQ(std::vector<std::string>{SetName(controlSet_)}, ControlSets());
     StoreReference(command.edit, command.args[0].rfind("select-", 0) == 0);
     const std::vector<kelvcfg::test::Value> expected = TargetValues();
     EXPECT_EQ(expected, HiveValues());
@@ -55,6 +60,9 @@ TEST_P(HiveCommands, WriteWhatTheEmbeddedTargetStoreWrites) {
     for (const auto& [name, type, data] : expected)
         EXPECT_NE(std::string::npos, dryRun.find("  " + name + "  ")) << name;
     EXPECT_NE(std::string::npos, dryRun.find("hookstate.dat"));
+    EXPECT_NE(std::string::npos,
+              dryRun.find("registry HKLM\\System\\" + SetName(controlSet_) + "\\Services\\Kelvd  "))
+        << dryRun;
 }
 
 const HiveCommand kCommands[] = {
@@ -89,8 +97,13 @@ const HiveCommand kCommands[] = {
      [](ScalarSettings& settings) { settings = {4096, 0x800, 2, 3, 32, 0}; }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands, ::testing::ValuesIn(kCommands),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kelvcfg, HiveCommands,
+                         ::testing::Combine(::testing::ValuesIn(kCommands),
+                                            ::testing::Values(1u, 2u)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "InControlSet" +
+                                    std::to_string(std::get<1>(info.param));
+                         });
 
 struct HiveFiles : kelvcfg::test::OfflineHive {};
 
@@ -105,7 +118,7 @@ TEST_F(HiveFiles, SavedThenChangedFileLoadsIntoTheHiveAsTheSheetLoadsIt) {
     ASSERT_EQ(0, Kelvcfg({"--config", file, "set", "MemUsage=2048"})) << err_;
     ASSERT_EQ(0, Kelvcfg({"--config", file, "event", "off", "ExAllocatePool"})) << err_;
     EXPECT_EQ(6, Kelvcfg({"diff", "--hive", HivePath(), "--config", file}));
-    const std::string places = "A: hive " + HivePath() + "\nB: configuration file " + file + "\n";
+    const std::string places = "A: " + HivePlace() + "\nB: configuration file " + file + "\n";
     EXPECT_EQ(places + "setting MemUsage: 1024 KB | 2048 KB\ndisplay kwvga.dll: off | -\n"
                        "driver Serial: off | on\napi Memory / ExAllocatePool: on | off\n",
               out_);

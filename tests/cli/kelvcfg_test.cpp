@@ -70,17 +70,17 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
     std::string noSelect = FileText("SYSTEM");
     ASSERT_NE(std::string::npos, noSelect.find("Select"));
     noSelect.replace(noSelect.find("Select"), 6, "Selekt"); // the key's name, not the value's
-    // Select\Current of type REG_BINARY, and Current 2 with no ControlSet002 (the type and the
+    // Select\Default of type REG_BINARY, and Default 2 with no ControlSet002 (the type and the
     // inline data of its value record).
-    std::string binaryCurrent = FileText("SYSTEM");
-    size_t current = binaryCurrent.find("Current");
-    while (current != std::string::npos && binaryCurrent.compare(current - 20, 2, "vk") != 0)
-        current = binaryCurrent.find("Current", current + 1);
-    ASSERT_NE(std::string::npos, current);
-    std::string secondSet = binaryCurrent;
-    binaryCurrent[current - 8] = 3;
-    secondSet[current - 12] = 2;
-    for (const std::string& bytes : {damaged, shortened, noSelect, binaryCurrent, secondSet}) {
+    std::string binaryDefault = FileText("SYSTEM");
+    size_t named = binaryDefault.find("Default");
+    while (named != std::string::npos && binaryDefault.compare(named - 20, 2, "vk") != 0)
+        named = binaryDefault.find("Default", named + 1);
+    ASSERT_NE(std::string::npos, named);
+    std::string secondSet = binaryDefault;
+    binaryDefault[named - 8] = 3;
+    secondSet[named - 12] = 2;
+    for (const std::string& bytes : {damaged, shortened, noSelect, binaryDefault, secondSet}) {
         ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), bytes));
         ExpectRefusals({{{"show"}, 4, "hive"}, {{"select-all"}, 4, "hive"}});
     }
@@ -91,6 +91,71 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
     ASSERT_EQ(0, ::chmod(HivePath().c_str(), 0444));
     ExpectRefusals({{{"select-all"}, 5, "read-only"}});
     EXPECT_EQ(4, Kelvcfg({"--hive", HivePath(), "show"})) << "readable, but no hive";
+}
+
+// Windows starts with Select\Default next: that set is worked on unless --control-set names
+// another; Current, which the system ran last, only shows. No control set is ever made.
+struct ChosenControlSet : KelvcfgExits {
+    ChosenControlSet() { controlSet_ = 2; }
+
+    void SetUp() override {
+        KelvcfgExits::SetUp();
+        EditHive([](hive_h* handle, hive_node_h root) {
+            const hive_node_h older = hivex_node_add_child(handle, root, "ControlSet001");
+            const hive_node_h service = hivex_node_add_child(
+                handle, hivex_node_add_child(handle, older, "Services"), "Older");
+            uint32_t one = 1;
+            hive_set_value type{const_cast<char*>("Type"), hive_t_REG_DWORD, 4,
+                                reinterpret_cast<char*>(&one)};
+            EXPECT_EQ(0, hivex_node_set_value(handle, service, &type, 0));
+            hivex_node_add_child(handle, root, "ControlSet003"); // without Services
+            hive_set_value current{const_cast<char*>("Current"), hive_t_REG_DWORD, 4,
+                                   reinterpret_cast<char*>(&one)};
+            EXPECT_EQ(0, hivex_node_set_value(handle, hivex_node_get_child(handle, root, "Select"),
+                                              &current, 0));
+        });
+    }
+
+    // The first line of show, and whether the set's drivers or the other's are listed.
+    std::string Shown(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--hive", HivePath()});
+        args.push_back("show");
+        EXPECT_EQ(0, Kelvcfg(args)) << err_;
+        const bool atdisk = out_.find("ATDISK") != std::string::npos;
+        const bool older = out_.find("OLDER") != std::string::npos;
+        return out_.substr(0, out_.find('\n')) + (atdisk ? " atdisk" : "") +
+               (older ? " older" : "");
+    }
+};
+
+TEST_F(ChosenControlSet, DefaultSetUnlessAnotherIsNamedAndNoneIsMade) {
+    const std::string roles = " (Default ControlSet002, Current ControlSet001)";
+    EXPECT_EQ("Drivers of hive " + HivePath() + ", ControlSet002" + roles + ": atdisk", Shown({}));
+    EXPECT_EQ("Drivers of hive " + HivePath() + ", ControlSet001" + roles + ": older",
+              Shown({"--control-set", "1"}));
+
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "--control-set", "1", "select-all"})) << err_;
+    EXPECT_EQ("stored: hive " + HivePath() + ", ControlSet001" + roles,
+              out_.substr(0, out_.find('\n')));
+    EXPECT_FALSE(HiveValues(1).empty());
+    EXPECT_TRUE(HiveValues(2).empty());
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-none"})) << err_;
+    EXPECT_FALSE(HiveValues(2).empty());
+    EXPECT_EQ((std::vector<std::string>{"ControlSet001", "ControlSet002", "ControlSet003"}),
+              ControlSets());
+}
+
+TEST_F(ChosenControlSet, MissingSetOrServicesIsRefusedAndBadNumbersAreUsage) {
+    ExpectRefusals({
+        {{"--control-set", "4", "show"}, 4, "has no ControlSet004"},
+        {{"--control-set", "4", "select-all"}, 4, "has no ControlSet004"},
+        {{"--control-set", "3", "select-all"}, 4, "has no ControlSet003\\Services"},
+        {{"--control-set", "0", "show"}, 1, "--control-set"},
+        {{"--control-set", "1000", "show"}, 1, "--control-set"},
+        {{"--control-set", "two", "show"}, 1, "--control-set"},
+    });
+    EXPECT_EQ(1, Kelvcfg({"--config", Native("a.kwt"), "--control-set", "2", "show"}));
+    EXPECT_NE(std::string::npos, err_.find("--control-set goes with --hive")) << err_;
 }
 
 TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
@@ -109,7 +174,7 @@ TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
 TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << err_;
     EXPECT_EQ(
-        "Drivers of hive " + HivePath() +
+        "Drivers of " + HivePlace() +
             ":\n"
             "  TABLE    STATE  DRIVER NAME  PATH       DESCRIPTION                    GROUP        "
             "              STARTUP\n"
@@ -143,8 +208,7 @@ TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
         out_);
 
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "show", "--json"})) << err_;
-    EXPECT_EQ(0u,
-              out_.find("{\n  \"place\": \"hive " + HivePath() + "\",\n  \"drivers\": [\n    {\n"));
+    EXPECT_EQ(0u, out_.find("{\n  \"place\": \"" + HivePlace() + "\",\n  \"drivers\": [\n    {\n"));
     const nlohmann::json shown = nlohmann::json::parse(out_);
     ASSERT_EQ(6u, shown["drivers"].size());
     EXPECT_EQ(-1, shown["drivers"][5]["startType"]);

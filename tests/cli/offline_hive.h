@@ -35,7 +35,7 @@ using Value = std::tuple<std::string, uint32_t, std::string>;
 struct OfflineHive : kelvd::test::StoreFixture {
     void SetUp() override {
         StoreFixture::SetUp();
-        ASSERT_TRUE(platform::WriteSystemHive(HivePath()));
+        ASSERT_TRUE(platform::WriteSystemHive(HivePath(), controlSet_));
         {
             std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Change);
             HiveTarget table(*hive, nullptr);
@@ -61,6 +61,31 @@ struct OfflineHive : kelvd::test::StoreFixture {
         return kelvd::test::TempDir::NativePath(dir_.File(name));
     }
     std::string HivePath() const { return Native("SYSTEM"); }
+    // The hive as kelvcfg names it, when Select names the set worked on as Current and Default.
+    std::string HivePlace() const { return "hive " + HivePath() + ", " + SetName(controlSet_); }
+    static std::string SetName(uint32_t number) { return "ControlSet00" + std::to_string(number); }
+
+    // Changes the hive file through libhivex.
+    void EditHive(const std::function<void(hive_h*, hive_node_h root)>& edit) {
+        hive_h* handle = hivex_open(HivePath().c_str(), HIVEX_OPEN_WRITE);
+        ASSERT_NE(nullptr, handle);
+        edit(handle, hivex_root(handle));
+        EXPECT_EQ(0, hivex_commit(handle, nullptr, 0));
+        hivex_close(handle);
+    }
+
+    // The names of the hive's control sets.
+    std::vector<std::string> ControlSets() const {
+        std::vector<std::string> names;
+        const std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Read);
+        const HivexPtr<hive_node_h> children(hivex_node_children(hive->handle(), hive->root()));
+        for (size_t at = 0; children && children.get()[at]; ++at) {
+            const HivexPtr<char> name(hivex_node_name(hive->handle(), children.get()[at]));
+            if (std::string(name.get()).rfind("ControlSet", 0) == 0)
+                names.push_back(name.get());
+        }
+        return names;
+    }
 
     // kelvcfg with these arguments (--catalogue and --hook-state added when suite), in this
     // process; out_ and err_ get what it prints.
@@ -75,13 +100,15 @@ struct OfflineHive : kelvd::test::StoreFixture {
         return code;
     }
 
-    // The checker's key in the hive file as libhivex reads it, sorted by name.
-    std::vector<Value> HiveValues() const {
+    // The checker's key in the hive file as libhivex reads it, sorted by name: in the control set
+    // of number controlSet, the fixture's when 0.
+    std::vector<Value> HiveValues(uint32_t controlSet = 0) const {
         std::vector<Value> values;
         const std::unique_ptr<Hive> hive = Hive::Open(HivePath(), Hive::Mode::Read);
         hive_node_h key = hive->root();
-        for (const char* name : {"ControlSet001", "Services", "Kelvd"})
-            key = key ? hivex_node_get_child(hive->handle(), key, name) : 0;
+        for (const std::string& name : {SetName(controlSet ? controlSet : controlSet_),
+                                        std::string("Services"), std::string("Kelvd")})
+            key = key ? hivex_node_get_child(hive->handle(), key, name.c_str()) : 0;
         const HivexPtr<hive_value_h> list(key ? hivex_node_values(hive->handle(), key) : nullptr);
         for (size_t at = 0; list && list.get()[at]; ++at) {
             uint32_t type = 0;
@@ -130,6 +157,9 @@ struct OfflineHive : kelvd::test::StoreFixture {
     }
 
     std::string out_, err_;
+
+protected:
+    uint32_t controlSet_ = 1; // the hive's one control set, Current and Default
 
 private:
     static void AddService(const TargetRegistry& target, const std::string& name, uint32_t type,
