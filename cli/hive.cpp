@@ -2,16 +2,24 @@
 
 #include "cli/command_error.h"
 #include "cli/file_access.h"
+#include "platform/little_endian.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvcfg {
 
 namespace {
+
+// A key record's time of last change: a FILETIME, 100 ns units from 1601, 8 bytes after the start
+// of its cell.
+constexpr uint64_t kFileTimeOfUnixEpoch = 11644473600; // seconds from 1601 to 1970
+constexpr uint64_t kFileTimeUnitsPerSecond = 10000000;
+constexpr hive_node_h kKeyTimeOffset = 8;
 
 std::string Reason(int error) {
     return error ? std::strerror(error) : "damaged";
@@ -48,7 +56,7 @@ HivexPtr<char> HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type,
 
 std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode, uint32_t controlSet) {
     if (mode == Mode::Change) {
-        const std::string why = WhyNotReplaceable(path);
+        const std::string why = WhyNotReplaceable(FileOf(path));
         if (!why.empty())
             throw CommandError(kUnwritable, "cannot write hive " + path + ": " + why);
     }
@@ -56,7 +64,7 @@ std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode, uint32_t co
     hive_h* handle = hivex_open(path.c_str(), mode == Mode::Read ? 0 : HIVEX_OPEN_WRITE);
     if (!handle)
         throw CommandError(kUnreadable, "cannot read hive " + path + ": " + Reason(errno));
-    std::unique_ptr<Hive> hive(new Hive(handle, path));
+    std::unique_ptr<Hive> hive(new Hive(handle, path, FileOf(path)));
     hive->default_ = SelectedSet(handle, "Default");
     hive->current_ = SelectedSet(handle, "Current");
     hive->chosen_ = controlSet ? controlSet : hive->default_;
@@ -85,18 +93,47 @@ Hive::~Hive() {
     hivex_close(handle_);
 }
 
+// The file that path names, through any symbolic links; path itself when it names none.
+std::string Hive::FileOf(const std::string& path) {
+    const HivexPtr<char> resolved(::realpath(path.c_str(), nullptr));
+    return resolved ? std::string(resolved.get()) : path;
+}
+
+// The hive's new file is written beside the file its path names, so that a symbolic link stays
+// one, and takes that file's owner, group and mode before it replaces it.
 void Hive::Commit() {
-    const std::string temporary = path_ + ".new~";
+    const std::string temporary = file_ + ".new~";
     struct stat status;
-    const bool known = ::stat(path_.c_str(), &status) == 0;
+    const bool known = ::stat(file_.c_str(), &status) == 0;
     errno = 0;
-    if (hivex_commit(handle_, temporary.c_str(), 0) == 0 &&
-        (!known || ::chmod(temporary.c_str(), status.st_mode & 07777) == 0) &&
-        std::rename(temporary.c_str(), path_.c_str()) == 0)
+    if (hivex_commit(handle_, temporary.c_str(), 0) == 0 && StampCreatedKeys(temporary) &&
+        (!known || (::chown(temporary.c_str(), status.st_uid, status.st_gid) == 0 &&
+                    ::chmod(temporary.c_str(), status.st_mode & 07777) == 0)) &&
+        std::rename(temporary.c_str(), file_.c_str()) == 0)
         return;
     const int error = errno;
     std::remove(temporary.c_str());
     throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(error));
+}
+
+// libhivex leaves a key it makes without a time of last change; the keys made get the commit's
+// time, as Windows gives them, written into their key records (the node handles are the records'
+// offsets in the file).
+bool Hive::StampCreatedKeys(const std::string& file) const {
+    if (created_.empty())
+        return true;
+    const uint64_t now = (static_cast<uint64_t>(std::time(nullptr)) + kFileTimeOfUnixEpoch) *
+                         kFileTimeUnitsPerSecond;
+    uint8_t stamp[8];
+    platform::StoreUint32(stamp, static_cast<uint32_t>(now));
+    platform::StoreUint32(stamp + 4, static_cast<uint32_t>(now >> 32));
+    std::FILE* stream = std::fopen(file.c_str(), "r+b");
+    bool written = stream != nullptr;
+    for (size_t at = 0; written && at < created_.size(); ++at)
+        written =
+            std::fseek(stream, static_cast<long>(created_[at] + kKeyTimeOffset), SEEK_SET) == 0 &&
+            std::fwrite(stamp, sizeof stamp, 1, stream) == 1;
+    return stream && std::fclose(stream) == 0 && written;
 }
 
 } // namespace kelvcfg

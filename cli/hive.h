@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kelvcfg {
 
@@ -52,15 +53,24 @@ public:
     // Current ControlSet001)".
     std::string ControlSetRoles() const;
 
-    // Writes the changed hive over its file; throws a CommandError (kUnwritable) when it cannot,
-    // with the file as it was.
+    // A key made in the hive, which takes the commit's time.
+    void Created(hive_node_h key) { created_.push_back(key); }
+
+    // Writes the changed hive over its file, the one its path names through any symbolic links,
+    // keeping that file's owner, group and mode; throws a CommandError (kUnwritable) when it
+    // cannot, with the file as it was.
     void Commit();
 
 private:
-    Hive(hive_h* handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    Hive(hive_h* handle, std::string path, std::string file)
+        : handle_(handle), path_(std::move(path)), file_(std::move(file)) {}
+    static std::string FileOf(const std::string& path);
+    bool StampCreatedKeys(const std::string& file) const;
 
     hive_h* handle_;
-    std::string path_;
+    std::string path_; // as it was given, for messages
+    std::string file_; // the file it names
+    std::vector<hive_node_h> created_;
     std::string controlSet_;
     uint32_t chosen_ = 0, default_ = 0, current_ = 0; // the numbers; 0 where Select has none
 };

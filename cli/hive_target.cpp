@@ -209,8 +209,8 @@ hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, b
             top && (SameName(part, kCurrentControlSet) || SameName(part, kLibraryControlSet));
         const std::string name = controlSet ? hive_.controlSet() : part;
         hive_node_h child = hivex_node_get_child(handle, node, name.c_str());
-        if (!child && create && !top)
-            child = hivex_node_add_child(handle, node, name.c_str());
+        if (!child && create && !top && (child = hivex_node_add_child(handle, node, name.c_str())))
+            hive_.Created(child);
         if (!child)
             return 0;
         node = child;

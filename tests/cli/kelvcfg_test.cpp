@@ -15,7 +15,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <ctime>
+#include <filesystem>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -156,6 +160,64 @@ TEST_F(ChosenControlSet, MissingSetOrServicesIsRefusedAndBadNumbersAreUsage) {
     });
     EXPECT_EQ(1, Kelvcfg({"--config", Native("a.kwt"), "--control-set", "2", "show"}));
     EXPECT_NE(std::string::npos, err_.find("--control-set goes with --hive")) << err_;
+}
+
+// A hive stays the file it was: a symbolic link to it stays a link, the file keeps its owner, group
+// and mode, and the keys made carry the time they were made.
+struct HiveIdentity : KelvcfgExits {
+    // The time of last change of the key at path below the control set, as seconds since 1970.
+    int64_t KeyTime(const std::vector<const char*>& path) const {
+        const std::unique_ptr<kelvcfg::Hive> hive =
+            kelvcfg::Hive::Open(HivePath(), kelvcfg::Hive::Mode::Read);
+        hive_node_h key = hivex_node_get_child(hive->handle(), hive->root(), "ControlSet001");
+        for (const char* name : path)
+            key = key ? hivex_node_get_child(hive->handle(), key, name) : 0;
+        EXPECT_NE(0u, key);
+        return key ? hivex_node_timestamp(hive->handle(), key) / 10000000 - 11644473600 : 0;
+    }
+
+    bool TemporaryLeft(const std::string& file) const {
+        return std::filesystem::exists(file + ".new~");
+    }
+};
+
+TEST_F(HiveIdentity, LinkedHiveIsWrittenThroughItsLink) {
+    kelvd::test::TempDir::MakeDirectories(dir_.File("image"));
+    const std::string file = Native("image/SYSTEM");
+    ASSERT_EQ(0, std::rename(HivePath().c_str(), file.c_str()));
+    ASSERT_EQ(0, ::symlink("image/SYSTEM", HivePath().c_str()));
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
+    struct stat link;
+    ASSERT_EQ(0, ::lstat(HivePath().c_str(), &link));
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_FALSE(HiveValues().empty());
+    EXPECT_FALSE(TemporaryLeft(HivePath()) || TemporaryLeft(file));
+    // A link to a read-only file is refused as the file is.
+    ASSERT_EQ(0, ::chmod(file.c_str(), 0444));
+    ExpectRefusals({{{"select-none"}, 5, "read-only"}});
+}
+
+TEST_F(HiveIdentity, OwnerGroupAndModeAreKept) {
+    if (::chown(HivePath().c_str(), 4321, 8765) != 0)
+        GTEST_SKIP() << "only the superuser gives a file to another owner";
+    ASSERT_EQ(0, ::chmod(HivePath().c_str(), 0640));
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
+    struct stat status;
+    ASSERT_EQ(0, ::stat(HivePath().c_str(), &status));
+    EXPECT_EQ(4321u, status.st_uid);
+    EXPECT_EQ(8765u, status.st_gid);
+    EXPECT_EQ(0640u, status.st_mode & 07777);
+    EXPECT_FALSE(HiveValues().empty());
+}
+
+TEST_F(HiveIdentity, KeysMadeCarryTheCommitsTimeAndOthersKeepTheirs) {
+    const int64_t services = KeyTime({"Services"});
+    const int64_t before = std::time(nullptr);
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
+    const int64_t made = KeyTime({"Services", "Kelvd"});
+    EXPECT_LE(before, made);
+    EXPECT_GE(std::time(nullptr), made);
+    EXPECT_EQ(services, KeyTime({"Services"}));
 }
 
 TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
