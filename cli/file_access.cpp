@@ -22,6 +22,10 @@ std::string WhyNotReplaceable(const std::string& path) {
     return std::string();
 }
 
+bool Exists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 #else
 
 namespace {
@@ -48,6 +52,11 @@ std::string WhyNotReplaceable(const std::string& path) {
     if (::access(DirectoryOf(path).c_str(), W_OK) != 0)
         return std::string("its directory cannot be written (") + std::strerror(errno) + ")";
     return std::string();
+}
+
+bool Exists(const std::string& path) {
+    struct stat status;
+    return ::stat(path.c_str(), &status) == 0;
 }
 
 #endif

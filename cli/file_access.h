@@ -9,5 +9,7 @@ namespace kelvcfg {
 // its directory cannot be written), or the empty text when it can. A file that does not exist yet
 // can be, when its directory can be written.
 std::string WhyNotReplaceable(const std::string& path);
+// Whether something is at path.
+bool Exists(const std::string& path);
 
 } // namespace kelvcfg

@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +38,35 @@ uint32_t SelectedSet(hive_h* handle, const char* name) {
     if (data && type == hive_t_REG_DWORD && length == sizeof number)
         std::memcpy(&number, data.get(), sizeof number); // little-endian, as the hosts this runs on
     return number <= kLastControlSet ? number : 0;
+}
+
+bool ReadBytes(const std::string& file, std::string* bytes) {
+    errno = 0;
+    std::ifstream stream(file, std::ios::binary);
+    bytes->assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    return stream.good() || stream.eof();
+}
+
+bool WriteBytes(const std::string& file, const std::string& bytes) {
+    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+    return stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && stream.flush();
+}
+
+// Replaces file by what write puts in a temporary file beside it, which takes the file's owner,
+// group and mode first: 0, or the error that left the file as it was.
+int Replace(const std::string& file, const std::function<bool(const std::string&)>& write) {
+    const std::string temporary = file + ".new~";
+    struct stat status;
+    const bool known = ::stat(file.c_str(), &status) == 0;
+    errno = 0;
+    if (write(temporary) &&
+        (!known || (::chown(temporary.c_str(), status.st_uid, status.st_gid) == 0 &&
+                    ::chmod(temporary.c_str(), status.st_mode & 07777) == 0)) &&
+        std::rename(temporary.c_str(), file.c_str()) == 0)
+        return 0;
+    const int error = errno ? errno : EIO;
+    std::remove(temporary.c_str());
+    return error;
 }
 
 std::string SetName(uint32_t number) {
@@ -99,21 +131,21 @@ std::string Hive::FileOf(const std::string& path) {
     return resolved ? std::string(resolved.get()) : path;
 }
 
-// The hive's new file is written beside the file its path names, so that a symbolic link stays
-// one, and takes that file's owner, group and mode before it replaces it.
-void Hive::Commit() {
-    const std::string temporary = file_ + ".new~";
-    struct stat status;
-    const bool known = ::stat(file_.c_str(), &status) == 0;
-    errno = 0;
-    if (hivex_commit(handle_, temporary.c_str(), 0) == 0 && StampCreatedKeys(temporary) &&
-        (!known || (::chown(temporary.c_str(), status.st_uid, status.st_gid) == 0 &&
-                    ::chmod(temporary.c_str(), status.st_mode & 07777) == 0)) &&
-        std::rename(temporary.c_str(), file_.c_str()) == 0)
-        return;
-    const int error = errno;
-    std::remove(temporary.c_str());
-    throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(error));
+void Hive::Commit(Undo* undo) {
+    std::string old;
+    if (undo && !ReadBytes(file_, &old))
+        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(errno));
+    const int error = Replace(file_, [this](const std::string& temporary) {
+        return hivex_commit(handle_, temporary.c_str(), 0) == 0 && StampCreatedKeys(temporary);
+    });
+    if (error)
+        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(error));
+    if (undo)
+        undo->Add("hive " + path_, [file = file_, old = std::move(old)] {
+            return Replace(file, [&old](const std::string& temporary) {
+                       return WriteBytes(temporary, old);
+                   }) == 0;
+        });
 }
 
 // libhivex leaves a key it makes without a time of last change; the keys made get the commit's

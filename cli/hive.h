@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli/request.h"
+#include "cli/undo.h"
 
 #include <hivex.h>
 
@@ -57,9 +58,9 @@ public:
     void Created(hive_node_h key) { created_.push_back(key); }
 
     // Writes the changed hive over its file, the one its path names through any symbolic links,
-    // keeping that file's owner, group and mode; throws a CommandError (kUnwritable) when it
-    // cannot, with the file as it was.
-    void Commit();
+    // keeping that file's owner, group and mode, and enters in undo, when given, how to put the
+    // old bytes back; throws a CommandError (kUnwritable) when it cannot, with the file as it was.
+    void Commit(Undo* undo = nullptr);
 
 private:
     Hive(hive_h* handle, std::string path, std::string file)

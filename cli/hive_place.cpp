@@ -57,7 +57,7 @@ public:
         return hookStateNamed_ ? HookStateLoss() : std::string();
     }
 
-    void Commit() override { hive_->Commit(); }
+    void Commit(Undo& undo) override { hive_->Commit(&undo); }
 
 private:
     std::unique_ptr<Hive> hive_;

@@ -6,6 +6,7 @@
 
 #include "cli/journal.h"
 #include "cli/request.h"
+#include "cli/undo.h"
 #include "model/scalar_settings.h"
 #include "sheet/model_loader.h"
 
@@ -39,8 +40,9 @@ public:
     // What storing (a selection, when selection) would lose without the API catalogue, or the
     // empty text when nothing.
     virtual std::string LossWithoutCatalogue(bool selection) const = 0;
-    // Writes what the place keeps back by itself (a hive); throws a CommandError when it cannot.
-    virtual void Commit() {}
+    // Writes what the place keeps back by itself (a hive), entering in undo how to take it back;
+    // throws a CommandError when it cannot.
+    virtual void Commit(Undo&) {}
 };
 
 // The place at address. hookStateNamed: whether a hook-state file is there to be written.

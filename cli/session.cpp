@@ -50,6 +50,16 @@ bool NameSuite(const Request& request) {
 #endif
 }
 
+// What a command that failed part-way says of the writes it took back.
+std::string Undone(const std::vector<std::string>& left) {
+    if (left.empty())
+        return "; nothing was changed";
+    std::string names;
+    for (const std::string& name : left)
+        names += (names.empty() ? "" : ", ") + name;
+    return "; could not be put back as it was: " + names;
+}
+
 bool IsSelection(Command command) {
     return command == Command::SelectAll || command == Command::SelectNone;
 }
@@ -216,12 +226,18 @@ private:
             journal.Print(out_, ConsoleFromModel);
             return;
         }
-        StagedFiles::CheckWritable(journal);
-        if (place && ChangesPlace(request_.command)) {
-            place->Commit();
-            out_ << "stored: " << place->Description() << "\n";
+        staging_.CheckWritable();
+        const bool stored = place && ChangesPlace(request_.command);
+        Undo undo;
+        try {
+            if (stored)
+                place->Commit(undo);
+            staging_.Commit(undo);
+        } catch (const CommandError& error) {
+            throw CommandError(error.code(), error.what() + Undone(undo.Run()));
         }
-        staging_.Commit();
+        if (stored)
+            out_ << "stored: " << place->Description() << "\n";
         for (const JournalEntry& entry : journal.entries())
             if (entry.kind == JournalEntry::Kind::File)
                 out_ << "written: " << entry.where << "\n";

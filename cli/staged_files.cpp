@@ -2,7 +2,6 @@
 
 #include "cli/command_error.h"
 #include "cli/file_access.h"
-#include "platform/replacing_file.h"
 
 #include <algorithm>
 #include <cstring>
@@ -93,20 +92,29 @@ void StagedFiles::CheckWritable(const Journal& journal) {
     for (const JournalEntry& entry : journal.entries()) {
         if (entry.kind != JournalEntry::Kind::File)
             continue;
-        const std::string why = WhyNotReplaceable(entry.where);
+        std::string why = WhyNotReplaceable(entry.where);
+        std::string old;
+        if (why.empty() && Exists(entry.where) &&
+            !platform::ReadWholeFile(entry.where, platform::OpenMode::ReadBinary, &old))
+            why = "its old content cannot be read to keep";
         if (!why.empty())
             throw CommandError(kUnwritable, "cannot write " + entry.where + ": " + why);
     }
 }
 
-void StagedFiles::Commit(const Journal& journal) {
+void StagedFiles::Commit(const Journal& journal, Undo& undo) {
     for (const JournalEntry& entry : journal.entries()) {
         if (entry.kind != JournalEntry::Kind::File)
             continue;
-        std::unique_ptr<platform::File> file = platform::OpenForReplace(entry.where);
-        if (!file || file->Write(entry.data.data(), entry.data.size()) != entry.data.size() ||
-            !file->Close())
+        std::string old;
+        const bool existed =
+            platform::ReadWholeFile(entry.where, platform::OpenMode::ReadBinary, &old);
+        if (!platform::WriteWholeFile(entry.where, entry.data))
             throw CommandError(kUnwritable, "cannot write " + entry.where);
+        undo.Add(entry.where, [where = entry.where, old = std::move(old), existed] {
+            return existed ? platform::WriteWholeFile(where, old)
+                           : platform::fileSystem().Remove(where.c_str());
+        });
     }
 }
 

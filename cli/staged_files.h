@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cli/journal.h"
+#include "cli/undo.h"
 #include "platform/file_system.h"
 
 #include <map>
@@ -24,11 +25,12 @@ public:
     void Closed(const std::string& path, std::string content);
 
     // Throws a CommandError naming the first file of the journal that could not be written: a
-    // read-only file, or one in a directory that cannot take the temporary file beside it.
+    // read-only file, one in a directory that cannot take the temporary file beside it, or one
+    // whose old content cannot be read, to be put back should a later write fail.
     static void CheckWritable(const Journal& journal);
-    // Writes the journal's files, each replacing the old one only when complete; throws a
-    // CommandError naming the first that fails.
-    static void Commit(const Journal& journal);
+    // Writes the journal's files, each replacing the old one only when complete, and enters in
+    // undo how to put each back; throws a CommandError naming the first that fails.
+    static void Commit(const Journal& journal, Undo& undo);
 
 private:
     platform::FileSystem& base_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace kelvcfg {
 
@@ -38,6 +39,66 @@ int32_t Answer(uint32_t storedType, const std::string& stored, uint32_t* type, u
     if (size)
         *size = length;
     return reg::kSuccess;
+}
+
+bool IsRegistryEntry(const JournalEntry& entry) {
+    return entry.kind == JournalEntry::Kind::RegistryValue ||
+           entry.kind == JournalEntry::Kind::RegistryDeletion;
+}
+
+// The first key of path, from the top, that is not there: the one that creating path makes with
+// every key below it; empty when path is there (or cannot be told apart from being there).
+std::string FirstMissingKey(const std::string& path) {
+    for (size_t end = path.find('\\');; end = path.find('\\', end + 1)) {
+        const std::string key = path.substr(0, end);
+        platform::RegKey opened = 0;
+        const int32_t result =
+            platform::registry().OpenKey(platform::kLocalMachine, key.c_str(), reg::kRead, &opened);
+        if (result == reg::kFileNotFound)
+            return key;
+        if (result == reg::kSuccess)
+            platform::registry().CloseKey(opened);
+        if (end == std::string::npos)
+            return std::string();
+    }
+}
+
+// A value's type and data as the registry holds them.
+struct StoredValue {
+    uint32_t type;
+    std::string data;
+};
+
+// The value name of key into *out, none when it is not there; false when it is there but
+// cannot be read.
+bool ReadValue(platform::RegKey key, const std::string& name, std::optional<StoredValue>* out) {
+    StoredValue value{0, {}};
+    uint32_t size = 0;
+    int32_t result =
+        platform::registry().QueryValue(key, name.c_str(), &value.type, nullptr, &size);
+    if (result == reg::kFileNotFound) {
+        out->reset();
+        return true;
+    }
+    value.data.resize(size);
+    if (result == reg::kSuccess && size)
+        result = platform::registry().QueryValue(key, name.c_str(), &value.type,
+                                                 reinterpret_cast<uint8_t*>(&value.data[0]), &size);
+    value.data.resize(size);
+    *out = value;
+    return result == reg::kSuccess;
+}
+
+// Gives the value name of key the data of value, or removes it when value is none (a value that
+// is not there is removed already).
+int32_t WriteValue(platform::RegKey key, const std::string& name,
+                   const std::optional<StoredValue>& value) {
+    if (value)
+        return platform::registry().SetValue(key, name.c_str(), value->type,
+                                             reinterpret_cast<const uint8_t*>(value->data.data()),
+                                             static_cast<uint32_t>(value->data.size()));
+    const int32_t result = platform::registry().DeleteValue(key, name.c_str());
+    return result == reg::kFileNotFound ? reg::kSuccess : result;
 }
 
 } // namespace
@@ -164,22 +225,53 @@ int32_t StagedRegistry::CloseKey(platform::RegKey key) {
     return keys_.erase(key) ? reg::kSuccess : reg::kInvalidHandle;
 }
 
-void StagedRegistry::Commit(const Journal& journal) {
-    using Kind = JournalEntry::Kind;
+void StagedRegistry::CheckWritable(const Journal& journal) {
     for (const JournalEntry& entry : journal.entries()) {
-        if (entry.kind != Kind::RegistryValue && entry.kind != Kind::RegistryDeletion)
+        if (!IsRegistryEntry(entry))
             continue;
+        platform::RegKey key = 0;
+        const int32_t result = platform::registry().OpenKey(
+            platform::kLocalMachine, entry.where.c_str(), reg::kSetValue | reg::kQueryValue, &key);
+        if (result == reg::kSuccess)
+            platform::registry().CloseKey(key);
+        else if (result != reg::kFileNotFound)
+            throw CommandError(kUnwritable, "cannot write HKLM\\" + entry.where + " (error " +
+                                                std::to_string(result) + ")");
+    }
+}
+
+void StagedRegistry::Commit(const Journal& journal, Undo& undo) {
+    for (const JournalEntry& entry : journal.entries()) {
+        if (!IsRegistryEntry(entry))
+            continue;
+        const std::string made = FirstMissingKey(entry.where);
         platform::KeyHandle key;
         int32_t result = reg::kAccessDenied;
-        if (key.Create(platform::kLocalMachine, entry.where.c_str(), reg::kSetValue))
-            result = entry.kind == Kind::RegistryValue
-                         ? platform::registry().SetValue(
-                               key.get(), entry.name.c_str(), entry.type,
-                               reinterpret_cast<const uint8_t*>(entry.data.data()),
-                               static_cast<uint32_t>(entry.data.size()))
-                         : platform::registry().DeleteValue(key.get(), entry.name.c_str());
-        if (result != reg::kSuccess &&
-            !(entry.kind == Kind::RegistryDeletion && result == reg::kFileNotFound))
+        if (key.Create(platform::kLocalMachine, entry.where.c_str(),
+                       reg::kSetValue | reg::kQueryValue)) {
+            if (!made.empty())
+                undo.Add("HKLM\\" + made, [made] {
+                    return platform::DeleteKeyTree(platform::kLocalMachine, made.c_str()) ==
+                           reg::kSuccess;
+                });
+            std::optional<StoredValue> old;
+            if (!ReadValue(key.get(), entry.name, &old))
+                throw CommandError(kUnwritable, "cannot write HKLM\\" + entry.where + "\\" +
+                                                    entry.name +
+                                                    ": its old data cannot be read to keep");
+            result = WriteValue(key.get(), entry.name,
+                                entry.kind == JournalEntry::Kind::RegistryValue
+                                    ? std::optional<StoredValue>({entry.type, entry.data})
+                                    : std::nullopt);
+            if (result == reg::kSuccess)
+                undo.Add("HKLM\\" + entry.where + "\\" + entry.name, [where = entry.where,
+                                                                      name = entry.name, old] {
+                    platform::KeyHandle again;
+                    return again.Open(platform::kLocalMachine, where.c_str(), reg::kSetValue) &&
+                           WriteValue(again.get(), name, old) == reg::kSuccess;
+                });
+        }
+        if (result != reg::kSuccess)
             throw CommandError(kUnwritable, "cannot write HKLM\\" + entry.where + "\\" +
                                                 entry.name + " (error " + std::to_string(result) +
                                                 ")");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/journal.h"
+#include "cli/undo.h"
 #include "platform/registry.h"
 
 #include <map>
@@ -30,9 +31,13 @@ public:
     int32_t DeleteKey(platform::RegKey parent, const char* subKey) override;
     int32_t CloseKey(platform::RegKey key) override;
 
-    // Carries out the journal's registry entries on the registry under this one; the first that
-    // fails ends it and throws a CommandError naming it.
-    static void Commit(const Journal& journal);
+    // Throws a CommandError naming the first key of the journal's registry entries that is
+    // there but cannot be opened for writing.
+    static void CheckWritable(const Journal& journal);
+    // Carries out the journal's registry entries on the registry under this one, entering in undo
+    // how to give each value its old data or absence; the first that fails ends it and throws a
+    // CommandError naming it.
+    static void Commit(const Journal& journal, Undo& undo);
 
 private:
     // Names compare as the registry compares them: ignoring case.

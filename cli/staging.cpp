@@ -26,11 +26,16 @@ void Staging::End() {
     scopes_.reset();
 }
 
-void Staging::Commit() {
+void Staging::CheckWritable() {
     End();
     StagedFiles::CheckWritable(journal_);
-    StagedFiles::Commit(journal_);
-    StagedRegistry::Commit(journal_);
+    StagedRegistry::CheckWritable(journal_);
+}
+
+void Staging::Commit(Undo& undo) {
+    End();
+    StagedFiles::Commit(journal_, undo);
+    StagedRegistry::Commit(journal_, undo);
     StagedProfileSections::Commit(journal_);
     StagedControlPanel::Commit(journal_);
 }

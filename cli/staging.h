@@ -24,10 +24,15 @@ public:
 
     // The library reaches this machine directly again; the journal stays.
     void End();
-    // Checks that every file can be replaced, then writes the files, the registry values, the
-    // profile sections and the control panel's call, in that order. Throws a CommandError
-    // naming the first thing that cannot be written.
-    void Commit();
+    // Ends the staging and checks that every file can be replaced and every registry key there
+    // can be written; throws a CommandError naming the first that cannot.
+    void CheckWritable();
+    // Ends the staging and writes the files, the registry values, the profile sections and the
+    // control panel's call, in that order, entering in undo how to take back each file and
+    // value written. The sections of system.ini come last but for the call, which cannot fail,
+    // so nothing after them can make them be taken back. Throws a CommandError naming the first
+    // thing that cannot be written.
+    void Commit(Undo& undo);
 
 private:
     struct Scopes;

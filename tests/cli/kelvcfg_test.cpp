@@ -220,6 +220,47 @@ TEST_F(HiveIdentity, KeysMadeCarryTheCommitsTimeAndOthersKeepTheirs) {
     EXPECT_EQ(services, KeyTime({"Services"}));
 }
 
+// A command writes the hive, then the hook-state file. Each write made to fail in turn (its
+// temporary file cannot be made, after every check has passed) leaves every file as it was, an
+// absent hook-state file absent, with exit 5 and one line naming what failed.
+struct FailedStep {
+    const char* name;
+    const char* failing; // the file whose temporary file is in the way
+    bool hookStateThere;
+};
+
+struct AllOrNothing : KelvcfgExits, ::testing::WithParamInterface<FailedStep> {};
+
+TEST_P(AllOrNothing, FailedWriteLeavesEveryPlaceAsItWas) {
+    const FailedStep& step = GetParam();
+    if (!step.hookStateThere) {
+        ASSERT_EQ(0, std::remove(Native("hookstate.dat").c_str()));
+    }
+    const std::string hive = FileText("SYSTEM"), hookState = FileText("hookstate.dat");
+    ASSERT_TRUE(std::filesystem::create_directory(Native(step.failing) + ".new~"));
+    EXPECT_EQ(5, Kelvcfg({"--hive", HivePath(), "set", "DRPopup=2"}));
+    EXPECT_EQ("", out_);
+    const std::string named =
+        std::string(step.failing) == "SYSTEM" ? "hive " + HivePath() : Native(step.failing);
+    EXPECT_EQ(0u, err_.find("kelvcfg: cannot write " + named)) << err_;
+    EXPECT_NE(std::string::npos, err_.find("; nothing was changed\n")) << err_;
+    EXPECT_EQ(1, std::count(err_.begin(), err_.end(), '\n')) << err_;
+    EXPECT_EQ(hive, FileText("SYSTEM"));
+    EXPECT_EQ(step.hookStateThere, std::filesystem::exists(Native("hookstate.dat")));
+    EXPECT_EQ(hookState, FileText("hookstate.dat"));
+
+    std::filesystem::remove(Native(step.failing) + ".new~");
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "set", "DRPopup=2"})) << err_;
+    EXPECT_NE(hive, FileText("SYSTEM"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kelvcfg, AllOrNothing,
+                         ::testing::Values(FailedStep{"Hive", "SYSTEM", true},
+                                           FailedStep{"HookStateAfterHive", "hookstate.dat", true},
+                                           FailedStep{"NewHookStateAfterHive", "hookstate.dat",
+                                                      false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(KelvcfgExits, ReadOnlyHiveIsReadButNotWritten) {
     ASSERT_EQ(0, ::chmod(HivePath().c_str(), 0444));
     ExpectRefusals({{{"set", "DRPopup=1"}, 5, "read-only"}});

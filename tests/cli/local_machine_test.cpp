@@ -1,10 +1,13 @@
 // kelvcfg on this machine stores what SelectAll, SelectNone and the sheet's OK store there.
+#include "cli/command_error.h"
 #include "cli/request.h"
 #include "cli/session.h"
 #include "drivers/host_integration.h"
 #include "include/kelvdcfg.h"
 #include "platform/dynamic_library.h"
 #include "platform/file_system.h"
+#include "platform/profile_sections.h"
+#include "platform/registry.h"
 #include "res/resource.h"
 #include "stores/registry_store.h"
 #include "support/sheet_fixture.h"
@@ -124,6 +127,76 @@ TEST_P(LocalMachine, ShowAndSetAsTheSheetStores) {
     // The control panel hears of the new driver states (NT), once the staged writes are made.
     EXPECT_EQ(Win9x() ? 0 : 1, std::count(libraries.loaded.begin(), libraries.loaded.end(),
                                           kelvd::kControlPanelApplet));
+}
+
+// The registry and system.ini, written after the files: one value (NT) or the section (Windows
+// 9x) that cannot be written, after every check has passed, leaves the files, the values and the
+// keys as they were, whether the checker was stored before or not.
+struct RefusingWrites final : platform::Registry, platform::ProfileSections {
+    int32_t OpenKey(platform::RegKey parent, const char* subKey, uint32_t access,
+                    platform::RegKey* key) override {
+        return registry.OpenKey(parent, subKey, access, key);
+    }
+    int32_t CreateKey(platform::RegKey parent, const char* subKey, uint32_t access,
+                      platform::RegKey* key) override {
+        return registry.CreateKey(parent, subKey, access, key);
+    }
+    int32_t QueryValue(platform::RegKey key, const char* name, uint32_t* type, uint8_t* data,
+                       uint32_t* size) override {
+        return registry.QueryValue(key, name, type, data, size);
+    }
+    int32_t SetValue(platform::RegKey key, const char* name, uint32_t type, const uint8_t* data,
+                     uint32_t size) override {
+        return std::string(name) == "Memory" ? platform::reg::kAccessDenied
+                                             : registry.SetValue(key, name, type, data, size);
+    }
+    int32_t DeleteValue(platform::RegKey key, const char* name) override {
+        return registry.DeleteValue(key, name);
+    }
+    int32_t EnumKey(platform::RegKey key, uint32_t index, char* name, uint32_t* size) override {
+        return registry.EnumKey(key, index, name, size);
+    }
+    int32_t DeleteKey(platform::RegKey parent, const char* subKey) override {
+        return registry.DeleteKey(parent, subKey);
+    }
+    int32_t CloseKey(platform::RegKey key) override { return registry.CloseKey(key); }
+    bool Read(const char* section, const char* file, std::string* entries) override {
+        return profiles.Read(section, file, entries);
+    }
+    bool Write(const char*, const std::string&, const char*) override { return false; }
+
+    platform::Registry& registry = platform::registry();
+    platform::ProfileSections& profiles = platform::profileSections();
+};
+
+TEST_P(LocalMachine, WriteThatFailsAfterTheFilesLeavesEverythingAsItWas) {
+    const auto keyThere = [] {
+        platform::KeyHandle key;
+        return key.Open(platform::kLocalMachine, kelvd::kServiceKey, platform::reg::kRead);
+    };
+    for (bool storedBefore : {false, true}) {
+        Forget();
+        if (storedBefore)
+            SelectAll();
+        const std::string before = Stored();
+        const bool keyBefore = keyThere();
+        RefusingWrites refusing;
+        platform::ScopedRegistry registryScope{refusing};
+        platform::ScopedProfileSections profileScope{refusing};
+        try {
+            Kelvcfg(kelvcfg::Command::Set, {"DRPopup=1", "Start=boot"});
+            ADD_FAILURE() << out_;
+        } catch (const kelvcfg::CommandError& error) {
+            EXPECT_EQ(kelvcfg::kUnwritable, error.code());
+            EXPECT_NE(std::string::npos,
+                      std::string(error.what())
+                          .find(Win9x() ? "cannot write [386Enh] of system.ini; nothing was changed"
+                                        : "\\Kelvd\\Memory (error 5); nothing was changed"))
+                << error.what();
+        }
+        EXPECT_EQ(before, Stored()) << "stored before: " << storedBefore;
+        EXPECT_EQ(keyBefore, keyThere()) << "stored before: " << storedBefore;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Platforms, LocalMachine, ::testing::Values(Platform::Nt, Platform::Win9x),
