@@ -152,8 +152,6 @@ void Hive::Commit(Undo* undo) {
 // time, as Windows gives them, written into their key records (the node handles are the records'
 // offsets in the file).
 bool Hive::StampCreatedKeys(const std::string& file) const {
-    if (created_.empty())
-        return true;
     const uint64_t now = (static_cast<uint64_t>(std::time(nullptr)) + kFileTimeOfUnixEpoch) *
                          kFileTimeUnitsPerSecond;
     uint8_t stamp[8];
