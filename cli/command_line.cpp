@@ -50,6 +50,10 @@ constexpr const char* kCommands =
     "  save FILE.kwt                  the configuration into a configuration file\n"
     "  load FILE.kwt                  a configuration file applied to the place\n"
     "  export-farhand FILE            the Farhand agent's export (KVConfig.Reg)\n"
+    "  export-profile FILE.json       the configuration as a JSON profile: drivers, events and\n"
+    "                                 settings, one per line, keys sorted\n"
+    "  apply FILE.json                a profile applied as driver, event and set apply theirs;\n"
+    "        [--ignore-missing]       what the place lacks is exit 2, or passed over and named\n"
     "  diff                           two places, row by row and value by value\n"
     "Every command that writes takes --dry-run: it prints each registry value (key, name, type,\n"
     "data) and file it would write, in order, and changes nothing.\n"
@@ -177,6 +181,14 @@ int ParseCommandLine(const std::vector<std::string>& args, Request* request, std
     AddFileArgument(AddLeaf(app, "export-farhand", "write the Farhand agent's export",
                             Command::ExportFarhand, request, leaves),
                     "FILE", "the export file", request);
+    AddFileArgument(AddLeaf(app, "export-profile", "write the configuration as a JSON profile",
+                            Command::ExportProfile, request, leaves),
+                    "FILE", "the profile", request);
+    CLI::App* apply =
+        AddLeaf(app, "apply", "apply a JSON profile", Command::Apply, request, leaves);
+    AddFileArgument(apply, "FILE", "the profile", request);
+    apply->add_flag("--ignore-missing", request->ignoreMissing,
+                    "pass over the drivers, categories and events the place lacks, naming each");
     AddLeaf(app, "diff", "compare two places", Command::Diff, request, leaves);
 
     try {

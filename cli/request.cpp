@@ -7,6 +7,7 @@ bool ChangesPlace(Command command) {
     case Command::Show:
     case Command::Save:
     case Command::ExportFarhand:
+    case Command::ExportProfile:
     case Command::Diff:
         return false;
     default:
@@ -15,7 +16,8 @@ bool ChangesPlace(Command command) {
 }
 
 bool Writes(Command command) {
-    return ChangesPlace(command) || command == Command::Save || command == Command::ExportFarhand;
+    return ChangesPlace(command) || command == Command::Save || command == Command::ExportFarhand ||
+           command == Command::ExportProfile;
 }
 
 } // namespace kelvcfg

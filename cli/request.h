@@ -22,6 +22,8 @@ enum class Command {
     Save,
     Load,
     ExportFarhand,
+    ExportProfile,
+    Apply,
     Diff,
 };
 
@@ -42,7 +44,8 @@ struct Request {
     std::vector<PlaceAddress> places;   // in command-line order; the local machine when empty
     bool json = false;
     bool dryRun = false;
-    std::string catalogue; // on Linux: the API catalogue and the hook-state file
+    bool ignoreMissing = false; // apply: pass over what the place lacks
+    std::string catalogue;      // on Linux: the API catalogue and the hook-state file
     std::string hookState;
 };
 

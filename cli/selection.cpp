@@ -54,37 +54,41 @@ template <typename Match>
 void ForEachCategory(const std::vector<std::string>& names, const char* what, Match match,
                      const std::function<void(kelvd::ApiCategory&, size_t)>& apply) {
     kelvd::ConfigModel& model = kelvd::configModel();
-    for (const std::string& given : names) {
-        const std::string name = ModelFromArgument(given);
+    for (const std::string& name : names) {
         bool found = false;
         for (kelvd::CategoryTable* table : {&model.apiCategories, &model.vxdApiCategories})
             for (kelvd::ApiCategory& category : *table)
                 if (match(name, category, [&](size_t event) { apply(category, event); }))
                     found = true;
         if (!found)
-            throw CommandError(kNotFound, std::string(what) + " not found: " + given);
+            throw CommandError(kNotFound,
+                               std::string(what) + " not found: " + ConsoleFromModel(name));
     }
 }
 
 } // namespace
 
+bool DriverListed(const std::string& name) {
+    return VisitNamed(name, [](kelvd::DriverEntry&, uint32_t) {});
+}
+
 void SetDrivers(const std::vector<std::string>& names, bool on) {
     for (const std::string& name : names)
-        if (!VisitNamed(ModelFromArgument(name), [](kelvd::DriverEntry&, uint32_t) {}))
-            throw CommandError(kNotFound, "driver not found: " + name);
+        if (!DriverListed(name))
+            throw CommandError(kNotFound, "driver not found: " + ConsoleFromModel(name));
     for (const std::string& name : names)
-        VisitNamed(ModelFromArgument(name), [on](kelvd::DriverEntry& row, uint32_t checked) {
+        VisitNamed(name, [on](kelvd::DriverEntry& row, uint32_t checked) {
             row.checkState = on ? checked : 0;
         });
 }
 
-void AddDriver(const std::string& given, bool mustExist) {
-    const std::string path = ModelFromArgument(given);
+void AddDriver(const std::string& path, bool mustExist) {
     if (mustExist && !platform::fileSystem().Open(path.c_str(), platform::OpenMode::ReadBinary))
-        throw CommandError(kNotFound, "driver file not found: " + given);
+        throw CommandError(kNotFound, "driver file not found: " + ConsoleFromModel(path));
     kelvd::DriverSettingsPage page;
     if (uint32_t refusal = page.AddRefusal(path))
-        throw CommandError(kRefused, given + ": " + ConsoleFromModel(kelvd::TableString(refusal)));
+        throw CommandError(kRefused, ConsoleFromModel(path) + ": " +
+                                         ConsoleFromModel(kelvd::TableString(refusal)));
     page.AppendAddedRow(path);
 }
 

@@ -1,5 +1,6 @@
 // The choices of the driver and event pages made by name: what the user would check or clear
-// there, written into the library's model as the pages write it.
+// there, written into the library's model as the pages write it. Names and paths are the model's
+// text; errors give them as the console shows them.
 #pragma once
 
 #include <string>
@@ -12,6 +13,8 @@ namespace kelvcfg {
 // page) is set as the page sets a row: a display driver stores 2 for on. Throws a CommandError
 // (kNotFound) naming the first name without a row, before anything changes.
 void SetDrivers(const std::vector<std::string>& names, bool on);
+// Whether name names a row as SetDrivers takes it.
+bool DriverListed(const std::string& name);
 
 // Adds path as the driver page adds a chosen file: a user driver, monitored, unless the list
 // refuses it (kRefused with the page's message). mustExist: the file must be there (kNotFound).

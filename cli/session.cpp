@@ -3,6 +3,7 @@
 #include "cli/command_error.h"
 #include "cli/diff.h"
 #include "cli/place.h"
+#include "cli/profile.h"
 #include "cli/selection.h"
 #include "cli/settings_text.h"
 #include "cli/show.h"
@@ -10,6 +11,7 @@
 #include "cli/suite_files.h"
 #include "cli/unicode.h"
 #include "model/config_model.h"
+#include "platform/file_system.h"
 #include "platform/system_info.h"
 #include "res/string_table.h"
 #include "sheet/model_loader.h"
@@ -172,11 +174,20 @@ private:
             ValidateSettings(settings);
             kelvd::WriteFarhandExport(arguments.at(0), settings, 0);
             return kDone;
+        case Command::ExportProfile:
+            if (!platform::WriteWholeFile(arguments.at(0),
+                                          ProfileText(kelvd::configModel(), settings)))
+                throw CommandError(kUnwritable, "cannot write " + arguments.at(0));
+            return kDone;
+        case Command::Apply:
+            ApplyProfileFile(arguments.at(0), place, &settings);
+            break;
         case Command::Load:
             settings = LoadFile(arguments.at(0));
             break;
         case Command::DriverAdd:
-            AddDriver(arguments.at(0), AddressAt(0).kind == PlaceAddress::Kind::Local);
+            AddDriver(ModelFromArgument(arguments.at(0)),
+                      AddressAt(0).kind == PlaceAddress::Kind::Local);
             break;
         case Command::Set:
             AssignSettings(arguments, &settings);
@@ -189,12 +200,27 @@ private:
                 });
             if (named == std::end(kOnOff))
                 return kUsage;
-            named->set(arguments, request_.command == named->on);
+            std::vector<std::string> names;
+            for (const std::string& argument : arguments)
+                names.push_back(ModelFromArgument(argument));
+            named->set(names, request_.command == named->on);
         }
         }
         ValidateSettings(settings);
         place.Store(settings);
         return kDone;
+    }
+
+    void ApplyProfileFile(const std::string& path, const Place& place,
+                          kelvd::ScalarSettings* settings) {
+        std::string text;
+        if (!platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &text))
+            throw CommandError(kUnreadable, "cannot read profile " + path);
+        std::vector<std::string> skipped;
+        ApplyProfile(text, request_.ignoreMissing, settings, &skipped);
+        for (const std::string& name : skipped)
+            out_ << "skipped: " << ConsoleFromModel(name) << " (not in " << place.Description()
+                 << ")\n";
     }
 
     kelvd::ScalarSettings LoadFile(const std::string& path) {

@@ -91,6 +91,18 @@ void ValidateSettings(const kelvd::ScalarSettings& settings) {
                                          ": " + ConsoleFromModel(kelvd::TableString(failure)));
 }
 
+std::string SettingArgument(const std::string& name, uint32_t value) {
+    if (name == "MemUsage")
+        return kelvd::FormatMemUsage(value);
+    if (name == "StackThreshold")
+        return kelvd::FormatStackThreshold(value);
+    if (name == "Start" && (value == 0 || value == 3))
+        return value ? "disabled" : "boot";
+    if (name == "MemTrackingOn" && value <= 1)
+        return value ? "on" : "off";
+    return std::to_string(value);
+}
+
 std::string SettingText(const std::string& name, uint32_t value) {
     if (name == "MemUsage")
         return kelvd::FormatMemUsage(value) + " KB";

@@ -19,6 +19,9 @@ void AssignSettings(const std::vector<std::string>& assignments, kelvd::ScalarSe
 // buffer size or the stack threshold would be refused.
 void ValidateSettings(const kelvd::ScalarSettings& settings);
 
+// A setting's value as the text that AssignSettings takes back to it; a value no text gives is
+// written as a number, which AssignSettings refuses as set would.
+std::string SettingArgument(const std::string& name, uint32_t value);
 // A setting's value as show prints it: the advanced page's forms for MemUsage and StackThreshold,
 // the number and its meaning for the others.
 std::string SettingText(const std::string& name, uint32_t value);

@@ -6,6 +6,7 @@ packages=(
   googletest                                   # GoogleTest sources, built by each tree
   libbenchmark-dev                             # Google Benchmark, for kelvd-bench
   libcli11-dev nlohmann-json3-dev              # kelvcfg's command line and JSON (header-only)
+  libvalijson-dev                              # the profiles' JSON Schema, checked in tests
   libutfcpp-dev                                # kelvcfg's UTF-8 (header-only)
   libhivex-dev                                 # kelvcfg's offline hives
   libstb-dev                                   # kwhost's PNG pictures (header-only)
