@@ -21,6 +21,7 @@ constexpr int32_t kSuccess = 0;
 constexpr int32_t kFileNotFound = 2;
 constexpr int32_t kAccessDenied = 5;
 constexpr int32_t kInvalidHandle = 6;
+constexpr int32_t kBadPathname = 161; // a key path that begins with a backslash
 constexpr int32_t kMoreData = 234;
 constexpr int32_t kNoMoreItems = 259;
 

@@ -21,20 +21,26 @@ std::string Fold(const std::string& name) {
     return folded;
 }
 
+// The keys of a path below its parent. As in the registry, empty components (two backslashes in
+// a row, one at the end) are passed over; a path that begins with one is refused (IsBadPath).
 std::vector<std::string> SplitPath(const char* path) {
     std::vector<std::string> parts;
     std::string part;
     for (const char* p = path ? path : ""; *p; ++p) {
-        if (*p == '\\') {
+        if (*p != '\\') {
+            part += *p;
+        } else if (!part.empty()) {
             parts.push_back(part);
             part.clear();
-        } else {
-            part += *p;
         }
     }
-    if (!part.empty() || !parts.empty())
+    if (!part.empty())
         parts.push_back(part);
     return parts;
+}
+
+bool IsBadPath(const char* path) {
+    return path && *path == '\\';
 }
 
 } // namespace
@@ -89,10 +95,10 @@ int32_t MemoryRegistry::Walk(RegKey parent, const char* subKey, bool create, uin
     Node* from;
     if (int32_t result = Reach(parent, 0, &from); result != reg::kSuccess)
         return result;
+    if (IsBadPath(subKey))
+        return reg::kBadPathname;
     std::shared_ptr<Node> node = handles_.at(parent).node;
     for (const std::string& part : SplitPath(subKey)) {
-        if (part.empty())
-            return kInvalidParameter;
         auto it = node->subkeys.find(Fold(part));
         if (it != node->subkeys.end()) {
             node = it->second;
@@ -205,6 +211,8 @@ int32_t MemoryRegistry::EnumValue(RegKey key, uint32_t index, std::string* name,
 }
 
 int32_t MemoryRegistry::DeleteKey(RegKey parent, const char* subKey) {
+    if (IsBadPath(subKey))
+        return reg::kBadPathname;
     std::vector<std::string> parts = SplitPath(subKey);
     if (parts.empty())
         return reg::kAccessDenied;

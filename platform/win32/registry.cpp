@@ -8,7 +8,7 @@ namespace platform {
 static_assert(reg::kSuccess == ERROR_SUCCESS && reg::kFileNotFound == ERROR_FILE_NOT_FOUND &&
               reg::kAccessDenied == ERROR_ACCESS_DENIED &&
               reg::kInvalidHandle == ERROR_INVALID_HANDLE && reg::kMoreData == ERROR_MORE_DATA &&
-              reg::kNoMoreItems == ERROR_NO_MORE_ITEMS);
+              reg::kNoMoreItems == ERROR_NO_MORE_ITEMS && reg::kBadPathname == ERROR_BAD_PATHNAME);
 static_assert(reg::kSz == REG_SZ && reg::kExpandSz == REG_EXPAND_SZ && reg::kBinary == REG_BINARY &&
               reg::kDword == REG_DWORD && reg::kMultiSz == REG_MULTI_SZ);
 static_assert(reg::kRead == KEY_READ && reg::kWrite == KEY_WRITE &&

@@ -79,6 +79,28 @@ TEST_F(RegistryContract, QueryGivesTypeAndSizeAndSettingAgainReplacesDataAndType
     EXPECT_EQ(0x04030201u, value);
 }
 
+// Two backslashes in a row, or one at the end, are passed over; a path may not begin with one.
+TEST_F(RegistryContract, EmptyPathComponentsArePassedOverButNoneMayLead) {
+    RegKey key = 0;
+    const std::string scratch = kScratch;
+    for (const std::string& path : {"\\" + scratch, "\\" + Sub("Sub")}) {
+        EXPECT_EQ(reg::kBadPathname,
+                  registry().OpenKey(kLocalMachine, path.c_str(), reg::kRead, &key));
+        EXPECT_EQ(reg::kBadPathname,
+                  registry().CreateKey(kLocalMachine, path.c_str(), reg::kAllAccess, &key));
+    }
+    KeyHandle made;
+    ASSERT_TRUE(
+        made.Create(kLocalMachine, (scratch + "\\\\New\\\\Sub\\").c_str(), reg::kAllAccess));
+    ASSERT_EQ(reg::kSuccess, made.SetDword("Value", 7));
+    for (const std::string& path : {Sub("New\\Sub"), scratch + "\\New\\\\Sub", Sub("New\\Sub\\")}) {
+        KeyHandle opened;
+        uint32_t value = 0;
+        EXPECT_TRUE(opened.Open(kLocalMachine, path.c_str(), reg::kRead)) << path;
+        EXPECT_TRUE(opened.QueryDword("Value", &value)) << path;
+    }
+}
+
 TEST_F(RegistryContract, SubkeysEnumerateInCaseInsensitiveOrderWithTheirOwnSpelling) {
     for (const char* name : {"beta", "Alpha", "GAMMA"})
         ASSERT_TRUE(KeyHandle().Create(key_.get(), name, reg::kAllAccess));
