@@ -4,6 +4,7 @@
 #include "platform/multibyte.h"
 #include "platform/registry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -30,6 +31,28 @@ bool SameName(const std::string& a, const char* b) {
     return platform::MbsICmp(a.c_str(), b) == 0;
 }
 
+// A key's subkeys in the order Windows keeps them in a hive, by their names in upper case; a hive
+// written by other tools need not be in that order.
+std::vector<std::u16string> SortedChildren(hive_h* handle, hive_node_h node) {
+    std::vector<std::pair<std::u16string, std::u16string>> named; // upper case, as spelled
+    HivexPtr<hive_node_h> children(hivex_node_children(handle, node));
+    for (size_t i = 0; children && children.get()[i]; ++i) {
+        HivexPtr<char> name(hivex_node_name(handle, children.get()[i]));
+        const std::u16string units = Utf16FromUtf8(name ? name.get() : "");
+        std::u16string upper = units;
+        for (char16_t& unit : upper)
+            if (unit >= u'a' && unit <= u'z')
+                unit = static_cast<char16_t>(unit - (u'a' - u'A'));
+        named.emplace_back(std::move(upper), units);
+    }
+    std::stable_sort(named.begin(), named.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::u16string> names;
+    for (auto& [upper, units] : named)
+        names.push_back(std::move(units));
+    return names;
+}
+
 std::vector<std::string> Components(const std::string& path) {
     std::vector<std::string> parts;
     size_t start = 0;
@@ -48,8 +71,11 @@ struct HiveTarget::Calls {
 
     static int32_t Open(KelvdTargetKey parent, const KelvdTargetChar* subKey, bool create,
                         KelvdTargetKey* key) {
+        const std::string name = Utf8Of(subKey);
+        if (!name.empty() && name.front() == '\\')
+            return reg::kBadPathname; // as the registry refuses a path that begins with one
         std::string path;
-        hive_node_h node = Target().Walk(parent, Utf8Of(subKey), create, &path);
+        hive_node_h node = Target().Walk(parent, name, create, &path);
         if (!node)
             return create ? reg::kAccessDenied : reg::kFileNotFound;
         return Target().Issue(node, path, key);
@@ -130,15 +156,12 @@ struct HiveTarget::Calls {
             return reg::kInvalidHandle;
         hive_h* handle = Target().hive_.handle();
         if (!opened->childrenRead) {
-            HivexPtr<hive_node_h> children(hivex_node_children(handle, opened->node));
-            for (size_t i = 0; children && children.get()[i]; ++i)
-                opened->children.push_back(children.get()[i]);
+            opened->children = SortedChildren(handle, opened->node);
             opened->childrenRead = true;
         }
         if (index >= opened->children.size())
             return reg::kNoMoreItems;
-        HivexPtr<char> childName(hivex_node_name(handle, opened->children[index]));
-        const std::u16string units = Utf16FromUtf8(childName ? childName.get() : "");
+        const std::u16string& units = opened->children[index];
         if (units.size() + 1 > *nameLength)
             return reg::kMoreData;
         std::copy(units.begin(), units.end(), name);

@@ -33,7 +33,7 @@ private:
     struct Key {
         hive_node_h node;
         std::string path;                  // below HKEY_LOCAL_MACHINE, as the library named it
-        std::vector<hive_node_h> children; // read on the first enumeration
+        std::vector<std::u16string> children; // the subkeys' names, read on the first enumeration
         bool childrenRead = false;
     };
     struct Calls;

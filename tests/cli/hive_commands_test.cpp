@@ -139,30 +139,6 @@ TEST_F(HiveFiles, FarhandExportIsTheLibrarysExport) {
     EXPECT_NE(std::string::npos, exported.find("\"Driver\"=hex:41,74,64,69,73,6b,00,00"));
 }
 
-// Empty components of a path are passed over; a subkey's name and its terminator must fit.
-TEST_F(HiveFiles, TargetTakesPathsAndNamesAsTheRegistryDoes) {
-    const std::unique_ptr<kelvcfg::Hive> hive =
-        kelvcfg::Hive::Open(HivePath(), kelvcfg::Hive::Mode::Read);
-    kelvcfg::HiveTarget target(*hive, nullptr);
-    kelvd::TargetKey services(*target.table());
-    ASSERT_TRUE(services.Open(KELVD_TARGET_ROOT,
-                              kelvd::Widen("\\System\\\\ControlSet001\\Services\\"),
-                              platform::reg::kRead));
-    KelvdTargetChar name[16];
-    uint32_t length = 16; // "Atdisk" fits, then its length leaves no room for the terminator
-    for (int32_t status : {platform::reg::kSuccess, platform::reg::kMoreData})
-        EXPECT_EQ(status, target.table()->EnumKey(services.get(), 0, name, &length, nullptr,
-                                                  nullptr, nullptr, nullptr));
-    kelvd::TargetKey atdisk(*target.table());
-    ASSERT_TRUE(atdisk.Open(services.get(), kelvd::Widen("Atdisk"), platform::reg::kRead));
-    uint8_t data[8] = {};
-    uint32_t size = 3; // a DWORD's data does not fit
-    EXPECT_EQ(platform::reg::kMoreData,
-              target.table()->QueryValue(atdisk.get(), kelvd::Widen("Type").c_str(), nullptr,
-                                         nullptr, data, &size));
-    EXPECT_EQ(4u, size);
-}
-
 // What Windows looks at and libhivex does not: equal sequence numbers, the root key's flag, its
 // security cell linked to itself and counting one key, and one ACL giving everyone full access.
 TEST(EmptyHive, BaseBlockRootAndSecurityAsWindowsReadsThem) {
