@@ -93,9 +93,8 @@ void StagedFiles::CheckWritable(const Journal& journal) {
         if (entry.kind != JournalEntry::Kind::File)
             continue;
         std::string why = WhyNotReplaceable(entry.where);
-        std::string old;
         if (why.empty() && Exists(entry.where) &&
-            !platform::ReadWholeFile(entry.where, platform::OpenMode::ReadBinary, &old))
+            !platform::fileSystem().Open(entry.where.c_str(), platform::OpenMode::ReadBinary))
             why = "its old content cannot be read to keep";
         if (!why.empty())
             throw CommandError(kUnwritable, "cannot write " + entry.where + ": " + why);
