@@ -31,28 +31,6 @@ bool SameName(const std::string& a, const char* b) {
     return platform::MbsICmp(a.c_str(), b) == 0;
 }
 
-// A key's subkeys in the order Windows keeps them in a hive, by their names in upper case; a hive
-// written by other tools need not be in that order.
-std::vector<std::u16string> SortedChildren(hive_h* handle, hive_node_h node) {
-    std::vector<std::pair<std::u16string, std::u16string>> named; // upper case, as spelled
-    HivexPtr<hive_node_h> children(hivex_node_children(handle, node));
-    for (size_t i = 0; children && children.get()[i]; ++i) {
-        HivexPtr<char> name(hivex_node_name(handle, children.get()[i]));
-        const std::u16string units = Utf16FromUtf8(name ? name.get() : "");
-        std::u16string upper = units;
-        for (char16_t& unit : upper)
-            if (unit >= u'a' && unit <= u'z')
-                unit = static_cast<char16_t>(unit - (u'a' - u'A'));
-        named.emplace_back(std::move(upper), units);
-    }
-    std::stable_sort(named.begin(), named.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::u16string> names;
-    for (auto& [upper, units] : named)
-        names.push_back(std::move(units));
-    return names;
-}
-
 std::vector<std::string> Components(const std::string& path) {
     std::vector<std::string> parts;
     size_t start = 0;
@@ -154,14 +132,10 @@ struct HiveTarget::Calls {
         Key* opened = Target().Find(key);
         if (!opened)
             return reg::kInvalidHandle;
-        hive_h* handle = Target().hive_.handle();
-        if (!opened->childrenRead) {
-            opened->children = SortedChildren(handle, opened->node);
-            opened->childrenRead = true;
-        }
-        if (index >= opened->children.size())
+        const std::vector<std::u16string>& names = Target().subkeys_.Sorted(opened->node);
+        if (index >= names.size())
             return reg::kNoMoreItems;
-        const std::u16string& units = opened->children[index];
+        const std::u16string& units = names[index];
         if (units.size() + 1 > *nameLength)
             return reg::kMoreData;
         std::copy(units.begin(), units.end(), name);
@@ -178,7 +152,7 @@ struct HiveTarget::Calls {
 };
 
 HiveTarget::HiveTarget(Hive& hive, Journal* journal)
-    : previous_(current_), hive_(hive), journal_(journal) {
+    : previous_(current_), hive_(hive), journal_(journal), subkeys_(hive.handle()) {
     // In slot order; the slots the library never calls stay empty.
     table_ = TargetRegistry{0x48495645, // "HIVE"
                             &Calls::OpenKey,   nullptr,
@@ -201,12 +175,12 @@ HiveTarget::Key* HiveTarget::Find(KelvdTargetKey key) {
 
 int32_t HiveTarget::Issue(hive_node_h node, std::string path, KelvdTargetKey* key) {
     *key = nextKey_++;
-    keys_[*key] = Key{node, std::move(path), {}, false};
+    keys_[*key] = Key{node, std::move(path)};
     return reg::kSuccess;
 }
 
 hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, bool create,
-                             std::string* path) const {
+                             std::string* path) {
     std::vector<std::string> parts = Components(subKey);
     hive_node_h node = 0;
     if (parent == KELVD_TARGET_ROOT) {
@@ -231,9 +205,12 @@ hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, b
         const bool controlSet =
             top && (SameName(part, kCurrentControlSet) || SameName(part, kLibraryControlSet));
         const std::string name = controlSet ? hive_.controlSet() : part;
-        hive_node_h child = hivex_node_get_child(handle, node, name.c_str());
-        if (!child && create && !top && (child = hivex_node_add_child(handle, node, name.c_str())))
+        hive_node_h child = subkeys_.Find(node, name);
+        if (!child && create && !top &&
+            (child = hivex_node_add_child(handle, node, name.c_str()))) {
             hive_.Created(child);
+            subkeys_.Added(node);
+        }
         if (!child)
             return 0;
         node = child;

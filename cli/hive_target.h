@@ -8,6 +8,7 @@
 #pragma once
 
 #include "cli/hive.h"
+#include "cli/hive_subkeys.h"
 #include "cli/journal.h"
 #include "target/target_registry.h"
 
@@ -32,16 +33,14 @@ public:
 private:
     struct Key {
         hive_node_h node;
-        std::string path;                  // below HKEY_LOCAL_MACHINE, as the library named it
-        std::vector<std::u16string> children; // the subkeys' names, read on the first enumeration
-        bool childrenRead = false;
+        std::string path; // below HKEY_LOCAL_MACHINE, as the library named it
     };
     struct Calls;
 
     // The node a path names below parent, creating missing keys when create; 0 when there is
     // none. *path becomes the key's path below HKEY_LOCAL_MACHINE.
     hive_node_h Walk(KelvdTargetKey parent, const std::string& subKey, bool create,
-                     std::string* path) const;
+                     std::string* path);
     int32_t Issue(hive_node_h node, std::string path, KelvdTargetKey* key);
     Key* Find(KelvdTargetKey key);
 
@@ -49,6 +48,7 @@ private:
     HiveTarget* previous_;
     Hive& hive_;
     Journal* journal_;
+    HiveSubkeys subkeys_;
     TargetRegistry table_;
     std::map<KelvdTargetKey, Key> keys_;
     KelvdTargetKey nextKey_ = 0x1000;

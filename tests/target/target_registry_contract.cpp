@@ -92,6 +92,29 @@ TEST_P(TargetRegistryContract, SubkeysComeInAHivesOrderUntilThereAreNoMore) {
     Close(key);
 }
 
+// A subkey made after its key was enumerated, or looked for in vain, is there for the next
+// enumeration and lookup through the handle already open, and making it again opens it.
+TEST_P(TargetRegistryContract, ASubkeyMadeAfterAnEnumerationIsEnumeratedOnceAndFound) {
+    const KelvdTargetKey key = Base();
+    KelvdTargetChar name[256];
+    uint32_t length = 256;
+    EXPECT_EQ(reg::kNoMoreItems, Enum(key, 0, name, &length));
+    KelvdTargetKey made = 0;
+    EXPECT_EQ(reg::kFileNotFound, Open(key, "Made", &made));
+    ASSERT_EQ(reg::kSuccess, Create(key, "Made", &made));
+    Close(made);
+    ASSERT_EQ(reg::kSuccess, Create(KELVD_TARGET_ROOT, std::string(kBase) + "\\MADE", &made));
+    Close(made);
+    length = 256;
+    ASSERT_EQ(reg::kSuccess, Enum(key, 0, name, &length));
+    EXPECT_EQ(Widen("Made"), TargetString(name, length));
+    length = 256;
+    EXPECT_EQ(reg::kNoMoreItems, Enum(key, 1, name, &length));
+    EXPECT_EQ(reg::kSuccess, Open(key, "made", &made));
+    Close(made);
+    Close(key);
+}
+
 } // namespace
 
 } // namespace kelvd::test
