@@ -4,6 +4,8 @@
 
 #include <utf8cpp/utf8.h>
 
+#include <algorithm>
+
 namespace kelvcfg {
 
 namespace {
@@ -34,6 +36,13 @@ std::u16string PairedSurrogates(const std::u16string& text) {
     return out;
 }
 
+// Text of ASCII characters alone, which every ANSI code page and UTF-8 spell alike: most of
+// the library's names, which need no conversion.
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 } // namespace
 
 std::string Utf8FromUtf16(const std::u16string& text) {
@@ -45,11 +54,11 @@ std::u16string Utf16FromUtf8(const std::string& text) {
 }
 
 std::string Utf8FromModel(const std::string& text) {
-    return Utf8FromUtf16(platform::Utf16FromAnsi(text));
+    return IsAscii(text) ? text : Utf8FromUtf16(platform::Utf16FromAnsi(text));
 }
 
 std::string ModelFromUtf8(const std::string& text) {
-    return platform::AnsiFromUtf16(Utf16FromUtf8(text));
+    return IsAscii(text) ? text : platform::AnsiFromUtf16(Utf16FromUtf8(text));
 }
 
 #ifdef _WIN32
