@@ -1,6 +1,7 @@
 #include "bench_model_load.h"
 
 #include "bench_support.h"
+#include "plain_io.h"
 
 #include "include/kelvdcfg.h"
 #include "platform/file_system.h"

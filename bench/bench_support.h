@@ -1,5 +1,4 @@
-// What every benchmark of kelvd-bench is made of: an operation registered with its repetitions,
-// and the floors' plain reads and writes of files.
+// What every benchmark of kelvd-bench is made of: an operation registered with its repetitions.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -18,10 +17,5 @@ void Register(const std::string& name, std::function<void()> operation,
 // What every repetition registered here starts with: the program's other benchmarks may change
 // process-wide state in between.
 void PrepareEveryRun(std::function<void()> prepare);
-
-// Reads a text file line by line, as the library's line reader does.
-void ReadLines(const std::string& path);
-// Writes the lines one write each.
-void WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace kelvd::bench

@@ -7,6 +7,7 @@
 #include "bench_configuration.h"
 #include "bench_model_load.h"
 #include "bench_support.h"
+#include "plain_io.h"
 #include "summary_reporter.h"
 
 #include "platform/file_system.h"
