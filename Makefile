@@ -23,11 +23,12 @@ run: deps
 demo-reset:
 	@tools/demo-reset.sh
 
-# The native benchmark beside its floors, then the sheet timed under Wine at full capacity
-# (BENCH_RUNS runs, default 5): one summary of medians.
+# The native benchmark beside its floors, then the sheet timed at full capacity beside its floor
+# under 32-bit Wine (the shipped i686 DLL) and wine64 (BENCH_RUNS runs, default 5): medians.
 bench: deps
 	@tools/build-quietly.sh linux kelvd-bench
-	@tools/build-quietly.sh win64 kwhost kelvd-fullset
+	@tools/build-quietly.sh win32 kwhost kelvd-fullset kelvd-floor
+	@tools/build-quietly.sh win64 kwhost kelvd-fullset kelvd-floor
 	@tools/run-bench.sh $(BENCH_RUNS)
 
 # Every fuzzer for FUZZ_SECONDS seconds each.

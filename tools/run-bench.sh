@@ -1,58 +1,92 @@
 #!/usr/bin/env bash
 # make bench: the native benchmark's summary (kelvd-bench --summary: every operation beside its
-# floor), then the sheet timed under wine64 at full capacity: kwhost --time configure 1 run RUNS
-# times (default 5) in the full-capacity prefix out/bench-prefix (set up by bench-prefix.sh once,
-# then reused) on a private X display, each figure with the median of the runs. Each run's own
-# report is kept in out/bench/ (run-0 warms the prefix up and is not counted). Xvfb has no window
-# manager, for which Wine waits up to two seconds whenever a window it expects one to manage is
-# hidden: the prefix's windows are made unmanaged (Wine places and activates them itself).
+# floor), then the sheet timed at full capacity beside its floor, for the shipped i686 DLL under
+# 32-bit Wine and the x86_64 DLL under wine64. In each Wine's full-capacity prefix
+# (out/bench-prefix-32, out/bench-prefix-64, set up by bench-prefix.sh once, then reused), on a
+# private X display, each run is kwhost --time configure 1 and then kelvd-floor, RUNS times
+# (default 5) after a first run that warms the prefix up and is not counted; every figure is the
+# median of the runs, and the ratios are the medians' quotients. Each run's reports are kept in
+# out/bench/BITS/. Xvfb has no window manager, for which Wine waits up to two seconds whenever a
+# window it expects one to manage is hidden: the prefixes' windows are made unmanaged (Wine places
+# and activates them itself).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 runs=${1:-5}
-KELVD_BITS=64
-source tools/wine-settings.sh
-tree=$kelvd_tree
 source tools/xvfb.sh
 
 echo "== kelvd-bench --summary (native, on the substitute platform; medians of 5 repetitions)"
 build/linux/bin/kelvd-bench --summary || exit 1
 
-echo "== kwhost --time configure 1 (wine64, full capacity; medians of $runs runs, in ms)"
-tools/bench-prefix.sh "$root/out/bench-prefix" "$tree" >/dev/null || exit 1
-export WINEPREFIX=$root/out/bench-prefix
+# Runs kwhost --time and kelvd-floor in the full-capacity prefix of the Wine of BITS.
+time_sheet() (
+  export KELVD_BITS=$1
+  source tools/wine-settings.sh
+  tree=$kelvd_tree
+  reports=out/bench/$KELVD_BITS
+  tools/bench-prefix.sh "$root/out/bench-prefix-$KELVD_BITS" "$tree" >/dev/null || exit 1
+  export WINEPREFIX=$root/out/bench-prefix-$KELVD_BITS
+  # The prefix's server and service manager stay up from the first run, as a machine's own
+  # always are.
+  "$kelvd_wineserver" -p
+  trap kelvd_wine_stop EXIT
+  for setting in Decorated Managed; do
+    "$kelvd_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v $setting /d N /f >/dev/null 2>&1
+  done
+  rm -rf "$reports"
+  mkdir -p "$reports"
+  for ((run = 0; run <= runs; ++run)); do
+    for program in kwhost kelvd-floor; do
+      args=()
+      [ $program = kwhost ] && args=(--time configure 1)
+      if ! "$kelvd_wine" "$tree/bin/$program.exe" "${args[@]}" \
+        >"$reports/$program-$run.txt" 2>&1 </dev/null; then
+        cat "$reports/$program-$run.txt"
+        echo "$program failed in run $run under the Wine of $KELVD_BITS bits" >&2
+        exit 1
+      fi
+    done
+  done
+)
+
 kelvd_private_display || exit 1
-# The prefix's server and service manager stay up from a first run, whose figures are not kept,
-# as a machine's own always are.
-"$kelvd_wineserver" -p
-kelvd_on_exit kelvd_wine_stop
-for setting in Decorated Managed; do
-  "$kelvd_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v $setting /d N /f >/dev/null 2>&1
+for bits in 32 64; do
+  time_sheet $bits || exit 1
 done
-mkdir -p out/bench
-rm -f out/bench/run-*.txt
-for ((run = 0; run <= runs; ++run)); do
-  if ! "$kelvd_wine" "$tree/bin/kwhost.exe" --time configure 1 >"out/bench/run-$run.txt" 2>&1; then
-    cat "out/bench/run-$run.txt"
-    echo "kwhost failed in run $run" >&2
-    exit 1
-  fi
+
+echo "== The sheet at full capacity beside its floor (kwhost --time, kelvd-floor; medians of $runs runs, in ms)"
+# "Time to ...: 12.3 ms" and "Floor of ...: 4.5 ms" lines: per line of text and Wine, the median
+# of the runs (run 0 left out); then the two ratios.
+files=()
+for bits in 32 64; do
+  for ((run = 1; run <= runs; ++run)); do
+    files+=("out/bench/$bits/kwhost-$run.txt" "out/bench/$bits/kelvd-floor-$run.txt")
+  done
 done
-# "Time to ...: 12.3 ms" lines: per line of text, the median of the runs and every run's figure.
-awk -F': ' '/^Time / {
+awk -F': ' '
+  function median(key, bits,    n, i, j, t, sorted) {
+    n = count[key, bits]
+    for (i = 1; i <= n; ++i) sorted[i] = values[key, bits, i]
+    for (i = 2; i <= n; ++i)
+      for (j = i; j > 1 && sorted[j - 1] > sorted[j]; --j) {
+        t = sorted[j]; sorted[j] = sorted[j - 1]; sorted[j - 1] = t
+      }
+    return n % 2 ? sorted[(n + 1) / 2] : (sorted[n / 2] + sorted[n / 2 + 1]) / 2
+  }
+  function ratio(label, time, floor, target) {
+    printf "%-64s %10.2f %10.2f   (target <= %s)\n", label, median(time, 32) / median(floor, 32),
+           median(time, 64) / median(floor, 64), target
+  }
+  /^(Time|Floor) / {
+    bits = FILENAME ~ /\/32\// ? 32 : 64
     key = $1; sub(/ ms\r?$/, "", $2)
-    if (!(key in count)) order[++keys] = key
-    values[key, ++count[key]] = $2
+    if (!(key in seen)) { seen[key] = 1; order[++keys] = key }
+    values[key, bits, ++count[key, bits]] = $2 + 0
   }
   END {
-    for (k = 1; k <= keys; ++k) {
-      key = order[k]; n = count[key]; list = ""
-      for (i = 1; i <= n; ++i) { sorted[i] = values[key, i] + 0; list = list " " values[key, i] }
-      for (i = 2; i <= n; ++i)
-        for (j = i; j > 1 && sorted[j - 1] > sorted[j]; --j) {
-          t = sorted[j]; sorted[j] = sorted[j - 1]; sorted[j - 1] = t
-        }
-      median = n % 2 ? sorted[(n + 1) / 2] : (sorted[n / 2] + sorted[n / 2 + 1]) / 2
-      printf "%s: %.1f ms (runs:%s)\n", key, median, list
-    }
-  }' $(seq -f out/bench/run-%g.txt 1 "$runs")
+    printf "%-64s %10s %10s\n", "", "i686", "x86_64"
+    for (k = 1; k <= keys; ++k)
+      printf "%-64s %10.1f %10.1f\n", order[k], median(order[k], 32), median(order[k], 64)
+    ratio("First paint / its floor", "Time to the sheet'\''s first paint", "Floor of the first paint", 1.3)
+    ratio("OK to the return / its floor", "Time from OK to the return", "Floor of OK to the return", 1.5)
+  }' "${files[@]}"
