@@ -6,40 +6,46 @@ namespace kelvcfg {
 
 namespace {
 
-size_t Width(const std::string& text) {
+size_t Width(std::string_view text) {
     return std::count_if(text.begin(), text.end(),
                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
 } // namespace
 
-Columns::Columns(std::vector<std::string> headings) {
-    if (!headings.empty())
-        rows_.push_back(std::move(headings));
+Columns::Columns(std::initializer_list<std::string_view> headings) {
+    if (headings.size() != 0)
+        Add(headings);
 }
 
-void Columns::Add(std::vector<std::string> cells) {
-    rows_.push_back(std::move(cells));
+void Columns::Add(std::initializer_list<std::string_view> cells) {
+    widths_.resize(std::max(widths_.size(), cells.size()));
+    size_t column = 0;
+    for (std::string_view text : cells) {
+        cells_.push_back({std::string(text), Width(text)});
+        widths_[column] = std::max(widths_[column], cells_.back().width);
+        ++column;
+    }
+    rowEnds_.push_back(cells_.size());
 }
 
+// The lines are put together in one text and written at once.
 void Columns::Print(std::ostream& out, const std::string& indent) const {
-    std::vector<size_t> widths;
-    for (const std::vector<std::string>& row : rows_) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (size_t column = 0; column < row.size(); ++column)
-            widths[column] = std::max(widths[column], Width(row[column]));
-    }
-    std::string line;
-    for (const std::vector<std::string>& row : rows_) {
-        line = indent;
-        for (size_t column = 0; column < row.size(); ++column) {
-            line += row[column];
-            if (column + 1 < row.size())
-                line.append(widths[column] - Width(row[column]) + 2, ' ');
+    std::string text;
+    size_t begin = 0;
+    for (size_t end : rowEnds_) {
+        const size_t start = text.size();
+        text += indent;
+        for (size_t cell = begin; cell < end; ++cell) {
+            text += cells_[cell].text;
+            if (cell + 1 < end)
+                text.append(widths_[cell - begin] - cells_[cell].width + 2, ' ');
         }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << line << '\n';
+        text.erase(std::max(start, text.find_last_not_of(' ') + 1));
+        text += '\n';
+        begin = end;
     }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 } // namespace kelvcfg
