@@ -1,49 +1,80 @@
+#include "cli/json_writer.h"
 #include "cli/listing.h"
 #include "cli/show.h"
 #include "cli/unicode.h"
 #include "pages/driver_list_page.h"
 #include "stores/checker_value_names.h"
 
-#include <nlohmann/json.hpp>
-
 namespace kelvcfg {
 
-void ShowJson(const std::string& place, const kelvd::ConfigModel& model,
-              const kelvd::ScalarSettings& settings, std::ostream& out) {
-    using Json = nlohmann::ordered_json;
-    Json drivers = Json::array();
+namespace {
+
+void WriteDrivers(const kelvd::ConfigModel& model, JsonWriter& json) {
+    json.BeginArray();
     for (const ListedDriver& driver : ListDrivers(model)) {
         const kelvd::DriverEntry& row = *driver.row;
-        drivers.push_back({{"table", driver.table},
-                           {"name", Utf8FromModel(kelvd::ListedDriverName(row.path))},
-                           {"path", Utf8FromModel(row.path)},
-                           {"description", Utf8FromModel(row.description)},
-                           {"group", Utf8FromModel(row.group)},
-                           {"startType", row.startType},
-                           {"startup", kelvd::StartTypeName(row.startType)},
-                           {"state", row.checkState}});
+        json.BeginObject();
+        json.String("table", driver.table);
+        json.String("name", Utf8FromModel(kelvd::ListedDriverName(row.path)));
+        json.String("path", Utf8FromModel(row.path));
+        json.String("description", Utf8FromModel(row.description));
+        json.String("group", Utf8FromModel(row.group));
+        json.Number("startType", row.startType);
+        json.String("startup", kelvd::StartTypeName(row.startType));
+        json.Number("state", row.checkState);
+        json.EndObject();
     }
-    Json categories = Json::array();
+    json.EndArray();
+}
+
+void WriteEvents(const kelvd::ApiCategory& category, JsonWriter& json) {
+    json.BeginArray();
+    for (size_t event = 0; event < category.eventNames.size(); ++event) {
+        json.BeginObject();
+        json.String("name", Utf8FromModel(category.eventNames[event]));
+        json.Number("flag", category.eventFlags[event]);
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteCategories(const kelvd::ConfigModel& model, JsonWriter& json) {
+    json.BeginArray();
     for (const ListedCategory& listed : ListCategories(model)) {
         const kelvd::ApiCategory& category = *listed.category;
-        Json events = Json::array();
-        for (size_t event = 0; event < category.eventNames.size(); ++event)
-            events.push_back({{"name", Utf8FromModel(category.eventNames[event])},
-                              {"flag", category.eventFlags[event]}});
-        categories.push_back({{"table", listed.table},
-                              {"name", Utf8FromModel(category.name)},
-                              {"tag", category.tag},
-                              {"state", category.checkState},
-                              {"events", std::move(events)}});
+        json.BeginObject();
+        json.String("table", listed.table);
+        json.String("name", Utf8FromModel(category.name));
+        json.Number("tag", category.tag);
+        json.Number("state", category.checkState);
+        json.Key("events");
+        WriteEvents(category, json);
+        json.EndObject();
     }
-    Json values = Json::object();
+    json.EndArray();
+}
+
+} // namespace
+
+// Written as it is made: a document of 51,000 events would take far longer to build first.
+void ShowJson(const std::string& place, const kelvd::ConfigModel& model,
+              const kelvd::ScalarSettings& settings, std::ostream& out) {
+    std::string text;
+    JsonWriter json(text);
+    json.BeginObject();
+    json.String("place", Utf8FromModel(place));
+    json.Key("drivers");
+    WriteDrivers(model, json);
+    json.Key("categories");
+    WriteCategories(model, json);
+    json.Key("settings");
+    json.BeginObject();
     for (const kelvd::ScalarValue& setting : kelvd::kScalarValues)
-        values[setting.name] = settings.*(setting.field);
-    const Json shown = {{"place", Utf8FromModel(place)},
-                        {"drivers", std::move(drivers)},
-                        {"categories", std::move(categories)},
-                        {"settings", std::move(values)}};
-    out << shown.dump(2) << "\n";
+        json.Number(setting.name, settings.*(setting.field));
+    json.EndObject();
+    json.EndObject();
+    text += '\n';
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 } // namespace kelvcfg

@@ -1,0 +1,55 @@
+// JSON text written as it is made, for output too large to build as a document first. It is laid
+// out as nlohmann's dump(2) lays a document out: every member and element on a line of its own,
+// two spaces deeper than its object or array; an empty object or array as {} or []; a member's
+// name followed by ": "; in strings, '"', '\' and the control characters escaped, and the UTF-8
+// of other characters as it is.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvcfg {
+
+class JsonWriter {
+public:
+    // Appends to text.
+    explicit JsonWriter(std::string& text) : text_(text) {}
+
+    void BeginObject() { Begin('{'); }
+    void EndObject() { End('}'); }
+    void BeginArray() { Begin('['); }
+    void EndArray() { End(']'); }
+    // The name of the object's next member, whose value comes next.
+    void Key(std::string_view name);
+    // Values: a string of UTF-8 text, an integer.
+    void String(std::string_view text);
+    template <typename Integer> void Number(Integer value) {
+        BeforeValue();
+        text_ += std::to_string(value);
+    }
+
+    // Members: the name and its value.
+    void String(std::string_view name, std::string_view text) {
+        Key(name);
+        String(text);
+    }
+    template <typename Integer> void Number(std::string_view name, Integer value) {
+        Key(name);
+        Number(value);
+    }
+
+private:
+    void Begin(char bracket);
+    void End(char bracket);
+    void BeforeValue();
+    // A new line for the next member or element of the innermost object or array.
+    void NextLine();
+    void Escaped(std::string_view text);
+
+    std::string& text_;
+    std::vector<bool> empty_; // for each object or array open, whether it has nothing yet
+    bool afterKey_ = false;
+};
+
+} // namespace kelvcfg

@@ -1,0 +1,61 @@
+// kelvcfg's JSON writer lays its text out as nlohmann's dump(2) does, which show --json's output
+// always was.
+#include "cli/json_writer.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+TEST(KelvcfgJsonWriter, WritesWhatDumpWithAnIndentOfTwoWrites) {
+    const std::string awkward = std::string("\"quoted\" back\\slash /\b\f\n\r\t\x01\x1f\x7f") +
+                                std::string(1, '\0') + "caf\xC3\xA9 \xE2\x82\xAC";
+    std::string text;
+    kelvcfg::JsonWriter json(text);
+    json.BeginObject();
+    json.String("text", awkward);
+    json.Number("negative", int32_t{-2147483647 - 1});
+    json.Number("byte", uint8_t{255});
+    json.Number("large", uint32_t{4294967295});
+    json.Key("empty array");
+    json.BeginArray();
+    json.EndArray();
+    json.Key("empty object");
+    json.BeginObject();
+    json.EndObject();
+    json.Key(awkward);
+    json.BeginArray();
+    json.BeginObject();
+    json.String("name", "a");
+    json.Key("nested");
+    json.BeginArray();
+    json.Number(1);
+    json.String("two");
+    json.EndArray();
+    json.EndObject();
+    json.BeginArray();
+    json.EndArray();
+    json.EndArray();
+    json.EndObject();
+
+    const Json document = {{"text", awkward},
+                           {"negative", int32_t{-2147483647 - 1}},
+                           {"byte", uint8_t{255}},
+                           {"large", uint32_t{4294967295}},
+                           {"empty array", Json::array()},
+                           {"empty object", Json::object()},
+                           {awkward, {{{"name", "a"}, {"nested", {1, "two"}}}, Json::array()}}};
+    EXPECT_EQ(document.dump(2), text);
+}
+
+TEST(KelvcfgJsonWriter, AnEmptyDocumentIsTheEmptyObject) {
+    std::string text;
+    kelvcfg::JsonWriter json(text);
+    json.BeginObject();
+    json.EndObject();
+    EXPECT_EQ("{}", text);
+}
+
+} // namespace
