@@ -1,5 +1,7 @@
 #include "cli/columns.h"
 
+#include "cli/text_pieces.h"
+
 #include <algorithm>
 
 namespace kelvcfg {
@@ -29,9 +31,9 @@ void Columns::Add(std::initializer_list<std::string_view> cells) {
     rowEnds_.push_back(cells_.size());
 }
 
-// The lines are put together in one text and written at once.
 void Columns::Print(std::ostream& out, const std::string& indent) const {
-    std::string text;
+    TextPieces pieces(out);
+    std::string& text = pieces.text();
     size_t begin = 0;
     for (size_t end : rowEnds_) {
         const size_t start = text.size();
@@ -43,9 +45,10 @@ void Columns::Print(std::ostream& out, const std::string& indent) const {
         }
         text.erase(std::max(start, text.find_last_not_of(' ') + 1));
         text += '\n';
+        pieces.Piece();
         begin = end;
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    pieces.Flush();
 }
 
 } // namespace kelvcfg

@@ -30,6 +30,8 @@ void JsonWriter::End(char bracket) {
         text_.append(2 * empty_.size(), ' ');
     }
     text_ += bracket;
+    if (empty_.empty())
+        out_.Flush();
 }
 
 // A member's value follows its name on the line; an element of an array has a line of its own.
@@ -41,6 +43,7 @@ void JsonWriter::BeforeValue() {
 }
 
 void JsonWriter::NextLine() {
+    out_.Piece();
     text_ += empty_.back() ? "\n" : ",\n";
     empty_.back() = false;
     text_.append(2 * empty_.size(), ' ');

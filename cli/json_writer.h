@@ -2,9 +2,13 @@
 // out as nlohmann's dump(2) lays a document out: every member and element on a line of its own,
 // two spaces deeper than its object or array; an empty object or array as {} or []; a member's
 // name followed by ": "; in strings, '"', '\' and the control characters escaped, and the UTF-8
-// of other characters as it is.
+// of other characters as it is. The text goes to the stream in pieces of some kilobytes, the last
+// when the outermost object or array ends.
 #pragma once
 
+#include "cli/text_pieces.h"
+
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +17,7 @@ namespace kelvcfg {
 
 class JsonWriter {
 public:
-    // Appends to text.
-    explicit JsonWriter(std::string& text) : text_(text) {}
+    explicit JsonWriter(std::ostream& out) : out_(out), text_(out_.text()) {}
 
     void BeginObject() { Begin('{'); }
     void EndObject() { End('}'); }
@@ -47,7 +50,8 @@ private:
     void NextLine();
     void Escaped(std::string_view text);
 
-    std::string& text_;
+    TextPieces out_;
+    std::string& text_;       // what out_ has not yet written
     std::vector<bool> empty_; // for each object or array open, whether it has nothing yet
     bool afterKey_ = false;
 };

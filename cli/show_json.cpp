@@ -59,8 +59,7 @@ void WriteCategories(const kelvd::ConfigModel& model, JsonWriter& json) {
 // Written as it is made: a document of 51,000 events would take far longer to build first.
 void ShowJson(const std::string& place, const kelvd::ConfigModel& model,
               const kelvd::ScalarSettings& settings, std::ostream& out) {
-    std::string text;
-    JsonWriter json(text);
+    JsonWriter json(out);
     json.BeginObject();
     json.String("place", Utf8FromModel(place));
     json.Key("drivers");
@@ -73,8 +72,7 @@ void ShowJson(const std::string& place, const kelvd::ConfigModel& model,
         json.Number(setting.name, settings.*(setting.field));
     json.EndObject();
     json.EndObject();
-    text += '\n';
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out << "\n";
 }
 
 } // namespace kelvcfg

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sstream>
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -12,7 +14,7 @@ using Json = nlohmann::ordered_json;
 TEST(KelvcfgJsonWriter, WritesWhatDumpWithAnIndentOfTwoWrites) {
     const std::string awkward = std::string("\"quoted\" back\\slash /\b\f\n\r\t\x01\x1f\x7f") +
                                 std::string(1, '\0') + "caf\xC3\xA9 \xE2\x82\xAC";
-    std::string text;
+    std::ostringstream text;
     kelvcfg::JsonWriter json(text);
     json.BeginObject();
     json.String("text", awkward);
@@ -47,15 +49,32 @@ TEST(KelvcfgJsonWriter, WritesWhatDumpWithAnIndentOfTwoWrites) {
                            {"empty array", Json::array()},
                            {"empty object", Json::object()},
                            {awkward, {{{"name", "a"}, {"nested", {1, "two"}}}, Json::array()}}};
-    EXPECT_EQ(document.dump(2), text);
+    EXPECT_EQ(document.dump(2), text.str());
+}
+
+// A document of many pieces comes whole, in its order.
+TEST(KelvcfgJsonWriter, ALargeDocumentComesWhole) {
+    std::ostringstream text;
+    kelvcfg::JsonWriter json(text);
+    Json document = Json::array();
+    json.BeginArray();
+    for (int i = 0; i < 5000; ++i) {
+        json.BeginObject();
+        json.String("name", "event " + std::to_string(i));
+        json.Number("flag", i % 3);
+        json.EndObject();
+        document.push_back({{"name", "event " + std::to_string(i)}, {"flag", i % 3}});
+    }
+    json.EndArray();
+    EXPECT_EQ(document.dump(2), text.str());
 }
 
 TEST(KelvcfgJsonWriter, AnEmptyDocumentIsTheEmptyObject) {
-    std::string text;
+    std::ostringstream text;
     kelvcfg::JsonWriter json(text);
     json.BeginObject();
     json.EndObject();
-    EXPECT_EQ("{}", text);
+    EXPECT_EQ("{}", text.str());
 }
 
 } // namespace
