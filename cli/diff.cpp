@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -41,15 +42,37 @@ ByName<const kelvd::ApiCategory*> CategoriesByName(const kelvd::ConfigModel& mod
     return rows;
 }
 
-// A category's events by name, those of one name in the category's order: sorted once, which
-// for a thousand events is much cheaper than a map's node for each.
-std::vector<std::pair<std::string_view, uint8_t>> EventFlags(const kelvd::ApiCategory& category) {
-    std::vector<std::pair<std::string_view, uint8_t>> flags;
-    for (size_t event = 0; event < category.eventNames.size(); ++event)
+using EventRows = std::vector<std::pair<std::string_view, uint8_t>>;
+
+// A category's events by name, those of one name in the category's order: all of them, or those
+// at the indices only lists. Sorted once, which for a thousand events is much cheaper than a
+// map's node for each.
+EventRows EventFlags(const kelvd::ApiCategory& category, const std::vector<size_t>* only) {
+    EventRows flags;
+    auto add = [&](size_t event) {
         flags.emplace_back(category.eventNames[event], category.eventFlags[event]);
+    };
+    if (only)
+        std::for_each(only->begin(), only->end(), add);
+    else
+        for (size_t event = 0; event < category.eventNames.size(); ++event)
+            add(event);
     std::stable_sort(flags.begin(), flags.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     return flags;
+}
+
+// When two categories list the same events in the same order, as two places of one catalogue
+// do: the indices of the events whose flags differ, the only ones that need comparing.
+std::optional<std::vector<size_t>> DifferingFlags(const kelvd::ApiCategory& a,
+                                                  const kelvd::ApiCategory& b) {
+    if (a.eventNames != b.eventNames)
+        return std::nullopt;
+    std::vector<size_t> differing;
+    for (size_t event = 0; event < a.eventNames.size(); ++event)
+        if (a.eventFlags[event] != b.eventFlags[event])
+            differing.push_back(event);
+    return differing;
 }
 
 // Walks the names of both sequences, each in the order less sorts them: compare(name, a or null,
@@ -116,7 +139,10 @@ void CompareCategories(const Snapshot& a, const Snapshot& b, Report& report) {
                               right ? CategoryStateText((*right)->checkState) : kMissing);
                   return;
               }
-              Merge(EventFlags(**left), EventFlags(**right), std::less<std::string_view>(),
+              const std::optional<std::vector<size_t>> differing = DifferingFlags(**left, **right);
+              const std::vector<size_t>* only = differing ? &*differing : nullptr;
+              Merge(EventFlags(**left, only), EventFlags(**right, only),
+                    std::less<std::string_view>(),
                     [&](std::string_view event, const uint8_t* l, const uint8_t* r) {
                         if (!l || !r || *l != *r)
                             report.Line(name + " / " + std::string(event),

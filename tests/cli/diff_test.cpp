@@ -60,11 +60,16 @@ TEST(KelvcfgDiff, WhatOnlyOnePlaceHasIsNamed) {
     EXPECT_EQ("api Io: none | -\napi Memory / ExFreePool: off | -\n", Differences(b, a));
 }
 
-// Events are told in the order of their names, whatever the catalogue's order.
+// Events are told in the order of their names, whatever the order of either place's catalogue.
 TEST(KelvcfgDiff, EventsComeInTheOrderOfTheirNames) {
     const kelvcfg::Snapshot a = Place("a", {}, {{"ZwClose", 1}, {"IoCallDriver", 1}, {"Ex", 0}});
     const kelvcfg::Snapshot b = Place("b", {}, {{"ZwClose", 0}, {"IoCallDriver", 1}, {"Ex", 1}});
     EXPECT_EQ("api Memory / Ex: off | on\napi Memory / ZwClose: on | off\n", Differences(a, b));
+    const kelvcfg::Snapshot c = Place("c", {}, {{"Ex", 1}, {"ZwClose", 0}, {"Io", 0}});
+    EXPECT_EQ(
+        "api Memory / Ex: off | on\napi Memory / Io: - | off\napi Memory / IoCallDriver: on | "
+        "-\napi Memory / ZwClose: on | off\n",
+        Differences(a, c));
 }
 
 } // namespace
