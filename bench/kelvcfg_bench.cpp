@@ -1,55 +1,99 @@
-// kelvcfg's commands on an offline hive at full capacity: 256 driver services, a catalogue of 50
-// categories of 1,020 events with their hook-state file. Each command is set beside a floor,
-// libhivex opening the same hive and visiting every key and value. A command that changes the
-// hive starts each iteration from the same file.
-#include "cli/hive.h"
-#include "cli/hive_target.h"
+// kelvcfg's commands on an offline SYSTEM hive of real size (real_size_hive.h), with a catalogue
+// of 50 categories of 1,020 events and its hook-state file. Each command is set beside its floor,
+// the I/O it cannot do without: libhivex opening the hive and reading what the inventory and the
+// stored configuration read (services_walk.h), the catalogue and the hook-state file read line by
+// line, and what the command writes: what it prints, written at once to the same kind of stream;
+// a saved configuration file's bytes; for a command that stores, the hook-state file line by line
+// and the whole hive copied to a new file, as a commit writes the whole hive. A command that
+// stores starts each iteration from the same files.
+#include "bench_configuration.h"
+#include "plain_io.h"
+#include "real_size_hive.h"
+#include "services_walk.h"
+
 #include "cli/program.h"
-#include "doubles/system_hive.h"
-#include "target/target_key.h"
-#include "target/target_text.h"
+#include "platform/file_system.h"
 
 #include <benchmark/benchmark.h>
-#include <hivex.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using kelvd::bench::FileBytes;
 
-constexpr int kServices = 256;
 constexpr int kCategories = 50;
 constexpr int kEvents = 1020;
+// A driver service of the hive, within the drivers table's rows.
+constexpr const char* kDriver = "AcpiFilter";
 
-std::string Bytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+// What a command does beside reading the hive, the catalogue and the hook-state file.
+enum class Effect { Reads, Saves, Compares, Stores };
 
-// The hive, catalogue and hook-state file, made once in a directory of their own.
-class FullHive {
+// The hive, catalogue and hook-state file, made once in a directory of their own, with a
+// configuration stored in the hive and saved to a file.
+class RealSizeFiles {
 public:
-    FullHive() : dir_(fs::temp_directory_path() / ("kelvcfg-bench-" + std::to_string(::getpid()))) {
+    RealSizeFiles()
+        : dir_(fs::temp_directory_path() / ("kelvcfg-bench-" + std::to_string(::getpid()))) {
         fs::create_directories(dir_);
-        platform::WriteSystemHive(Path("SYSTEM"));
-        {
-            std::unique_ptr<kelvcfg::Hive> hive =
-                kelvcfg::Hive::Open(Path("SYSTEM"), kelvcfg::Hive::Mode::Change);
-            kelvcfg::HiveTarget target(*hive, nullptr);
-            for (int i = 0; i < kServices; ++i) {
-                kelvd::TargetKey key(*target.table());
-                key.Create(
-                    KELVD_TARGET_ROOT,
-                    kelvd::Widen("System\\ControlSet001\\Services\\Driver" + std::to_string(i)));
-                key.SetDword("Type", 1);
-                key.SetDword("Start", 3);
-            }
-            hive->Commit();
-        }
+        const kelvd::bench::HiveSize size = kelvd::bench::WriteRealSizeHive(Path("SYSTEM"));
+        std::fprintf(stderr, "kelvcfg's hive: %.1f MB, %u services\n", size.bytes / 1e6,
+                     size.services);
+        WriteCatalogue();
+        if (Run({"driver", "on", kDriver}) != 0 || Run({"save", Path("saved.kwt")}) != 0)
+            std::fprintf(stderr, "kelvcfg could not store the configuration\n");
+        hive_ = FileBytes(Path("SYSTEM"));
+        hookState_ = FileBytes(Path("hookstate.dat"));
+        hookStateLines_ = kelvd::bench::FileLines(Path("hookstate.dat"));
+    }
+    ~RealSizeFiles() { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // The hive and the hook-state file as they were made.
+    void Restore() const {
+        platform::WriteWholeFile(Path("SYSTEM"), hive_);
+        platform::WriteWholeFile(Path("hookstate.dat"), hookState_);
+    }
+
+    // kelvcfg's exit code, what it printed in *printed when given.
+    int Run(std::vector<std::string> args, std::string* printed = nullptr) const {
+        args.insert(args.begin(), {"--hive", Path("SYSTEM"), "--catalogue", Path("KELVD.API"),
+                                   "--hook-state", Path("hookstate.dat")});
+        std::ostringstream out, err;
+        const int code = kelvcfg::Main(args, out, err);
+        if (printed)
+            *printed = out.str();
+        return code;
+    }
+
+    // The floor of a command that prints printed.
+    void Floor(Effect effect, const std::string& printed) const {
+        std::ostringstream out;
+        out.write(printed.data(), static_cast<std::streamsize>(printed.size()));
+        benchmark::DoNotOptimize(out);
+        kelvd::bench::WalkServices(Path("SYSTEM"));
+        kelvd::bench::ReadLines(Path("KELVD.API"));
+        kelvd::bench::ReadLines(Path("hookstate.dat"));
+        if (effect == Effect::Compares)
+            benchmark::DoNotOptimize(FileBytes(Path("saved.kwt")));
+        if (effect == Effect::Saves)
+            platform::WriteWholeFile("/dev/null", FileBytes(Path("saved.kwt")));
+        if (effect != Effect::Stores)
+            return;
+        kelvd::bench::WriteLines(Path("hookstate.dat"), hookStateLines_);
+        platform::WriteWholeFile(Path("SYSTEM.copy"), FileBytes(Path("SYSTEM")));
+    }
+
+private:
+    void WriteCatalogue() const {
         std::ostringstream catalogue, hookState;
         catalogue << "1\n" << kCategories << "\n";
         for (int c = 0; c < kCategories; ++c) {
@@ -61,102 +105,80 @@ public:
         }
         std::ofstream(Path("KELVD.API")) << catalogue.str();
         std::ofstream(Path("hookstate.dat")) << hookState.str();
-        Run({"save", Path("saved.kwt")});
-        hive_ = Bytes(Path("SYSTEM"));
-        hookState_ = Bytes(Path("hookstate.dat"));
-    }
-    ~FullHive() { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    // The hive and the hook-state file as they were made.
-    void Restore() const {
-        std::ofstream(Path("SYSTEM"), std::ios::binary) << hive_;
-        std::ofstream(Path("hookstate.dat"), std::ios::binary) << hookState_;
     }
 
-    int Run(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"--hive", Path("SYSTEM"), "--catalogue", Path("KELVD.API"),
-                                   "--hook-state", Path("hookstate.dat")});
-        std::ostringstream out, err;
-        return kelvcfg::Main(args, out, err);
-    }
-
-private:
     fs::path dir_;
     std::string hive_, hookState_;
+    std::vector<std::string> hookStateLines_;
 };
 
-const FullHive& TheHive() {
-    static FullHive hive;
-    return hive;
-}
-
-int VisitNode(hive_h*, void*, hive_node_h, const char*) {
-    return 0;
-}
-
-void Command(benchmark::State& state, std::vector<std::string> args, bool changes) {
-    const FullHive& hive = TheHive();
-    for (auto _ : state) {
-        if (changes) {
-            state.PauseTiming();
-            hive.Restore();
-            state.ResumeTiming();
-        }
-        if (hive.Run(args) != 0 && args[0] != "diff")
-            state.SkipWithError("the command failed");
-    }
-}
-
-void Floor(benchmark::State& state) {
-    const FullHive& hive = TheHive();
-    hivex_visitor visitor{};
-    visitor.node_start = VisitNode;
-    for (auto _ : state) {
-        hive_h* handle = hivex_open(hive.Path("SYSTEM").c_str(), 0);
-        hivex_visit(handle, &visitor, sizeof visitor, nullptr, 0);
-        hivex_close(handle);
-    }
+const RealSizeFiles& TheFiles() {
+    static RealSizeFiles files;
+    return files;
 }
 
 struct Measured {
     const char* name;
     std::vector<std::string> args;
-    bool changes;
+    Effect effect;
 };
+
+// The command's arguments: diff compares the hive with the saved configuration.
+std::vector<std::string> Arguments(const Measured& command) {
+    std::vector<std::string> args = command.args;
+    if (command.effect == Effect::Compares)
+        args.push_back(TheFiles().Path("saved.kwt"));
+    return args;
+}
+
+// Times body, each iteration after the files are restored when the command stores.
+void Timed(benchmark::State& state, Effect effect, const std::function<void()>& body) {
+    const RealSizeFiles& files = TheFiles();
+    for (auto _ : state) {
+        if (effect == Effect::Stores) {
+            state.PauseTiming();
+            files.Restore();
+            state.ResumeTiming();
+        }
+        body();
+    }
+}
+
+void Register(const std::string& name, const std::function<void(benchmark::State&)>& run) {
+    benchmark::RegisterBenchmark(name.c_str(), run)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(5)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+}
 
 int RegisterAll() {
     const Measured commands[] = {
-        {"kelvcfg show", {"show"}, false},
-        {"kelvcfg show --json", {"show", "--json"}, false},
-        {"kelvcfg select-all", {"select-all"}, true},
-        {"kelvcfg driver on", {"driver", "on", "Driver100"}, true},
-        {"kelvcfg event on", {"event", "on", "Api49_1019"}, true},
-        {"kelvcfg category off", {"category", "off", "Category0"}, true},
-        {"kelvcfg set", {"set", "MemUsage=4096", "DRPopup=1"}, true},
-        {"kelvcfg save", {"save", "/dev/null"}, false},
-        {"kelvcfg diff", {"diff", "--config", ""}, false},
+        {"kelvcfg show", {"show"}, Effect::Reads},
+        {"kelvcfg show --json", {"show", "--json"}, Effect::Reads},
+        {"kelvcfg select-all", {"select-all"}, Effect::Stores},
+        {"kelvcfg driver on", {"driver", "on", kDriver}, Effect::Stores},
+        {"kelvcfg event on", {"event", "on", "Api49_1019"}, Effect::Stores},
+        {"kelvcfg category off", {"category", "off", "Category0"}, Effect::Stores},
+        {"kelvcfg set", {"set", "MemUsage=4096", "DRPopup=1"}, Effect::Stores},
+        {"kelvcfg save", {"save", "/dev/null"}, Effect::Saves},
+        {"kelvcfg diff", {"diff", "--config"}, Effect::Compares},
     };
     for (const Measured& command : commands) {
-        const std::string name = command.name;
-        benchmark::RegisterBenchmark(name.c_str(),
-                                     [command](benchmark::State& state) {
-                                         std::vector<std::string> args = command.args;
-                                         if (args[0] == "diff")
-                                             args.back() = TheHive().Path("saved.kwt");
-                                         Command(state, args, command.changes);
-                                     })
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Iterations(5)
-            ->Repetitions(3)
-            ->ReportAggregatesOnly(true);
-        benchmark::RegisterBenchmark((name + "/hivex").c_str(), Floor)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->Repetitions(3)
-            ->ReportAggregatesOnly(true);
+        Register(command.name, [command](benchmark::State& state) {
+            const std::vector<std::string> args = Arguments(command);
+            Timed(state, command.effect, [&args, &state] {
+                if (TheFiles().Run(args) != 0 && args[0] != "diff")
+                    state.SkipWithError("the command failed");
+            });
+        });
+        Register(std::string(command.name) + "/floor", [command](benchmark::State& state) {
+            std::string printed;
+            TheFiles().Run(Arguments(command), &printed);
+            Timed(state, command.effect,
+                  [&command, &printed] { TheFiles().Floor(command.effect, printed); });
+        });
     }
     return 0;
 }
