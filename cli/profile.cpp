@@ -126,8 +126,10 @@ public:
             if (!DriverListed(driver.name)) {
                 if (driver.table == "user")
                     AddDriver(driver.name, false);
-                else if (Missing("driver", driver.name))
+                else {
+                    Skip("driver", driver.name);
                     continue;
+                }
             }
             (driver.state ? on : off).push_back(driver.name);
         }
@@ -142,11 +144,13 @@ public:
              given.table == "api" ? model.apiCategories : model.vxdApiCategories)
             if (platform::MbsICmp(category.name.c_str(), given.name.c_str()) == 0)
                 named.push_back(&category);
-        if (named.empty() && Missing("category", given.name))
+        if (named.empty()) {
+            Skip("category", given.name);
             return;
+        }
         for (const ProfileEvent& event : given.events)
             if (!SetFlag(named, event))
-                Missing("event", given.name + " / " + event.name);
+                Skip("event", given.name + " / " + event.name);
         for (kelvd::ApiCategory* category : named)
             category->checkState = category->StateFromFlags();
     }
@@ -165,13 +169,12 @@ private:
         return found;
     }
 
-    // A name the place lacks: passed over (true) when missing ones are, else refused.
-    bool Missing(const char* what, const std::string& name) {
+    // A name the place lacks: noted as passed over when missing ones are, else refused.
+    void Skip(const char* what, const std::string& name) {
         if (!ignoreMissing_)
             throw CommandError(kNotFound,
                                std::string(what) + " not found: " + ConsoleFromModel(name));
         skipped_->push_back(std::string(what) + " " + name);
-        return true;
     }
 
     bool ignoreMissing_;
