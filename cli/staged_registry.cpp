@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <set>
 
 namespace kelvcfg {
 
@@ -241,10 +242,13 @@ void StagedRegistry::CheckWritable(const Journal& journal) {
 }
 
 void StagedRegistry::Commit(const Journal& journal, Undo& undo) {
+    std::set<std::string> seen;
     for (const JournalEntry& entry : journal.entries()) {
         if (!IsRegistryEntry(entry))
             continue;
-        const std::string made = FirstMissingKey(entry.where);
+        // A key is made by its first value, so only that one asks which of its keys are missing.
+        const std::string made =
+            seen.insert(entry.where).second ? FirstMissingKey(entry.where) : std::string();
         platform::KeyHandle key;
         int32_t result = reg::kAccessDenied;
         if (key.Create(platform::kLocalMachine, entry.where.c_str(),
