@@ -4,6 +4,15 @@
 
 namespace kelvcfg {
 
+namespace {
+
+// The characters a JSON string cannot hold as they are.
+bool NeedsEscape(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+}
+
+} // namespace
+
 void JsonWriter::Key(std::string_view name) {
     NextLine();
     Escaped(name);
@@ -51,40 +60,46 @@ void JsonWriter::NextLine() {
 
 void JsonWriter::Escaped(std::string_view text) {
     text_ += '"';
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            text_ += "\\\"";
-            break;
-        case '\\':
-            text_ += "\\\\";
-            break;
-        case '\b':
-            text_ += "\\b";
-            break;
-        case '\f':
-            text_ += "\\f";
-            break;
-        case '\n':
-            text_ += "\\n";
-            break;
-        case '\r':
-            text_ += "\\r";
-            break;
-        case '\t':
-            text_ += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                text_ += escape;
-            } else {
-                text_ += c;
-            }
-        }
+    for (size_t start = 0; start <= text.size();) {
+        size_t end = start;
+        while (end < text.size() && !NeedsEscape(text[end]))
+            ++end;
+        text_.append(text.data() + start, end - start);
+        if (end < text.size())
+            Escape(text[end]);
+        start = end + 1;
     }
     text_ += '"';
+}
+
+void JsonWriter::Escape(char c) {
+    switch (c) {
+    case '"':
+        text_ += "\\\"";
+        break;
+    case '\\':
+        text_ += "\\\\";
+        break;
+    case '\b':
+        text_ += "\\b";
+        break;
+    case '\f':
+        text_ += "\\f";
+        break;
+    case '\n':
+        text_ += "\\n";
+        break;
+    case '\r':
+        text_ += "\\r";
+        break;
+    case '\t':
+        text_ += "\\t";
+        break;
+    default:
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+        text_ += escape;
+    }
 }
 
 } // namespace kelvcfg

@@ -49,6 +49,8 @@ private:
     // A new line for the next member or element of the innermost object or array.
     void NextLine();
     void Escaped(std::string_view text);
+    // A character that NeedsEscape, escaped.
+    void Escape(char c);
 
     TextPieces out_;
     std::string& text_;       // what out_ has not yet written
