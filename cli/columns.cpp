@@ -24,7 +24,8 @@ void Columns::Add(std::initializer_list<std::string_view> cells) {
     widths_.resize(std::max(widths_.size(), cells.size()));
     size_t column = 0;
     for (std::string_view text : cells) {
-        cells_.push_back({std::string(text), Width(text)});
+        text_ += text;
+        cells_.push_back({text_.size(), Width(text)});
         widths_[column] = std::max(widths_[column], cells_.back().width);
         ++column;
     }
@@ -34,12 +35,13 @@ void Columns::Add(std::initializer_list<std::string_view> cells) {
 void Columns::Print(std::ostream& out, const std::string& indent) const {
     TextPieces pieces(out);
     std::string& text = pieces.text();
-    size_t begin = 0;
+    size_t begin = 0, textBegin = 0;
     for (size_t end : rowEnds_) {
         const size_t start = text.size();
         text += indent;
         for (size_t cell = begin; cell < end; ++cell) {
-            text += cells_[cell].text;
+            text.append(text_, textBegin, cells_[cell].end - textBegin);
+            textBegin = cells_[cell].end;
             if (cell + 1 < end)
                 text.append(widths_[cell - begin] - cells_[cell].width + 2, ' ');
         }

@@ -21,9 +21,10 @@ public:
 
 private:
     struct Cell {
-        std::string text;
+        size_t end; // of its text in text_
         size_t width;
     };
+    std::string text_;            // the cells' texts, one after another
     std::vector<Cell> cells_;     // row after row
     std::vector<size_t> rowEnds_; // where each row's cells end in cells_
     std::vector<size_t> widths_;  // each column's widest cell
