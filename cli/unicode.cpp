@@ -5,6 +5,7 @@
 #include <utf8cpp/utf8.h>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace kelvcfg {
 
@@ -36,20 +37,25 @@ std::u16string PairedSurrogates(const std::u16string& text) {
     return out;
 }
 
-// Text of ASCII characters alone, which every ANSI code page and UTF-8 spell alike: most of
-// the library's names, which need no conversion.
-bool IsAscii(const std::string& text) {
+// Text of ASCII characters alone, which every ANSI code page, UTF-8 and UTF-16 spell alike: most
+// of the library's names and of a hive's, which need no conversion but a copy.
+template <typename Text> bool IsAscii(const Text& text) {
+    using Unit = std::make_unsigned_t<typename Text::value_type>;
     return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+                       [](auto unit) { return static_cast<Unit>(unit) < 0x80; });
 }
 
 } // namespace
 
 std::string Utf8FromUtf16(const std::u16string& text) {
+    if (IsAscii(text))
+        return std::string(text.begin(), text.end());
     return utf8::utf16to8(PairedSurrogates(text));
 }
 
 std::u16string Utf16FromUtf8(const std::string& text) {
+    if (IsAscii(text))
+        return std::u16string(text.begin(), text.end());
     return utf8::utf8to16(utf8::replace_invalid(text, kReplacement));
 }
 
