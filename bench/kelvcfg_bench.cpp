@@ -2,7 +2,7 @@
 // of 50 categories of 1,020 events and its hook-state file. Each command is set beside its floor,
 // the I/O it cannot do without: libhivex opening the hive and reading what the inventory and the
 // stored configuration read (services_walk.h), the catalogue and the hook-state file read line by
-// line, and what the command writes: what it prints, written at once to the same kind of stream;
+// line, and what the command writes: what it prints, written at once to the same file;
 // a saved configuration file's bytes; for a command that stores, the hook-state file line by line
 // and the whole hive copied to a new file, as a commit writes the whole hive. A command that
 // stores starts each iteration from the same files.
@@ -63,22 +63,25 @@ public:
         platform::WriteWholeFile(Path("hookstate.dat"), hookState_);
     }
 
-    // kelvcfg's exit code, what it printed in *printed when given.
+    // kelvcfg's exit code. What it prints goes to a file, as a shell sends it there, and comes
+    // back in *printed when asked for.
     int Run(std::vector<std::string> args, std::string* printed = nullptr) const {
         args.insert(args.begin(), {"--hive", Path("SYSTEM"), "--catalogue", Path("KELVD.API"),
                                    "--hook-state", Path("hookstate.dat")});
-        std::ostringstream out, err;
-        const int code = kelvcfg::Main(args, out, err);
+        std::ostringstream err;
+        int code;
+        {
+            std::ofstream out = Printed();
+            code = kelvcfg::Main(args, out, err);
+        }
         if (printed)
-            *printed = out.str();
+            *printed = FileBytes(Path("printed.txt"));
         return code;
     }
 
     // The floor of a command that prints printed.
     void Floor(Effect effect, const std::string& printed) const {
-        std::ostringstream out;
-        out.write(printed.data(), static_cast<std::streamsize>(printed.size()));
-        benchmark::DoNotOptimize(out);
+        Printed().write(printed.data(), static_cast<std::streamsize>(printed.size()));
         kelvd::bench::WalkServices(Path("SYSTEM"));
         kelvd::bench::ReadLines(Path("KELVD.API"));
         kelvd::bench::ReadLines(Path("hookstate.dat"));
@@ -93,6 +96,10 @@ public:
     }
 
 private:
+    std::ofstream Printed() const {
+        return std::ofstream(Path("printed.txt"), std::ios::binary | std::ios::trunc);
+    }
+
     void WriteCatalogue() const {
         std::ostringstream catalogue, hookState;
         catalogue << "1\n" << kCategories << "\n";
