@@ -28,18 +28,18 @@ void JsonWriter::String(std::string_view text) {
 void JsonWriter::Begin(char bracket) {
     BeforeValue();
     text_ += bracket;
-    empty_.push_back(true);
+    ++depth_;
+    empty_ = true;
 }
 
+// The object or array that ends is a member or element of the one around it, which so has one.
 void JsonWriter::End(char bracket) {
-    const bool empty = empty_.back();
-    empty_.pop_back();
-    if (!empty) {
-        text_ += '\n';
-        text_.append(2 * empty_.size(), ' ');
-    }
+    --depth_;
+    if (!empty_)
+        LineStart();
+    empty_ = false;
     text_ += bracket;
-    if (empty_.empty())
+    if (depth_ == 0)
         out_.Flush();
 }
 
@@ -47,15 +47,21 @@ void JsonWriter::End(char bracket) {
 void JsonWriter::BeforeValue() {
     if (afterKey_)
         afterKey_ = false;
-    else if (!empty_.empty())
+    else if (depth_ > 0)
         NextLine();
 }
 
 void JsonWriter::NextLine() {
     out_.Piece();
-    text_ += empty_.back() ? "\n" : ",\n";
-    empty_.back() = false;
-    text_.append(2 * empty_.size(), ' ');
+    if (!empty_)
+        text_ += ',';
+    empty_ = false;
+    LineStart();
+}
+
+void JsonWriter::LineStart() {
+    text_ += '\n';
+    text_.append(2 * depth_, ' ');
 }
 
 void JsonWriter::Escaped(std::string_view text) {

@@ -11,7 +11,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kelvcfg {
 
@@ -48,13 +47,16 @@ private:
     void BeforeValue();
     // A new line for the next member or element of the innermost object or array.
     void NextLine();
+    // A line feed and the indent of the objects and arrays open.
+    void LineStart();
     void Escaped(std::string_view text);
     // A character that NeedsEscape, escaped.
     void Escape(char c);
 
     TextPieces out_;
-    std::string& text_;       // what out_ has not yet written
-    std::vector<bool> empty_; // for each object or array open, whether it has nothing yet
+    std::string& text_;  // what out_ has not yet written
+    size_t depth_ = 0;   // objects and arrays open
+    bool empty_ = false; // whether the innermost has nothing yet
     bool afterKey_ = false;
 };
 
