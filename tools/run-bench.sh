@@ -5,10 +5,11 @@
 # (out/bench-prefix-32, out/bench-prefix-64, set up by bench-prefix.sh once, then reused), on a
 # private X display, each run is kwhost --time configure 1 and then kelvd-floor, RUNS times
 # (default 5) after a first run that warms the prefix up and is not counted; every figure is the
-# median of the runs, and the ratios are the medians' quotients. Each run's reports are kept in
-# out/bench/BITS/. Xvfb has no window manager, for which Wine waits up to two seconds whenever a
-# window it expects one to manage is hidden: the prefixes' windows are made unmanaged (Wine places
-# and activates them itself).
+# median of the runs, and each ratio the median of the runs' own (a run's time divided by the
+# floor measured right after it). Each run's reports are kept in out/bench/BITS/. Xvfb has no
+# window manager, for which Wine waits up to two seconds whenever a window it expects one to
+# manage is hidden: the prefixes' windows are made unmanaged (Wine places and activates them
+# itself).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -56,7 +57,7 @@ done
 
 echo "== The sheet at full capacity beside its floor (kwhost --time, kelvd-floor; medians of $runs runs, in ms)"
 # "Time to ...: 12.3 ms" and "Floor of ...: 4.5 ms" lines: per line of text and Wine, the median
-# of the runs (run 0 left out); then the two ratios.
+# of the runs (run 0 left out); then the two ratios, each the median of the runs' own.
 files=()
 for bits in 32 64; do
   for ((run = 1; run <= runs; ++run)); do
@@ -64,18 +65,26 @@ for bits in 32 64; do
   done
 done
 awk -F': ' '
-  function median(key, bits,    n, i, j, t, sorted) {
-    n = count[key, bits]
-    for (i = 1; i <= n; ++i) sorted[i] = values[key, bits, i]
+  function median(list, n,    i, j, t) {
     for (i = 2; i <= n; ++i)
-      for (j = i; j > 1 && sorted[j - 1] > sorted[j]; --j) {
-        t = sorted[j]; sorted[j] = sorted[j - 1]; sorted[j - 1] = t
+      for (j = i; j > 1 && list[j - 1] > list[j]; --j) {
+        t = list[j]; list[j] = list[j - 1]; list[j - 1] = t
       }
-    return n % 2 ? sorted[(n + 1) / 2] : (sorted[n / 2] + sorted[n / 2 + 1]) / 2
+    return n % 2 ? list[(n + 1) / 2] : (list[n / 2] + list[n / 2 + 1]) / 2
   }
-  function ratio(label, time, floor, target) {
-    printf "%-64s %10.2f %10.2f   (target <= %s)\n", label, median(time, 32) / median(floor, 32),
-           median(time, 64) / median(floor, 64), target
+  function figure(key, bits,    i, list) {
+    for (i = 1; i <= count[key, bits]; ++i) list[i] = values[key, bits, i]
+    return median(list, count[key, bits])
+  }
+  # For each run, the time divided by the floor measured right after it, at the same load; their
+  # median.
+  function ratio(time, floor, bits,    i, list) {
+    for (i = 1; i <= count[time, bits]; ++i) list[i] = values[time, bits, i] / values[floor, bits, i]
+    return median(list, count[time, bits])
+  }
+  function ratios(label, time, floor, target) {
+    printf "%-64s %10.2f %10.2f   (target <= %s)\n", label, ratio(time, floor, 32),
+           ratio(time, floor, 64), target
   }
   /^(Time|Floor) / {
     bits = FILENAME ~ /\/32\// ? 32 : 64
@@ -86,7 +95,7 @@ awk -F': ' '
   END {
     printf "%-64s %10s %10s\n", "", "i686", "x86_64"
     for (k = 1; k <= keys; ++k)
-      printf "%-64s %10.1f %10.1f\n", order[k], median(order[k], 32), median(order[k], 64)
-    ratio("First paint / its floor", "Time to the sheet'\''s first paint", "Floor of the first paint", 1.3)
-    ratio("OK to the return / its floor", "Time from OK to the return", "Floor of OK to the return", 1.5)
+      printf "%-64s %10.1f %10.1f\n", order[k], figure(order[k], 32), figure(order[k], 64)
+    ratios("First paint / its floor", "Time to the sheet'\''s first paint", "Floor of the first paint", 1.3)
+    ratios("OK to the return / its floor", "Time from OK to the return", "Floor of OK to the return", 1.5)
   }' "${files[@]}"
