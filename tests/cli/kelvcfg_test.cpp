@@ -314,6 +314,15 @@ TEST_F(KelvcfgExits, ShowListsEveryRowCategoryEventAndSetting) {
     EXPECT_EQ(0u, out_.find("{\n  \"place\": \"" + HivePlace() + "\",\n  \"drivers\": [\n    {\n"));
     const nlohmann::json shown = nlohmann::json::parse(out_);
     ASSERT_EQ(6u, shown["drivers"].size());
+    EXPECT_EQ(nlohmann::json({{"table", "driver"},
+                              {"name", "ATDISK"},
+                              {"path", "Atdisk"},
+                              {"description", "AT disk controller"},
+                              {"group", "SCSI miniport"},
+                              {"startType", 3},
+                              {"startup", "Manual"},
+                              {"state", 0}}),
+              shown["drivers"][0]);
     EXPECT_EQ(-1, shown["drivers"][5]["startType"]);
     EXPECT_EQ(2, shown["categories"][0]["state"]);
     EXPECT_EQ(1, shown["categories"][1]["events"][2]["flag"]);
