@@ -25,9 +25,12 @@ constexpr uint32_t kMaxServiceKeys = 65536;
 
 // A work buffer for string values: 16386 bytes, of which the queries offer 8193. A host that
 // counts the size in bytes writes at most half the buffer, one that counts characters fills it
-// at most, so neither writes past it. The buffer is zeroed before every query and the text taken
-// up to its first zero within the buffer, so a value without a terminator, or with a size larger
-// than the buffer, still gives a text that ends inside it.
+// at most, so neither writes past it. The text is taken up to its first zero within the buffer,
+// so a value without a terminator, or with a size larger than the buffer, still gives a text that
+// ends inside it. Before every query the buffer is zero as far as an earlier query may have
+// written: the size it reported, counted as characters, or its text and terminator, whichever
+// reaches further (it starts all zero), so that an unterminated value ends where its own data
+// does, not in what an earlier value left.
 class ValueBuffer {
 public:
     static constexpr uint32_t kUnits = 8193;
@@ -38,17 +41,20 @@ public:
     // The text of a string value (REG_SZ, REG_EXPAND_SZ or REG_MULTI_SZ, or of no reported
     // type); nothing when it is missing or of another type.
     std::optional<TargetString> QueryText(const TargetKey& key, const char* name) {
-        std::fill(units_.get(), units_.get() + kUnits, KelvdTargetChar{0});
+        std::fill(units_.get(), units_.get() + written_, KelvdTargetChar{0});
         uint32_t type = kTypeNotReported, size = kQuerySize;
-        if (!key.Query(name, &type, units_.get(), &size) ||
-            (type != platform::reg::kSz && type != platform::reg::kExpandSz &&
-             type != platform::reg::kMultiSz && type != kTypeNotReported))
+        const bool read = key.Query(name, &type, units_.get(), &size);
+        TargetString text = TextOfUnits(units_.get(), kUnits);
+        written_ = std::min<size_t>(kUnits, std::max<size_t>(size, text.size() + 1));
+        if (!read || (type != platform::reg::kSz && type != platform::reg::kExpandSz &&
+                      type != platform::reg::kMultiSz && type != kTypeNotReported))
             return std::nullopt;
-        return TextOfUnits(units_.get(), kUnits);
+        return text;
     }
 
 private:
-    std::unique_ptr<KelvdTargetChar[]> units_{new (std::nothrow) KelvdTargetChar[kUnits]};
+    std::unique_ptr<KelvdTargetChar[]> units_{new (std::nothrow) KelvdTargetChar[kUnits]()};
+    size_t written_ = 0; // how far the buffer may hold data
 };
 
 struct Inventory {

@@ -130,6 +130,22 @@ TEST_F(TargetDrivers, OddValuesAreReadWholeOrCountAsMissing) {
     EXPECT_EQ("", configModel().drivers[1].group);
 }
 
+// The group and the display name share a buffer: a name the host writes without a terminator
+// ends where its own data ends, not in the longer group read before it.
+TEST_F(TargetDrivers, UnterminatedTextEndsWithItsOwnDataWhateverTheSizeUnit) {
+    Service("Bare", 1, 3);
+    host_.PutText(kServices + "Bare", "Group", "System Bus Extender");
+    host_.PutText(kServices + "Bare", "DisplayName", "Xy", 1, false);
+    for (bool characters : {false, true}) {
+        host_.sizesInCharacters = characters;
+        test::ResetModel();
+        EnumerateTargetDrivers(*host_.table());
+        ASSERT_EQ(1u, configModel().drivers.Count());
+        EXPECT_EQ("Xy", configModel().drivers[0].description) << characters;
+        EXPECT_EQ("System Bus Extender", configModel().drivers[0].group) << characters;
+    }
+}
+
 TEST_F(TargetDrivers, TextsLongerThanTheQueryAreReadWithinTheBufferWhateverTheSizeUnit) {
     // A host is offered 8193 bytes, or characters if it counts those; the terminator must fit.
     const std::tuple<bool, size_t, bool> cases[] = {
