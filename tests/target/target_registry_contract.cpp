@@ -11,7 +11,6 @@ std::string TargetName(const ::testing::TestParamInfo<TargetMaker>& info) {
 namespace {
 
 namespace reg = platform::reg;
-constexpr const char* kBase = TargetRegistryContract::kBase;
 
 TEST_P(TargetRegistryContract, MissingKeysFailUntilCreatedAndClosedKeysAreInvalid) {
     KelvdTargetKey key = 0;
