@@ -1,6 +1,8 @@
 #include "cli/json_writer.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 
 namespace kelvcfg {
 
@@ -64,48 +66,17 @@ void JsonWriter::LineStart() {
     text_.append(2 * depth_, ' ');
 }
 
+// Most texts need no escape and are copied between quotes; any other is given to nlohmann's
+// serializer, which escapes as its dump does.
 void JsonWriter::Escaped(std::string_view text) {
-    text_ += '"';
-    for (size_t start = 0; start <= text.size();) {
-        size_t end = start;
-        while (end < text.size() && !NeedsEscape(text[end]))
-            ++end;
-        text_.append(text.data() + start, end - start);
-        if (end < text.size())
-            Escape(text[end]);
-        start = end + 1;
+    if (std::none_of(text.begin(), text.end(), NeedsEscape)) {
+        text_ += '"';
+        text_ += text;
+        text_ += '"';
+        return;
     }
-    text_ += '"';
-}
-
-void JsonWriter::Escape(char c) {
-    switch (c) {
-    case '"':
-        text_ += "\\\"";
-        break;
-    case '\\':
-        text_ += "\\\\";
-        break;
-    case '\b':
-        text_ += "\\b";
-        break;
-    case '\f':
-        text_ += "\\f";
-        break;
-    case '\n':
-        text_ += "\\n";
-        break;
-    case '\r':
-        text_ += "\\r";
-        break;
-    case '\t':
-        text_ += "\\t";
-        break;
-    default:
-        char escape[8];
-        std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-        text_ += escape;
-    }
+    text_ += nlohmann::json(std::string(text))
+                 .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 } // namespace kelvcfg

@@ -49,9 +49,8 @@ private:
     void NextLine();
     // A line feed and the indent of the objects and arrays open.
     void LineStart();
+    // The text as a JSON string, quoted and escaped.
     void Escaped(std::string_view text);
-    // A character that NeedsEscape, escaped.
-    void Escape(char c);
 
     TextPieces out_;
     std::string& text_;  // what out_ has not yet written
