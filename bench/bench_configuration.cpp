@@ -92,22 +92,4 @@ void LoadModelAsTheSheetDoes() {
     LoadHookState();
 }
 
-std::vector<std::string> FileLines(const std::string& path) {
-    std::string bytes = FileBytes(path);
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < bytes.size();) {
-        size_t end = bytes.find('\n', start);
-        end = end == std::string::npos ? bytes.size() : end + 1;
-        lines.push_back(bytes.substr(start, end - start));
-        start = end;
-    }
-    return lines;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes);
-    return bytes;
-}
-
 } // namespace kelvd::bench

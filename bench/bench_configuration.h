@@ -54,9 +54,4 @@ private:
 // configuration, the hook-state file. The model stays loaded.
 void LoadModelAsTheSheetDoes();
 
-// The lines of a text file, each with its LF.
-std::vector<std::string> FileLines(const std::string& path);
-// The bytes of a file.
-std::string FileBytes(const std::string& path);
-
 } // namespace kelvd::bench

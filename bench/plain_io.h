@@ -12,5 +12,9 @@ namespace kelvd::bench {
 size_t ReadLines(const std::string& path);
 // Writes the lines one write each, as the whole new file.
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// The lines of a text file, each with its LF.
+std::vector<std::string> FileLines(const std::string& path);
+// The bytes of a file.
+std::string FileBytes(const std::string& path);
 
 } // namespace kelvd::bench

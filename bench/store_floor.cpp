@@ -2,7 +2,6 @@
 
 #include "plain_io.h"
 
-#include "platform/file_system.h"
 #include "platform/win32/windows_support.h"
 #include "stores/hook_state_file.h"
 #include "stores/registry_store.h"
@@ -13,19 +12,6 @@ namespace {
 
 constexpr DWORD kNameSize = 256;
 constexpr DWORD kDataSize = 256 * 1024;
-
-// The lines of a file, each with its line end.
-std::vector<std::string> Lines(const std::string& path) {
-    std::string content;
-    std::vector<std::string> lines;
-    platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &content);
-    for (size_t begin = 0, end; begin < content.size(); begin = end) {
-        end = content.find('\n', begin);
-        end = end == std::string::npos ? content.size() : end + 1;
-        lines.push_back(content.substr(begin, end - begin));
-    }
-    return lines;
-}
 
 } // namespace
 
@@ -42,7 +28,7 @@ void StoreFloor::Prepare() {
         RegCloseKey(key);
     }
     HookStatePath(&hookStatePath_);
-    hookStateLines_ = Lines(hookStatePath_);
+    hookStateLines_ = bench::FileLines(hookStatePath_);
 }
 
 void StoreFloor::MakeCalls() const {
