@@ -2,15 +2,16 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
-
 namespace kelvcfg {
 
 namespace {
 
-// The characters a JSON string cannot hold as they are.
-bool NeedsEscape(char c) {
-    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+// Whether the text holds a character a JSON string cannot hold as it is.
+bool NeedsEscape(std::string_view text) {
+    for (char c : text)
+        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -18,7 +19,7 @@ bool NeedsEscape(char c) {
 void JsonWriter::Key(std::string_view name) {
     NextLine();
     Escaped(name);
-    text_ += ": ";
+    out_.Append(": ");
     afterKey_ = true;
 }
 
@@ -29,7 +30,7 @@ void JsonWriter::String(std::string_view text) {
 
 void JsonWriter::Begin(char bracket) {
     BeforeValue();
-    text_ += bracket;
+    out_.Append(bracket);
     ++depth_;
     empty_ = true;
 }
@@ -40,7 +41,7 @@ void JsonWriter::End(char bracket) {
     if (!empty_)
         LineStart();
     empty_ = false;
-    text_ += bracket;
+    out_.Append(bracket);
     if (depth_ == 0)
         out_.Flush();
 }
@@ -56,27 +57,27 @@ void JsonWriter::BeforeValue() {
 void JsonWriter::NextLine() {
     out_.Piece();
     if (!empty_)
-        text_ += ',';
+        out_.Append(',');
     empty_ = false;
     LineStart();
 }
 
 void JsonWriter::LineStart() {
-    text_ += '\n';
-    text_.append(2 * depth_, ' ');
+    out_.Append('\n');
+    out_.Append(2 * depth_, ' ');
 }
 
 // Most texts need no escape and are copied between quotes; any other is given to nlohmann's
 // serializer, which escapes as its dump does.
 void JsonWriter::Escaped(std::string_view text) {
-    if (std::none_of(text.begin(), text.end(), NeedsEscape)) {
-        text_ += '"';
-        text_ += text;
-        text_ += '"';
+    if (!NeedsEscape(text)) {
+        out_.Append('"');
+        out_.Append(text);
+        out_.Append('"');
         return;
     }
-    text_ += nlohmann::json(std::string(text))
-                 .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    out_.Append(nlohmann::json(std::string(text))
+                    .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
 } // namespace kelvcfg

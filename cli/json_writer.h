@@ -8,6 +8,8 @@
 
 #include "cli/text_pieces.h"
 
+#include <charconv>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -16,7 +18,7 @@ namespace kelvcfg {
 
 class JsonWriter {
 public:
-    explicit JsonWriter(std::ostream& out) : out_(out), text_(out_.text()) {}
+    explicit JsonWriter(std::ostream& out) : out_(out) {}
 
     void BeginObject() { Begin('{'); }
     void EndObject() { End('}'); }
@@ -28,7 +30,9 @@ public:
     void String(std::string_view text);
     template <typename Integer> void Number(Integer value) {
         BeforeValue();
-        text_ += std::to_string(value);
+        char digits[24]; // the longest 64-bit number and its sign
+        out_.Append(
+            std::string_view(digits, std::to_chars(digits, std::end(digits), value).ptr - digits));
     }
 
     // Members: the name and its value.
@@ -53,7 +57,6 @@ private:
     void Escaped(std::string_view text);
 
     TextPieces out_;
-    std::string& text_;  // what out_ has not yet written
     size_t depth_ = 0;   // objects and arrays open
     bool empty_ = false; // whether the innermost has nothing yet
     bool afterKey_ = false;

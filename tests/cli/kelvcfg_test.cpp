@@ -370,6 +370,21 @@ TEST(KelvcfgTexts, ByteForByte) {
     EXPECT_EQ("on (2)", StateText(2));
 }
 
+// Cells longer than a word are counted in characters too, whichever bytes of a character fall in
+// which word: five euro signs and "ab" are seven characters in 17 bytes.
+TEST(KelvcfgTexts, ColumnsCountLongCellsInCharacters) {
+    const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC";
+    kelvcfg::Columns columns;
+    columns.Add({euros + "ab", "x"});
+    columns.Add({"1234567", "y"});
+    columns.Add({"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "z"});
+    std::ostringstream printed;
+    columns.Print(printed, "");
+    EXPECT_EQ(euros + "ab    x\n1234567    y\n" +
+                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9  z\n",
+              printed.str());
+}
+
 // Staged values read back apart; the rest, subkeys too, from the registry below, left with no key
 // open; no subkey name opens the key itself.
 TEST(KelvcfgStaging, ValuesReadBackApart) {
