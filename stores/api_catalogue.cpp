@@ -19,25 +19,23 @@ constexpr uint32_t kCatalogueDirBufferSize = 256;
 // missing ones (as a bare line reader would) would invent categories and events.
 class CatalogueReader {
 public:
-    explicit CatalogueReader(platform::File& stream) : stream_(stream) {}
+    explicit CatalogueReader(platform::File& stream) : lines_(stream) {}
 
-    bool Line() { return ReadTextLine(stream_, line_); }
+    bool Line() { return lines_.Next(&line_); }
     bool Decimal(int32_t* value) {
         if (!Line())
             return false;
-        *value = ParseDecimal(line_);
+        *value = ParseDecimal(line_.data());
         return true;
     }
     // A name line, cut at the 79 characters its field holds.
     bool Name(std::string* name) {
         if (!Line())
             return false;
-        name->assign(line_);
-        if (name->size() > ApiCategory::kMaxNameLength)
-            name->resize(ApiCategory::kMaxNameLength);
+        name->assign(line_.substr(0, ApiCategory::kMaxNameLength));
         return true;
     }
-    const char* text() const { return line_; }
+    const char* text() const { return line_.data(); }
 
     // The count line of a table, and that many category blocks.
     bool Table(CategoryTable& table) {
@@ -75,8 +73,8 @@ private:
         return true;
     }
 
-    platform::File& stream_;
-    char line_[kTextLineSize] = {};
+    TextLineReader lines_;
+    std::string_view line_; // followed by a NUL
 };
 
 } // namespace

@@ -17,14 +17,6 @@ size_t CutAtLineFeed(char* text) {
 
 } // namespace
 
-bool ReadTextLine(platform::File& stream, char (&buffer)[kTextLineSize]) {
-    // At the end of the file the line reader leaves the buffer as it was.
-    if (!stream.ReadLine(buffer, kTextLineSize))
-        return false;
-    CutAtLineFeed(buffer);
-    return true;
-}
-
 TextLineReader::TextLineReader(platform::File& stream)
     : stream_(stream), hasAhead_(stream.ReadLine(buffers_[0], kTextLineSize) != nullptr) {}
 

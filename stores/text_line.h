@@ -10,14 +10,11 @@ namespace kelvd {
 
 constexpr int kTextLineSize = 256; // a line of at most 255 characters and its terminator
 
-// Reads one line of at most 255 characters (a longer line comes as two or more) and cuts it at
-// its LF. At the end of the file it reads nothing, leaves buffer as it was and returns false.
-bool ReadTextLine(platform::File& stream, char (&buffer)[kTextLineSize]);
-
-// The same lines as ReadTextLine reads, one line ahead: a line is measured only once the next
-// one has been read into another buffer, by when the bytes just copied into it can be read back
-// at full speed (reading them at once stalls until the copy lands, about a tenth of the time a
-// hook-state file of short lines takes to load).
+// Reads a text file line by line, one line ahead. A line is at most 255 characters (a longer line
+// comes as two or more) and is cut at its LF. It is measured only once the next one has been read
+// into another buffer, by when the bytes just copied into it can be read back at full speed
+// (reading them at once stalls until the copy lands, about a tenth of the time a file of short
+// lines such as the hook-state file or the catalogue takes to load).
 class TextLineReader {
 public:
     explicit TextLineReader(platform::File& stream);
