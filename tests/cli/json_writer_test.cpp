@@ -69,6 +69,25 @@ TEST(KelvcfgJsonWriter, ALargeDocumentComesWhole) {
     EXPECT_EQ(document.dump(2), text.str());
 }
 
+// A character to escape is found wherever it stands in a long text, and the characters around the
+// ones to escape (a space, DEL, '!' and '#' beside '"', '[' and ']' beside '\\') are left alone.
+TEST(KelvcfgJsonWriter, EscapesACharacterAtEveryPlaceOfALongText) {
+    for (char c : {'"', '\\', '\0', '\x01', '\x1f', ' ', '\x7f', '!', '#', '[', ']'}) {
+        for (size_t at = 0; at < 19; ++at) {
+            std::string text(19, 'a');
+            text[at] = c;
+            std::ostringstream written;
+            kelvcfg::JsonWriter json(written);
+            json.BeginArray();
+            json.String(text);
+            json.EndArray();
+            EXPECT_EQ(Json::array({text}).dump(2, ' ', false, Json::error_handler_t::replace),
+                      written.str())
+                << int(c) << " at " << at;
+        }
+    }
+}
+
 TEST(KelvcfgJsonWriter, AnEmptyDocumentIsTheEmptyObject) {
     std::ostringstream text;
     kelvcfg::JsonWriter json(text);
