@@ -1,5 +1,9 @@
 #include "support/test_drivers.h"
 
+#include "support/temp_dir.h"
+
+#include <filesystem>
+
 namespace kelvd::test {
 
 std::string LibraryPath(const std::string& hostPath) {
@@ -13,8 +17,23 @@ std::string LibraryPath(const std::string& hostPath) {
     return path;
 }
 
+namespace {
+
+// The build's test system directory, copied into a directory of its own.
+struct SystemCopy {
+    SystemCopy() {
+        std::filesystem::copy(TempDir::NativePath(LibraryPath(KELVD_TEST_SYSTEM)),
+                              TempDir::NativePath(dir.path()),
+                              std::filesystem::copy_options::recursive);
+    }
+    TempDir dir;
+};
+
+} // namespace
+
 std::string TestSystemDirectory() {
-    return LibraryPath(KELVD_TEST_SYSTEM);
+    static const SystemCopy copy;
+    return copy.dir.path();
 }
 
 std::string TestDriver(const std::string& fileName) {

@@ -12,7 +12,9 @@ namespace kelvd::test {
 // A path of the build machine as the library spells paths (on Windows, through drive Z:, which
 // Wine maps to the Linux root).
 std::string LibraryPath(const std::string& hostPath);
-// The directory, spelt so.
+// A copy of that directory made once for this test program and removed at its exit, spelt so. A
+// library gone wrong that writes over an image spoils only the run that caught it, never the build
+// or the runs after it.
 std::string TestSystemDirectory();
 // The full path of a driver image in its DRIVERS directory.
 std::string TestDriver(const std::string& fileName);
