@@ -1,4 +1,4 @@
-// Text in aligned columns: every column but the last padded to its widest cell.
+// Text in aligned columns, gathered first: every column but the last padded to its widest cell.
 #pragma once
 
 #include <initializer_list>

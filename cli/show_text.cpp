@@ -1,3 +1,4 @@
+#include "cli/aligned_rows.h"
 #include "cli/columns.h"
 #include "cli/listing.h"
 #include "cli/settings_text.h"
@@ -6,7 +7,28 @@
 #include "pages/driver_list_page.h"
 #include "stores/checker_value_names.h"
 
+#include <algorithm>
+
 namespace kelvcfg {
+
+namespace {
+
+// A category's events, state and name, printed as they come: there may be tens of thousands, and
+// only the states' column is padded, to the widest state.
+void PrintEvents(const kelvd::ApiCategory& category, std::ostream& out) {
+    size_t stateWidth = 0;
+    for (uint8_t flag : category.eventFlags)
+        stateWidth = std::max(stateWidth, TextWidth(StateText(flag)));
+    AlignedRows rows(out, "        ", {stateWidth});
+    for (size_t event = 0; event < category.eventNames.size(); ++event) {
+        const std::string state = StateText(category.eventFlags[event]);
+        const std::string name = ConsoleFromModel(category.eventNames[event]);
+        const AlignedRows::Cell row[] = {{state, TextWidth(state)}, {name, 0}};
+        rows.Print(row, 2);
+    }
+}
+
+} // namespace
 
 void ShowText(const std::string& place, const kelvd::ConfigModel& model,
               const kelvd::ScalarSettings& settings, std::ostream& out) {
@@ -27,11 +49,7 @@ void ShowText(const std::string& place, const kelvd::ConfigModel& model,
         out << "  " << CategoryStateText(category.checkState) << "  "
             << ConsoleFromModel(category.name) << " (" << category.eventNames.size()
             << (listed.table[0] == 'v' ? " VxD APIs)\n" : " events)\n");
-        Columns events;
-        for (size_t event = 0; event < category.eventNames.size(); ++event)
-            events.Add({StateText(category.eventFlags[event]),
-                        ConsoleFromModel(category.eventNames[event])});
-        events.Print(out, "        ");
+        PrintEvents(category, out);
     }
 
     out << "\nSettings:\n";

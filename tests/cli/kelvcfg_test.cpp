@@ -1,6 +1,7 @@
 // kelvcfg's exit codes with their one-line errors, hives left as they were, show, its texts.
 #include "offline_hive.h"
 
+#include "cli/aligned_rows.h"
 #include "cli/columns.h"
 #include "cli/journal.h"
 #include "cli/listing.h"
@@ -383,6 +384,20 @@ TEST(KelvcfgTexts, ColumnsCountLongCellsInCharacters) {
     EXPECT_EQ(euros + "ab    x\n1234567    y\n" +
                   "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9  z\n",
               printed.str());
+}
+
+// Rows printed as they come keep to the widths given; a cell wider than its column is followed by
+// the two spaces alone, and a column beyond the widths given is padded to none.
+TEST(KelvcfgTexts, AlignedRowsKeepToTheWidthsGiven) {
+    std::ostringstream printed;
+    {
+        kelvcfg::AlignedRows rows(printed, "  ", {4});
+        const kelvcfg::AlignedRows::Cell wide[] = {{"abcdef", 6}, {"x", 1}, {"y", 1}};
+        const kelvcfg::AlignedRows::Cell narrow[] = {{"ab", 2}, {"", 0}};
+        rows.Print(wide, 3);
+        rows.Print(narrow, 2);
+    }
+    EXPECT_EQ("  abcdef  x  y\n  ab\n", printed.str());
 }
 
 // Staged values read back apart; the rest, subkeys too, from the registry below, left with no key
