@@ -15,7 +15,10 @@ class TextPieces {
 public:
     explicit TextPieces(std::ostream& out) : out_(out), buffer_(2 * kPieceSize, '\0') {}
 
-    void Append(std::string_view text) { std::memcpy(Room(text.size()), text.data(), text.size()); }
+    void Append(std::string_view text) {
+        if (!text.empty()) // an empty view may point nowhere, which memcpy may not be given
+            std::memcpy(Room(text.size()), text.data(), text.size());
+    }
     void Append(char c) { *Room(1) = c; }
     // count copies of c.
     void Append(size_t count, char c) { std::memset(Room(count), c, count); }
