@@ -13,17 +13,38 @@ namespace kelvcfg {
 
 namespace {
 
+// The state cells of the events' flags, each made once for the whole listing.
+class StateCells {
+public:
+    StateCells() = default;
+    StateCells(const StateCells&) = delete; // its cells view its own texts
+    StateCells& operator=(const StateCells&) = delete;
+
+    const AlignedRows::Cell& Of(uint8_t flag) {
+        if (!made_[flag]) {
+            texts_[flag] = StateText(flag);
+            cells_[flag] = {texts_[flag], TextWidth(texts_[flag])};
+            made_[flag] = true;
+        }
+        return cells_[flag];
+    }
+
+private:
+    std::string texts_[256];
+    AlignedRows::Cell cells_[256];
+    bool made_[256] = {};
+};
+
 // A category's events, state and name, printed as they come: there may be tens of thousands, and
 // only the states' column is padded, to the widest state.
-void PrintEvents(const kelvd::ApiCategory& category, std::ostream& out) {
+void PrintEvents(const kelvd::ApiCategory& category, StateCells& states, std::ostream& out) {
     size_t stateWidth = 0;
     for (uint8_t flag : category.eventFlags)
-        stateWidth = std::max(stateWidth, TextWidth(StateText(flag)));
+        stateWidth = std::max(stateWidth, states.Of(flag).width);
     AlignedRows rows(out, "        ", {stateWidth});
     for (size_t event = 0; event < category.eventNames.size(); ++event) {
-        const std::string state = StateText(category.eventFlags[event]);
         const std::string name = ConsoleFromModel(category.eventNames[event]);
-        const AlignedRows::Cell row[] = {{state, TextWidth(state)}, {name, 0}};
+        const AlignedRows::Cell row[] = {states.Of(category.eventFlags[event]), {name, 0}};
         rows.Print(row, 2);
     }
 }
@@ -44,12 +65,13 @@ void ShowText(const std::string& place, const kelvd::ConfigModel& model,
     drivers.Print(out, "  ");
 
     out << "\nAPI categories:\n";
+    StateCells states;
     for (const ListedCategory& listed : ListCategories(model)) {
         const kelvd::ApiCategory& category = *listed.category;
         out << "  " << CategoryStateText(category.checkState) << "  "
             << ConsoleFromModel(category.name) << " (" << category.eventNames.size()
             << (listed.table[0] == 'v' ? " VxD APIs)\n" : " events)\n");
-        PrintEvents(category, out);
+        PrintEvents(category, states, out);
     }
 
     out << "\nSettings:\n";
