@@ -28,9 +28,9 @@ Hive::Mode HiveMode(Access access) {
 
 class HivePlace final : public Place {
 public:
-    HivePlace(const PlaceAddress& address, Access access, Journal& journal, bool hookStateNamed)
+    HivePlace(const PlaceAddress& address, Access access, Journal& journal)
         : hive_(Hive::Open(address.path, HiveMode(access), address.controlSet)),
-          target_(*hive_, &journal), hookStateNamed_(hookStateNamed) {}
+          target_(*hive_, &journal) {}
 
     std::string Description() const override {
         return "hive " + hive_->path() + ", " + hive_->ControlSetRoles();
@@ -53,23 +53,21 @@ public:
 
     void StoreSelection(const kelvd::ScalarSettings& settings) override { Store(settings); }
 
-    std::string LossWithoutCatalogue(bool) const override {
-        return hookStateNamed_ ? HookStateLoss() : std::string();
-    }
+    // A hive's hook-state file is the one named with the catalogue: without a catalogue none is
+    // named, and none is written.
+    std::string LossWithoutCatalogue(bool) const override { return std::string(); }
 
     void Commit(Undo& undo) override { hive_->Commit(&undo); }
 
 private:
     std::unique_ptr<Hive> hive_;
     HiveTarget target_;
-    bool hookStateNamed_;
 };
 
 } // namespace
 
-std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal,
-                                     bool hookStateNamed) {
-    return std::make_unique<HivePlace>(address, access, journal, hookStateNamed);
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal) {
+    return std::make_unique<HivePlace>(address, access, journal);
 }
 
 } // namespace kelvcfg

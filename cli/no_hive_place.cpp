@@ -4,7 +4,7 @@
 
 namespace kelvcfg {
 
-std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access, Journal&, bool) {
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access, Journal&) {
     throw CommandError(kUsage, "hive " + address.path + ": offline hives are for the Linux build");
 }
 

@@ -4,11 +4,10 @@
 
 namespace kelvcfg {
 
-std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal,
-                                 bool hookStateNamed) {
+std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal) {
     switch (address.kind) {
     case PlaceAddress::Kind::Hive:
-        return OpenHivePlace(address, access, journal, hookStateNamed);
+        return OpenHivePlace(address, access, journal);
     case PlaceAddress::Kind::Config:
         return OpenConfigPlace(address.path, access);
     case PlaceAddress::Kind::Local:

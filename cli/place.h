@@ -45,14 +45,12 @@ public:
     virtual void Commit(Undo&) {}
 };
 
-// The place at address. hookStateNamed: whether a hook-state file is there to be written.
-std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal,
-                                 bool hookStateNamed);
+// The place at address.
+std::unique_ptr<Place> OpenPlace(const PlaceAddress& address, Access access, Journal& journal);
 
 // The three kinds; a hive is for the Linux build only.
 std::unique_ptr<Place> OpenLocalPlace();
-std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal,
-                                     bool hookStateNamed);
+std::unique_ptr<Place> OpenHivePlace(const PlaceAddress& address, Access access, Journal& journal);
 std::unique_ptr<Place> OpenConfigPlace(const std::string& path, Access access);
 
 // The loss of a place whose store writes the hook-state file, when it has none to read.

@@ -103,8 +103,6 @@ public:
     }
 
 private:
-    bool HookStateNamed() const { return !suiteNamed_ || !request_.hookState.empty(); }
-
     PlaceAddress AddressAt(size_t index) const {
         return index < request_.places.size() ? request_.places[index] : PlaceAddress();
     }
@@ -144,7 +142,7 @@ private:
 
     int Work(std::unique_ptr<Place>* opened) {
         std::unique_ptr<Place>& place = *opened;
-        place = OpenPlace(AddressAt(0), PlaceAccess(), staging_.journal(), HookStateNamed());
+        place = OpenPlace(AddressAt(0), PlaceAccess(), staging_.journal());
         kelvd::ModelLoader loader;
         kelvd::ScalarSettings settings;
         if (IsSelection(request_.command))
@@ -235,7 +233,7 @@ private:
         for (size_t index = 0; index < 2; ++index) {
             ModelRun run;
             std::unique_ptr<Place> place =
-                OpenPlace(AddressAt(index), Access::Read, staging_.journal(), HookStateNamed());
+                OpenPlace(AddressAt(index), Access::Read, staging_.journal());
             kelvd::ModelLoader loader;
             const kelvd::ScalarSettings settings = place->Load(loader);
             CheckCatalogue(*place);
