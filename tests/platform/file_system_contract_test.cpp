@@ -103,9 +103,12 @@ TEST_P(FileContract, WithoutRoomOrAtTheEndNothingIsReadAndTheBufferStays) {
     EXPECT_STREQ("unchanged", buffer);
 }
 
+// A place before the start is refused, and the file stays where it was.
 TEST_P(FileContract, SeekAndTellAddressBytesFromTheStart) {
     std::unique_ptr<File> file = Open("0123456789", OpenMode::ReadBinary);
     ASSERT_TRUE(file && file->Seek(6));
+    EXPECT_EQ(6, file->Tell());
+    EXPECT_FALSE(file->Seek(-1));
     EXPECT_EQ(6, file->Tell());
     char buffer[8] = {};
     EXPECT_EQ(4u, file->Read(buffer, sizeof buffer));
