@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace platform {
 
@@ -41,15 +42,14 @@ bool MemoryFile::Seek(long offset) {
 }
 
 std::string ToTextMode(const std::string& raw) {
+    std::string_view rest(raw.data(), std::min(raw.find('\x1A'), raw.size()));
     std::string text;
-    text.reserve(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\x1A')
-            break;
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')
-            continue;
-        text += raw[i];
+    text.reserve(rest.size());
+    for (size_t lineEnd; (lineEnd = rest.find("\r\n")) != std::string_view::npos;) {
+        text.append(rest.data(), lineEnd);
+        rest.remove_prefix(lineEnd + 1); // the CR goes, the LF starts what is left
     }
+    text.append(rest);
     return text;
 }
 

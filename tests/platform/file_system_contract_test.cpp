@@ -88,6 +88,8 @@ TEST_P(FileContract, TextModeLinesAreReadAsFgetsReadsThem) {
     EXPECT_EQ((std::vector<std::string>{"one\n", "two\rthree\r\n", "four"}),
               Lines("one\r\ntwo\rthree\r\r\nfour", 256));
     EXPECT_EQ((std::vector<std::string>{"kept\n"}), Lines("kept\n\x1Alost\n", 256));
+    EXPECT_EQ((std::vector<std::string>{"cut\r"}), Lines("cut\r\x1A\n", 256));
+    EXPECT_EQ((std::vector<std::string>{"\n", "last\r"}), Lines("\r\nlast\r", 256));
     EXPECT_EQ((std::vector<std::string>{"xxxx", "xxxx", "xx\n", "end\n"}),
               Lines(std::string(10, 'x') + "\nend\n", 5));
 }
