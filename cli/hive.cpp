@@ -23,10 +23,9 @@ namespace {
 constexpr uint64_t kFileTimeOfUnixEpoch = 11644473600; // seconds from 1601 to 1970
 constexpr uint64_t kFileTimeUnitsPerSecond = 10000000;
 constexpr hive_node_h kKeyTimeOffset = 8;
-
-std::string Reason(int error) {
-    return error ? std::strerror(error) : "damaged";
-}
+// A key record's value list: the cell's offset from the first page, 44 bytes after its start.
+constexpr hive_node_h kKeyValueListOffset = 44;
+constexpr hive_node_h kFirstPage = 0x1000;
 
 // The number in the root's Select\<name>, or 0 when it has none.
 uint32_t SelectedSet(hive_h* handle, const char* name) {
@@ -77,6 +76,10 @@ std::string SetName(uint32_t number) {
 
 } // namespace
 
+std::string HivexReason(int error) {
+    return error ? std::strerror(error) : "damaged";
+}
+
 HivexPtr<char> HiveValueData(hive_h* handle, hive_value_h value, uint32_t* type, size_t* length) {
     static_assert(sizeof(hive_type) == sizeof(uint32_t));
     uint32_t number = 0;
@@ -95,7 +98,7 @@ std::unique_ptr<Hive> Hive::Open(const std::string& path, Mode mode, uint32_t co
     errno = 0;
     hive_h* handle = hivex_open(path.c_str(), mode == Mode::Read ? 0 : HIVEX_OPEN_WRITE);
     if (!handle)
-        throw CommandError(kUnreadable, "cannot read hive " + path + ": " + Reason(errno));
+        throw CommandError(kUnreadable, "cannot read hive " + path + ": " + HivexReason(errno));
     std::unique_ptr<Hive> hive(new Hive(handle, path, FileOf(path)));
     hive->default_ = SelectedSet(handle, "Default");
     hive->current_ = SelectedSet(handle, "Current");
@@ -134,18 +137,27 @@ std::string Hive::FileOf(const std::string& path) {
 void Hive::Commit(Undo* undo) {
     std::string old;
     if (undo && !ReadBytes(file_, &old))
-        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(errno));
+        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + HivexReason(errno));
     const int error = Replace(file_, [this](const std::string& temporary) {
         return hivex_commit(handle_, temporary.c_str(), 0) == 0 && StampCreatedKeys(temporary);
     });
     if (error)
-        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + Reason(error));
+        throw CommandError(kUnwritable, "cannot write hive " + path_ + ": " + HivexReason(error));
     if (undo)
         undo->Add("hive " + path_, [file = file_, old = std::move(old)] {
             return Replace(file, [&old](const std::string& temporary) {
                        return WriteBytes(temporary, old);
                    }) == 0;
         });
+}
+
+hive_node_h Hive::FileValueList(hive_node_h key) const {
+    std::ifstream stream(file_, std::ios::binary);
+    uint8_t cell[4];
+    if (!stream.seekg(static_cast<std::streamoff>(key + kKeyValueListOffset)) ||
+        !stream.read(reinterpret_cast<char*>(cell), sizeof cell))
+        return 0;
+    return platform::LoadUint32(cell) + kFirstPage;
 }
 
 // libhivex leaves a key it makes without a time of last change; the keys made get the commit's

@@ -21,6 +21,9 @@ struct HivexFree {
 };
 template <typename T> using HivexPtr = std::unique_ptr<T, HivexFree>;
 
+// What an error number set by libhivex, or left 0, says.
+std::string HivexReason(int error);
+
 // A value's type and data as hivex reports them. hivex passes on whatever type number the file
 // holds, which need not be one its enumeration names, so the type is taken as a plain number.
 // The data is null when the value cannot be read.
@@ -56,6 +59,9 @@ public:
 
     // A key made in the hive, which takes the commit's time.
     void Created(hive_node_h key) { created_.push_back(key); }
+    // The cell of key's value list as the file holds the key's record, which is as libhivex read
+    // it until libhivex changes the key; 0 when the file cannot be read there.
+    hive_node_h FileValueList(hive_node_h key) const;
 
     // Writes the changed hive over its file, the one its path names through any symbolic links,
     // keeping that file's owner, group and mode, and enters in undo, when given, how to put the

@@ -46,9 +46,11 @@ public:
 
     void LoadDrivers(kelvd::ModelLoader& loader) override { loader.LoadModel(0, target_.table()); }
 
-    // The target's store writes the hook-state file too, also for a selection.
+    // The target's store writes the hook-state file too, also for a selection. A write the hive
+    // refused fails the command before anything is committed.
     void Store(const kelvd::ScalarSettings& settings) override {
         kelvd::StoreConfiguration(kelvd::kEmbeddedTarget, target_.table(), settings, 0);
+        target_.ThrowRefusal();
     }
 
     void StoreSelection(const kelvd::ScalarSettings& settings) override { Store(settings); }

@@ -44,6 +44,7 @@ HiveSubkeys::Subkeys HiveSubkeys::Read(hive_node_h key) const {
         const std::u16string units = Utf16FromUtf8(name ? name.get() : "");
         named.emplace_back(AsciiUpper(units), units);
     }
+    subkeys.allNamed = children && findable;
     std::stable_sort(named.begin(), named.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [upper, units] : named)

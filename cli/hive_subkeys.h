@@ -23,6 +23,8 @@ public:
     // finds it (the first in the hive's order; none past a name hivex cannot read); 0 when there
     // is none.
     hive_node_h Find(hive_node_h key, const std::string& name);
+    // Whether every subkey of key has a name libhivex reads, which it needs of them all to add one.
+    bool AllNamed(hive_node_h key) { return Of(key).allNamed; }
     // A subkey was added to key: its subkeys are read again when next needed.
     void Added(hive_node_h key) { keys_.erase(key); }
 
@@ -30,6 +32,7 @@ private:
     struct Subkeys {
         std::vector<std::u16string> sorted;
         std::unordered_map<std::string, hive_node_h> byName; // by the name in ASCII upper case
+        bool allNamed = false;
     };
     const Subkeys& Of(hive_node_h key);
     Subkeys Read(hive_node_h key) const;

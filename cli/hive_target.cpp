@@ -1,10 +1,12 @@
 #include "cli/hive_target.h"
 
+#include "cli/hive_value_cells.h"
 #include "cli/unicode.h"
 #include "platform/multibyte.h"
 #include "platform/registry.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -88,7 +90,7 @@ struct HiveTarget::Calls {
         std::string utf8Name = Utf8Of(name);
         hive_set_value value{utf8Name.data(), static_cast<hive_type>(type), size,
                              const_cast<char*>(reinterpret_cast<const char*>(data))};
-        if (hivex_node_set_value(Target().hive_.handle(), opened->node, &value, 0) != 0)
+        if (!Target().SetValue(*opened, value))
             return reg::kAccessDenied;
         if (Target().journal_)
             Target().journal_->Add({JournalEntry::Kind::HiveValue, opened->path,
@@ -168,6 +170,66 @@ HiveTarget::~HiveTarget() {
     current_ = previous_;
 }
 
+void HiveTarget::ThrowRefusal() const {
+    if (refusal_)
+        throw *refusal_;
+}
+
+void HiveTarget::Refuse(const std::string& change, bool damaged, const std::string& why) {
+    if (refusal_)
+        return;
+    if (damaged)
+        refusal_.emplace(kUnreadable, "hive " + hive_.path() + " is damaged: cannot " + change +
+                                          " (" + why + ")");
+    else
+        refusal_.emplace(kUnwritable,
+                         "cannot write hive " + hive_.path() + ": cannot " + change + ": " + why);
+}
+
+// libhivex refuses a change for want of memory, or for what it finds in the hive where the change
+// is to be made: the hive is damaged there.
+void HiveTarget::RefusedByHivex(const std::string& change, int error) {
+    if (error == ENOMEM)
+        Refuse(change, false, HivexReason(error));
+    else
+        Refuse(change, true, "libhivex: " + HivexReason(error));
+}
+
+bool HiveTarget::SetValue(const Key& key, const hive_set_value& value) {
+    hive_h* handle = hive_.handle();
+    const std::string change = "set " + key.path + "\\" + value.key;
+    if (!rewritten_.count(key.node) &&
+        !ValueCellsDistinct(handle, key.node, hive_.FileValueList(key.node))) {
+        Refuse(change, true, "its values share their cells");
+        return false;
+    }
+    errno = 0;
+    if (hivex_node_set_value(handle, key.node, &value, 0) != 0) {
+        RefusedByHivex(change, errno);
+        return false;
+    }
+    rewritten_.insert(key.node);
+    return true;
+}
+
+hive_node_h HiveTarget::AddChild(hive_node_h key, const std::string& name,
+                                 const std::string& path) {
+    // libhivex places the new key by comparing its name with those of the subkeys there.
+    if (!subkeys_.AllNamed(key)) {
+        Refuse("make key " + path, true, "a subkey's name cannot be read");
+        return 0;
+    }
+    errno = 0;
+    const hive_node_h child = hivex_node_add_child(hive_.handle(), key, name.c_str());
+    if (!child) {
+        RefusedByHivex("make key " + path, errno);
+        return 0;
+    }
+    hive_.Created(child);
+    subkeys_.Added(key);
+    return child;
+}
+
 HiveTarget::Key* HiveTarget::Find(KelvdTargetKey key) {
     auto found = keys_.find(key);
     return found == keys_.end() ? nullptr : &found->second;
@@ -197,7 +259,6 @@ hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, b
         node = found->second.node;
         *path = found->second.path;
     }
-    hive_h* handle = hive_.handle();
     for (const std::string& part : parts) {
         // The library's control set, and the one the system runs, are the one worked on; no key
         // is made at the top of the hive, so no control set is ever made.
@@ -206,15 +267,12 @@ hive_node_h HiveTarget::Walk(KelvdTargetKey parent, const std::string& subKey, b
             top && (SameName(part, kCurrentControlSet) || SameName(part, kLibraryControlSet));
         const std::string name = controlSet ? hive_.controlSet() : part;
         hive_node_h child = subkeys_.Find(node, name);
-        if (!child && create && !top &&
-            (child = hivex_node_add_child(handle, node, name.c_str()))) {
-            hive_.Created(child);
-            subkeys_.Added(node);
-        }
+        *path += "\\" + ModelFromUtf8(controlSet ? name : part);
+        if (!child && create && !top)
+            child = AddChild(node, name, *path);
         if (!child)
             return 0;
         node = child;
-        *path += "\\" + ModelFromUtf8(controlSet ? name : part);
     }
     return node;
 }

@@ -7,12 +7,15 @@
 // in force, as the host's table has no context for them.
 #pragma once
 
+#include "cli/command_error.h"
 #include "cli/hive.h"
 #include "cli/hive_subkeys.h"
 #include "cli/journal.h"
 #include "target/target_registry.h"
 
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,10 @@ public:
     const TargetRegistry* table() const { return &table_; }
     // Keys open now.
     size_t OpenKeyCount() const { return keys_.size(); }
+    // The library does not ask whether a target's writes succeed: a key or value the hive could
+    // not take is kept here, the first of them, to be thrown once the library's store is done
+    // (kUnreadable when the hive is damaged where it was to change, kUnwritable otherwise).
+    void ThrowRefusal() const;
 
 private:
     struct Key {
@@ -43,6 +50,13 @@ private:
                      std::string* path);
     int32_t Issue(hive_node_h node, std::string path, KelvdTargetKey* key);
     Key* Find(KelvdTargetKey key);
+    // Makes the subkey name of key, whose path is path; 0 when the hive refuses it.
+    hive_node_h AddChild(hive_node_h key, const std::string& name, const std::string& path);
+    // Sets a value of the key through libhivex, unless its values cannot be replaced safely.
+    bool SetValue(const Key& key, const hive_set_value& value);
+    // Keeps the first change the hive refused, and why: damage where it was to be made, or not.
+    void Refuse(const std::string& change, bool damaged, const std::string& why);
+    void RefusedByHivex(const std::string& change, int error);
 
     static HiveTarget* current_;
     HiveTarget* previous_;
@@ -52,6 +66,8 @@ private:
     TargetRegistry table_;
     std::map<KelvdTargetKey, Key> keys_;
     KelvdTargetKey nextKey_ = 0x1000;
+    std::set<hive_node_h> rewritten_; // keys whose values libhivex has written, in cells of its own
+    std::optional<CommandError> refusal_;
 };
 
 } // namespace kelvcfg

@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckModel();
         kelvd::SaveToTarget(*target.table(), world.settings);
         FUZZ_CHECK(target.OpenKeyCount() == 0);
+        target.ThrowRefusal();
         hive->Commit();
     } catch (const kelvcfg::CommandError& error) {
         FUZZ_CHECK(error.code() == kelvcfg::kUnreadable || error.code() == kelvcfg::kUnwritable);

@@ -9,6 +9,7 @@
 #include "cli/staged_files.h"
 #include "cli/staged_registry.h"
 #include "cli/unicode.h"
+#include "platform/little_endian.h"
 #include "platform/substitute/memory_file_system.h"
 #include "platform/substitute/memory_registry.h"
 #include "res/string_table.h"
@@ -96,6 +97,77 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
     ASSERT_EQ(0, ::chmod(HivePath().c_str(), 0444));
     ExpectRefusals({{{"select-all"}, 5, "read-only"}});
     EXPECT_EQ(4, Kelvcfg({"--hive", HivePath(), "show"})) << "readable, but no hive";
+}
+
+// libhivex frees the cells of a key's old values as it writes new ones, and stops the process
+// when it frees one twice: a checker key whose value list names a value twice, or whose values
+// share their data, is refused as damaged instead, as is one whose value's data is no cell, with
+// the hive left as it was.
+TEST_F(KelvcfgExits, DamagedCheckerKeyIsRefusedBeforeItChanges) {
+    ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
+    hive_node_h valueList = 0, firstValue = 0;
+    std::vector<std::pair<hive_node_h, hive_node_h>> outside; // values with data cells of their own
+    {
+        const std::unique_ptr<kelvcfg::Hive> hive =
+            kelvcfg::Hive::Open(HivePath(), kelvcfg::Hive::Mode::Read);
+        hive_node_h key = hive->root();
+        for (const char* name : {"ControlSet001", "Services", "Kelvd"})
+            key = hivex_node_get_child(hive->handle(), key, name);
+        ASSERT_NE(0u, key);
+        const kelvcfg::HivexPtr<hive_value_h> list(hivex_node_values(hive->handle(), key));
+        for (size_t at = 0; list && list.get()[at]; ++at) {
+            size_t length = 0;
+            const hive_value_h value = list.get()[at];
+            if (hive_node_h cell = hivex_value_data_cell_offset(hive->handle(), value, &length))
+                outside.emplace_back(value, cell);
+        }
+        ASSERT_TRUE(list && list.get()[0]);
+        firstValue = list.get()[0];
+        valueList = hive->FileValueList(key);
+    }
+    ASSERT_GE(outside.size(), 2u);
+    const std::string whole = FileText("SYSTEM");
+    // The hive with the offset of a cell, as records hold it, written at a place in the file.
+    const auto pointing = [&whole](size_t place, hive_node_h cell) {
+        std::string bytes = whole;
+        platform::StoreUint32(reinterpret_cast<uint8_t*>(&bytes[place]),
+                              static_cast<uint32_t>(cell - 0x1000));
+        return bytes;
+    };
+    const size_t kSecondValue = 8, kValueData = 12; // in a value list, in a value record
+    const std::string shared = "(its values share their cells)";
+    const std::pair<std::string, std::string> damages[] = {
+        {pointing(valueList + kSecondValue, firstValue), shared},
+        {pointing(outside[1].first + kValueData, outside[0].second), shared},
+        {pointing(outside[0].first + kValueData, outside[0].second + 8), "(libhivex: "},
+    };
+    for (const auto& [bytes, why] : damages) {
+        ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), bytes));
+        ExpectRefusals({{{"select-none"}, 4, "is damaged: cannot set System\\ControlSet001"}});
+        EXPECT_NE(std::string::npos, err_.find(why)) << err_;
+    }
+}
+
+// libhivex places a new key among the others by their names: under a key with a subkey whose
+// name it cannot read, the checker's key is not made, and the hive is refused as damaged.
+TEST_F(KelvcfgExits, KeyAmongUnreadableNamesIsNotMade) {
+    hive_node_h serial = 0;
+    {
+        const std::unique_ptr<kelvcfg::Hive> hive =
+            kelvcfg::Hive::Open(HivePath(), kelvcfg::Hive::Mode::Read);
+        serial = hive->root();
+        for (const char* name : {"ControlSet001", "Services", "Serial"})
+            serial = hivex_node_get_child(hive->handle(), serial, name);
+        ASSERT_NE(0u, serial);
+    }
+    const size_t kNameLength = 0x4C; // in a key record
+    std::string bytes = FileText("SYSTEM");
+    bytes.replace(serial + kNameLength, 2, "\xFF\x7F"); // far longer than its record
+    ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), bytes));
+    ExpectRefusals({{{"select-all"},
+                     4,
+                     "is damaged: cannot make key System\\ControlSet001\\Services\\Kelvd (a "
+                     "subkey's name cannot be read)"}});
 }
 
 // Windows starts with Select\Default next: that set is worked on unless --control-set names
