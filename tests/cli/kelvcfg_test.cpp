@@ -101,8 +101,8 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
 
 // libhivex frees the cells of a key's old values as it writes new ones, and stops the process
 // when it frees one twice: a checker key whose value list names a value twice, or whose values
-// share their data, is refused as damaged instead, as is one whose value's data is no cell, with
-// the hive left as it was.
+// share their data, or whose value list is a value's data, is refused as damaged instead, as is
+// one whose value's data is no cell, with the hive left as it was.
 TEST_F(KelvcfgExits, DamagedCheckerKeyIsRefusedBeforeItChanges) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
     hive_node_h valueList = 0, firstValue = 0;
@@ -139,6 +139,7 @@ TEST_F(KelvcfgExits, DamagedCheckerKeyIsRefusedBeforeItChanges) {
     const std::pair<std::string, std::string> damages[] = {
         {pointing(valueList + kSecondValue, firstValue), shared},
         {pointing(outside[1].first + kValueData, outside[0].second), shared},
+        {pointing(outside[0].first + kValueData, valueList), shared},
         {pointing(outside[0].first + kValueData, outside[0].second + 8), "(libhivex: "},
     };
     for (const auto& [bytes, why] : damages) {
