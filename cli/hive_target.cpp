@@ -197,18 +197,18 @@ void HiveTarget::RefusedByHivex(const std::string& change, int error) {
 
 bool HiveTarget::SetValue(const Key& key, const hive_set_value& value) {
     hive_h* handle = hive_.handle();
-    const std::string change = "set " + key.path + "\\" + value.key;
-    if (!rewritten_.count(key.node) &&
+    const auto change = [&key, &value] { return "set " + key.path + "\\" + value.key; };
+    if (!ownCells_.count(key.node) &&
         !ValueCellsDistinct(handle, key.node, hive_.FileValueList(key.node))) {
-        Refuse(change, true, "its values share their cells");
+        Refuse(change(), true, "its values share their cells");
         return false;
     }
     errno = 0;
     if (hivex_node_set_value(handle, key.node, &value, 0) != 0) {
-        RefusedByHivex(change, errno);
+        RefusedByHivex(change(), errno);
         return false;
     }
-    rewritten_.insert(key.node);
+    ownCells_.insert(key.node);
     return true;
 }
 
@@ -227,6 +227,7 @@ hive_node_h HiveTarget::AddChild(hive_node_h key, const std::string& name,
     }
     hive_.Created(child);
     subkeys_.Added(key);
+    ownCells_.insert(child);
     return child;
 }
 

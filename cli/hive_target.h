@@ -66,7 +66,8 @@ private:
     TargetRegistry table_;
     std::map<KelvdTargetKey, Key> keys_;
     KelvdTargetKey nextKey_ = 0x1000;
-    std::set<hive_node_h> rewritten_; // keys whose values libhivex has written, in cells of its own
+    // Keys whose values are in cells libhivex made: keys it made, and keys whose values it wrote.
+    std::set<hive_node_h> ownCells_;
     std::optional<CommandError> refusal_;
 };
 
