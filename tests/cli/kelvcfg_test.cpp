@@ -102,7 +102,7 @@ TEST_F(KelvcfgExits, HivesThatCannotBeReadOrWrittenAreLeftAsTheyWere) {
 // libhivex frees the cells of a key's old values as it writes new ones, and stops the process
 // when it frees one twice: a checker key whose value list names a value twice, or whose values
 // share their data, or whose value list is a value's data, is refused as damaged instead, as is
-// one whose value's data is no cell, with the hive left as it was.
+// one whose value's data is no cell, with the hive left as it was; it still shows.
 TEST_F(KelvcfgExits, DamagedCheckerKeyIsRefusedBeforeItChanges) {
     ASSERT_EQ(0, Kelvcfg({"--hive", HivePath(), "select-all"})) << err_;
     hive_node_h valueList = 0, firstValue = 0;
@@ -146,6 +146,7 @@ TEST_F(KelvcfgExits, DamagedCheckerKeyIsRefusedBeforeItChanges) {
         ASSERT_TRUE(platform::WriteWholeFile(dir_.File("SYSTEM"), bytes));
         ExpectRefusals({{{"select-none"}, 4, "is damaged: cannot set System\\ControlSet001"}});
         EXPECT_NE(std::string::npos, err_.find(why)) << err_;
+        EXPECT_EQ(0, Kelvcfg({"--hive", HivePath(), "show"})) << "still read: " << err_;
     }
 }
 
