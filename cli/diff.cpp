@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kelvcfg {
@@ -154,7 +155,7 @@ void CompareCategories(const Snapshot& a, const Snapshot& b, Report& report) {
 } // namespace
 
 Snapshot TakeSnapshot(const std::string& place, const kelvd::ScalarSettings& settings) {
-    return {place, std::make_unique<kelvd::ConfigModel>(kelvd::configModel()), settings};
+    return {place, std::make_unique<kelvd::ConfigModel>(std::move(kelvd::configModel())), settings};
 }
 
 bool PrintDifferences(const Snapshot& a, const Snapshot& b, std::ostream& out) {

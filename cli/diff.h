@@ -17,7 +17,8 @@ struct Snapshot {
     kelvd::ScalarSettings settings;
 };
 
-// The library's model and the settings now.
+// The library's model and the settings now. The model is moved into the snapshot, not copied: the
+// library's own is left to be loaded afresh or released.
 Snapshot TakeSnapshot(const std::string& place, const kelvd::ScalarSettings& settings);
 
 // Prints a line per difference: a setting, a driver's state (drivers matched by table and path,
