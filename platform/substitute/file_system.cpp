@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -29,11 +30,15 @@ public:
             std::unique_ptr<File> raw = StdioFile::Open(local.c_str(), "rb");
             if (!raw)
                 return nullptr;
+            // Sized once from the file's size, so that the bytes are copied once as they are read.
             std::string content;
+            struct stat status;
+            if (::stat(local.c_str(), &status) == 0 && status.st_size > 0)
+                content.reserve(static_cast<size_t>(status.st_size));
             char chunk[4096];
             for (size_t n; (n = raw->Read(chunk, sizeof chunk)) > 0;)
                 content.append(chunk, n);
-            return std::make_unique<MemoryFile>(ToTextMode(content));
+            return std::make_unique<MemoryFile>(ToTextMode(std::move(content)));
         }
         case OpenMode::ReadBinary:
             return StdioFile::Open(local.c_str(), "rb");

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <string_view>
+#include <string>
 
 namespace platform {
 
@@ -41,15 +41,19 @@ bool MemoryFile::Seek(long offset) {
     return true;
 }
 
-std::string ToTextMode(const std::string& raw) {
-    std::string_view rest(raw.data(), std::min(raw.find('\x1A'), raw.size()));
-    std::string text;
-    text.reserve(rest.size());
-    for (size_t lineEnd; (lineEnd = rest.find("\r\n")) != std::string_view::npos;) {
-        text.append(rest.data(), lineEnd);
-        rest.remove_prefix(lineEnd + 1); // the CR goes, the LF starts what is left
+std::string ToTextMode(std::string text) {
+    // Text mode only ever drops bytes, so the text is moved down within its own buffer: each
+    // block between two CR LF pairs once, and none while no CR has been dropped yet.
+    const size_t end = std::min(text.find('\x1A'), text.size());
+    size_t kept = 0, from = 0;
+    for (size_t lineEnd; (lineEnd = text.find("\r\n", from)) < end; from = lineEnd + 1) {
+        if (kept != from)
+            std::char_traits<char>::move(&text[kept], &text[from], lineEnd - from);
+        kept += lineEnd - from; // the CR goes, the LF starts the next block
     }
-    text.append(rest);
+    if (kept != from)
+        std::char_traits<char>::move(&text[kept], &text[from], end - from);
+    text.resize(kept + end - from);
     return text;
 }
 

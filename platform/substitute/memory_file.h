@@ -29,6 +29,6 @@ private:
 
 // What a file's bytes read as in Windows text mode: a CR directly before an LF is dropped, and a
 // Ctrl-Z byte ends the file.
-std::string ToTextMode(const std::string& raw);
+std::string ToTextMode(std::string raw);
 
 } // namespace platform
