@@ -35,8 +35,15 @@ HiveSubkeys::Subkeys HiveSubkeys::Read(hive_node_h key) const {
     Subkeys subkeys;
     std::vector<std::pair<std::u16string, std::u16string>> named; // upper case, as spelled
     HivexPtr<hive_node_h> children(hivex_node_children(handle_, key));
+    size_t count = 0;
+    while (children && children.get()[count])
+        ++count;
+    // Room for every name at once: a Services key has a thousand and more.
+    subkeys.byName.reserve(count);
+    subkeys.sorted.reserve(count);
+    named.reserve(count);
     bool findable = true;
-    for (size_t i = 0; children && children.get()[i]; ++i) {
+    for (size_t i = 0; i < count; ++i) {
         HivexPtr<char> name(hivex_node_name(handle_, children.get()[i]));
         findable = findable && name;
         if (findable)
