@@ -53,24 +53,27 @@ void ReadDriverFiles(const std::vector<std::string>& files) {
 } // namespace
 
 void RegisterModelLoad(const BenchConfiguration& config) {
-    Register("LoadModel", [] { LoadModelAsTheSheetDoes(); });
-    Register("LoadModel/floor", [&config] {
-        ReadDriverFiles(config.driverFiles());
-        ReadLines(config.cataloguePath());
-        ReadLines(config.hookStatePath());
-    });
+    Register(
+        "LoadModel", [] { LoadModelAsTheSheetDoes(); }, "floor",
+        [&config] {
+            ReadDriverFiles(config.driverFiles());
+            ReadLines(config.cataloguePath());
+            ReadLines(config.hookStatePath());
+        });
 
-    Register("SelectAll", [] { SelectAll(); });
-    // The values are those SelectAll stored, taken once it has run.
+    // The floor writes the values SelectAll stores, taken once it has run.
     auto values = std::make_shared<std::vector<StoredValue>>();
     Register(
-        "SelectAll/floor",
+        "SelectAll", [] { SelectAll(); }, "floor",
         [&config, values] {
             ReadDriverFiles(config.driverFiles());
             ReadLines(config.cataloguePath());
             WriteValues(*values);
         },
-        [&config, values] { *values = CheckerValues(config.registry()); });
+        [&config, values] {
+            SelectAll();
+            *values = CheckerValues(config.registry());
+        });
 }
 
 } // namespace kelvd::bench

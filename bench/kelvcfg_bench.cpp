@@ -7,6 +7,7 @@
 // and the whole hive copied to a new file, as a commit writes the whole hive. A command that
 // stores starts each iteration from the same files.
 #include "bench_configuration.h"
+#include "bench_support.h"
 #include "plain_io.h"
 #include "real_size_hive.h"
 #include "services_walk.h"
@@ -138,27 +139,28 @@ std::vector<std::string> Arguments(const Measured& command) {
     return args;
 }
 
-// Times body, each iteration after the files are restored when the command stores.
-void Timed(benchmark::State& state, Effect effect, const std::function<void()>& body) {
-    const RealSizeFiles& files = TheFiles();
-    for (auto _ : state) {
-        if (effect == Effect::Stores) {
-            state.PauseTiming();
-            files.Restore();
-            state.ResumeTiming();
-        }
-        body();
-    }
-}
-
 // A command that stores takes most of a second, copying the hive; the others take milliseconds
-// and run more often, as their times move more with the machine's other work.
-void Register(const std::string& name, Effect effect,
-              const std::function<void(benchmark::State&)>& run) {
-    const bool stores = effect == Effect::Stores;
-    benchmark::RegisterBenchmark(name.c_str(), run)
+// and run more often, as their times move more with the machine's other work. Each iteration runs
+// the command and then its floor, a command that stores each from the files as they were made.
+void Register(const Measured& command) {
+    const bool stores = command.effect == Effect::Stores;
+    benchmark::RegisterBenchmark(
+        command.name,
+        [command, stores](benchmark::State& state) {
+            const std::vector<std::string> args = Arguments(command);
+            std::string printed;
+            TheFiles().Run(args, &printed);
+            kelvd::bench::TimeBesideFloor(
+                state, "floor",
+                [&args, &state] {
+                    if (TheFiles().Run(args) != 0 && args[0] != "diff")
+                        state.SkipWithError("the command failed");
+                },
+                [&command, &printed] { TheFiles().Floor(command.effect, printed); },
+                stores ? [] { TheFiles().Restore(); } : std::function<void()>());
+        })
         ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
+        ->UseManualTime()
         ->Iterations(stores ? 5 : 20)
         ->Repetitions(stores ? 3 : 5)
         ->ReportAggregatesOnly(true);
@@ -176,22 +178,8 @@ int RegisterAll() {
         {"kelvcfg save", {"save", "/dev/null"}, Effect::Saves},
         {"kelvcfg diff", {"diff", "--config"}, Effect::Compares},
     };
-    for (const Measured& command : commands) {
-        Register(command.name, command.effect, [command](benchmark::State& state) {
-            const std::vector<std::string> args = Arguments(command);
-            Timed(state, command.effect, [&args, &state] {
-                if (TheFiles().Run(args) != 0 && args[0] != "diff")
-                    state.SkipWithError("the command failed");
-            });
-        });
-        Register(std::string(command.name) + "/floor", command.effect,
-                 [command](benchmark::State& state) {
-                     std::string printed;
-                     TheFiles().Run(Arguments(command), &printed);
-                     Timed(state, command.effect,
-                           [&command, &printed] { TheFiles().Floor(command.effect, printed); });
-                 });
-    }
+    for (const Measured& command : commands)
+        Register(command);
     return 0;
 }
 

@@ -58,42 +58,44 @@ template <typename Map> void InsertThenLookUp(const std::vector<std::string>& ke
 void RegisterAll(const BenchConfiguration& config) {
     const ScalarSettings& settings = config.settings();
 
-    Register("LoadHookState", [] { LoadHookState(); });
-    Register("LoadHookState/floor", [path = config.hookStatePath()] { ReadLines(path); });
+    Register(
+        "LoadHookState", [] { LoadHookState(); }, "floor",
+        [path = config.hookStatePath()] { ReadLines(path); });
 
-    Register("SaveHookState", [] { SaveHookState(); });
-    Register("SaveHookState/floor",
-             [path = config.hookStatePath(), lines = bench::FileLines(config.hookStatePath())] {
-                 WriteLines(path, lines);
-             });
+    Register(
+        "SaveHookState", [] { SaveHookState(); }, "floor",
+        [path = config.hookStatePath(), lines = bench::FileLines(config.hookStatePath())] {
+            WriteLines(path, lines);
+        });
 
     SaveConfigFile(config.configPath(), settings);
-    Register("SaveConfigFile",
-             [&settings, path = config.configPath()] { SaveConfigFile(path, settings); });
-    Register("SaveConfigFile/floor",
-             [path = config.configPath(), bytes = bench::FileBytes(config.configPath())] {
-                 platform::WriteWholeFile(path, bytes);
-             });
+    Register(
+        "SaveConfigFile",
+        [&settings, path = config.configPath()] { SaveConfigFile(path, settings); }, "floor",
+        [path = config.configPath(), bytes = bench::FileBytes(config.configPath())] {
+            platform::WriteWholeFile(path, bytes);
+        });
 
-    Register("LoadConfigFile", [path = config.configPath()] { LoadConfigFile(path); });
-    Register("LoadConfigFile/floor", [path = config.configPath()] {
-        std::string bytes;
-        platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes);
-        benchmark::DoNotOptimize(bytes);
-    });
+    Register(
+        "LoadConfigFile", [path = config.configPath()] { LoadConfigFile(path); }, "floor",
+        [path = config.configPath()] {
+            std::string bytes;
+            platform::ReadWholeFile(path, platform::OpenMode::ReadBinary, &bytes);
+            benchmark::DoNotOptimize(bytes);
+        });
 
     WriteExportRegFile(config.exportPath(), settings, 0);
-    Register("WriteExportRegFile",
-             [&settings, path = config.exportPath()] { WriteExportRegFile(path, settings, 0); });
-    Register("WriteExportRegFile/floor",
-             [path = config.exportPath(), lines = bench::FileLines(config.exportPath())] {
-                 WriteLines(path, lines);
-             });
+    Register(
+        "WriteExportRegFile",
+        [&settings, path = config.exportPath()] { WriteExportRegFile(path, settings, 0); }, "floor",
+        [path = config.exportPath(), lines = bench::FileLines(config.exportPath())] {
+            WriteLines(path, lines);
+        });
 
     const std::vector<std::string>& keys = config.eventNames();
-    Register("StringIntMap", [&keys] { InsertThenLookUp<StringIntMap>(keys); });
-    Register("StringIntMap/std::unordered_map",
-             [&keys] { InsertThenLookUp<std::unordered_map<std::string, int32_t>>(keys); });
+    Register(
+        "StringIntMap", [&keys] { InsertThenLookUp<StringIntMap>(keys); }, "std::unordered_map",
+        [&keys] { InsertThenLookUp<std::unordered_map<std::string, int32_t>>(keys); });
 }
 
 } // namespace

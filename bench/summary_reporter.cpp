@@ -27,27 +27,25 @@ void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
         if (run.error_occurred || run.run_type != Run::RT_Aggregate ||
             run.aggregate_name != "median")
             continue;
-        const std::string& name = run.run_name.function_name;
-        microseconds_[name] = ToMicroseconds(run.GetAdjustedRealTime(), run.time_unit);
-        size_t slash = name.find('/');
-        if (slash == std::string::npos)
-            operations_.push_back(name);
-        else
-            floorOf_[name.substr(0, slash)] = name;
+        Figures figures{run.run_name.function_name, "", 0, 0, 0};
+        figures.microseconds = ToMicroseconds(run.GetAdjustedRealTime(), run.time_unit);
+        for (const auto& [name, counter] : run.counters) {
+            if (name == kRatioCounter) {
+                figures.ratio = counter.value;
+            } else {
+                figures.floorLabel = name;
+                figures.floorMicroseconds = counter.value * 1e6;
+            }
+        }
+        figures_.push_back(figures);
     }
 }
 
 void SummaryReporter::PrintSummary() const {
-    for (const std::string& operation : operations_) {
-        auto floor = floorOf_.find(operation);
-        if (floor == floorOf_.end())
-            continue;
-        double time = microseconds_.at(operation);
-        double floorTime = microseconds_.at(floor->second);
-        std::printf("%s: %.1f us, %s %.1f us, ratio %.2f\n", operation.c_str(), time,
-                    floor->second.substr(operation.size() + 1).c_str(), floorTime,
-                    time / floorTime);
-    }
+    for (const Figures& figures : figures_)
+        std::printf("%s: %.1f us, %s %.1f us, ratio %.2f\n", figures.operation.c_str(),
+                    figures.microseconds, figures.floorLabel.c_str(), figures.floorMicroseconds,
+                    figures.ratio);
 }
 
 } // namespace kelvd::bench

@@ -2,26 +2,34 @@
 // time of its floor: "NAME: T us, floor F us, ratio R".
 #pragma once
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
-#include <map>
 #include <string>
+#include <vector>
 
 namespace kelvd::bench {
 
-// A benchmark named "NAME" is an operation; "NAME/LABEL" is the floor it is set against, and
-// LABEL names the floor in the summary ("floor" for the file operations).
+// A benchmark timed by TimeBesideFloor: its name is the operation's, its counters the floor's time
+// (under the floor's label, "floor" for most) and the ratio of the two.
 class SummaryReporter final : public benchmark::BenchmarkReporter {
 public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override;
-    // One line per operation, in the order the operations ran.
+    // One line per operation, in the order the operations ran: the medians of the repetitions'
+    // times, and of their ratios.
     void PrintSummary() const;
 
 private:
-    std::map<std::string, double> microseconds_; // median real time per iteration, by name
-    std::vector<std::string> operations_;
-    std::map<std::string, std::string> floorOf_; // operation -> the floor's full name
+    struct Figures {
+        std::string operation;
+        std::string floorLabel;
+        double microseconds;
+        double floorMicroseconds;
+        double ratio;
+    };
+    std::vector<Figures> figures_;
 };
 
 } // namespace kelvd::bench
