@@ -140,8 +140,8 @@ std::vector<std::string> Arguments(const Measured& command) {
 }
 
 // A command that stores takes most of a second, copying the hive; the others take milliseconds
-// and run more often, as their times move more with the machine's other work. Each iteration runs
-// the command and then its floor, a command that stores each from the files as they were made.
+// and run more often, as their times move more with the machine's other work. Each iteration times
+// the command and its floor back to back, a command that stores from the files as they were made.
 void Register(const Measured& command) {
     const bool stores = command.effect == Effect::Stores;
     benchmark::RegisterBenchmark(

@@ -27,8 +27,8 @@ void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
         if (run.error_occurred || run.run_type != Run::RT_Aggregate ||
             run.aggregate_name != "median")
             continue;
-        Figures figures{run.run_name.function_name, "", 0, 0, 0};
-        figures.microseconds = ToMicroseconds(run.GetAdjustedRealTime(), run.time_unit);
+        Figures figures{run.run_name.function_name, "",
+                        ToMicroseconds(run.GetAdjustedRealTime(), run.time_unit), 0, 0};
         for (const auto& [name, counter] : run.counters) {
             if (name == kRatioCounter) {
                 figures.ratio = counter.value;
